@@ -76,24 +76,27 @@ constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return static_cast<WPARAM>(MAKEL
 constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp))); }
 constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp))); }
 
+// The Windows structures carry both spellings of their fields (x and X,
+// left and Left), so that code written for the class library, whose TPoint
+// and TRect derive from them, reads naturally, and a TRect is a RECT*.
 struct POINT {
-  LONG x = 0;
-  LONG y = 0;
+  union { LONG x = 0; LONG X; };
+  union { LONG y = 0; LONG Y; };
 };
 using LPPOINT = POINT*;
 
 struct SIZE {
-  LONG cx = 0;
-  LONG cy = 0;
+  union { LONG cx = 0; LONG Width; };
+  union { LONG cy = 0; LONG Height; };
 };
 using LPSIZE = SIZE*;
 
 // Right and bottom are exclusive throughout the layer.
 struct RECT {
-  LONG left = 0;
-  LONG top = 0;
-  LONG right = 0;
-  LONG bottom = 0;
+  union { LONG left = 0; LONG Left; };
+  union { LONG top = 0; LONG Top; };
+  union { LONG right = 0; LONG Right; };
+  union { LONG bottom = 0; LONG Bottom; };
 };
 using LPRECT = RECT*;
 using LPCRECT = const RECT*;
