@@ -25,3 +25,11 @@ function(morvant_fuzz name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
   set_property(GLOBAL APPEND PROPERTY MORVANT_FUZZ_TARGETS ${name})
 endfunction()
+
+# morvant_module(target): the library of the module in the current folder,
+# built from every .cpp in it.
+function(morvant_module target)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${target} STATIC ${sources} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+endfunction()
