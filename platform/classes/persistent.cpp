@@ -1,0 +1,29 @@
+#include "persistent.h"
+
+#include "exceptions.h"
+
+void TPersistent::Assign(TPersistent* Source) {
+  if (!Source) AssignError(nullptr);
+  Source->AssignTo(this);
+}
+
+void TPersistent::AssignTo(TPersistent* Dest) { Dest->AssignError(this); }
+
+TPersistent* TPersistent::GetOwner() { return nullptr; }
+
+AnsiString TPersistent::GetNamePath() {
+  AnsiString path = ClassName();
+  if (TPersistent* owner = GetOwner()) {
+    AnsiString ownerPath = owner->GetNamePath();
+    if (!ownerPath.IsEmpty()) path = ownerPath + "." + path;
+  }
+  return path;
+}
+
+void TPersistent::DefineProperties(TFiler*) {}
+
+void TPersistent::AssignError(const TPersistent* Source) const {
+  const AnsiString sourceName = Source ? Source->ClassName() : AnsiString("nil");
+  // The class library's wording; the resource table carries the same text.
+  throw EConvertError(sourceName + " kann nicht zu " + ClassName() + " zugewiesen werden");
+}
