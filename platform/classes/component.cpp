@@ -1,0 +1,186 @@
+#include "component.h"
+
+#include <algorithm>
+
+#include "exceptions.h"
+#include "listerror.h"
+#include "textcompare.h"
+
+namespace {
+
+bool IsIdentifier(const AnsiString& s) {
+  auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const std::string& text = s.str();
+  if (text.empty() || !letter(text[0])) return false;
+  return std::all_of(text.begin() + 1, text.end(), [&](char c) { return letter(c) || digit(c); });
+}
+
+}  // namespace
+
+TComponent::TComponent(TComponent* AOwner) {
+  if (AOwner) AOwner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  Destroying();
+  // Each client is told once and forgets this component.
+  while (!freeNotifies_.empty()) {
+    TComponent* client = freeNotifies_.back();
+    freeNotifies_.pop_back();
+    client->ForgetFreeNotification(this);
+    client->Notification(this, opRemove);
+  }
+  DestroyComponents();
+  if (owner_) owner_->RemoveComponent(this);
+}
+
+TComponent* TComponent::GetComponents(int Index) const {
+  if (Index < 0 || Index >= GetComponentCount()) throw EListError(ListIndexErrorText(Index));
+  return components_[static_cast<std::size_t>(Index)];
+}
+
+int TComponent::GetComponentIndex() const {
+  if (!owner_) return -1;
+  const auto& list = owner_->components_;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TComponent::SetComponentIndex(int Value) {
+  if (!owner_) return;
+  auto& list = owner_->components_;
+  const int count = static_cast<int>(list.size());
+  Value = std::clamp(Value, 0, count - 1);
+  const int current = GetComponentIndex();
+  if (current == Value) return;
+  list.erase(list.begin() + current);
+  list.insert(list.begin() + Value, this);
+}
+
+void TComponent::SetName(const AnsiString& NewName) {
+  if (name_ == NewName) return;
+  if (!NewName.IsEmpty() && !IsIdentifier(NewName))
+    throw EComponentError("'" + NewName + "' ist kein gültiger Komponentenname");
+  if (owner_)
+    owner_->ValidateRename(this, name_, NewName);
+  else
+    ValidateRename(nullptr, name_, NewName);
+  name_ = NewName;
+}
+
+void TComponent::ValidateRename(TComponent* AComponent, const AnsiString& CurName, const AnsiString& NewName) {
+  if (!AComponent || CompareTextIgnoringCase(CurName, NewName) == 0) return;
+  TComponent* holder = FindComponent(NewName);
+  if (holder && holder != AComponent)
+    throw EComponentError("Eine Komponente mit der Bezeichnung " + NewName + " existiert bereits");
+}
+
+void TComponent::SetDesigning(bool Value) {
+  if (Value)
+    state_.Include(csDesigning);
+  else
+    state_.Exclude(csDesigning);
+  for (TComponent* c : components_) c->SetDesigning(Value);
+}
+
+void TComponent::InsertComponent(TComponent* AComponent) {
+  if (AComponent->owner_ == this) return;
+  if (AComponent->owner_) AComponent->owner_->RemoveComponent(AComponent);
+  ValidateRename(AComponent, AnsiString(), AComponent->name_);
+  Insert(AComponent);
+  if (state_.Contains(csDesigning)) AComponent->SetDesigning(true);
+  Notification(AComponent, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* AComponent) {
+  if (AComponent->owner_ != this) return;
+  Notification(AComponent, opRemove);
+  Remove(AComponent);
+}
+
+void TComponent::Insert(TComponent* AComponent) {
+  components_.push_back(AComponent);
+  AComponent->owner_ = this;
+}
+
+void TComponent::Remove(TComponent* AComponent) {
+  components_.erase(std::remove(components_.begin(), components_.end(), AComponent), components_.end());
+  AComponent->owner_ = nullptr;
+}
+
+TComponent* TComponent::FindComponent(const AnsiString& AName) const {
+  if (AName.IsEmpty()) return nullptr;
+  for (TComponent* c : components_)
+    if (CompareTextIgnoringCase(c->name_, AName) == 0) return c;
+  return nullptr;
+}
+
+void TComponent::DestroyComponents() {
+  // Each one leaves through RemoveComponent, so that the others hear of it
+  // and hold no stale reference while the rest are freed.
+  while (!components_.empty()) {
+    TComponent* last = components_.back();
+    RemoveComponent(last);
+    delete last;
+  }
+}
+
+void TComponent::Destroying() {
+  if (state_.Contains(csDestroying)) return;
+  state_.Include(csDestroying);
+  for (TComponent* c : components_) c->Destroying();
+}
+
+void TComponent::FreeNotification(TComponent* AComponent) {
+  if (!AComponent || AComponent == this) return;
+  // Components of one owner hear of each other through it.
+  if (owner_ && AComponent->owner_ == owner_) {
+    state_.Include(csFreeNotification);
+    return;
+  }
+  if (std::find(freeNotifies_.begin(), freeNotifies_.end(), AComponent) == freeNotifies_.end()) {
+    freeNotifies_.push_back(AComponent);
+    AComponent->freeNotifies_.push_back(this);
+  }
+  state_.Include(csFreeNotification);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+  if (!AComponent) return;
+  ForgetFreeNotification(AComponent);
+  AComponent->ForgetFreeNotification(this);
+}
+
+void TComponent::ForgetFreeNotification(TComponent* AComponent) {
+  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), AComponent), freeNotifies_.end());
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+  // A handler may free components; walk a copy and skip those gone.
+  const std::vector<TComponent*> owned = components_;
+  for (TComponent* c : owned)
+    if (std::find(components_.begin(), components_.end(), c) != components_.end()) c->Notification(AComponent, Operation);
+}
+
+void TComponent::GetChildren(TGetChildProc, TComponent*) {}
+
+TComponent* TComponent::GetChildOwner() { return nullptr; }
+
+TComponent* TComponent::GetChildParent() { return this; }
+
+bool TComponent::HasParent() const { return false; }
+
+TComponent* TComponent::GetParentComponent() const { return nullptr; }
+
+void TComponent::SetParentComponent(TComponent*) {}
+
+void TComponent::Loaded() { state_.Exclude(csLoading); }
+
+void TComponent::ReadState(TReader*) {}
+
+void TComponent::WriteState(TWriter*) {}
+
+void TComponent::Updating() { state_.Include(csUpdating); }
+
+void TComponent::Updated() { state_.Exclude(csUpdating); }

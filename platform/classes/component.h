@@ -1,0 +1,134 @@
+// TComponent: the class library's owned components. An owner lists what it
+// owns and frees it (last created first) when it is freed itself; a
+// component is in its owner's list before any derived constructor body runs.
+// Notification(AComponent, opInsert / opRemove) tells the owner's components
+// of each insertion and removal, and FreeNotification extends the removal
+// notice across owners.
+#pragma once
+
+#include <vector>
+
+#include "ansistring.h"
+#include "events.h"
+#include "persistent.h"
+#include "sets.h"
+
+class TReader;
+class TWriter;
+
+enum TOperation { opInsert, opRemove };
+
+enum TComponentStateMember {
+  csLoading,
+  csReading,
+  csWriting,
+  csDestroying,
+  csDesigning,
+  csAncestor,
+  csUpdating,
+  csFixups,
+  csFreeNotification,
+  csInline,
+  csDesignInstance
+};
+using TComponentState = TSet<TComponentStateMember>;
+
+class TComponent;
+using TGetChildProc = TClosure<void(TComponent* Child)>;
+
+class TComponent : public TPersistent {
+  MORVANT_CLASS(TComponent, TPersistent)
+ public:
+  explicit TComponent(TComponent* AOwner);
+  // Tells the free-notification clients, frees the owned components, then
+  // leaves the owner's list.
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  // The original's Free: the object is gone afterwards.
+  void Free() { delete this; }
+
+  TComponent* GetOwner() override { return owner_; }
+  TComponent* GetOwner() const { return owner_; }
+  int GetComponentCount() const { return static_cast<int>(components_.size()); }
+  // Bad index: EListError.
+  TComponent* GetComponents(int Index) const;
+  // Position in the owner's list; -1 without an owner.
+  int GetComponentIndex() const;
+  void SetComponentIndex(int Value);
+
+  AnsiString GetName() const { return name_; }
+  // Empty, or an identifier (letters, digits, '_', not starting with a
+  // digit) that no other component of the owner has, compared without
+  // regard to case; otherwise EComponentError and the name stays.
+  virtual void SetName(const AnsiString& NewName);
+  int GetTag() const { return tag_; }
+  void SetTag(int Value) { tag_ = Value; }
+  AnsiString GetNamePath() override { return name_; }
+
+  TComponentState GetComponentState() const { return state_; }
+  // Sets or clears csDesigning here and in everything owned. The program
+  // never sets it; tests do, to reach the design-time branches.
+  void SetDesigning(bool Value);
+
+  // Takes AComponent over from its previous owner, if any.
+  void InsertComponent(TComponent* AComponent);
+  void RemoveComponent(TComponent* AComponent);
+  // Case-insensitive; nullptr for an empty name or none.
+  TComponent* FindComponent(const AnsiString& AName) const;
+  // Frees everything owned, last first.
+  void DestroyComponents();
+  // Marks this component and everything it owns csDestroying.
+  void Destroying();
+
+  // AComponent is told (opRemove) when this one goes, and this one when
+  // AComponent goes, whoever owns either.
+  void FreeNotification(TComponent* AComponent);
+  void RemoveFreeNotification(TComponent* AComponent);
+
+  // The components the form writer stores inside this one; none by
+  // default.
+  virtual void GetChildren(TGetChildProc Proc, TComponent* Root);
+  virtual TComponent* GetChildOwner();
+  virtual TComponent* GetChildParent();
+  // The component this one is written inside of (a control's parent).
+  virtual bool HasParent() const;
+  virtual TComponent* GetParentComponent() const;
+  virtual void SetParentComponent(TComponent* Value);
+
+ protected:
+  // Overrides call inherited, which passes the news to the owned
+  // components.
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+  // After the whole form is read and the references fixed; clears
+  // csLoading.
+  virtual void Loaded();
+  // Reads this component's properties and children from the form stream.
+  virtual void ReadState(TReader* Reader);
+  virtual void WriteState(TWriter* Writer);
+  // Raises EComponentError when NewName is taken among the owned
+  // components; AComponent is the one being renamed.
+  virtual void ValidateRename(TComponent* AComponent, const AnsiString& CurName, const AnsiString& NewName);
+  virtual void Updating();
+  virtual void Updated();
+
+  void IncludeState(TComponentStateMember Member) { state_.Include(Member); }
+  void ExcludeState(TComponentStateMember Member) { state_.Exclude(Member); }
+
+  // The form streams set the loading states and call the hooks above.
+  friend class TReader;
+  friend class TWriter;
+
+ private:
+  void Insert(TComponent* AComponent);
+  void Remove(TComponent* AComponent);
+  void ForgetFreeNotification(TComponent* AComponent);
+
+  TComponent* owner_ = nullptr;
+  std::vector<TComponent*> components_;
+  std::vector<TComponent*> freeNotifies_;
+  AnsiString name_;
+  int tag_ = 0;
+  TComponentState state_;
+};
