@@ -85,8 +85,9 @@ void TComponent::SetDesigning(bool Value) {
 
 void TComponent::InsertComponent(TComponent* AComponent) {
   if (AComponent->owner_ == this) return;
-  if (AComponent->owner_) AComponent->owner_->RemoveComponent(AComponent);
+  // A clash of names leaves the component where it was.
   ValidateRename(AComponent, AnsiString(), AComponent->name_);
+  if (AComponent->owner_) AComponent->owner_->RemoveComponent(AComponent);
   Insert(AComponent);
   if (state_.Contains(csDesigning)) AComponent->SetDesigning(true);
   Notification(AComponent, opInsert);

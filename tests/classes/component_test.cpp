@@ -130,6 +130,7 @@ TEST(TComponent, NameRules) {
   auto* clash = new TComponent(&other);
   clash->SetName("label");
   EXPECT_THROW(owner.InsertComponent(clash), EComponentError);
+  EXPECT_EQ(clash->GetOwner(), &other);
 }
 
 TEST(TComponent, StateAndIndex) {
