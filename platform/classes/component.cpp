@@ -4,7 +4,7 @@
 
 #include "exceptions.h"
 #include "listerror.h"
-#include "textcompare.h"
+#include "sysutils.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void TComponent::SetName(const AnsiString& NewName) {
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const AnsiString& CurName, const AnsiString& NewName) {
-  if (!AComponent || CompareTextIgnoringCase(CurName, NewName) == 0) return;
+  if (!AComponent || SameText(CurName, NewName)) return;
   TComponent* holder = FindComponent(NewName);
   if (holder && holder != AComponent)
     throw EComponentError("Eine Komponente mit der Bezeichnung " + NewName + " existiert bereits");
@@ -112,7 +112,7 @@ void TComponent::Remove(TComponent* AComponent) {
 TComponent* TComponent::FindComponent(const AnsiString& AName) const {
   if (AName.IsEmpty()) return nullptr;
   for (TComponent* c : components_)
-    if (CompareTextIgnoringCase(c->name_, AName) == 0) return c;
+    if (SameText(c->name_, AName)) return c;
   return nullptr;
 }
 

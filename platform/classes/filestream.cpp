@@ -1,4 +1,6 @@
 #include "exceptions.h"
+#include "format.h"
+#include "resourcestrings.h"
 #include "streams.h"
 
 namespace {
@@ -6,11 +8,11 @@ namespace {
 int OpenOrCreate(const AnsiString& name, LongWord mode) {
   if (mode == fmCreate) {
     const int handle = FileCreate(name);
-    if (handle < 0) throw EFCreateError("Datei " + name + " kann nicht erstellt werden");
+    if (handle < 0) throw EFCreateError(Format(LoadStr(SFCreateError), name));
     return handle;
   }
   const int handle = FileOpen(name, mode);
-  if (handle < 0) throw EFOpenError("Datei " + name + " kann nicht geöffnet werden");
+  if (handle < 0) throw EFOpenError(Format(LoadStr(SFOpenError), name));
   return handle;
 }
 

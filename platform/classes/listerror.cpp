@@ -1,6 +1,8 @@
 #include "listerror.h"
 
+#include "format.h"
+#include "resourcestrings.h"
+
 AnsiString ListIndexErrorText(int Index) {
-  // Resource string 65530 of the class library, formatted with the index.
-  return "Der Index der Liste überschreitet das Maximum (" + AnsiString(Index) + ")";
+  return Format(LoadStr(SListIndexError), Index);
 }

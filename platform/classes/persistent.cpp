@@ -1,6 +1,8 @@
 #include "persistent.h"
 
 #include "exceptions.h"
+#include "format.h"
+#include "resourcestrings.h"
 
 void TPersistent::Assign(TPersistent* Source) {
   if (!Source) AssignError(nullptr);
@@ -24,6 +26,5 @@ void TPersistent::DefineProperties(TFiler*) {}
 
 void TPersistent::AssignError(const TPersistent* Source) const {
   const AnsiString sourceName = Source ? Source->ClassName() : AnsiString("nil");
-  // The class library's wording; the resource table carries the same text.
-  throw EConvertError(sourceName + " kann nicht zu " + ClassName() + " zugewiesen werden");
+  throw EConvertError(Format(LoadStr(SAssignError), sourceName, ClassName()));
 }

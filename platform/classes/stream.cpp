@@ -1,14 +1,15 @@
 #include <algorithm>
 
 #include "exceptions.h"
+#include "resourcestrings.h"
 #include "streams.h"
 
 void TStream::ReadBuffer(void* Buffer, LongInt Count) {
-  if (Count != 0 && Read(Buffer, Count) != Count) throw EReadError("Stream-Lesefehler");
+  if (Count != 0 && Read(Buffer, Count) != Count) throw EReadError(LoadStr(SReadError));
 }
 
 void TStream::WriteBuffer(const void* Buffer, LongInt Count) {
-  if (Count != 0 && Write(Buffer, Count) != Count) throw EWriteError("Stream-Schreibfehler");
+  if (Count != 0 && Write(Buffer, Count) != Count) throw EWriteError(LoadStr(SWriteError));
 }
 
 Int64 TStream::CopyFrom(TStream* Source, Int64 Count) {

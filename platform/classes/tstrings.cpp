@@ -3,7 +3,7 @@
 #include "exceptions.h"
 #include "listerror.h"
 #include "streams.h"
-#include "textcompare.h"
+#include "sysutils.h"
 
 void TStrings::SetStrings(int Index, const AnsiString& S) {
   TObject* object = GetObjects(Index);
@@ -258,7 +258,7 @@ void TStrings::EndUpdate() {
 
 void TStrings::SetUpdateState(bool) {}
 
-int TStrings::CompareStrings(const AnsiString& S1, const AnsiString& S2) const { return CompareTextIgnoringCase(S1, S2); }
+int TStrings::CompareStrings(const AnsiString& S1, const AnsiString& S2) const { return AnsiCompareText(S1, S2); }
 
 void TStrings::Error(const AnsiString& Message) const { throw EStringListError(Message); }
 

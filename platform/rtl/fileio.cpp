@@ -9,15 +9,9 @@
 #include <string>
 
 #include "lasterror.h"
+#include "paths.h"
 
 namespace {
-
-std::string HostPath(const AnsiString& name) {
-  std::string path = name.str();
-  for (char& c : path)
-    if (c == '\\') c = '/';
-  return path;
-}
 
 int AccessFlags(LongWord mode) {
   switch (mode & 0x3) {
@@ -73,7 +67,7 @@ void SetLastErrorFromErrno(int error) {
 }
 
 int FileOpen(const AnsiString& FileName, LongWord Mode) {
-  const int fd = ::open(HostPath(FileName).c_str(), AccessFlags(Mode) | O_CLOEXEC);
+  const int fd = ::open(NativePath(FileName).c_str(), AccessFlags(Mode) | O_CLOEXEC);
   if (fd < 0) return Fail();
   struct stat st {};
   const int error = ::fstat(fd, &st) != 0 ? errno : (S_ISDIR(st.st_mode) ? EISDIR : 0);
@@ -86,7 +80,7 @@ int FileOpen(const AnsiString& FileName, LongWord Mode) {
 }
 
 int FileCreate(const AnsiString& FileName) {
-  const int fd = ::open(HostPath(FileName).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  const int fd = ::open(NativePath(FileName).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   return fd < 0 ? Fail() : fd;
 }
 

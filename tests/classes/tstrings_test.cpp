@@ -229,9 +229,9 @@ TEST(TStringList, ExchangeAndMoveCarryObjects) {
 
 TEST(TStringList, SortOrdersWithoutRegardToCase) {
   TStringList list;
-  list.SetCommaText("delta,Charlie,bravo,Alpha");
+  list.SetCommaText("delta,Charlie,bravo,Äpfel,Alpha");
   list.Sort();
-  EXPECT_EQ(Lines(list), (V{"Alpha", "bravo", "Charlie", "delta"}));
+  EXPECT_EQ(Lines(list), (V{"Alpha", "Äpfel", "bravo", "Charlie", "delta"}));
 }
 
 }  // namespace
