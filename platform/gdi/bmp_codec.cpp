@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "dib_palettes.h"
+#include "picture_palette.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ struct Channel {
   }
 };
 
-struct DibLayout {
+struct BmpLayout {
   std::int64_t Width = 0;
   std::int64_t Height = 0;  // positive; TopDown tells the row order
   bool TopDown = false;
@@ -62,7 +62,7 @@ struct DibLayout {
   std::uint64_t PaletteEnd = 0;  // where the pixels start when nothing else says
 };
 
-bool ParseInfoHeader(std::span<const std::uint8_t> bytes, std::size_t at, DibLayout& dib, std::string* error) {
+bool ParseInfoHeader(std::span<const std::uint8_t> bytes, std::size_t at, BmpLayout& dib, std::string* error) {
   if (bytes.size() < at + 4) return Fail(error, "truncated bitmap header");
   const std::uint32_t headerSize = Le32(&bytes[at]);
   if (headerSize != kCoreHeaderSize && headerSize < kInfoHeaderSize) return Fail(error, "unknown bitmap header");
@@ -117,69 +117,51 @@ bool ParseInfoHeader(std::span<const std::uint8_t> bytes, std::size_t at, DibLay
   return true;
 }
 
-std::vector<std::uint32_t> ReadPalette(std::span<const std::uint8_t> bytes, const DibLayout& dib) {
-  std::vector<std::uint32_t> palette(dib.PaletteCount);
-  for (std::size_t i = 0; i < palette.size(); ++i) {
+std::vector<RGBQUAD> ReadColourTable(std::span<const std::uint8_t> bytes, const BmpLayout& dib) {
+  std::vector<RGBQUAD> table(dib.PaletteCount);
+  for (std::size_t i = 0; i < table.size(); ++i) {
     const std::uint8_t* e = &bytes[dib.PaletteOffset + i * dib.PaletteEntrySize];
-    palette[i] = static_cast<std::uint32_t>(e[2]) << 16 | static_cast<std::uint32_t>(e[1]) << 8 | e[0];
+    table[i].rgbBlue = e[0], table[i].rgbGreen = e[1], table[i].rgbRed = e[2];
   }
-  return palette;
+  return table;
+}
+
+Pixel QuadPixel(const RGBQUAD& q) {
+  return static_cast<Pixel>(q.rgbRed) << 16 | static_cast<Pixel>(q.rgbGreen) << 8 | q.rgbBlue;
 }
 
 std::uint64_t RowStride(std::int64_t width, int bpp) {
   return (static_cast<std::uint64_t>(width) * bpp + 31) / 32 * 4;
 }
 
-std::uint32_t PaletteColour(const std::vector<std::uint32_t>& palette, unsigned index) {
+Pixel TableColour(const std::vector<Pixel>& palette, unsigned index) {
   return index < palette.size() ? palette[index] : 0;
 }
 
-bool DecodeUncompressed(std::span<const std::uint8_t> bytes, std::uint64_t start, const DibLayout& dib,
-                        RasterImage& out, std::string* error) {
+bool DecodeUncompressed(std::span<const std::uint8_t> bytes, std::uint64_t start, const BmpLayout& dib,
+                        const std::vector<RGBQUAD>& table, RasterImage& out, std::string* error) {
   const std::uint64_t stride = RowStride(dib.Width, dib.BitsPerPixel);
   // The last row may lack its padding.
   const std::uint64_t lastRow = (static_cast<std::uint64_t>(dib.Width) * dib.BitsPerPixel + 7) / 8;
   if (start > bytes.size() || bytes.size() - start < stride * (dib.Height - 1) + lastRow)
     return Fail(error, "truncated pixel data");
 
-  std::uint32_t masks[3] = {dib.Masks[0], dib.Masks[1], dib.Masks[2]};
-  if (dib.Compression == kCompressRgb && dib.BitsPerPixel == 16) masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
-  const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
-  const bool bitfields = dib.Compression == kCompressBitfields || dib.BitsPerPixel == 16;
-
-  const int width = static_cast<int>(dib.Width);
-  for (int y = 0; y < dib.Height; ++y) {
+  DibLayout rows;
+  rows.width = static_cast<int>(dib.Width);
+  rows.height = static_cast<int>(dib.Height);
+  rows.bitCount = dib.BitsPerPixel;
+  rows.colorCount = static_cast<int>(table.size());
+  const Channel red(dib.Masks[0]), green(dib.Masks[1]), blue(dib.Masks[2]);
+  for (int y = 0; y < rows.height; ++y) {
     const std::uint8_t* src = &bytes[start + stride * y];
-    std::uint32_t* dst = out.Row(dib.TopDown ? y : static_cast<int>(dib.Height) - 1 - y);
-    switch (dib.BitsPerPixel) {
-      case 1:
-      case 4:
-      case 8: {
-        const int bpp = dib.BitsPerPixel;
-        const unsigned mask = (1u << bpp) - 1;
-        for (int x = 0; x < width; ++x) {
-          const std::size_t bit = static_cast<std::size_t>(x) * bpp;
-          const unsigned index = (src[bit / 8] >> (8 - bpp - bit % 8)) & mask;
-          dst[x] = PaletteColour(out.Palette, index);
-        }
-        break;
-      }
-      case 24:
-        for (int x = 0; x < width; ++x, src += 3)
-          dst[x] = static_cast<std::uint32_t>(src[2]) << 16 | static_cast<std::uint32_t>(src[1]) << 8 | src[0];
-        break;
-      case 16:
-      case 32:
-        for (int x = 0; x < width; ++x) {
-          std::uint32_t v;
-          if (dib.BitsPerPixel == 16) {
-            v = Le16(src + 2 * x);
-          } else {
-            v = Le32(src + 4 * x);
-          }
-          dst[x] = bitfields ? (red.Extract(v) << 16 | green.Extract(v) << 8 | blue.Extract(v)) : v;
-        }
-        break;
+    Pixel* dst = out.Row(dib.TopDown ? y : rows.height - 1 - y);
+    if (dib.Compression != kCompressBitfields) {
+      UnpackDibRow(rows, src, table.data(), dst);
+      continue;
+    }
+    for (int x = 0; x < rows.width; ++x) {
+      const std::uint32_t v = dib.BitsPerPixel == 16 ? Le16(src + 2 * x) : Le32(src + 4 * x);
+      dst[x] = red.Extract(v) << 16 | green.Extract(v) << 8 | blue.Extract(v);
     }
   }
   return true;
@@ -187,7 +169,7 @@ bool DecodeUncompressed(std::span<const std::uint8_t> bytes, std::uint64_t start
 
 // RLE data: runs and literal stretches of indices, bottom-up; pixels the data
 // skips keep index 0.
-bool DecodeRle(std::span<const std::uint8_t> bytes, std::uint64_t start, const DibLayout& dib, RasterImage& out,
+bool DecodeRle(std::span<const std::uint8_t> bytes, std::uint64_t start, const BmpLayout& dib, RasterImage& out,
                std::string* error) {
   if (start > bytes.size()) return Fail(error, "truncated pixel data");
   // Runs of at most 255 pixels per two bytes bound what honest data covers;
@@ -199,7 +181,7 @@ bool DecodeRle(std::span<const std::uint8_t> bytes, std::uint64_t start, const D
   const std::int64_t width = dib.Width, height = dib.Height;
   std::int64_t x = 0, y = 0;
   auto put = [&](unsigned index) {
-    if (x < width && y < height) out.Row(static_cast<int>(height - 1 - y))[x] = PaletteColour(out.Palette, index);
+    if (x < width && y < height) out.Row(static_cast<int>(height - 1 - y))[x] = TableColour(out.Palette, index);
     ++x;
   };
   std::size_t p = start;
@@ -234,17 +216,18 @@ bool DecodeRle(std::span<const std::uint8_t> bytes, std::uint64_t start, const D
   return true;
 }
 
-bool DecodeWithLayout(std::span<const std::uint8_t> bytes, const DibLayout& dib, std::uint64_t pixelStart,
+bool DecodeWithLayout(std::span<const std::uint8_t> bytes, const BmpLayout& dib, std::uint64_t pixelStart,
                       RasterImage& image, std::string* error) {
+  const std::vector<RGBQUAD> table = ReadColourTable(bytes, dib);
   RasterImage out;
   out.Width = static_cast<int>(dib.Width);
   out.Height = static_cast<int>(dib.Height);
   out.BitsPerPixel = dib.BitsPerPixel;
-  out.Palette = ReadPalette(bytes, dib);
-  const std::uint32_t background = dib.BitsPerPixel <= 8 ? PaletteColour(out.Palette, 0) : 0;
-  out.Pixels.assign(static_cast<std::size_t>(dib.Width * dib.Height), background);
+  for (const RGBQUAD& q : table) out.Palette.push_back(QuadPixel(q));
+  out.Pixels.assign(static_cast<std::size_t>(dib.Width * dib.Height), TableColour(out.Palette, 0));
   const bool rle = dib.Compression == kCompressRle8 || dib.Compression == kCompressRle4;
-  if (!(rle ? DecodeRle(bytes, pixelStart, dib, out, error) : DecodeUncompressed(bytes, pixelStart, dib, out, error)))
+  if (!(rle ? DecodeRle(bytes, pixelStart, dib, out, error)
+            : DecodeUncompressed(bytes, pixelStart, dib, table, out, error)))
     return false;
   image = std::move(out);
   return true;
@@ -263,7 +246,7 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 bool DecodeBmp(std::span<const std::uint8_t> bytes, RasterImage& image, std::string* error) {
   if (bytes.size() < kFileHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') return Fail(error, "not a BMP file");
-  DibLayout dib;
+  BmpLayout dib;
   if (!ParseInfoHeader(bytes, kFileHeaderSize, dib, error)) return false;
   // Some writers leave the offset 0; the pixels then follow the table.
   const std::uint32_t offset = Le32(&bytes[10]);
@@ -271,17 +254,17 @@ bool DecodeBmp(std::span<const std::uint8_t> bytes, RasterImage& image, std::str
 }
 
 bool DecodeDib(std::span<const std::uint8_t> bytes, RasterImage& image, std::string* error) {
-  DibLayout dib;
+  BmpLayout dib;
   if (!ParseInfoHeader(bytes, 0, dib, error)) return false;
   return DecodeWithLayout(bytes, dib, dib.PaletteEnd, image, error);
 }
 
 std::vector<std::uint8_t> EncodeBmp(const RasterImage& image, int bitsPerPixel, bool topDown) {
   const int bpp = (bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 24) ? bitsPerPixel : 32;
-  std::vector<std::uint32_t> palette;
-  if (bpp <= 8) palette = ChoosePalette(image.Pixels, image.Palette, bpp);
+  std::vector<RGBQUAD> table;
+  if (bpp <= 8) table = ChoosePictureTable(image.Pixels, image.Palette, bpp);
   const std::uint64_t stride = RowStride(image.Width, bpp);
-  const std::uint64_t pixelStart = kFileHeaderSize + kInfoHeaderSize + 4 * palette.size();
+  const std::uint64_t pixelStart = kFileHeaderSize + kInfoHeaderSize + 4 * table.size();
   const std::uint64_t imageSize = stride * image.Height;
 
   std::vector<std::uint8_t> out;
@@ -301,35 +284,13 @@ std::vector<std::uint8_t> EncodeBmp(const RasterImage& image, int bitsPerPixel, 
   Put32(out, static_cast<std::uint32_t>(imageSize));
   Put32(out, kPixelsPerMetre);
   Put32(out, kPixelsPerMetre);
-  Put32(out, static_cast<std::uint32_t>(palette.size()));
+  Put32(out, static_cast<std::uint32_t>(table.size()));
   Put32(out, 0);
-  for (std::uint32_t c : palette) Put32(out, c & 0xFFFFFF);
+  for (const RGBQUAD& q : table) Put32(out, QuadPixel(q));
 
-  PaletteMapper mapper(palette);
   out.resize(pixelStart + imageSize, 0);
-  for (int y = 0; y < image.Height; ++y) {
-    const std::uint32_t* src = image.Row(topDown ? y : image.Height - 1 - y);
-    std::uint8_t* dst = &out[pixelStart + stride * y];
-    for (int x = 0; x < image.Width; ++x) {
-      const std::uint32_t p = src[x];
-      switch (bpp) {
-        case 1:
-        case 4:
-        case 8: {
-          const std::size_t bit = static_cast<std::size_t>(x) * bpp;
-          dst[bit / 8] |= static_cast<std::uint8_t>(mapper.IndexOf(p) << (8 - bpp - bit % 8));
-          break;
-        }
-        case 24:
-          dst[3 * x] = static_cast<std::uint8_t>(p);
-          dst[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
-          dst[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
-          break;
-        default:
-          for (int i = 0; i < 4; ++i) dst[4 * x + i] = static_cast<std::uint8_t>(p >> (8 * i));
-          break;
-      }
-    }
-  }
+  for (int y = 0; y < image.Height; ++y)
+    PackDibRow(image.Width, bpp, image.Row(topDown ? y : image.Height - 1 - y), table.data(),
+               static_cast<int>(table.size()), &out[pixelStart + stride * y]);
   return out;
 }

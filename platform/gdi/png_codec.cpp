@@ -6,7 +6,7 @@
 #include <cstring>
 #include <new>
 
-#include "dib_palettes.h"
+#include "picture_palette.h"
 
 // libpng reports errors by longjmp. Each setjmp below sits in a function
 // whose own locals are never touched after it, and the code that libpng may
@@ -57,7 +57,6 @@ void ReadBytes(png_structp png, png_bytep out, std::size_t count) {
 // Everything from the header to the last row; libpng may jump out of it.
 void ReadImage(png_structp png, png_infop info, ReadJob& job) {
   png_set_read_fn(png, &job, ReadBytes);
-  png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
   png_set_chunk_malloc_max(png, kMaxChunkBytes);
   png_read_info(png, info);
 
@@ -99,7 +98,6 @@ struct WriteJob {
   const RasterImage* Image = nullptr;
   PngLayout Layout = PngLayout::Rgb;
   std::vector<std::uint8_t> Bytes;
-  std::vector<std::uint32_t> Palette;
   std::vector<png_color> PngPalette;
   std::vector<std::uint8_t> Indices;
   std::vector<png_bytep> Rows;
@@ -144,17 +142,18 @@ void PrepareRows(WriteJob& job) {
   job.Rows.resize(image.Height);
   if (job.Layout != PngLayout::Palette) {
     for (int y = 0; y < image.Height; ++y)
-      job.Rows[y] = reinterpret_cast<png_bytep>(const_cast<std::uint32_t*>(image.Row(y)));
+      job.Rows[y] = reinterpret_cast<png_bytep>(const_cast<Pixel*>(image.Row(y)));
     return;
   }
-  job.Palette = ChoosePalette(image.Pixels, image.Palette, 8);
-  for (std::uint32_t c : job.Palette)
-    job.PngPalette.push_back(png_color{static_cast<png_byte>(c >> 16), static_cast<png_byte>(c >> 8),
-                                       static_cast<png_byte>(c)});
-  PaletteMapper mapper(job.Palette);
-  job.Indices.resize(image.Pixels.size());
-  for (std::size_t i = 0; i < image.Pixels.size(); ++i) job.Indices[i] = mapper.IndexOf(image.Pixels[i]);
-  for (int y = 0; y < image.Height; ++y) job.Rows[y] = job.Indices.data() + static_cast<std::size_t>(y) * image.Width;
+  const std::vector<RGBQUAD> table = ChoosePictureTable(image.Pixels, image.Palette, 8);
+  for (const RGBQUAD& q : table) job.PngPalette.push_back(png_color{q.rgbRed, q.rgbGreen, q.rgbBlue});
+  // Rows of 8-bit indices, padded as DIB rows are.
+  const std::size_t stride = static_cast<std::size_t>(DibRowBytes(image.Width, 8));
+  job.Indices.resize(stride * image.Height);
+  for (int y = 0; y < image.Height; ++y) {
+    job.Rows[y] = job.Indices.data() + stride * y;
+    PackDibRow(image.Width, 8, image.Row(y), table.data(), static_cast<int>(table.size()), job.Rows[y]);
+  }
 }
 
 }  // namespace

@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-// Bounds every decoder checks before it allocates, so that a file that
-// merely claims a huge size cannot take the memory.
-constexpr int kMaxImageSide = 65536;
-constexpr std::uint64_t kMaxImagePixels = std::uint64_t{1} << 26;
+#include "dibformat.h"
+#include "surface.h"
 
 struct RasterImage {
   int Width = 0;
@@ -16,20 +14,20 @@ struct RasterImage {
   // The depth the file declared (1, 4, 8, 16, 24, 32); the pixels below are
   // always 32-bit.
   int BitsPerPixel = 32;
-  // The X byte carries alpha (a PNG with an alpha channel, or transparency).
+  // The X bytes carry alpha (a PNG with an alpha channel or transparency);
+  // otherwise they are 0, as on the surfaces.
   bool HasAlpha = false;
   // Colour table of a 1-, 4- or 8-bit file, entries 0x00RRGGBB.
-  std::vector<std::uint32_t> Palette;
-  // Width * Height pixels, top row first. Bytes B, G, R, X in memory, so a
-  // pixel read as a little-endian word is 0xXXRRGGBB, as on the surfaces.
-  std::vector<std::uint32_t> Pixels;
+  std::vector<Pixel> Palette;
+  // Width * Height pixels, top row first, in the surfaces' layout.
+  std::vector<Pixel> Pixels;
 
-  std::uint32_t* Row(int y) { return Pixels.data() + static_cast<std::size_t>(y) * Width; }
-  const std::uint32_t* Row(int y) const { return Pixels.data() + static_cast<std::size_t>(y) * Width; }
+  Pixel* Row(int y) { return Pixels.data() + static_cast<std::size_t>(y) * Width; }
+  const Pixel* Row(int y) const { return Pixels.data() + static_cast<std::size_t>(y) * Width; }
 };
 
-// True when width x height is positive and within the bounds above.
+// Every decoder checks this before it allocates, so that a file that merely
+// claims a huge size cannot take the memory: the bitmaps' own limit.
 inline bool IsSaneImageSize(std::int64_t width, std::int64_t height) {
-  return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
-         static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= kMaxImagePixels;
+  return width > 0 && height > 0 && width * height <= kMaxBitmapPixels;
 }

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "bmp_codec.h"
-#include "dib_palettes.h"
 #include "png_codec.h"
 
 namespace {
@@ -13,7 +12,7 @@ namespace {
 // A picture whose colours all lie in the fixed table of `bpp`, with distinct
 // rows so that a flipped row order shows.
 RasterImage TestPicture(int width, int height, int bpp) {
-  const auto table = FixedPalette(bpp <= 8 ? bpp : 8);
+  const std::vector<RGBQUAD>& table = FixedColorTable(bpp <= 8 ? bpp : 8);
   RasterImage image;
   image.Width = width;
   image.Height = height;
@@ -21,7 +20,8 @@ RasterImage TestPicture(int width, int height, int bpp) {
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       const std::size_t i = static_cast<std::size_t>(y) * width + x;
-      image.Pixels[i] = bpp <= 8 ? table[(x * 7 + y * 3) % table.size()] : (static_cast<std::uint32_t>(x * 37 + y * 91) * 0x010305) & 0xFFFFFF;
+      const RGBQUAD& q = table[(x * 7 + y * 3) % table.size()];
+      image.Pixels[i] = bpp <= 8 ? static_cast<Pixel>(q.rgbRed << 16 | q.rgbGreen << 8 | q.rgbBlue) : (static_cast<std::uint32_t>(x * 37 + y * 91) * 0x010305) & 0xFFFFFF;
     }
   return image;
 }

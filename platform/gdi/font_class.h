@@ -1,0 +1,50 @@
+// TFont: the class library's font over a GDI font. Size is in points and
+// Height in pixels (negative: the character height, positive: the cell
+// height), converted through PixelsPerInch.
+#pragma once
+
+#include "colors.h"
+#include "graphicsobject.h"
+#include "sets.h"
+
+enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using TFontStyles = TSet<TFontStyle>;
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
+using TFontCharset = Byte;
+
+class TFont : public TGraphicsObject {
+  MORVANT_CLASS(TFont, TGraphicsObject)
+ public:
+  TFont() = default;
+  void Assign(TPersistent* Source) override;
+
+  AnsiString GetName() const { return name_; }
+  void SetName(const AnsiString& Value);
+  int GetSize() const;
+  void SetSize(int Value);
+  int GetHeight() const { return height_; }
+  void SetHeight(int Value);
+  TColor GetColor() const { return color_; }
+  void SetColor(TColor Value);
+  TFontStyles GetStyle() const { return style_; }
+  void SetStyle(TFontStyles Value);
+  TFontPitch GetPitch() const { return pitch_; }
+  void SetPitch(TFontPitch Value);
+  TFontCharset GetCharset() const { return charset_; }
+  void SetCharset(TFontCharset Value);
+
+  int PixelsPerInch = 96;
+
+  HFONT GetHandle();
+  // Adopts the font: its properties become this font's and the previous
+  // handle is released. The font owns the new handle from now on.
+  void SetHandle(HFONT Value);
+
+ private:
+  AnsiString name_ = "MS Sans Serif";
+  int height_ = -11;  // 8 points
+  TColor color_ = clWindowText;
+  TFontStyles style_;
+  TFontPitch pitch_ = fpDefault;
+  TFontCharset charset_ = 1;  // DEFAULT_CHARSET
+};
