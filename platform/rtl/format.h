@@ -83,7 +83,7 @@ FormatArg FormatArg::From(const T& value) {
     a.kind_ = Kind::Char;
     a.char_ = value;
   } else if constexpr (std::is_integral_v<U> || std::is_enum_v<U>) {
-    using Raw = std::conditional_t<std::is_enum_v<U>, std::underlying_type<U>, std::type_identity<U>>::type;
+    using Raw = typename std::conditional_t<std::is_enum_v<U>, std::underlying_type<U>, std::type_identity<U>>::type;
     const Raw raw = static_cast<Raw>(value);
     a.kind_ = Kind::Integer;
     a.signed_ = std::is_signed_v<Raw>;

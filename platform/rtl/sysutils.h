@@ -53,3 +53,5 @@ bool SameText(const AnsiString& a, const AnsiString& b);
 // their base letter ("Äpfel" < "Birne", ß as "ss"), and an accent decides only
 // between texts that are otherwise equal ("Apfel" < "Äpfel").
 int AnsiCompareText(const AnsiString& a, const AnsiString& b);
+// Equal but for the case of letters, the code page's included (ä = Ä, a != ä).
+bool AnsiSameText(const AnsiString& a, const AnsiString& b);

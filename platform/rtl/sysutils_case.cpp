@@ -138,3 +138,5 @@ int AnsiCompareText(const AnsiString& a, const AnsiString& b) {
   if (primary != 0) return Sign(primary);
   return Sign(AnsiUpperCase(a).str().compare(AnsiUpperCase(b).str()));
 }
+
+bool AnsiSameText(const AnsiString& a, const AnsiString& b) { return AnsiUpperCase(a) == AnsiUpperCase(b); }

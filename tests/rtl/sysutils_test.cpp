@@ -123,6 +123,8 @@ TEST(SysUtilsText, Comparisons) {
   EXPECT_GT(AnsiCompareText("Äpfel", "Apfel"), 0);
   EXPECT_LT(AnsiCompareText("Müller", "Mutter"), 0);
   EXPECT_LT(AnsiCompareText("zebra", "Zebras"), 0);
+  EXPECT_TRUE(AnsiSameText("Größe", "GRÖßE"));
+  EXPECT_FALSE(AnsiSameText("Apfel", "Äpfel"));
 }
 
 TEST(ResourceStrings, ClassAndComponentLibraryTexts) {
