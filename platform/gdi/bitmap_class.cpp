@@ -169,7 +169,8 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   if (GetEmpty()) {
     ReplaceHandle(nullptr);
   } else if (Surface* surface = PixelSurface()) {
-    // The DC holds the bitmap object, not its memory: it sees the new size.
+    // The canvas's DC is made anew, so that its bounds follow the size.
+    if (canvas_) canvas_->FreeContext();
     surface->Resize(width_, height_);
   }
   Changed(this);
