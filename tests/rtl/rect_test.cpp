@@ -28,7 +28,7 @@ TEST(Rect, ExclusiveEdgesAndEmptyResults) {
   const TRect far(100, 100, 110, 110);
   EXPECT_FALSE(IntersectRect(&out, &r, &far));
   EXPECT_EQ(out, TRect(0, 0, 0, 0));
-  const TRect empty;
+  const TRect empty(0, 0, 0, 0);
   EXPECT_TRUE(UnionRect(&out, &empty, &r));
   EXPECT_EQ(out, r);
   TRect shrunk = r;
