@@ -11,6 +11,7 @@
 
 #include "drives.h"
 #include "lasterror.h"
+#include "module.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ void SetProgramPathForTesting(const AnsiString& path) {
 }
 
 DWORD GetModuleFileName(HMODULE module, LPSTR fileName, DWORD size) {
-  if (module != nullptr) {
+  if (module != nullptr && module != HInstance) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return 0;
   }

@@ -4,6 +4,7 @@
 
 #include "drives.h"
 #include "lasterror.h"
+#include "module.h"
 
 namespace {
 
@@ -67,6 +68,8 @@ TEST_F(ProgramPath, InjectedPathIsSeenByAllReaders) {
   char buf[MAX_PATH];
   EXPECT_EQ(GetModuleFileName(nullptr, buf, MAX_PATH), 21u);
   EXPECT_STREQ(buf, "/srv/morvant/morvant2");
+  EXPECT_EQ(GetModuleFileName(HInstance, buf, MAX_PATH), 21u);
+  EXPECT_EQ(GetModuleFileName(reinterpret_cast<HMODULE>(0x1234), buf, MAX_PATH), 0u);
   SetProgramPathForTesting("");
   EXPECT_EQ(ParamStr(0), real);
 }
