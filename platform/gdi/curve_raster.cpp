@@ -122,6 +122,23 @@ Region Frame(const Region& shape, LONG w, LONG h) {
   return shape - inner;
 }
 
+Region SelectPixels(const Region& shape, const std::function<bool(LONG, LONG)>& keep) {
+  // One piece per run of kept pixels; FromRects unites them.
+  std::vector<RECT> pieces;
+  for (const TRect& r : shape.Rects())
+    for (LONG y = r.top; y < r.bottom; ++y) {
+      LONG runStart = 0;
+      bool inRun = false;
+      for (LONG x = r.left; x <= r.right; ++x) {
+        const bool in = x < r.right && keep(x, y);
+        if (in && !inRun) runStart = x;
+        if (!in && inRun) pieces.push_back(TRect(runStart, y, x, y + 1));
+        inRun = in;
+      }
+    }
+  return Region::FromRects(pieces);
+}
+
 TRect PenOuterBox(const TRect& boxIn, int width, bool insideFrame) {
   TRect box = Normalised(boxIn);
   if (width > 1 && !insideFrame) InflateRect(&box, width / 2, width / 2);
@@ -165,22 +182,7 @@ bool Sweep::Contains(LONG x, LONG y) const {
 
 Region Sweep::Clip(const Region& shape) const {
   if (whole_) return shape;
-  // Row by row over every pixel: shapes clipped this way are pen rings and
-  // figure insides of drawing size.
-  std::vector<TRect> pieces;
-  for (const TRect& r : shape.Rects())
-    for (LONG y = r.top; y < r.bottom; ++y) {
-      LONG runStart = 0;
-      bool inRun = false;
-      for (LONG x = r.left; x <= r.right; ++x) {
-        const bool in = x < r.right && Contains(x, y);
-        if (in && !inRun) runStart = x;
-        if (!in && inRun) pieces.push_back(TRect(runStart, y, x, y + 1));
-        inRun = in;
-      }
-    }
-  std::vector<RECT> plain(pieces.begin(), pieces.end());
-  return Region::FromRects(plain);
+  return SelectPixels(shape, [this](LONG x, LONG y) { return Contains(x, y); });
 }
 
 POINT Sweep::EdgePoint(POINT p) const {

@@ -6,6 +6,8 @@
 // are symmetric about both axes of the box.
 #pragma once
 
+#include <functional>
+
 #include "rect.h"
 #include "region.h"
 
@@ -23,6 +25,10 @@ Region Border(const Region& shape);
 // The pixels of `shape` within w pixels (horizontally) or h (vertically) of
 // its outside: the frame FrameRgn paints.
 Region Frame(const Region& shape, LONG w, LONG h);
+
+// The pixels of `shape` for which keep(x, y) holds, visited one by one:
+// for figures of drawing size.
+Region SelectPixels(const Region& shape, const std::function<bool(LONG, LONG)>& keep);
 
 // A figure's box grown by the outer part of a pen of width w centred on it,
 // and the box of its inside after the whole pen width (insideFrame keeps the
