@@ -172,6 +172,8 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
     // The canvas's DC is made anew, so that its bounds follow the size.
     if (canvas_) canvas_->FreeContext();
     surface->Resize(width_, height_);
+  } else {
+    GetHandle();
   }
   Changed(this);
 }
