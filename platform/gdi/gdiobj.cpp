@@ -8,6 +8,7 @@
 #include "bitmap.h"
 #include "brush.h"
 #include "dc_internal.h"
+#include "font.h"
 #include "pen.h"
 
 namespace {
@@ -165,13 +166,13 @@ HGDIOBJ GdiCreateHandle(GdiKind kind, std::unique_ptr<GdiObject> object, bool pe
 
 GdiObject* GdiResolve(HGDIOBJ h, GdiKind kind) {
   Slot* s = LiveSlot(Objects(), h);
-  if (!s || s->kind != kind || s->deletePending) return nullptr;
+  if (!s || s->kind != kind) return nullptr;
   return s->object.get();
 }
 
 GdiKind GdiKindOf(HGDIOBJ h) {
   Slot* s = LiveSlot(Objects(), h);
-  return s && !s->deletePending ? s->kind : GdiKind::None;
+  return s ? s->kind : GdiKind::None;
 }
 
 void GdiHold(HGDIOBJ h) {
@@ -225,6 +226,9 @@ HBITMAP GdiDefaultBitmap() {
 
 HGDIOBJ GetStockObject(int index) {
   if (index < 0 || index >= kStockCount) return nullptr;
+  // The text code makes the stock fonts; outside the table lock, which
+  // installing takes.
+  if (index >= OEM_FIXED_FONT && index != DEFAULT_PALETTE) InstallStockFonts();
   Table& t = Objects();
   Slot* s = t.At(kStockSlot0 + static_cast<std::uint32_t>(index));
   if (!s || !s->live) return nullptr;  // 9 is no stock object
@@ -237,8 +241,8 @@ BOOL DeleteObject(HGDIOBJ h) {
   {
     std::lock_guard<std::mutex> guard(t.lock);
     Slot* s = LiveSlot(t, h);
-    if (!s || s->deletePending || s->kind == GdiKind::DC) return FALSE;
-    if (s->stock) return TRUE;
+    if (!s || s->kind == GdiKind::DC) return FALSE;
+    if (s->stock || s->deletePending) return TRUE;
     if (s->holds > 0) {
       s->deletePending = true;
       return TRUE;
@@ -252,7 +256,7 @@ BOOL DeleteObject(HGDIOBJ h) {
 int GetObject(HGDIOBJ h, int size, void* out) {
   Table& t = Objects();
   Slot* s = LiveSlot(t, h);
-  if (!s || !s->object || s->deletePending) return 0;
+  if (!s || !s->object) return 0;
   if (out && size <= 0) return 0;
   return s->object->GetObjectData(size, out);
 }

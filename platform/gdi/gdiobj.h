@@ -57,8 +57,9 @@ T* GdiResolveAs(HGDIOBJ h, GdiKind kind) {
 }
 
 // Objects selected into a device context (or held by one of its saved
-// states) are held; DeleteObject of a held object succeeds and frees it when
-// the last holder lets go, so a DC never draws through freed memory.
+// states) are held; DeleteObject of a held object succeeds, the object keeps
+// working for the DC, and it is freed when the last holder lets go, so a DC
+// never draws through freed memory.
 void GdiHold(HGDIOBJ h);
 void GdiRelease(HGDIOBJ h);
 // Frees a DC's slot; used by DeleteDC only.

@@ -1,0 +1,256 @@
+#include "blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "bitmap.h"
+#include "blit_internal.h"
+
+namespace {
+
+constexpr int kChunk = 512;
+
+struct Span1D {
+  long long start = 0, length = 0;
+};
+
+// A position and a signed size as the first pixel and a length; a negative
+// size covers the pixels before the position's right neighbour, so that
+// (w - 1, -w) mirrors 0 .. w - 1.
+Span1D Normalise(long long position, long long size) {
+  return size < 0 ? Span1D{position + size + 1, -size} : Span1D{position, size};
+}
+
+// Nearest-pixel sampling at the centres of the destination pixels.
+long long SampleIndex(long long i, long long n, long long sourceN, bool mirror) {
+  long long j = (2 * i + 1) * sourceN / (2 * n);
+  return mirror ? sourceN - 1 - j : j;
+}
+
+// Source index per destination pixel of [lo, hi) on the surface, -1 where
+// the source lies outside its surface.
+std::vector<int> SampleMap(long long lo, long long hi, long long dstStart, long long n, long long srcStart,
+                           long long srcN, bool mirror, int sourceSize) {
+  std::vector<int> map(static_cast<std::size_t>(hi - lo));
+  for (long long p = lo; p < hi; ++p) {
+    long long s = srcStart + SampleIndex(p - dstStart, n, srcN, mirror);
+    map[static_cast<std::size_t>(p - lo)] = s >= 0 && s < sourceSize ? static_cast<int>(s) : -1;
+  }
+  return map;
+}
+
+// The contiguous run of valid entries (sampling is monotone).
+bool ValidRange(const std::vector<int>& map, long long& first, long long& last) {
+  auto lo = std::find_if(map.begin(), map.end(), [](int v) { return v >= 0; });
+  if (lo == map.end()) return false;
+  auto hi = std::find_if(lo, map.end(), [](int v) { return v < 0; });
+  first = lo - map.begin();
+  last = hi - map.begin();
+  return true;
+}
+
+void ConvertRow(const BlitSource& s, const Pixel* in, Pixel* out, int n) {
+  switch (s.convert) {
+    case SourceConvert::None:
+      std::memcpy(out, in, static_cast<std::size_t>(n) * sizeof(Pixel));
+      break;
+    case SourceConvert::MonoToColor:
+      for (int i = 0; i < n; ++i) out[i] = (in[i] & kPixelMask) ? s.one : s.zero;
+      break;
+    case SourceConvert::ColorToMono:
+      for (int i = 0; i < n; ++i) out[i] = (in[i] & kPixelMask) == s.key ? kPixelMask : 0;
+      break;
+    case SourceConvert::NearestMono:
+      for (int i = 0; i < n; ++i) out[i] = NearestMono(in[i]);
+      break;
+  }
+}
+
+RECT ClampedRect(long long l, long long t, long long r, long long b) {
+  return RECT{ClampCoord(l), ClampCoord(t), ClampCoord(r), ClampCoord(b)};
+}
+
+}  // namespace
+
+BlitSource SourceFor(const DeviceContext& dst, const DeviceContext& src) {
+  BlitSource s;
+  s.surface = src.surface;
+  if (src.targetBits == 1 && dst.targetBits != 1) {
+    s.convert = SourceConvert::MonoToColor;
+    s.zero = ColorRefToPixel(dst.a.textColor);
+    s.one = ColorRefToPixel(dst.a.bkColor);
+  } else if (src.targetBits != 1 && dst.targetBits == 1) {
+    s.convert = SourceConvert::ColorToMono;
+    s.key = ColorRefToPixel(src.a.bkColor);
+  }
+  return s;
+}
+
+void TransferRect(DeviceContext& dst, long long x, long long y, long long width, long long height,
+                  const BlitSource* src, long long srcX, long long srcY, long long srcWidth, long long srcHeight,
+                  DWORD rop) {
+  const BYTE code = Rop3Index(rop);
+  const Span1D dx = Normalise(x, width), dy = Normalise(y, height);
+  if (!Rop3UsesSource(code)) {
+    PatRect(dst, ClampedRect(dx.start, dy.start, dx.start + dx.length, dy.start + dy.length), rop);
+    return;
+  }
+  if (!src || !src->surface || src->surface->Empty() || !dst.surface || dst.surface->Empty()) return;
+  const Span1D sx = Normalise(srcX, srcWidth), sy = Normalise(srcY, srcHeight);
+  if (!dx.length || !dy.length || !sx.length || !sy.length) return;
+  const bool mirrorX = (width < 0) != (srcWidth < 0), mirrorY = (height < 0) != (srcHeight < 0);
+  const bool identity = dx.length == sx.length && dy.length == sy.length && !mirrorX && !mirrorY;
+
+  // The destination on its surface, cut to the surface first so that the
+  // sample maps stay as small as the surface.
+  Surface& D = *dst.surface;
+  const long long ox = dx.start + dst.origin.x, oy = dy.start + dst.origin.y;
+  const long long left = std::max(ox, 0LL), right = std::min(ox + dx.length, static_cast<long long>(D.Width()));
+  const long long top = std::max(oy, 0LL), bottom = std::min(oy + dy.length, static_cast<long long>(D.Height()));
+  if (left >= right || top >= bottom) return;
+  std::vector<int> cols = SampleMap(left, right, ox, dx.length, sx.start, sx.length, mirrorX, src->surface->Width());
+  std::vector<int> rows = SampleMap(top, bottom, oy, dy.length, sy.start, sy.length, mirrorY, src->surface->Height());
+  long long c0, c1, r0, r1;
+  if (!ValidRange(cols, c0, c1) || !ValidRange(rows, r0, r1)) return;
+  const RECT valid = ClampedRect(left + c0, top + r0, left + c1, top + r1);
+
+  // A source on the destination's own surface that overlaps it is read from
+  // a copy, so that no pixel is read after it was written.
+  const Surface* S = src->surface;
+  std::optional<Surface> copy;
+  if (S == &D) {
+    auto [minC, maxC] = std::minmax(cols[static_cast<std::size_t>(c0)], cols[static_cast<std::size_t>(c1 - 1)]);
+    auto [minR, maxR] = std::minmax(rows[static_cast<std::size_t>(r0)], rows[static_cast<std::size_t>(r1 - 1)]);
+    const bool overlaps = minC < valid.right && maxC >= valid.left && minR < valid.bottom && maxR >= valid.top;
+    if (overlaps) {
+      copy.emplace(maxC - minC + 1, maxR - minR + 1);
+      for (int r = minR; r <= maxR; ++r)
+        std::memcpy(copy->Row(r - minR), S->Row(r) + minC, static_cast<std::size_t>(maxC - minC + 1) * sizeof(Pixel));
+      for (int& c : cols) c = c >= 0 ? c - minC : c;
+      for (int& r : rows) r = r >= 0 ? r - minR : r;
+      S = &*copy;
+    }
+  }
+
+  const bool usesPattern = Rop3UsesPattern(code);
+  const RealizedBrush* brush = usesPattern ? &RealizeBrush(dst) : nullptr;
+  if (brush && brush->null) return;
+  const bool masked = brush && !brush->opaque.empty();
+  const bool direct = identity && src->convert == SourceConvert::None && !usesPattern;
+
+  ForEachClipPiece(dst, valid, [&](const RECT& piece) {
+    const int n = piece.right - piece.left;
+    for (int yy = piece.top; yy < piece.bottom; ++yy) {
+      const Pixel* srow = S->Row(rows[static_cast<std::size_t>(yy - top)]);
+      Pixel* drow = D.Row(yy) + piece.left;
+      const int* colMap = cols.data() + (piece.left - left);
+      if (direct) {
+        Rop3Row(code, drow, srow + colMap[0], nullptr, n);
+        continue;
+      }
+      Pixel sbuf[kChunk], pat[kChunk], before[kChunk];
+      BYTE opaque[kChunk];
+      for (int start = 0; start < n; start += kChunk) {
+        const int m = std::min(kChunk, n - start);
+        if (identity) {
+          ConvertRow(*src, srow + colMap[start], sbuf, m);
+        } else {
+          for (int i = 0; i < m; ++i) sbuf[i] = srow[colMap[start + i]];
+          if (src->convert != SourceConvert::None) ConvertRow(*src, sbuf, sbuf, m);
+        }
+        if (usesPattern) BrushRow(dst, *brush, piece.left + start, yy, m, pat, masked ? opaque : nullptr);
+        if (masked) std::memcpy(before, drow + start, static_cast<std::size_t>(m) * sizeof(Pixel));
+        Rop3Row(code, drow + start, sbuf, usesPattern ? pat : nullptr, m);
+        if (masked)
+          for (int i = 0; i < m; ++i)
+            if (!opaque[i]) drow[start + i] = before[i];
+      }
+    }
+  });
+}
+
+BOOL BitBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, DWORD rop) {
+  RecordedCall record(hdst, "BitBlt", {x, y, width, height, srcX, srcY, static_cast<long long>(rop)});
+  return StretchBlt(hdst, x, y, width, height, hsrc, srcX, srcY, width, height, rop);
+}
+
+BOOL StretchBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, int srcWidth,
+                int srcHeight, DWORD rop) {
+  RecordedCall record(hdst, "StretchBlt",
+                      {x, y, width, height, srcX, srcY, srcWidth, srcHeight, static_cast<long long>(rop)});
+  DeviceContext* dst = ResolveDC(hdst);
+  if (!dst) return FALSE;
+  const POINT d = LogicalToDevice(*dst, POINT{x, y});
+  if (!Rop3UsesSource(Rop3Index(rop))) {
+    TransferRect(*dst, d.x, d.y, width, height, nullptr, 0, 0, 0, 0, rop);
+    return TRUE;
+  }
+  DeviceContext* src = ResolveDC(hsrc);
+  if (!src) return FALSE;
+  const POINT s = LogicalToDevice(*src, POINT{srcX, srcY});
+  const BlitSource source = SourceFor(*dst, *src);
+  TransferRect(*dst, d.x, d.y, width, height, &source, static_cast<long long>(s.x) + src->origin.x,
+               static_cast<long long>(s.y) + src->origin.y, srcWidth, srcHeight, rop);
+  return TRUE;
+}
+
+BOOL PatBlt(HDC h, int x, int y, int width, int height, DWORD rop) {
+  RecordedCall record(h, "PatBlt", {x, y, width, height, static_cast<long long>(rop)});
+  DeviceContext* dc = ResolveDC(h);
+  if (!dc) return FALSE;
+  if (Rop3UsesSource(Rop3Index(rop))) return FALSE;
+  const POINT d = LogicalToDevice(*dc, POINT{x, y});
+  TransferRect(*dc, d.x, d.y, width, height, nullptr, 0, 0, 0, 0, rop);
+  return TRUE;
+}
+
+BOOL MaskBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, HBITMAP mask, int maskX,
+             int maskY, DWORD rop) {
+  RecordedCall record(hdst, "MaskBlt", {x, y, width, height, srcX, srcY, maskX, maskY, static_cast<long long>(rop)});
+  const DWORD fore = rop & 0x00FFFFFF;
+  const DWORD back = ((rop >> 8) & 0x00FF0000) | (rop & 0xFFFF);
+  if (!mask) return BitBlt(hdst, x, y, width, height, hsrc, srcX, srcY, fore);
+  auto* m = GdiResolveAs<BitmapObject>(mask, GdiKind::Bitmap);
+  DeviceContext* dst = ResolveDC(hdst);
+  if (!m || !m->Monochrome() || !dst || width <= 0 || height <= 0) return FALSE;
+  // Two passes through a copy of the destination: the background code
+  // everywhere, then the foreground code where the mask is set.
+  HDC foreDc = CreateCompatibleDC(hdst);
+  HBITMAP foreBits = CreateBitmap(width, height, 1, dst->targetBits == 1 ? 1 : 32, nullptr);
+  HGDIOBJ old = SelectObject(foreDc, foreBits);
+  DeviceContext* f = ResolveDC(foreDc);
+  if (f) {
+    SelectObject(foreDc, dst->a.brush);
+    SetTextColor(foreDc, dst->a.textColor);
+    SetBkColor(foreDc, dst->a.bkColor);
+    SetBrushOrgEx(foreDc, dst->a.brushOrg.x - x, dst->a.brushOrg.y - y, nullptr);
+  }
+  BitBlt(foreDc, 0, 0, width, height, hdst, x, y, SRCCOPY);
+  BitBlt(foreDc, 0, 0, width, height, hsrc, srcX, srcY, fore);
+  BitBlt(hdst, x, y, width, height, hsrc, srcX, srcY, back);
+  // Copy the foreground pixels where the mask has 1.
+  auto* fb = GdiResolveAs<BitmapObject>(foreBits, GdiKind::Bitmap);
+  if (fb && dst->surface) {
+    const POINT d = LogicalToDevice(*dst, POINT{x, y});
+    const RECT area = ClampedRect(static_cast<long long>(d.x) + dst->origin.x,
+                                  static_cast<long long>(d.y) + dst->origin.y,
+                                  static_cast<long long>(d.x) + dst->origin.x + width,
+                                  static_cast<long long>(d.y) + dst->origin.y + height);
+    ForEachClipPiece(*dst, area, [&](const RECT& piece) {
+      for (int yy = piece.top; yy < piece.bottom; ++yy)
+        for (int xx = piece.left; xx < piece.right; ++xx) {
+          const long long mx = static_cast<long long>(maskX) + xx - area.left;
+          const long long my = static_cast<long long>(maskY) + yy - area.top;
+          if (mx < 0 || my < 0 || mx >= m->surface.Width() || my >= m->surface.Height()) continue;
+          if (m->surface.At(static_cast<int>(mx), static_cast<int>(my)) & kPixelMask)
+            dst->surface->At(xx, yy) = fb->surface.At(xx - area.left, yy - area.top);
+        }
+    });
+  }
+  SelectObject(foreDc, old);
+  DeleteDC(foreDc);
+  DeleteObject(foreBits);
+  return TRUE;
+}

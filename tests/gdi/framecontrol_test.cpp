@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "memory_dc.h"
+
+namespace {
+
+constexpr COLORREF kOlive = RGB(128, 128, 0);
+
+int CountColour(const MemoryDC& dc, int w, int h, COLORREF c) {
+  int n = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) n += dc.At(x, y) == c;
+  return n;
+}
+
+TEST(FrameControl, RadioLeavesPixelsOutsideItsCircle) {
+  MemoryDC dc(13, 13, kOlive);
+  RECT r{0, 0, 13, 13};
+  ASSERT_TRUE(DrawFrameControl(dc.dc(), &r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED));
+  EXPECT_EQ(dc.At(0, 0), kOlive);
+  EXPECT_EQ(dc.At(11, 11), kOlive);
+  EXPECT_EQ(dc.At(12, 6), kOlive);
+  EXPECT_EQ(dc.At(4, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(dc.At(5, 5), GetSysColor(COLOR_WINDOWTEXT));  // the dot
+  EXPECT_EQ(dc.At(3, 3), GetSysColor(COLOR_WINDOW));
+}
+
+TEST(FrameControl, CheckBoxFramesAndCheckMark) {
+  MemoryDC dc(13, 13, kOlive);
+  RECT r{0, 0, 13, 13};
+  DrawFrameControl(dc.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK);
+  EXPECT_EQ(CountColour(dc, 13, 13, kOlive), 0);  // the box covers its cell
+  EXPECT_EQ(dc.At(0, 0), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(dc.At(12, 12), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(dc.At(1, 1), GetSysColor(COLOR_3DDKSHADOW));
+  for (int y = 2; y < 11; ++y)
+    for (int x = 2; x < 11; ++x) ASSERT_EQ(dc.At(x, y), GetSysColor(COLOR_WINDOW)) << x << "," << y;  // no mark
+  DrawFrameControl(dc.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+  EXPECT_EQ(dc.At(3, 5), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(dc.At(9, 3), GetSysColor(COLOR_WINDOWTEXT));
+  DrawFrameControl(dc.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE);
+  EXPECT_EQ(dc.At(3, 5), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(dc.At(5, 3), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(Recording, LogsOutermostCallsWithTheirArguments) {
+  RecordingDC rec(20, 20);
+  RECT r{1, 2, 30, 40};
+  FillRect(rec.Handle(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  EXPECT_EQ(GetPixel(rec.Handle(), 1, 2), RGB(0, 0, 0));  // it draws too
+  RECT e{0, 0, 10, 10};
+  DrawEdge(rec.Handle(), &e, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+  PatBlt(rec.Handle(), 0, 0, 5, 5, PATCOPY);
+  const auto calls = rec.Calls();
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[0], "FillRect(1,2,30,40)");
+  EXPECT_EQ(calls[1], AnsiString("DrawEdge(0,0,10,10,5,") + AnsiString(BF_RECT | BF_MIDDLE) + ")");
+  EXPECT_EQ(calls[2], AnsiString("PatBlt(0,0,5,5,") + AnsiString(static_cast<long long>(PATCOPY)) + ")");
+  rec.Clear();
+  StopRecording(rec.Handle());
+  PatBlt(rec.Handle(), 0, 0, 5, 5, PATCOPY);
+  EXPECT_TRUE(rec.Calls().empty());
+}
+
+}  // namespace
