@@ -20,7 +20,9 @@
 //
 // FreeOnTerminate: the object deletes itself when Execute returns; if a
 // WaitFor is still waiting then, that WaitFor deletes it instead, so the
-// waiter never touches freed memory. Don't use the object after that.
+// waiter never touches freed memory. Don't use the object after that, and
+// don't start a WaitFor once the thread may already have ended (it may be
+// gone), as with the class library.
 #pragma once
 
 #include <atomic>
