@@ -2,6 +2,7 @@
 #include "atomic_file.h"
 #include "inifiles.h"
 #include "initext.h"
+#include "paths.h"
 #include "tstrings.h"
 
 namespace {
@@ -9,12 +10,12 @@ namespace {
 IniText ReadIni(const AnsiString& fileName) {
   std::string bytes;
   // A missing or unreadable file reads as empty: the reads give defaults.
-  if (ReadWholeFile(fileName.str(), bytes) != FileReadResult::Read) bytes.clear();
+  if (ReadWholeFile(NativePath(fileName), bytes) != FileReadResult::Read) bytes.clear();
   return IniText(TextFromOutsideBytes(bytes));
 }
 
 void StoreIni(const AnsiString& fileName, const IniText& ini) {
-  if (!WriteFileAtomically(fileName.str(), ini.Text()))
+  if (!WriteFileAtomically(NativePath(fileName), ini.Text()))
     throw EIniFileException("Schreiben in " + fileName + " nicht möglich");
 }
 

@@ -1,14 +1,14 @@
 #include "inifiles.h"
 
-#include "namecase.h"
+#include "sysutils.h"
 #include "tstrings.h"
 
 int TCustomIniFile::ReadInteger(const AnsiString& Section, const AnsiString& Ident, int Default) {
-  return ReadString(Section, Ident, "").ToIntDef(Default);
+  return StrToIntDef(ReadString(Section, Ident, ""), Default);
 }
 
 void TCustomIniFile::WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value) {
-  WriteString(Section, Ident, AnsiString(Value));
+  WriteString(Section, Ident, IntToStr(Value));
 }
 
 bool TCustomIniFile::ReadBool(const AnsiString& Section, const AnsiString& Ident, bool Default) {
@@ -23,7 +23,7 @@ double TCustomIniFile::ReadFloat(const AnsiString& Section, const AnsiString& Id
   const AnsiString text = ReadString(Section, Ident, "");
   if (text.IsEmpty()) return Default;
   try {
-    return text.ToDouble();
+    return StrToFloat(text);
   } catch (const EConvertError&) {
     return Default;
   }
@@ -31,7 +31,7 @@ double TCustomIniFile::ReadFloat(const AnsiString& Section, const AnsiString& Id
 
 void TCustomIniFile::WriteFloat(const AnsiString& Section, const AnsiString& Ident, double Value) {
   // Always with '.', so the file reads back under any locale.
-  WriteString(Section, Ident, AnsiString(Value));
+  WriteString(Section, Ident, FloatToStr(Value));
 }
 
 bool TCustomIniFile::SectionExists(const AnsiString& Section) {
@@ -44,6 +44,6 @@ bool TCustomIniFile::ValueExists(const AnsiString& Section, const AnsiString& Id
   TStringList idents;
   ReadSection(Section, &idents);
   for (int i = 0; i < idents.GetCount(); ++i)
-    if (SameNameIgnoringCase(idents.GetStrings(i), Ident)) return true;
+    if (AnsiSameText(idents.GetStrings(i), Ident)) return true;
   return false;
 }

@@ -1,6 +1,6 @@
 #include "initext.h"
 
-#include "namecase.h"
+#include "sysutils.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ std::string IniText::Text() const {
 std::size_t IniText::FindSection(std::string_view section) const {
   const std::string_view name = TrimBlanks(section);
   for (std::size_t i = 0; i < lines_.size(); ++i)
-    if (lines_[i].LineKind == Kind::Section && SameNameIgnoringCase(lines_[i].Name, name)) return i;
+    if (lines_[i].LineKind == Kind::Section && AnsiSameText(lines_[i].Name, name)) return i;
   return npos;
 }
 
@@ -75,7 +75,7 @@ const std::string* IniText::Find(std::string_view section, std::string_view iden
   if (header == npos) return nullptr;
   const std::string_view name = TrimBlanks(ident);
   for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i)
-    if (lines_[i].LineKind == Kind::Entry && SameNameIgnoringCase(lines_[i].Name, name)) return &lines_[i].Value;
+    if (lines_[i].LineKind == Kind::Entry && AnsiSameText(lines_[i].Name, name)) return &lines_[i].Value;
   return nullptr;
 }
 
@@ -94,7 +94,7 @@ std::vector<std::pair<std::string, std::string>> IniText::Entries(std::string_vi
   for (std::size_t i = header + 1, end = SectionEnd(header); i < end; ++i) {
     if (lines_[i].LineKind != Kind::Entry) continue;
     bool repeated = false;
-    for (const auto& e : entries) repeated = repeated || SameNameIgnoringCase(e.first, lines_[i].Name);
+    for (const auto& e : entries) repeated = repeated || AnsiSameText(e.first, lines_[i].Name);
     if (!repeated) entries.emplace_back(lines_[i].Name, lines_[i].Value);
   }
   return entries;
@@ -116,7 +116,7 @@ void IniText::Set(std::string_view section, std::string_view ident, std::string_
   for (std::size_t i = header + 1; i < end; ++i) {
     Line& line = lines_[i];
     if (line.LineKind != Kind::Entry) continue;
-    if (SameNameIgnoringCase(line.Name, identName)) {
+    if (AnsiSameText(line.Name, identName)) {
       line.Value = std::string(text);
       line.Raw = line.Name + "=" + line.Value;
       return;
@@ -142,7 +142,7 @@ bool IniText::DeleteKey(std::string_view section, std::string_view ident) {
   const std::string_view name = TrimBlanks(ident);
   bool deleted = false;
   for (std::size_t i = SectionEnd(header); i-- > header + 1;) {
-    if (lines_[i].LineKind == Kind::Entry && SameNameIgnoringCase(lines_[i].Name, name)) {
+    if (lines_[i].LineKind == Kind::Entry && AnsiSameText(lines_[i].Name, name)) {
       lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
       deleted = true;
     }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "sysutils.h"
 #include "tregistry.h"
 #include "tstrings.h"
 
@@ -84,7 +85,7 @@ AnsiString TRegIniFile::ReadString(const AnsiString& Section, const AnsiString& 
   switch (GetDataType(Ident)) {
     case rdString:
     case rdExpandString: return TRegistry::ReadString(Ident);
-    case rdInteger: return AnsiString(TRegistry::ReadInteger(Ident));
+    case rdInteger: return IntToStr(TRegistry::ReadInteger(Ident));
     default: return Default;
   }
 }
@@ -95,7 +96,7 @@ int TRegIniFile::ReadInteger(const AnsiString& Section, const AnsiString& Ident,
   switch (GetDataType(Ident)) {
     case rdInteger: return TRegistry::ReadInteger(Ident);
     case rdString:
-    case rdExpandString: return TRegistry::ReadString(Ident).ToIntDef(Default);
+    case rdExpandString: return StrToIntDef(TRegistry::ReadString(Ident), Default);
     default: return Default;
   }
 }
@@ -112,7 +113,7 @@ void TRegIniFile::WriteString(const AnsiString& Section, const AnsiString& Ident
 void TRegIniFile::WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value) {
   SectionKey key(*this, Section, SectionKey::Create);
   if (GetDataType(Ident) == rdString)
-    TRegistry::WriteString(Ident, AnsiString(Value));
+    TRegistry::WriteString(Ident, IntToStr(Value));
   else
     TRegistry::WriteInteger(Ident, Value);
 }
@@ -149,7 +150,7 @@ void TRegIniFile::ReadSectionValues(const AnsiString& Section, TStrings* Strings
       switch (GetDataType(name)) {
         case rdString:
         case rdExpandString: text = TRegistry::ReadString(name); break;
-        case rdInteger: text = AnsiString(TRegistry::ReadInteger(name)); break;
+        case rdInteger: text = IntToStr(TRegistry::ReadInteger(name)); break;
         case rdBinary: {
           std::vector<BYTE> bytes(static_cast<std::size_t>(std::max(GetDataSize(name), 0)));
           bytes.resize(static_cast<std::size_t>(ReadBinaryData(name, bytes.data(), static_cast<int>(bytes.size()))));

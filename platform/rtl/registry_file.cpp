@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "ansistring.h"
-#include "namecase.h"
 #include "registry.h"
+#include "sysutils.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::string_view ParentPath(std::string_view path) {
 bool IsBelow(std::string_view path, std::string_view ancestor) {
   if (ancestor.empty()) return !path.empty();
   return path.size() > ancestor.size() && path[ancestor.size()] == '\\' &&
-         SameNameIgnoringCase(path.substr(0, ancestor.size()), ancestor);
+         AnsiSameText(path.substr(0, ancestor.size()), ancestor);
 }
 
 int HexValue(char c) {
@@ -180,7 +180,7 @@ std::string NormalizeRegistryPath(std::string_view path) {
 
 RegistryValue* RegistryKey::FindValue(std::string_view name) {
   for (RegistryValue& v : Values)
-    if (SameNameIgnoringCase(v.Name, name)) return &v;
+    if (AnsiSameText(v.Name, name)) return &v;
   return nullptr;
 }
 
@@ -208,7 +208,7 @@ bool RegistryKey::DeleteValue(std::string_view name) {
 RegistryKey* RegistryHive::FindKey(std::string_view path) {
   const std::string normal = NormalizeRegistryPath(path);
   for (RegistryKey& k : keys_)
-    if (SameNameIgnoringCase(k.Path, normal)) return &k;
+    if (AnsiSameText(k.Path, normal)) return &k;
   return nullptr;
 }
 
@@ -244,7 +244,7 @@ RegistryKey& RegistryHive::CreateKey(std::string_view path, bool* created) {
 bool RegistryHive::DeleteTree(std::string_view path) {
   const std::string normal = NormalizeRegistryPath(path);
   const auto size = keys_.size();
-  std::erase_if(keys_, [&](const RegistryKey& k) { return SameNameIgnoringCase(k.Path, normal) || IsBelow(k.Path, normal); });
+  std::erase_if(keys_, [&](const RegistryKey& k) { return AnsiSameText(k.Path, normal) || IsBelow(k.Path, normal); });
   return keys_.size() != size;
 }
 
@@ -252,7 +252,7 @@ std::vector<std::string> RegistryHive::SubKeyNames(std::string_view path) const 
   const std::string normal = NormalizeRegistryPath(path);
   std::vector<std::string> names;
   for (const RegistryKey& k : keys_) {
-    if (k.Path.empty() || !SameNameIgnoringCase(ParentPath(k.Path), normal)) continue;
+    if (k.Path.empty() || !AnsiSameText(ParentPath(k.Path), normal)) continue;
     const auto slash = k.Path.rfind('\\');
     names.push_back(slash == std::string::npos ? k.Path : k.Path.substr(slash + 1));
   }

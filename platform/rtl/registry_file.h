@@ -7,6 +7,7 @@
 //   "LEVEL"=dword:00000003
 //   "DATA"=hex:01,02,ff
 //   @="the default value"
+// Names compare as AnsiSameText does (ä = Ä; ß stays apart from SS).
 // Every key, empty ones too, is a "[path]" line, in creation order; its values
 // follow in creation order. In names and strings \\, \" and \n are escaped.
 // Reading also takes blank lines, ';' comments, CR LF, upper-case hex and
