@@ -137,7 +137,7 @@ TEST(Region, BuilderMergesSpansAndBands) {
 }
 
 TEST(Region, FromRectsUnitesUnorderedInput) {
-  const RECT rects[] = {{5, 5, 15, 15}, {0, 0, 10, 10}, {12, 0, 3, 2}};
+  const RECT rects[] = {TRect(5, 5, 15, 15), TRect(0, 0, 10, 10), TRect(12, 0, 3, 2)};
   const Region r = Region::FromRects(rects);
   Region expected = Region(5, 5, 15, 15) | Region(0, 0, 10, 10) | Region(3, 0, 12, 2);
   EXPECT_EQ(r, expected);
