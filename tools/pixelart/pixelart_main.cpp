@@ -1,0 +1,65 @@
+// Draws the game's pictures and writes them as PNG files; with a second
+// folder also writes previews to look at.
+//
+//   pixelartgen game/forms/pictures [/tmp]
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "assets.h"
+#include "png_codec.h"
+#include "preview.h"
+
+namespace {
+
+using pixelart::PixelCanvas;
+
+void WritePng(const std::string& folder, const std::string& name, const PixelCanvas& canvas) {
+  const std::vector<std::uint8_t> bytes = EncodePng(canvas.Image(), PngLayout::Rgb);
+  const std::string path = folder + "/" + name;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (bytes.empty() || !out.flush()) throw std::runtime_error("cannot write " + path);
+}
+
+void WriteAssets(const pixelart::Assets& a, const std::string& folder) {
+  WritePng(folder, "tiles.png", a.Tiles);
+  WritePng(folder, "figure_left.png", a.FigureLeft.Picture());
+  WritePng(folder, "figure_left_mask.png", a.FigureLeft.Mask());
+  WritePng(folder, "figure_right.png", a.FigureRight.Picture());
+  WritePng(folder, "figure_right_mask.png", a.FigureRight.Mask());
+  WritePng(folder, "mover.png", a.Mover.Picture());
+  WritePng(folder, "mover_mask.png", a.Mover.Mask());
+  for (int k = 0; k < 4; ++k) WritePng(folder, "key" + std::to_string(k + 1) + ".png", a.Keys[k].Picture());
+  WritePng(folder, "key_mask.png", a.Keys[0].Mask());
+  WritePng(folder, "exit.png", a.Exit.Picture());
+  WritePng(folder, "exit_mask.png", a.Exit.Mask());
+  for (int k = 0; k < 4; ++k)
+    WritePng(folder, "key_indicator" + std::to_string(k + 1) + ".png", a.KeyIndicators[k]);
+  WritePng(folder, "exit_symbol.png", a.ExitSymbol);
+}
+
+void WritePreviews(const pixelart::Assets& a, const std::string& folder) {
+  WritePng(folder, "preview.png", pixelart::Enlarged(pixelart::PreviewBoard(a), 2));
+  WritePng(folder, "preview_floor.png", pixelart::PreviewFloor(a));
+  WritePng(folder, "preview_sprites.png", pixelart::Enlarged(pixelart::PreviewSprites(a), 4));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: %s <pictures folder> [<preview folder>]\n", argv[0]);
+    return 2;
+  }
+  try {
+    const pixelart::Assets assets = pixelart::DrawAssets();
+    WriteAssets(assets, argv[1]);
+    if (argc == 3) WritePreviews(assets, argv[2]);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "pixelart: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
