@@ -138,14 +138,10 @@ Pixel TableColour(const std::vector<Pixel>& palette, unsigned index) {
   return index < palette.size() ? palette[index] : 0;
 }
 
-bool DecodeUncompressed(std::span<const std::uint8_t> bytes, std::uint64_t start, const BmpLayout& dib,
-                        const std::vector<RGBQUAD>& table, RasterImage& out, std::string* error) {
+// The caller has checked that the rows lie within the bytes.
+void DecodeUncompressed(std::span<const std::uint8_t> bytes, std::uint64_t start, const BmpLayout& dib,
+                        const std::vector<RGBQUAD>& table, RasterImage& out) {
   const std::uint64_t stride = RowStride(dib.Width, dib.BitsPerPixel);
-  // The last row may lack its padding.
-  const std::uint64_t lastRow = (static_cast<std::uint64_t>(dib.Width) * dib.BitsPerPixel + 7) / 8;
-  if (start > bytes.size() || bytes.size() - start < stride * (dib.Height - 1) + lastRow)
-    return Fail(error, "truncated pixel data");
-
   DibLayout rows;
   rows.width = static_cast<int>(dib.Width);
   rows.height = static_cast<int>(dib.Height);
@@ -164,19 +160,12 @@ bool DecodeUncompressed(std::span<const std::uint8_t> bytes, std::uint64_t start
       dst[x] = red.Extract(v) << 16 | green.Extract(v) << 8 | blue.Extract(v);
     }
   }
-  return true;
 }
 
 // RLE data: runs and literal stretches of indices, bottom-up; pixels the data
 // skips keep index 0.
 bool DecodeRle(std::span<const std::uint8_t> bytes, std::uint64_t start, const BmpLayout& dib, RasterImage& out,
                std::string* error) {
-  if (start > bytes.size()) return Fail(error, "truncated pixel data");
-  // Runs of at most 255 pixels per two bytes bound what honest data covers;
-  // the slack admits pictures that end early or skip with deltas.
-  const std::uint64_t reachable = (bytes.size() - start) * 128 + (std::uint64_t{1} << 22);
-  if (static_cast<std::uint64_t>(dib.Width) * dib.Height > reachable) return Fail(error, "RLE picture too large for its data");
-
   const bool four = dib.Compression == kCompressRle4;
   const std::int64_t width = dib.Width, height = dib.Height;
   std::int64_t x = 0, y = 0;
@@ -218,6 +207,21 @@ bool DecodeRle(std::span<const std::uint8_t> bytes, std::uint64_t start, const B
 
 bool DecodeWithLayout(std::span<const std::uint8_t> bytes, const BmpLayout& dib, std::uint64_t pixelStart,
                       RasterImage& image, std::string* error) {
+  // The data must cover the picture before memory is taken for it.
+  const bool rle = dib.Compression == kCompressRle8 || dib.Compression == kCompressRle4;
+  if (pixelStart > bytes.size()) return Fail(error, "truncated pixel data");
+  const std::uint64_t available = bytes.size() - pixelStart;
+  if (rle) {
+    // Runs of at most 255 pixels per two bytes bound what honest data
+    // covers; the slack admits pictures that end early or skip with deltas.
+    if (static_cast<std::uint64_t>(dib.Width) * dib.Height > available * 128 + (std::uint64_t{1} << 20))
+      return Fail(error, "RLE picture too large for its data");
+  } else {
+    // The last row may lack its padding.
+    const std::uint64_t lastRow = (static_cast<std::uint64_t>(dib.Width) * dib.BitsPerPixel + 7) / 8;
+    if (available < RowStride(dib.Width, dib.BitsPerPixel) * (dib.Height - 1) + lastRow)
+      return Fail(error, "truncated pixel data");
+  }
   const std::vector<RGBQUAD> table = ReadColourTable(bytes, dib);
   RasterImage out;
   out.Width = static_cast<int>(dib.Width);
@@ -225,10 +229,11 @@ bool DecodeWithLayout(std::span<const std::uint8_t> bytes, const BmpLayout& dib,
   out.BitsPerPixel = dib.BitsPerPixel;
   for (const RGBQUAD& q : table) out.Palette.push_back(QuadPixel(q));
   out.Pixels.assign(static_cast<std::size_t>(dib.Width * dib.Height), TableColour(out.Palette, 0));
-  const bool rle = dib.Compression == kCompressRle8 || dib.Compression == kCompressRle4;
-  if (!(rle ? DecodeRle(bytes, pixelStart, dib, out, error)
-            : DecodeUncompressed(bytes, pixelStart, dib, table, out, error)))
-    return false;
+  if (rle) {
+    if (!DecodeRle(bytes, pixelStart, dib, out, error)) return false;
+  } else {
+    DecodeUncompressed(bytes, pixelStart, dib, table, out);
+  }
   image = std::move(out);
   return true;
 }
