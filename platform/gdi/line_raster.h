@@ -16,6 +16,8 @@ namespace line_raster {
 // Halfway cases go toward the smaller coordinate, whichever way the line
 // runs, so a line and its reverse cover the same pixels.
 inline std::int64_t MinorOffset(std::int64_t i, std::int64_t major, std::int64_t minor, bool increasing) {
+  if (major < (std::int64_t{1} << 30))  // every line of a real surface: no 128-bit division
+    return (2 * i * minor + major - (increasing ? 1 : 0)) / (2 * major);
   const __int128 num = static_cast<__int128>(2) * i * minor + major - (increasing ? 1 : 0);
   return static_cast<std::int64_t>(num / (2 * major));
 }
