@@ -37,8 +37,8 @@ PixelCanvas FloorPatch() {
     const double light = 0.86 + 0.16 * broad + 0.08 * fine + 0.05 * grain;
     Colour c = Shade(kFloor, light);
     // Faint patches of a cooler stone break up the warm ground.
-    const double cool = TilingNoise(x, y, 20, kSize, 14);
-    if (cool > 0.62) c = Mix(c, Rgb(104, 108, 112), (cool - 0.62) * 1.6);
+    const double cool = 0.6 * TilingNoise(x, y, 25, kSize, 14) + 0.4 * TilingNoise(x, y, 10, kSize, 15);
+    if (cool > 0.55) c = Mix(c, Rgb(104, 108, 112), (cool - 0.55) * 1.8);
     return c;
   });
   for (int i = 0; i < 26; ++i) {
