@@ -8,6 +8,7 @@
 
 #include "codepoints.h"
 #include "dc_internal.h"
+#include "rect.h"
 #include "font_object.h"
 #include "text.h"
 #include "text_render.h"
@@ -15,6 +16,7 @@
 namespace {
 
 constexpr int kDefaultTabChars = 8;
+constexpr int kMaxTabChars = 1000;
 constexpr std::size_t kNoByte = static_cast<std::size_t>(-1);
 
 struct Letter {
@@ -67,12 +69,12 @@ std::vector<Line> SplitParagraphs(const std::vector<Letter>& letters) {
 class LineMeasure {
  public:
   LineMeasure(FontInstance& font, int charExtra, int tabWidth, bool expandTabs)
-      : font_(font), charExtra_(charExtra), tabWidth_(tabWidth), expandTabs_(expandTabs) {}
+      : font_(font), charExtra_(ClampAdvance(charExtra)), tabWidth_(tabWidth), expandTabs_(expandTabs) {}
 
   // The advance of a letter that starts at x (tabs run to the next stop).
   int Advance(const Letter& l, int x) const {
-    if (l.cp == U'\t' && expandTabs_ && tabWidth_ > 0) return tabWidth_ - x % tabWidth_;
-    return font_.Advance(l.cp) + charExtra_;
+    if (l.cp == U'\t' && expandTabs_ && tabWidth_ > 0) return tabWidth_ - (x % tabWidth_ + tabWidth_) % tabWidth_;
+    return ClampAdvance(static_cast<long long>(font_.Advance(l.cp)) + charExtra_);
   }
   int GlyphWidth(const Letter& l) const { return font_.Advance(l.cp); }
 
@@ -82,13 +84,15 @@ class LineMeasure {
     int x = 0;
     for (const Letter& l : line) {
       out.push_back(Advance(l, x));
-      x += out.back();
+      x = ClampRunWidth(static_cast<long long>(x) + out.back());
     }
     return out;
   }
-  int Width(const Line& line) const {
+  int Width(const Line& line) const { return Width(line, line.size()); }
+  // Width of the first n letters.
+  int Width(const Line& line, std::size_t n) const {
     int x = 0;
-    for (const Letter& l : line) x += Advance(l, x);
+    for (std::size_t i = 0; i < n; ++i) x = ClampRunWidth(static_cast<long long>(x) + Advance(line[i], x));
     return x;
   }
 
@@ -120,12 +124,12 @@ void WrapParagraph(const Line& para, int width, bool breakWords, const LineMeasu
           break;
         }
         if (i > start) breakAt = i, resumeAt = j, canBreak = true;
-        for (std::size_t k = i; k < j; ++k) x += measure.Advance(para[k], x);
+        for (std::size_t k = i; k < j; ++k) x = ClampRunWidth(static_cast<long long>(x) + measure.Advance(para[k], x));
         i = j - 1;
         continue;
       }
       const int w = measure.Advance(l, x);
-      if (x + w > width && i > start && !overflowing) {
+      if (static_cast<long long>(x) + w > width && i > start && !overflowing) {
         if (canBreak) {
           end = breakAt, next = resumeAt;
           break;
@@ -136,7 +140,7 @@ void WrapParagraph(const Line& para, int width, bool breakWords, const LineMeasu
         }
         overflowing = true;
       }
-      x += w;
+      x = ClampRunWidth(static_cast<long long>(x) + w);
     }
     // Leading spaces of a paragraph are kept; trailing ones of a line are not.
     Line line(para.begin() + static_cast<std::ptrdiff_t>(start), para.begin() + static_cast<std::ptrdiff_t>(end));
@@ -148,17 +152,42 @@ void WrapParagraph(const Line& para, int width, bool breakWords, const LineMeasu
 
 Line Ellipsis() { return Line(3, Letter{U'.', kNoByte, kNoByte, false}); }
 
-// Cuts letters from the end until the line and "..." fit; `force` adds the
-// dots to a line that fits (the last shown line of a cut-off text).
+// The largest n in [0, limit] for which fits(n) holds (widths grow with n),
+// or -1 when not even fits(0) does. Halving keeps long texts cheap.
+template <class Fits>
+long long LargestFitting(std::size_t limit, Fits&& fits) {
+  if (!fits(0)) return -1;
+  std::size_t lo = 0, hi = limit;
+  while (lo < hi) {
+    const std::size_t mid = lo + (hi - lo + 1) / 2;
+    if (fits(mid)) {
+      lo = mid;
+    } else {
+      hi = mid - 1;
+    }
+  }
+  return static_cast<long long>(lo);
+}
+
+Line Joined(const Line& a, const Line& b, const Line& c) {
+  Line out;
+  out.reserve(a.size() + b.size() + c.size());
+  out.insert(out.end(), a.begin(), a.end());
+  out.insert(out.end(), b.begin(), b.end());
+  out.insert(out.end(), c.begin(), c.end());
+  return out;
+}
+
+// Keeps the longest beginning that fits with "..." after it; `force` adds
+// the dots to a line that fits (the last shown line of a cut-off text).
 bool EndEllipsis(Line& line, int width, const LineMeasure& measure, bool force = false) {
   if (!force && measure.Width(line) <= width) return false;
   const Line dots = Ellipsis();
-  auto fitsWithDots = [&] {
-    Line trial = line;
-    trial.insert(trial.end(), dots.begin(), dots.end());
-    return measure.Width(trial) <= width;
-  };
-  while (!line.empty() && !fitsWithDots()) line.pop_back();
+  const int dotsWidth = measure.Width(dots);
+  const long long keep = LargestFitting(line.size(), [&](std::size_t n) {
+    return static_cast<long long>(measure.Width(line, n)) + dotsWidth <= width;
+  });
+  line.resize(keep < 0 ? 0 : static_cast<std::size_t>(keep));
   line.insert(line.end(), dots.begin(), dots.end());
   return true;
 }
@@ -168,7 +197,7 @@ bool EndEllipsis(Line& line, int width, const LineMeasure& measure, bool force =
 // does not fit, its beginning goes too.
 bool PathEllipsis(Line& line, int width, const LineMeasure& measure) {
   if (measure.Width(line) <= width) return false;
-  std::size_t sep = line.size();
+  std::size_t sep = line.size();  // no separator: all of it is the head
   for (std::size_t i = line.size(); i-- > 0;)
     if (line[i].cp == U'\\' || line[i].cp == U'/') {
       sep = i;
@@ -177,15 +206,20 @@ bool PathEllipsis(Line& line, int width, const LineMeasure& measure) {
   Line head(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(sep));
   Line tail(line.begin() + static_cast<std::ptrdiff_t>(sep), line.end());
   const Line dots = Ellipsis();
-  auto joined = [&] {
-    Line l = head;
-    l.insert(l.end(), dots.begin(), dots.end());
-    l.insert(l.end(), tail.begin(), tail.end());
-    return l;
-  };
-  while (!head.empty() && measure.Width(joined()) > width) head.pop_back();
-  while (!tail.empty() && measure.Width(joined()) > width) tail.erase(tail.begin());
-  line = joined();
+  const long long keepHead = LargestFitting(head.size(), [&](std::size_t n) {
+    return measure.Width(Joined(Line(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(n)), dots, tail)) <=
+           width;
+  });
+  if (keepHead >= 0) {
+    head.resize(static_cast<std::size_t>(keepHead));
+  } else {
+    head.clear();
+    const long long keepTail = LargestFitting(tail.size(), [&](std::size_t n) {
+      return measure.Width(Joined({}, dots, Line(tail.end() - static_cast<std::ptrdiff_t>(n), tail.end()))) <= width;
+    });
+    tail.erase(tail.begin(), tail.end() - static_cast<std::ptrdiff_t>(keepTail < 0 ? 0 : keepTail));
+  }
+  line = Joined(head, dots, tail);
   return true;
 }
 
@@ -218,7 +252,7 @@ int DrawTextCore(HDC h, LPCSTR text, char* modifiable, int count, RECT* rect, UI
     tabChars = static_cast<int>((format >> 8) & 0xFF);
     format &= ~0xFF00u;
   }
-  if (params && params->iTabLength > 0) tabChars = params->iTabLength;
+  if (params && params->iTabLength > 0) tabChars = std::min(params->iTabLength, kMaxTabChars);
   const int leftMargin = params ? params->iLeftMargin : 0;
   const int rightMargin = params ? params->iRightMargin : 0;
   if (params) params->uiLengthDrawn = static_cast<UINT>(s.size());
@@ -327,7 +361,7 @@ int DrawTextCore(HDC h, LPCSTR text, char* modifiable, int count, RECT* rect, UI
         pen += advances[i];
       }
     }
-    const POINT ref = LogicalToDevice(*dc, POINT{x, y});
+    const POINT ref = LogicalToDevice(*dc, TPoint(x, y));
     double originX = 0, originY = 0;
     BaselineOrigin(frame, ref.x, ref.y, TA_TOP | TA_LEFT, run.width, m, originX, originY);
     DrawRun(*dc, font, run, originX, originY, style);

@@ -1,5 +1,6 @@
 #include "font.h"
 
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 #include <string_view>
@@ -77,7 +78,8 @@ const std::shared_ptr<FontInstance>& FontObject::Instance() const {
     FontRequest request;
     request.faceName = FaceName();
     request.height = lf.lfHeight;
-    request.width = lf.lfWidth < 0 ? -lf.lfWidth : lf.lfWidth;
+    // Outside records may carry any numbers; the engine clamps them.
+    request.width = lf.lfWidth == INT32_MIN ? INT32_MAX : lf.lfWidth < 0 ? -lf.lfWidth : lf.lfWidth;
     request.weight = lf.lfWeight;
     request.italic = lf.lfItalic != 0;
     request.fixedPitch = (lf.lfPitchAndFamily & 0x03) == FIXED_PITCH;

@@ -26,9 +26,14 @@ constexpr int kDefaultCellHeight = 16;
 constexpr std::string_view kLastResortFamily = "DejaVu Sans";
 // Slant of a sheared italic, as a tangent in 16.16.
 constexpr FT_Fixed kItalicShear = 0x0366A;
-// Glyphs kept per instance before its cache starts over.
+// Glyphs (and their bytes) kept per instance before its cache starts over.
 constexpr std::size_t kMaxCachedGlyphs = 4096;
+constexpr std::size_t kMaxCachedGlyphBytes = 8 << 20;
+// Heights beyond this are taken as this: nobody reads text a screen high,
+// and the glyphs of such a font would not fit any cache.
+constexpr int kMaxPixelHeight = 2000;
 constexpr std::size_t kMaxCachedInstances = 256;
+constexpr std::size_t kMaxResolvedNames = 1024;
 
 struct Engine {
   std::recursive_mutex lock;
@@ -125,6 +130,7 @@ FaceMatch ResolveFace(std::string_view faceName, int weight, bool italic, bool f
   weight = NormalWeight(weight);
   std::string key = LowerAscii(faceName) + '|' + std::to_string(weight) + '|' + (italic ? 'i' : 'r') + (fixedPitch ? 'f' : 'v');
   if (auto it = engine.resolved.find(key); it != engine.resolved.end()) return it->second;
+  if (engine.resolved.size() >= kMaxResolvedNames) engine.resolved.clear();
 
   // An empty name is the caller's "any face": the default sans.
   std::string_view family = faceName.empty() ? std::string_view("Arial") : faceName;
@@ -207,7 +213,7 @@ FontInstance::~FontInstance() {
 void FontInstance::ComputeMetrics(const FontRequest& request) {
   auto* face = static_cast<FT_Face>(ftFace_);
   FontMetrics& m = metrics_;
-  const int requested = request.height == 0 ? kDefaultCellHeight : request.height;
+  const int requested = request.height == 0 ? kDefaultCellHeight : std::clamp(request.height, -kMaxPixelHeight, kMaxPixelHeight);
   if (!face) {
     // No face at all: plausible metrics so that layout still works.
     emPixels_ = requested < 0 ? -requested : requested * 0.8;
@@ -235,11 +241,11 @@ void FontInstance::ComputeMetrics(const FontRequest& request) {
   const double cellUnits = ascentUnits + descentUnits;
 
   emPixels_ = requested < 0 ? -requested : requested * units / cellUnits;
-  emPixels_ = std::clamp(emPixels_, 1.0, 4000.0);
+  emPixels_ = std::clamp(emPixels_, 1.0, static_cast<double>(kMaxPixelHeight));
   const double scale = emPixels_ / units;
   double xScale = scale;
   if (request.width > 0 && os2 && os2->xAvgCharWidth > 0)
-    xScale = std::min(request.width / static_cast<double>(os2->xAvgCharWidth), scale * 50);
+    xScale = std::min(std::min(request.width, kMaxPixelHeight) / static_cast<double>(os2->xAvgCharWidth), scale * 50);
 
   if (ftSize_) {
     FT_Activate_Size(static_cast<FT_Size>(ftSize_));
@@ -320,8 +326,12 @@ std::shared_ptr<const GlyphBitmap> FontInstance::Glyph(char32_t cp, int angleTen
   std::lock_guard guard(TheEngine().lock);
   const std::uint64_t key = static_cast<std::uint64_t>(cp) | (static_cast<std::uint64_t>(angleTenths) << 32);
   if (auto it = glyphs_.find(key); it != glyphs_.end()) return it->second;
-  if (glyphs_.size() >= kMaxCachedGlyphs) glyphs_.clear();
+  if (glyphs_.size() >= kMaxCachedGlyphs || glyphBytes_ >= kMaxCachedGlyphBytes) {
+    glyphs_.clear();
+    glyphBytes_ = 0;
+  }
   auto glyph = Render(cp, angleTenths);
+  glyphBytes_ += glyph->coverage.size() + sizeof(GlyphBitmap);
   glyphs_[key] = glyph;
   return glyph;
 }

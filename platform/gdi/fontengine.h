@@ -119,6 +119,7 @@ class FontInstance {
   bool synthItalic_ = false;
   std::unordered_map<char32_t, int> advances_;
   std::unordered_map<std::uint64_t, std::shared_ptr<const GlyphBitmap>> glyphs_;
+  std::size_t glyphBytes_ = 0;
 };
 
 // The shared instance for a request; the same request gives the same one.

@@ -6,6 +6,7 @@
 
 #include "ansistring.h"
 #include "dc_internal.h"
+#include "rect.h"
 #include "font_object.h"
 #include "text_render.h"
 
@@ -26,7 +27,7 @@ BOOL ExtTextOut(HDC h, int x, int y, UINT options, const RECT* rect, LPCSTR text
   FontObject& font = DcFont(*dc);
   FontInstance& instance = *font.Instance();
 
-  RECT deviceRect{};
+  RECT deviceRect;
   if (rect) {
     deviceRect = LogicalToDevice(*dc, *rect);
     if (deviceRect.right < deviceRect.left) std::swap(deviceRect.left, deviceRect.right);
@@ -37,7 +38,7 @@ BOOL ExtTextOut(HDC h, int x, int y, UINT options, const RECT* rect, LPCSTR text
   const GlyphRun run = LayoutRun(instance, s, dc->a.charExtra, dx);
   const UINT align = dc->a.textAlign;
   const bool updateCp = (align & TA_UPDATECP) != 0;
-  const POINT ref = LogicalToDevice(*dc, updateCp ? dc->a.currentPos : POINT{x, y});
+  const POINT ref = LogicalToDevice(*dc, updateCp ? dc->a.currentPos : TPoint(x, y));
   const TextFrame frame = TextFrame::ForAngle(font.lf.lfEscapement);
   double originX = 0, originY = 0;
   BaselineOrigin(frame, ref.x, ref.y, align, run.width, instance.Metrics(), originX, originY);

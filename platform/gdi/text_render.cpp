@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "codepoints.h"
+#include "rect.h"
 #include "text.h"
 
 namespace {
@@ -120,14 +121,20 @@ TextFrame TextFrame::ForAngle(int angleTenths) {
   return f;
 }
 
+int ClampAdvance(long long advance) { return static_cast<int>(std::clamp<long long>(advance, -kMaxAdvance, kMaxAdvance)); }
+
+int ClampRunWidth(long long width) { return static_cast<int>(std::clamp(width, -kMaxRunWidth, kMaxRunWidth)); }
+
 GlyphRun LayoutRun(FontInstance& font, std::span<const char32_t> cps, int charExtra, const INT* dx) {
   GlyphRun run;
   run.cps.assign(cps.begin(), cps.end());
   run.advances.resize(cps.size());
+  long long width = 0;
   for (std::size_t i = 0; i < cps.size(); ++i) {
-    run.advances[i] = dx ? dx[i] : font.Advance(cps[i]) + charExtra;
-    run.width += run.advances[i];
+    run.advances[i] = ClampAdvance(dx ? dx[i] : static_cast<long long>(font.Advance(cps[i])) + charExtra);
+    width += run.advances[i];
   }
+  run.width = ClampRunWidth(width);
   return run;
 }
 
@@ -183,7 +190,7 @@ void DrawRun(DeviceContext& dc, FontObject& font, const GlyphRun& run, double or
       Box b = BoxOf(cell);
       b.right -= 1, b.bottom -= 1;  // the corners lie on whole pixels here
       b.Intersect(limit);
-      if (!b.Empty()) FillRectColor(dc, RECT{b.left, b.top, b.right, b.bottom}, style.bkColor);
+      if (!b.Empty()) FillRectColor(dc, TRect(b.left, b.top, b.right, b.bottom), style.bkColor);
     } else {
       Box b = BoxOf(cell);
       b.Intersect(limit);

@@ -10,6 +10,13 @@
 #include "dc_internal.h"
 #include "font_object.h"
 
+// Advances, extras and widths stay within these bounds, so that no sum over
+// an outside text or a caller's extreme extra can overflow.
+constexpr int kMaxAdvance = 1 << 20;
+constexpr long long kMaxRunWidth = 1 << 30;
+int ClampAdvance(long long advance);
+int ClampRunWidth(long long width);
+
 struct GlyphRun {
   std::vector<char32_t> cps;
   std::vector<int> advances;  // per code point, extra included

@@ -18,7 +18,7 @@ class DrawTextLayout : public TextFixture {
     int result;
   };
   Measured Calc(const char* text, int columns, UINT format) {
-    RECT r{10, 10, 10 + columns * charWidth, 10 + 5 * lineHeight};
+    TRect r(10, 10, 10 + columns * charWidth, 10 + 5 * lineHeight);
     const int result = DrawText(dc, text, -1, &r, format | DT_CALCRECT);
     EXPECT_EQ((r.right - 10) % charWidth, 0) << text;
     EXPECT_EQ((r.bottom - 10) % lineHeight, 0) << text;
@@ -56,7 +56,7 @@ TEST_F(DrawTextLayout, CalcRectMeasuresLinesAndDrawsNothing) {
     EXPECT_EQ(m.lines, c.lines) << testing::PrintToString(c.text);
   }
   EXPECT_TRUE(Ink().empty);
-  RECT r{10, 10, 50, 50};
+  TRect r(10, 10, 50, 50);
   EXPECT_EQ(DrawText(dc, "", -1, &r, DT_CALCRECT), 0);
   EXPECT_EQ(r.right, 10);
   EXPECT_EQ(r.bottom, 10);
@@ -75,11 +75,11 @@ TEST_F(DrawTextLayout, TabsExpandToStops) {
   } cases[] = {{"a\tH", 4}, {"abcd\tH", 8}, {"abcde\tH", 8}};
   for (const auto& c : cases) {
     Clear();
-    RECT r{10, 10, 10 + 40 * charWidth, 10 + lineHeight};
+    TRect r(10, 10, 10 + 40 * charWidth, 10 + lineHeight);
     DrawText(dc, c.text, -1, &r, DT_SINGLELINE | DT_EXPANDTABS | DT_TABSTOP | (4 << 8));
     const int from = 10 + c.column * charWidth;
-    EXPECT_FALSE(Ink(RECT{from, 10, from + charWidth, 10 + lineHeight}).empty) << c.text;
-    EXPECT_TRUE(Ink(RECT{from + charWidth, 10, kWidth, 10 + lineHeight}).empty) << c.text;
+    EXPECT_FALSE(Ink(TRect(from, 10, from + charWidth, 10 + lineHeight)).empty) << c.text;
+    EXPECT_TRUE(Ink(TRect(from + charWidth, 10, kWidth, 10 + lineHeight)).empty) << c.text;
   }
 }
 
@@ -104,14 +104,14 @@ TEST_F(DrawTextLayout, EllipsesShortenToTheBox) {
   for (const auto& c : cases) {
     char buffer[64] = {};
     std::strcpy(buffer, c.text);
-    RECT r{10, 10, 10 + c.boxColumns * charWidth, 10 + lineHeight};
+    TRect r(10, 10, 10 + c.boxColumns * charWidth, 10 + lineHeight);
     DrawText(dc, buffer, -1, &r, c.format | DT_SINGLELINE | DT_CALCRECT | DT_MODIFYSTRING);
     EXPECT_EQ(r.right - 10, c.columns * charWidth) << c.text;
     EXPECT_STREQ(buffer, c.drawn);
   }
   // Without DT_MODIFYSTRING, or with a read-only text, the text is left alone.
   char buffer[32] = "abcdefghij";
-  RECT r{0, 0, 6 * charWidth, lineHeight};
+  TRect r(0, 0, 6 * charWidth, lineHeight);
   DrawText(dc, buffer, -1, &r, DT_SINGLELINE | DT_END_ELLIPSIS);
   EXPECT_STREQ(buffer, "abcdefghij");
 }
@@ -132,7 +132,7 @@ TEST_F(DrawTextLayout, AlignmentWithinTheBox) {
   };
   for (const auto& c : cases) {
     Clear();
-    RECT r{left, top, right, bottom};
+    TRect r(left, top, right, bottom);
     const int result = DrawText(dc, "HH", 2, &r, c.format);
     const bool placed = (c.format & DT_SINGLELINE) && (c.format & (DT_VCENTER | DT_BOTTOM));
     EXPECT_EQ(result, placed ? c.lineTop + lineHeight : lineHeight) << c.format;
@@ -177,7 +177,7 @@ TEST_F(DrawTextLayout, PrefixUnderlinesTheNextLetter) {
   };
   for (const auto& c : cases) {
     Clear();
-    RECT r{x, y, x + 10 * charWidth, y + lineHeight};
+    TRect r(x, y, x + 10 * charWidth, y + lineHeight);
     DrawText(dc, c.text, -1, &r, c.format | DT_SINGLELINE);
     for (int cell = 0; cell < 4; ++cell) {
       const int inked = InkInRow(row, x + cell * charWidth, x + (cell + 1) * charWidth);
@@ -187,13 +187,13 @@ TEST_F(DrawTextLayout, PrefixUnderlinesTheNextLetter) {
         EXPECT_EQ(inked, 0) << c.text << " " << c.format << " cell " << cell;
       }
     }
-    const InkBox aboveLine = Ink(RECT{x, y, x + 10 * charWidth, row});
+    const InkBox aboveLine = Ink(TRect(x, y, x + 10 * charWidth, row));
     EXPECT_EQ(!aboveLine.empty, c.glyphs) << c.text << " " << c.format;
   }
 }
 
 TEST_F(DrawTextLayout, ClipsToTheBoxUnlessNoClip) {
-  RECT r{20, 20, 20 + 2 * charWidth, 20 + lineHeight};
+  TRect r(20, 20, 20 + 2 * charWidth, 20 + lineHeight);
   DrawText(dc, "WWWWWW", -1, &r, DT_SINGLELINE);
   EXPECT_LE(Ink().right, 20 + 2 * charWidth);
   Clear();
@@ -203,19 +203,19 @@ TEST_F(DrawTextLayout, ClipsToTheBoxUnlessNoClip) {
 
 TEST_F(DrawTextLayout, EditControlHidesAPartlyVisibleLastLine) {
   const int top = 20;
-  RECT r{20, top, 20 + 10 * charWidth, top + lineHeight + lineHeight / 2};
+  TRect r(20, top, 20 + 10 * charWidth, top + lineHeight + lineHeight / 2);
   DrawText(dc, "H\nH", -1, &r, DT_WORDBREAK);
-  EXPECT_FALSE(Ink(RECT{0, top + lineHeight, kWidth, kHeight}).empty);
+  EXPECT_FALSE(Ink(TRect(0, top + lineHeight, kWidth, kHeight)).empty);
   Clear();
   DrawText(dc, "H\nH", -1, &r, DT_WORDBREAK | DT_EDITCONTROL);
-  EXPECT_TRUE(Ink(RECT{0, top + lineHeight, kWidth, kHeight}).empty);
+  EXPECT_TRUE(Ink(TRect(0, top + lineHeight, kWidth, kHeight)).empty);
   EXPECT_FALSE(Ink().empty);
 }
 
 TEST_F(DrawTextLayout, OpaqueLinesFillTheirCells) {
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, 0xFF0000);
-  RECT r{20, 20, 20 + 10 * charWidth, 20 + 4 * lineHeight};
+  TRect r(20, 20, 20 + 10 * charWidth, 20 + 4 * lineHeight);
   DrawText(dc, "ab\ncde", -1, &r, 0);
   EXPECT_EQ(Pixel(20, 20), 0xFF0000u);
   EXPECT_EQ(Pixel(20 + 2 * charWidth, 20), 0xFFFFFFu);
@@ -229,7 +229,7 @@ TEST_F(DrawTextLayout, DrawTextExMarginsAndTabLength) {
   params.iTabLength = 2;
   params.iLeftMargin = 5;
   params.iRightMargin = 7;
-  RECT r{10, 10, 200, 100};
+  TRect r(10, 10, 200, 100);
   const int height = DrawTextEx(dc, text, -1, &r, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE, &params);
   EXPECT_EQ(height, lineHeight);
   EXPECT_EQ(r.right, 10 + 5 + 2 * tm.tmAveCharWidth + charWidth + 7);
@@ -237,7 +237,7 @@ TEST_F(DrawTextLayout, DrawTextExMarginsAndTabLength) {
 }
 
 TEST_F(DrawTextLayout, BadArgumentsFail) {
-  RECT r{0, 0, 10, 10};
+  TRect r(0, 0, 10, 10);
   EXPECT_EQ(DrawText(dc, "abc", -2, &r, 0), 0);
   EXPECT_EQ(DrawText(dc, "abc", 3, nullptr, 0), 0);
   EXPECT_EQ(DrawText(nullptr, "abc", 3, &r, 0), 0);

@@ -9,6 +9,7 @@
 #include "dc.h"
 #include "dc_internal.h"
 #include "font.h"
+#include "rect.h"
 #include "text.h"
 
 struct InkBox {
@@ -51,12 +52,12 @@ class TextFixture : public ::testing::Test {
     lineHeight = tm.tmHeight;
   }
 
-  void Clear() { FillRectColor(*ResolveDC(dc), RECT{0, 0, kWidth, kHeight}, 0xFFFFFF); }
+  void Clear() { FillRectColor(*ResolveDC(dc), TRect(0, 0, kWidth, kHeight), 0xFFFFFF); }
 
   COLORREF Pixel(int x, int y) const { return PixelToColorRef(ResolveDC(dc)->surface->At(x, y)); }
   bool Inked(int x, int y) const { return Pixel(x, y) != 0xFFFFFF; }
 
-  InkBox Ink(const RECT& area = RECT{0, 0, kWidth, kHeight}) const {
+  InkBox Ink(const RECT& area = TRect(0, 0, kWidth, kHeight)) const {
     InkBox box;
     for (int y = area.top; y < area.bottom; ++y)
       for (int x = area.left; x < area.right; ++x) {
