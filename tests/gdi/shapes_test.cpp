@@ -213,6 +213,11 @@ TEST_F(ShapesTest, ClipRegionLimitsFillsAndShapes) {
   EXPECT_EQ(TRect(gotBox), TRect(0, 0, 3, 3));
   SelectClipRgn(dc, nullptr);
   EXPECT_EQ(GetClipRgn(dc, got), 0);
+  // Selecting a region object clips as SelectClipRgn does.
+  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(SelectObject(dc, clip)), static_cast<std::uintptr_t>(SIMPLEREGION));
+  EXPECT_EQ(GetClipBox(dc, &box), SIMPLEREGION);
+  EXPECT_EQ(TRect(box), TRect(0, 0, 1, 1));
+  SelectClipRgn(dc, nullptr);
   DeleteObject(got);
   DeleteObject(blue);
   DeleteObject(clip);
