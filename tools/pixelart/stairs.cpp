@@ -33,17 +33,18 @@ void DrawArrow(PixelCanvas& sheet, int left, int top, bool up) {
 void DrawStairs(PixelCanvas& sheet, int left, int top, StairsWay way) {
   const Ramp stone = MakeRamp(kWallStone);
   sheet.Paint(left, top, kCell, kCell, [&](int x, int y) {
-    if (x < 4 || x > 27) {
-      if (x == 0 || x == 31) return kOutline;
-      if (x == 3 || x == 28) return stone.Dark;
-      return x < 4 ? stone.Light : stone.Main;
-    }
-    // Five steps, the lower ones nearer and lighter; each has a lit nose and
-    // a shadow under it.
+    // Five steps that narrow toward the top, so the flight reads as going
+    // away from the viewer; each has a lit nose, a tread and a dark riser.
     const int step = y * 5 / kCell, yIn = y - step * kCell / 5;
-    const Colour tread = Shade(kStep, 0.72 + 0.07 * step);
+    const int inset = 3 + (4 - step);
+    if (x == 0 || x == kCell - 1) return kOutline;
+    if (x < inset || x > kCell - 1 - inset) {
+      const bool leftCheek = x < inset;
+      return leftCheek ? (x == inset - 1 ? stone.Dark : stone.Light) : (x == kCell - inset ? stone.Dark : stone.Main);
+    }
+    const Colour tread = Shade(kStep, 0.74 + 0.07 * step);
     if (yIn == 0) return Shade(tread, 1.3);
-    if (yIn >= 5) return Shade(tread, 0.55);
+    if (yIn >= 4) return Shade(tread, yIn == 4 ? 0.62 : 0.5);
     return tread;
   });
   if (way == StairsWay::UpOnly) DrawArrow(sheet, left, top, true);
