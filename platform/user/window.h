@@ -133,7 +133,8 @@ constexpr int GWLP_ID = GWL_ID;
 // offset, which must lie wholly inside them; else 0 and
 // ERROR_INVALID_PARAMETER). Setting GWL_STYLE or GWL_EXSTYLE changes only
 // the stored bits, as on the original: SetWindowPos(SWP_FRAMECHANGED)
-// recomputes the frame.
+// recomputes the frame. GWL_WNDPROC and GWL_HINSTANCE hold pointers: only the
+// Ptr calls take them; GetWindowLong/SetWindowLong refuse them.
 LONG GetWindowLong(HWND hwnd, int index);
 LONG SetWindowLong(HWND hwnd, int index, LONG value);
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);

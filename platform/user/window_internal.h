@@ -80,6 +80,9 @@ struct WindowRecord {
   bool Maximized = false;
   bool Destroying = false;
   bool Created = false;  // WM_NCCREATE succeeded: owes WM_NCDESTROY
+  bool MessageOnly = false;  // parented to HWND_MESSAGE: never shown
+  // The rectangle to restore after minimising or maximising.
+  TRect NormalRect;
 
   // Top-level windows: the host window and the retained surface the size
   // of the window rectangle, and what changed since the last present.
@@ -93,6 +96,9 @@ struct WindowRecord {
   bool IsVisibleBit() const { return (Style & 0x10000000u) != 0; }
   bool IsEnabledBit() const { return (Style & 0x08000000u) == 0; }
 };
+
+// The registered class of that name (case ignored), else null.
+std::shared_ptr<WindowClass> FindClass(LPCSTR name);
 
 // The live record behind a handle, else null. The desktop has a record too.
 WindowRecord* Find(HWND hwnd);
@@ -128,12 +134,46 @@ enum VisibleFlags : unsigned {
 // WS_CLIPSIBLINGS is set; empty when it or an ancestor is hidden.
 Region VisibleRegion(const WindowRecord& w, VisibleArea area, unsigned flags = vfNone);
 
+// A device context on the window: its client area, or the whole window;
+// `intersect` and `exclude` (DC coordinates) narrow it further. The DC
+// follows the window's moves until ReleaseDC.
+HDC OpenWindowDC(WindowRecord& w, VisibleArea area, unsigned flags, const Region* intersect,
+                 const Region* exclude);
+
+// The window or an ancestor is held by LockWindowUpdate.
+bool IsUpdateLocked(const WindowRecord& w);
+// The window has something to paint.
+bool OwesPaint(const WindowRecord& w);
+
 // Marks part of a top-level surface as changed (surface coordinates), so the
 // next pump presents it.
 void MarkDirty(WindowRecord& topLevel, const TRect& r);
 
 // Sends through the window's current procedure (re-entrant, UI thread).
 LRESULT Send(WindowRecord& w, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Asks the window for its client area (WM_NCCALCSIZE) and stores it.
+void RecalculateClient(WindowRecord& w);
+
+// Activation: makes a top-level window the active one (WA_ACTIVE or
+// WA_CLICKACTIVE), with the platform's message order.
+void ActivateTopLevel(HWND hwnd, WORD how);
+// Hands activation on from a window that is hidden or destroyed.
+void ActivateAnotherThan(HWND hwnd);
+
+// The host gave the keyboard to a top-level window, or took it from us.
+void HostFocusChanged(HWND topLevel, bool gained);
+// The top-level window behind a host window, else null.
+WindowRecord* FindByHost(Backend::HostWindowId id);
+
+// Forget a window that is being destroyed: focus, activation, capture, mouse
+// tracking, its device contexts. Each module keeps its own references.
+void ForgetFocusWindow(HWND hwnd);
+void ForgetMouseWindow(HWND hwnd);
+void ReleaseWindowDCs(HWND hwnd);
+// Device contexts follow a move, resize, show or hide within a top-level
+// window.
+void RefreshWindowDCs(WindowRecord& topLevel);
 
 // ---- hooks of the non-client engine -------------------------------------
 

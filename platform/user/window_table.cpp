@@ -159,3 +159,10 @@ bool IsShown(const WindowRecord& w) {
 }  // namespace WindowManager
 
 bool WindowManager::WindowRecord::IsTopLevel() const { return IsDesktop(Parent); }
+
+WindowManager::WindowRecord* WindowManager::FindByHost(Backend::HostWindowId id) {
+  if (!id) return nullptr;
+  for (HWND h : TopLevelWindows())
+    if (WindowRecord* w = Find(h); w && w->Host == id) return w;
+  return nullptr;
+}

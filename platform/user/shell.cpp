@@ -1,0 +1,16 @@
+#include "shell.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "host.h"
+
+HINSTANCE ShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, int) {
+  bool open = !verb || std::strcmp(verb, "open") == 0;
+  if (!open || !file || !*file || !Backend::HostInstalled())
+    return reinterpret_cast<HINSTANCE>(static_cast<std::intptr_t>(SE_ERR_NOASSOC));
+  Backend::CurrentHost().OpenUrl(file);
+  return reinterpret_cast<HINSTANCE>(static_cast<std::intptr_t>(42));
+}
+
+BOOL MessageBeep(UINT) { return TRUE; }
