@@ -69,7 +69,7 @@ void ConvertRow(const BlitSource& s, const Pixel* in, Pixel* out, int n) {
 }
 
 RECT ClampedRect(long long l, long long t, long long r, long long b) {
-  return RECT{ClampCoord(l), ClampCoord(t), ClampCoord(r), ClampCoord(b)};
+  return TRect(ClampCoord(l), ClampCoord(t), ClampCoord(r), ClampCoord(b));
 }
 
 }  // namespace
@@ -121,8 +121,11 @@ void TransferRect(DeviceContext& dst, long long x, long long y, long long width,
   const Surface* S = src->surface;
   std::optional<Surface> copy;
   if (S == &D) {
-    auto [minC, maxC] = std::minmax(cols[static_cast<std::size_t>(c0)], cols[static_cast<std::size_t>(c1 - 1)]);
-    auto [minR, maxR] = std::minmax(rows[static_cast<std::size_t>(r0)], rows[static_cast<std::size_t>(r1 - 1)]);
+    // By value: the maps are rewritten below.
+    const int minC = std::min(cols[static_cast<std::size_t>(c0)], cols[static_cast<std::size_t>(c1 - 1)]);
+    const int maxC = std::max(cols[static_cast<std::size_t>(c0)], cols[static_cast<std::size_t>(c1 - 1)]);
+    const int minR = std::min(rows[static_cast<std::size_t>(r0)], rows[static_cast<std::size_t>(r1 - 1)]);
+    const int maxR = std::max(rows[static_cast<std::size_t>(r0)], rows[static_cast<std::size_t>(r1 - 1)]);
     const bool overlaps = minC < valid.right && maxC >= valid.left && minR < valid.bottom && maxR >= valid.top;
     if (overlaps) {
       copy.emplace(maxC - minC + 1, maxR - minR + 1);
@@ -182,14 +185,14 @@ BOOL StretchBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int src
                       {x, y, width, height, srcX, srcY, srcWidth, srcHeight, static_cast<long long>(rop)});
   DeviceContext* dst = ResolveDC(hdst);
   if (!dst) return FALSE;
-  const POINT d = LogicalToDevice(*dst, POINT{x, y});
+  const POINT d = LogicalToDevice(*dst, TPoint(x, y));
   if (!Rop3UsesSource(Rop3Index(rop))) {
     TransferRect(*dst, d.x, d.y, width, height, nullptr, 0, 0, 0, 0, rop);
     return TRUE;
   }
   DeviceContext* src = ResolveDC(hsrc);
   if (!src) return FALSE;
-  const POINT s = LogicalToDevice(*src, POINT{srcX, srcY});
+  const POINT s = LogicalToDevice(*src, TPoint(srcX, srcY));
   const BlitSource source = SourceFor(*dst, *src);
   TransferRect(*dst, d.x, d.y, width, height, &source, static_cast<long long>(s.x) + src->origin.x,
                static_cast<long long>(s.y) + src->origin.y, srcWidth, srcHeight, rop);
@@ -201,7 +204,7 @@ BOOL PatBlt(HDC h, int x, int y, int width, int height, DWORD rop) {
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
   if (Rop3UsesSource(Rop3Index(rop))) return FALSE;
-  const POINT d = LogicalToDevice(*dc, POINT{x, y});
+  const POINT d = LogicalToDevice(*dc, TPoint(x, y));
   TransferRect(*dc, d.x, d.y, width, height, nullptr, 0, 0, 0, 0, rop);
   return TRUE;
 }
@@ -233,7 +236,7 @@ BOOL MaskBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, 
   // Copy the foreground pixels where the mask has 1.
   auto* fb = GdiResolveAs<BitmapObject>(foreBits, GdiKind::Bitmap);
   if (fb && dst->surface) {
-    const POINT d = LogicalToDevice(*dst, POINT{x, y});
+    const POINT d = LogicalToDevice(*dst, TPoint(x, y));
     const RECT area = ClampedRect(static_cast<long long>(d.x) + dst->origin.x,
                                   static_cast<long long>(d.y) + dst->origin.y,
                                   static_cast<long long>(d.x) + dst->origin.x + width,

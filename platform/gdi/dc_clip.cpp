@@ -41,7 +41,7 @@ void UpdateDcClip(DeviceContext& dc) {
   RECT bounds;
   bounds.right = dc.surface->Width();
   bounds.bottom = dc.surface->Height();
-  const POINT toDevice{-dc.origin.x, -dc.origin.y};
+  const TPoint toDevice(-dc.origin.x, -dc.origin.y);
   std::vector<RECT> area = dc.visibleIsWhole ? std::vector<RECT>{Offset(bounds, toDevice)} : dc.visible;
   if (dc.a.hasClipRgn) area = IntersectLists(area, dc.a.clipRgn);
   for (const RECT& r : area) {
@@ -74,7 +74,7 @@ RECT DcClipBoxDevice(const DeviceContext& dc) {
     box.bottom = std::max(box.bottom, r.bottom);
   }
   if (!any) return RECT{};
-  return Offset(box, POINT{-dc.origin.x, -dc.origin.y});
+  return Offset(box, TPoint(-dc.origin.x, -dc.origin.y));
 }
 
 LONG ClampCoord(long long v) {
@@ -83,18 +83,18 @@ LONG ClampCoord(long long v) {
 }
 
 POINT LogicalToDevice(const DeviceContext& dc, POINT p) {
-  return POINT{ClampCoord(static_cast<long long>(p.x) - dc.a.windowOrg.x + dc.a.viewportOrg.x),
-               ClampCoord(static_cast<long long>(p.y) - dc.a.windowOrg.y + dc.a.viewportOrg.y)};
+  return TPoint(ClampCoord(static_cast<long long>(p.x) - dc.a.windowOrg.x + dc.a.viewportOrg.x),
+               ClampCoord(static_cast<long long>(p.y) - dc.a.windowOrg.y + dc.a.viewportOrg.y));
 }
 
 POINT DeviceToLogical(const DeviceContext& dc, POINT p) {
-  return POINT{ClampCoord(static_cast<long long>(p.x) - dc.a.viewportOrg.x + dc.a.windowOrg.x),
-               ClampCoord(static_cast<long long>(p.y) - dc.a.viewportOrg.y + dc.a.windowOrg.y)};
+  return TPoint(ClampCoord(static_cast<long long>(p.x) - dc.a.viewportOrg.x + dc.a.windowOrg.x),
+               ClampCoord(static_cast<long long>(p.y) - dc.a.viewportOrg.y + dc.a.windowOrg.y));
 }
 
 RECT LogicalToDevice(const DeviceContext& dc, const RECT& r) {
-  POINT tl = LogicalToDevice(dc, POINT{r.left, r.top});
-  POINT br = LogicalToDevice(dc, POINT{r.right, r.bottom});
+  POINT tl = LogicalToDevice(dc, TPoint(r.left, r.top));
+  POINT br = LogicalToDevice(dc, TPoint(r.right, r.bottom));
   RECT out;
   out.left = tl.x;
   out.top = tl.y;

@@ -11,6 +11,7 @@
 #include "brush.h"
 #include "dc.h"
 #include "gdiobj.h"
+#include "rect.h"
 #include "rop.h"
 #include "surface.h"
 

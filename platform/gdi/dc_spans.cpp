@@ -119,7 +119,7 @@ void BrushRow(const DeviceContext& dc, const RealizedBrush& brush, int surfaceX,
 void FillSpan(DeviceContext& dc, int y, int x0, int x1) {
   const RealizedBrush& brush = RealizeBrush(dc);
   if (brush.null || dc.a.rop2 == R2_NOP) return;
-  RECT span = ToSurface(dc, RECT{x0, y, x1, y + 1});
+  RECT span = ToSurface(dc, TRect(x0, y, x1, y + 1));
   ForEachClipPiece(dc, span, [&](const RECT& piece) {
     Pixel* row = dc.surface->Row(piece.top) + piece.left;
     const int n = piece.right - piece.left;
@@ -141,7 +141,7 @@ void FillSpan(DeviceContext& dc, int y, int x0, int x1) {
 void FillSpanColor(DeviceContext& dc, int y, int x0, int x1, COLORREF color) {
   if (dc.a.rop2 == R2_NOP) return;
   const Pixel pen = DcPixel(dc, color);
-  RECT span = ToSurface(dc, RECT{x0, y, x1, y + 1});
+  RECT span = ToSurface(dc, TRect(x0, y, x1, y + 1));
   ForEachClipPiece(dc, span, [&](const RECT& piece) {
     Rop2Row(dc.a.rop2, dc.surface->Row(piece.top) + piece.left, pen, piece.right - piece.left);
   });
@@ -201,8 +201,8 @@ void BlendCoverageMask(DeviceContext& dc, int x, int y, const BYTE* mask, int w,
                        COLORREF color) {
   if (!mask || w <= 0 || h <= 0) return;
   const Pixel ink = DcPixel(dc, color);
-  const RECT area = ToSurface(dc, RECT{x, y, ClampCoord(static_cast<long long>(x) + w),
-                                       ClampCoord(static_cast<long long>(y) + h)});
+  const RECT area = ToSurface(dc, TRect(x, y, ClampCoord(static_cast<long long>(x) + w),
+                                       ClampCoord(static_cast<long long>(y) + h)));
   ForEachClipPiece(dc, area, [&](const RECT& piece) {
     for (int sy = piece.top; sy < piece.bottom; ++sy) {
       const BYTE* coverage = mask + static_cast<std::ptrdiff_t>(sy - area.top) * maskStride + (piece.left - area.left);

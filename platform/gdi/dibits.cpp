@@ -54,7 +54,7 @@ int DrawDib(HDC h, long long xDest, long long yDest, long long wDest, long long 
   BlitSource source;
   source.surface = &given;
   source.convert = dc->targetBits == 1 ? SourceConvert::NearestMono : SourceConvert::None;
-  const POINT d = LogicalToDevice(*dc, POINT{ClampCoord(xDest), ClampCoord(yDest)});
+  const POINT d = LogicalToDevice(*dc, TPoint(ClampCoord(xDest), ClampCoord(yDest)));
   TransferRect(*dc, d.x, d.y, wDest, hDest, &source, xSrc, top - firstRow, wSrc, hSrc, rop);
   return lastRow - firstRow;
 }

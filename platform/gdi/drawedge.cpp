@@ -46,7 +46,7 @@ Pair ColorsFor(UINT bits, bool outer, UINT flags) {
 
 void Fill(DeviceContext& dc, long long l, long long t, long long r, long long b, int sysColor) {
   if (sysColor == kNone || l >= r || t >= b) return;
-  RECT logical{ClampCoord(l), ClampCoord(t), ClampCoord(r), ClampCoord(b)};
+  TRect logical(ClampCoord(l), ClampCoord(t), ClampCoord(r), ClampCoord(b));
   FillRectColor(dc, LogicalToDevice(dc, logical), GetSysColor(sysColor));
 }
 
@@ -77,10 +77,10 @@ void DrawDiagonal(DeviceContext& dc, const RECT& box, Pair outer, Pair inner, UI
     const int sys = lit ? colors.topLeft : colors.bottomRight;
     if (sys == kNone) return;
     const COLORREF color = GetSysColor(sys);
-    const RECT everywhere{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
+    const TRect everywhere(-(1 << 30), -(1 << 30), 1 << 30, 1 << 30);
     ForEachLinePixel(x0 + shift, y0, x1 + shift, y1, everywhere, [&](LONG x, LONG y, std::int64_t) {
-      const POINT d = LogicalToDevice(dc, POINT{x, y});
-      FillRectColor(dc, RECT{d.x, d.y, d.x + 1, d.y + 1}, color);
+      const POINT d = LogicalToDevice(dc, TPoint(x, y));
+      FillRectColor(dc, TRect(d.x, d.y, d.x + 1, d.y + 1), color);
     });
   };
   line(outer, 0);

@@ -45,8 +45,8 @@ Palette PaletteFor(UINT state) {
 }
 
 void Plot(DeviceContext& dc, long long x, long long y, COLORREF c) {
-  const POINT d = LogicalToDevice(dc, POINT{ClampCoord(x), ClampCoord(y)});
-  FillRectColor(dc, RECT{d.x, d.y, ClampCoord(d.x + 1LL), ClampCoord(d.y + 1LL)}, c);
+  const POINT d = LogicalToDevice(dc, TPoint(ClampCoord(x), ClampCoord(y)));
+  FillRectColor(dc, TRect(d.x, d.y, ClampCoord(d.x + 1LL), ClampCoord(d.y + 1LL)), c);
 }
 
 template <std::size_t Rows>

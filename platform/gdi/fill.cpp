@@ -27,16 +27,16 @@ void WithBrush(DeviceContext& dc, HBRUSH brush, Fn&& fn) {
 bool Ordered(const RECT& r) { return r.left < r.right && r.top < r.bottom; }
 
 RECT DeviceRect(const DeviceContext& dc, long long l, long long t, long long r, long long b) {
-  POINT tl = LogicalToDevice(dc, POINT{ClampCoord(l), ClampCoord(t)});
-  POINT br = LogicalToDevice(dc, POINT{ClampCoord(r), ClampCoord(b)});
-  return RECT{tl.x, tl.y, br.x, br.y};
+  POINT tl = LogicalToDevice(dc, TPoint(ClampCoord(l), ClampCoord(t)));
+  POINT br = LogicalToDevice(dc, TPoint(ClampCoord(r), ClampCoord(b)));
+  return TRect(tl.x, tl.y, br.x, br.y);
 }
 
 // The surface pixel of a logical point, if it lies on the surface and in
 // the clip.
 Pixel* ClippedPixel(DeviceContext& dc, int x, int y) {
   if (!dc.surface) return nullptr;
-  const POINT d = LogicalToDevice(dc, POINT{x, y});
+  const POINT d = LogicalToDevice(dc, TPoint(x, y));
   const long long sx = static_cast<long long>(d.x) + dc.origin.x, sy = static_cast<long long>(d.y) + dc.origin.y;
   for (const RECT& c : dc.clip) {
     if (c.top > sy) break;
@@ -98,8 +98,8 @@ BOOL DrawFocusRect(HDC h, const RECT* r) {
   };
   // Walk only the part of the ring the clip can show.
   const RECT box = DcClipBoxDevice(*dc);
-  const POINT lo = DeviceToLogical(*dc, POINT{box.left, box.top});
-  const POINT hi = DeviceToLogical(*dc, POINT{box.right, box.bottom});
+  const POINT lo = DeviceToLogical(*dc, TPoint(box.left, box.top));
+  const POINT hi = DeviceToLogical(*dc, TPoint(box.right, box.bottom));
   const int x0 = std::max(r->left, lo.x), x1 = std::min(r->right, hi.x);
   const int y0 = std::max(r->top + 1, lo.y), y1 = std::min(r->bottom - 1, hi.y);
   for (int x = x0; x < x1; ++x) dot(x, r->top);

@@ -77,7 +77,7 @@ TEST(BlitClip, RegionClipLimitsTheDestination) {
   MemoryDC src(4, 4, kRed);
   MemoryDC dst(4, 4, kGrey);
   DeviceContext* d = ResolveDC(dst.dc());
-  std::vector<RECT> clip = {RECT{0, 0, 1, 4}, RECT{3, 0, 4, 4}};
+  std::vector<RECT> clip = {TRect(0, 0, 1, 4), TRect(3, 0, 4, 4)};
   SetDcClipRects(*d, &clip);
   BitBlt(dst.dc(), 0, 0, 4, 4, src.dc(), 0, 0, SRCCOPY);
   EXPECT_EQ(dst.At(0, 2), kRed);
@@ -147,10 +147,10 @@ TEST(Stretch, SourceOutsideItsBitmapLeavesDestination) {
 TEST(SurfaceDC, OriginAndVisibleAreaFromTheWindowManager) {
   Surface surface(10, 10);
   surface.Fill(ColorRefToPixel(kGrey));
-  HDC dc = CreateSurfaceDC(&surface, POINT{2, 3}, {RECT{0, 0, 4, 4}});
+  HDC dc = CreateSurfaceDC(&surface, TPoint(2, 3), {TRect(0, 0, 4, 4)});
   ASSERT_NE(dc, nullptr);
   HBRUSH red = CreateSolidBrush(kRed);
-  RECT all{-5, -5, 20, 20};
+  TRect all(-5, -5, 20, 20);
   FillRect(dc, &all, red);
   EXPECT_EQ(surface.At(2, 3), ColorRefToPixel(kRed));
   EXPECT_EQ(surface.At(5, 6), ColorRefToPixel(kRed));
@@ -160,7 +160,7 @@ TEST(SurfaceDC, OriginAndVisibleAreaFromTheWindowManager) {
   RECT box;
   box = DcClipBoxDevice(*ResolveDC(dc));
   EXPECT_EQ(box.right, 4);
-  ASSERT_TRUE(SetSurfaceDCVisible(dc, POINT{0, 0}, {}));
+  ASSERT_TRUE(SetSurfaceDCVisible(dc, TPoint(0, 0), {}));
   surface.Fill(0);
   FillRect(dc, &all, red);
   EXPECT_EQ(surface.At(0, 0), 0u);  // nothing visible

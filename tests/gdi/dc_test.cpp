@@ -55,13 +55,13 @@ TEST(DcState, WindowAndViewportOriginsMoveDrawing) {
   MemoryDC dc(8, 8, RGB(0, 0, 0));
   SetViewportOrgEx(dc.dc(), 3, 3, nullptr);
   SetWindowOrgEx(dc.dc(), 1, 0, nullptr);
-  RECT r{1, 0, 2, 1};  // device (3, 3)
+  TRect r(1, 0, 2, 1);  // device (3, 3)
   FillRect(dc.dc(), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   SetViewportOrgEx(dc.dc(), 0, 0, nullptr);
   SetWindowOrgEx(dc.dc(), 0, 0, nullptr);
   EXPECT_EQ(dc.At(3, 3), RGB(255, 255, 255));
   EXPECT_EQ(dc.At(4, 3), RGB(0, 0, 0));
-  POINT p{10, 10};
+  TPoint p(10, 10);
   OffsetViewportOrgEx(dc.dc(), 2, -1, nullptr);
   LPtoDP(dc.dc(), &p, 1);
   EXPECT_EQ(p.x, 12);

@@ -54,7 +54,7 @@ TEST(DrawEdge, ColoursAtThePixelsThatMatter) {
   };
   for (const EdgeCase& c : table) {
     MemoryDC dc(10, 10, kKey);
-    RECT r{0, 0, 10, 10};
+    TRect r(0, 0, 10, 10);
     ASSERT_TRUE(DrawEdge(dc.dc(), &r, c.edge, c.flags)) << c.name;
     EXPECT_EQ(dc.At(c.x, c.y), c.sysColor < 0 ? kKey : GetSysColor(c.sysColor)) << c.name;
   }
@@ -62,13 +62,13 @@ TEST(DrawEdge, ColoursAtThePixelsThatMatter) {
 
 TEST(DrawEdge, AdjustShrinksByTheWidthDrawnOnNamedSides) {
   MemoryDC dc(10, 10);
-  RECT r{0, 0, 10, 10};
+  TRect r(0, 0, 10, 10);
   DrawEdge(dc.dc(), &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   EXPECT_EQ(TRect(r), TRect(2, 2, 8, 8));
-  r = RECT{0, 0, 10, 10};
+  r = TRect(0, 0, 10, 10);
   DrawEdge(dc.dc(), &r, BDR_RAISEDINNER, BF_TOPLEFT | BF_ADJUST);
   EXPECT_EQ(TRect(r), TRect(1, 1, 10, 10));
-  r = RECT{0, 0, 10, 10};
+  r = TRect(0, 0, 10, 10);
   DrawEdge(dc.dc(), &r, EDGE_RAISED, BF_RECT);
   EXPECT_EQ(TRect(r), TRect(0, 0, 10, 10));  // without BF_ADJUST unchanged
 }

@@ -12,8 +12,8 @@ TEST(FillRect, FillsRightAndBottomExclusiveAndNothingWhenEmpty) {
     RECT r;
     int filled;  // pixels expected red in the 6 x 6 bitmap
   } cases[] = {
-      {{1, 1, 4, 3}, 6},   {{2, 2, 2, 5}, 0},   {{4, 1, 1, 3}, 0},  // empty, inverted
-      {{1, 4, 3, 1}, 0},   {{-3, -3, 1, 1}, 1}, {{5, 5, 99, 99}, 1},
+      {TRect(1, 1, 4, 3), 6},   {TRect(2, 2, 2, 5), 0},   {TRect(4, 1, 1, 3), 0},  // empty, inverted
+      {TRect(1, 4, 3, 1), 0},   {TRect(-3, -3, 1, 1), 1}, {TRect(5, 5, 99, 99), 1},
   };
   HBRUSH red = CreateSolidBrush(kRed);
   for (const Case& c : cases) {
@@ -27,14 +27,14 @@ TEST(FillRect, FillsRightAndBottomExclusiveAndNothingWhenEmpty) {
   DeleteObject(red);
   // A system colour index + 1 stands for the colour's brush.
   MemoryDC dc(2, 2, kBlack);
-  RECT all{0, 0, 2, 2};
+  TRect all(0, 0, 2, 2);
   FillRect(dc.dc(), &all, reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_BTNFACE + 1)));
   EXPECT_EQ(dc.At(1, 1), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST(FillRect, FrameAndInvert) {
   MemoryDC dc(5, 5, kBlack);
-  RECT r{0, 0, 4, 4};
+  TRect r(0, 0, 4, 4);
   HBRUSH red = CreateSolidBrush(kRed);
   FrameRect(dc.dc(), &r, red);
   EXPECT_EQ(dc.At(0, 0), kRed);
@@ -43,7 +43,7 @@ TEST(FillRect, FrameAndInvert) {
   EXPECT_EQ(dc.At(1, 1), kBlack);
   EXPECT_EQ(dc.At(4, 4), kBlack);
   DeleteObject(red);
-  RECT one{1, 1, 2, 2};
+  TRect one(1, 1, 2, 2);
   InvertRect(dc.dc(), &one);
   EXPECT_EQ(dc.At(1, 1), kWhite);
   EXPECT_EQ(dc.At(0, 0), kRed);
@@ -52,7 +52,7 @@ TEST(FillRect, FrameAndInvert) {
 TEST(FocusRect, DottedXorAndTwiceRestores) {
   MemoryDC dc(8, 6, RGB(10, 20, 30));
   SetPixel(dc.dc(), 3, 0, RGB(200, 100, 50));
-  RECT r{0, 0, 8, 6};
+  TRect r(0, 0, 8, 6);
   DrawFocusRect(dc.dc(), &r);
   EXPECT_EQ(dc.At(0, 0), RGB(245, 235, 225));  // inverted
   EXPECT_EQ(dc.At(1, 0), RGB(10, 20, 30));     // every other pixel
@@ -84,7 +84,7 @@ TEST(Brushes, HatchGapsFollowTheBackgroundMode) {
   HBRUSH hatch = CreateHatchBrush(HS_HORIZONTAL, kRed);
   MemoryDC dc(8, 8, kBlack);
   SetBkColor(dc.dc(), kWhite);
-  RECT r{0, 0, 8, 8};
+  TRect r(0, 0, 8, 8);
   FillRect(dc.dc(), &r, hatch);
   EXPECT_EQ(dc.At(3, 7), kRed);    // the hatch line
   EXPECT_EQ(dc.At(3, 2), kWhite);  // opaque gap
@@ -105,7 +105,7 @@ TEST(Brushes, PatternTilesFromTheBrushOrigin) {
   MemoryDC dc(6, 1, kBlack);
   SetTextColor(dc.dc(), kRed);
   SetBkColor(dc.dc(), RGB(0, 0, 255));
-  RECT r{1, 0, 6, 1};
+  TRect r(1, 0, 6, 1);
   FillRect(dc.dc(), &r, brush);
   EXPECT_EQ(dc.At(1, 0), RGB(0, 0, 255));  // x 1 is tile column 1
   EXPECT_EQ(dc.At(2, 0), kRed);
@@ -123,7 +123,7 @@ TEST(Spans, FillSpanUsesRop2AndClip) {
   EXPECT_EQ(dc.At(2, 0), RGB(255, 0, 255));
   EXPECT_EQ(dc.At(3, 0), RGB(0, 255, 0));
   SetROP2(dc.dc(), R2_COPYPEN);
-  std::vector<RECT> clip = {RECT{4, 0, 6, 2}};
+  std::vector<RECT> clip = {TRect(4, 0, 6, 2)};
   SetDcClipRects(*d, &clip);
   HBRUSH red = CreateSolidBrush(kRed);
   SelectObject(dc.dc(), red);

@@ -15,7 +15,7 @@ int CountColour(const MemoryDC& dc, int w, int h, COLORREF c) {
 
 TEST(FrameControl, RadioLeavesPixelsOutsideItsCircle) {
   MemoryDC dc(13, 13, kOlive);
-  RECT r{0, 0, 13, 13};
+  TRect r(0, 0, 13, 13);
   ASSERT_TRUE(DrawFrameControl(dc.dc(), &r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED));
   EXPECT_EQ(dc.At(0, 0), kOlive);
   EXPECT_EQ(dc.At(11, 11), kOlive);
@@ -27,7 +27,7 @@ TEST(FrameControl, RadioLeavesPixelsOutsideItsCircle) {
 
 TEST(FrameControl, CheckBoxFramesAndCheckMark) {
   MemoryDC dc(13, 13, kOlive);
-  RECT r{0, 0, 13, 13};
+  TRect r(0, 0, 13, 13);
   DrawFrameControl(dc.dc(), &r, DFC_BUTTON, DFCS_BUTTONCHECK);
   EXPECT_EQ(CountColour(dc, 13, 13, kOlive), 0);  // the box covers its cell
   EXPECT_EQ(dc.At(0, 0), GetSysColor(COLOR_BTNSHADOW));
@@ -45,10 +45,10 @@ TEST(FrameControl, CheckBoxFramesAndCheckMark) {
 
 TEST(Recording, LogsOutermostCallsWithTheirArguments) {
   RecordingDC rec(20, 20);
-  RECT r{1, 2, 30, 40};
+  TRect r(1, 2, 30, 40);
   FillRect(rec.Handle(), &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   EXPECT_EQ(GetPixel(rec.Handle(), 1, 2), RGB(0, 0, 0));  // it draws too
-  RECT e{0, 0, 10, 10};
+  TRect e(0, 0, 10, 10);
   DrawEdge(rec.Handle(), &e, EDGE_RAISED, BF_RECT | BF_MIDDLE);
   PatBlt(rec.Handle(), 0, 0, 5, 5, PATCOPY);
   const auto calls = rec.Calls();

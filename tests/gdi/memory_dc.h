@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gdi.h"
+#include "rect.h"
 
 class MemoryDC {
  public:
@@ -27,7 +28,7 @@ class MemoryDC {
     BITMAP bm;
     GetObject(bitmap_, sizeof bm, &bm);
     HBRUSH b = CreateSolidBrush(c);
-    RECT r{0, 0, bm.bmWidth, bm.bmHeight};
+    TRect r(0, 0, bm.bmWidth, bm.bmHeight);
     FillRect(dc_, &r, b);
     DeleteObject(b);
   }
