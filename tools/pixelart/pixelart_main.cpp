@@ -23,6 +23,11 @@ void WritePng(const std::string& folder, const std::string& name, const PixelCan
   if (bytes.empty() || !out.flush()) throw std::runtime_error("cannot write " + path);
 }
 
+// The main window's picture stores that hold them: tiles Image2; figure
+// facing left Image5 (picture) and Image7 (mask), facing right Image6 and
+// Image8; mover Image22 and Image21; keys 1 to 4 Image19, Image18, Image16,
+// Image17 with the mask Image15; exit item Image13 and Image14; key
+// indicators Image9 to Image12; exit symbol Image20.
 void WriteAssets(const pixelart::Assets& a, const std::string& folder) {
   WritePng(folder, "tiles.png", a.Tiles);
   WritePng(folder, "figure_left.png", a.FigureLeft.Picture());

@@ -1,6 +1,7 @@
 #include "preview.h"
 
 #include <cstring>
+#include <iterator>
 #include <map>
 
 #include "floor.h"
