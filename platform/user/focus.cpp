@@ -86,10 +86,12 @@ void ActivateAnotherThan(HWND hwnd) {
   if (next) {
     ActivateTopLevel(next, WA_ACTIVE);
   } else {
+    // No window of ours is left to take over: the program is inactive.
     HWND old = s.Active;
     s.Active = nullptr;
     Deactivate(old, nullptr);
     SetFocus(nullptr);
+    SetAppActive(false);
   }
 }
 

@@ -1,0 +1,122 @@
+// The host for tests: windows in memory, a settable desktop, a scripted
+// event queue, the virtual clock, and recorders for presents, sounds, shell
+// requests and boxes.
+//
+// Time is virtual while this host is installed: NextEvent with nothing
+// queued moves the clock to its deadline, so a pump waiting for a timer
+// finds it due at once. A wait without deadline and without events blocks
+// until another thread posts or wakes.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "host.h"
+#include "region.h"
+
+class HeadlessHost : public Backend::Host {
+ public:
+  struct WindowState {
+    TRect Bounds;
+    unsigned Flags = 0;
+    bool Visible = false;
+    std::string Title;
+    std::optional<Region> Shape;
+    int Presents = 0;
+    int Raises = 0;
+    TRect LastDirty;
+    const Surface* LastSurface = nullptr;
+  };
+
+  HeadlessHost();
+
+  // ---- the test's side ----
+  void SetDisplays(std::vector<TRect> displays);
+  void PostEvent(const Backend::Event& e);
+  // A key press (down, then up) with the given modifiers; `text` is what the
+  // keyboard types with it (empty for keys that type nothing).
+  void PostKey(int vk, unsigned modifiers = 0, const std::string& text = "");
+  void PostKeyDown(int vk, unsigned modifiers = 0, bool repeat = false);
+  void PostKeyUp(int vk, unsigned modifiers = 0);
+  void PostText(const std::string& text);
+  void PostMouseMove(int x, int y, unsigned modifiers = 0);
+  // Move, press and release at a screen point; button 1 left, 2 right, 3 middle.
+  void PostClick(int x, int y, int button = 1, unsigned modifiers = 0);
+  void PostMouseDown(int x, int y, int button = 1, unsigned modifiers = 0);
+  void PostMouseUp(int x, int y, int button = 1, unsigned modifiers = 0);
+  void PostWheel(int x, int y, int delta);
+  void PostCloseRequest(Backend::HostWindowId w);
+  void PostFocus(Backend::HostWindowId w, bool gained);
+  bool EventsPending();
+
+  // Answers for Ask, in order; when none is left, IDOK (1).
+  void QueueAnswer(Backend::AskAnswer answer);
+  const std::vector<Backend::AskRecord>& Asked() const { return asked_; }
+  const std::vector<std::string>& OpenedUrls() const { return urls_; }
+  const std::vector<std::vector<std::uint8_t>>& PlayedWaves() const { return waves_; }
+  const std::vector<std::string>& PlayedMidis() const { return midis_; }
+  int WaveStops() const { return waveStops_; }
+
+  const WindowState* Window(Backend::HostWindowId w) const;
+  int PresentCount(Backend::HostWindowId w) const;
+  int TotalPresents() const { return totalPresents_; }
+
+  // ---- Backend::Host ----
+  std::vector<TRect> Displays() override;
+  Backend::HostWindowId CreateHostWindow(const TRect& bounds, unsigned flags) override;
+  void DestroyHostWindow(Backend::HostWindowId w) override;
+  void SetBounds(Backend::HostWindowId w, const TRect& bounds) override;
+  void Show(Backend::HostWindowId w, bool visible, bool activate) override;
+  void SetTitle(Backend::HostWindowId w, const std::string& title) override;
+  void SetShape(Backend::HostWindowId w, const Region* shape) override;
+  void Raise(Backend::HostWindowId w) override;
+  void SetCursor(Backend::Cursor c) override { cursor_ = c; }
+  void SetCaptionTest(CaptionTest test, void* context) override { captionTest_ = test, captionContext_ = context; }
+  void Present(Backend::HostWindowId w, const Surface& surface, const TRect& dirty) override;
+  bool NextEvent(Backend::Event& out, std::uint64_t deadlineMs) override;
+  void Wake() override;
+  void PlayWave(const void* data, std::size_t size) override;
+  void StopWave() override { ++waveStops_; }
+  bool PlayMidi(const std::string& path) override;
+  void StopMidi() override { midiPlaying_ = false; }
+  bool MidiPlaying() override { return midiPlaying_; }
+  int WaveOutDeviceCount() override { return 1; }
+  void OpenUrl(const std::string& target) override { urls_.push_back(target); }
+  std::optional<Backend::AskAnswer> Ask(const Backend::AskRecord& what) override;
+
+  Backend::Cursor CurrentCursor() const { return cursor_; }
+
+ private:
+  std::mutex lock_;
+  std::condition_variable arrived_;
+  std::deque<Backend::Event> events_;
+  bool woken_ = false;
+
+  std::vector<TRect> displays_;
+  std::map<Backend::HostWindowId, WindowState> windows_;
+  Backend::HostWindowId nextWindow_ = 1;
+  int totalPresents_ = 0;
+  Backend::Cursor cursor_ = Backend::Cursor::Arrow;
+  CaptionTest captionTest_ = nullptr;
+  void* captionContext_ = nullptr;
+
+  std::deque<Backend::AskAnswer> answers_;
+  std::vector<Backend::AskRecord> asked_;
+  std::vector<std::string> urls_;
+  std::vector<std::vector<std::uint8_t>> waves_;
+  std::vector<std::string> midis_;
+  int waveStops_ = 0;
+  bool midiPlaying_ = false;
+};
+
+// Installs a fresh headless host on the virtual clock (starting at
+// `startMs`) and returns it; it stays installed until replaced.
+HeadlessHost& InstallHeadlessHost(std::uint64_t startMs = 1000);
+
+// Writes a surface to a PNG file; false when it cannot be written.
+bool SaveSurfacePng(const Surface& surface, const std::string& path);
