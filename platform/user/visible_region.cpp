@@ -23,10 +23,21 @@ void RemoveSiblingsAbove(const WindowRecord& w, const WindowRecord& parent, Regi
   }
 }
 
+// Visible as far as its own top-level surface goes: a hidden top-level
+// window still draws into its retained surface (a form sets itself up before
+// it is shown), but a hidden child would draw over its parent.
+bool ShownOnItsSurface(const WindowRecord& w) {
+  for (const WindowRecord* cur = &w; cur && !IsDesktop(cur->Handle); cur = Find(cur->Parent)) {
+    if (cur->IsTopLevel()) return true;
+    if (!cur->IsVisibleBit()) return false;
+  }
+  return false;
+}
+
 }  // namespace
 
 Region VisibleRegion(const WindowRecord& w, VisibleArea area, unsigned flags) {
-  if (IsDesktop(w.Handle) || !IsShown(w)) return Region();
+  if (IsDesktop(w.Handle) || !ShownOnItsSurface(w)) return Region();
   TPoint o = OriginOnSurface(w);
   TRect own = area == VisibleArea::Client ? w.Client : TRect(0, 0, w.Rect.Width(), w.Rect.Height());
   Region r(own);

@@ -131,7 +131,10 @@ enum VisibleFlags : unsigned {
 // window's own rectangle (client or whole) within its region, within every
 // ancestor's client area and region, minus the children when WS_CLIPCHILDREN
 // is set, minus the visible siblings above it (at each level) where
-// WS_CLIPSIBLINGS is set; empty when it or an ancestor is hidden.
+// WS_CLIPSIBLINGS is set; empty when it or an ancestor below the top-level
+// window is hidden. A hidden top-level window keeps drawing into its own
+// retained surface, which nothing else shares, so what a form draws before
+// it is shown is there to be read back.
 Region VisibleRegion(const WindowRecord& w, VisibleArea area, unsigned flags = vfNone);
 
 // A device context on the window: its client area, or the whole window;
