@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 #include <mutex>
-#include <pwd.h>
 #include <unistd.h>
 
+#include "folders.h"
 #include "registry.h"
 
 namespace RegistryStore {
@@ -17,22 +17,10 @@ struct UserPaths {
   std::string Bad;
 };
 
-std::string ConfigHome() {
-  // The base directory rules: a relative XDG_CONFIG_HOME is to be ignored.
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg && xdg[0] == '/') return xdg;
-  const char* home = std::getenv("HOME");
-  if (home && home[0] == '/') return std::string(home) + "/.config";
-  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/')
-    return std::string(pw->pw_dir) + "/.config";
-  return std::string();
-}
-
 UserPaths CurrentUserPaths() {
   UserPaths p;
-  const std::string home = ConfigHome();
-  if (home.empty()) return p;
-  p.Folder = home + "/morvant2";
+  // $XDG_CONFIG_HOME/morvant2, read at every call so that tests can move it.
+  p.Folder = UserConfigFolder().str();
   p.File = p.Folder + "/user.reg";
   p.Lock = p.File + ".lock";
   p.Bad = p.File + ".bad";
