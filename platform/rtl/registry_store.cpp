@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <mutex>
-#include <unistd.h>
 
 #include "folders.h"
 #include "registry.h"
