@@ -1,0 +1,76 @@
+// One host window on SDL: a borderless SDL window with its renderer and a
+// streaming texture that holds the last presented pixels.
+//
+// A window becomes a shaped SDL window the first time the layer gives it an
+// outline (SDL shapes only windows created as shaped); where the display has
+// no shaped windows it stays rectangular and the layer paints the outside.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "rect.h"
+#include "region.h"
+
+class Surface;
+
+namespace SdlBackend {
+
+class SdlWindow {
+ public:
+  // `flags` are Backend::HostWindowFlags. Check Valid() afterwards.
+  SdlWindow(const TRect& bounds, unsigned flags, SDL_HitTest hitTest, void* hitTestData);
+  ~SdlWindow();
+  SdlWindow(const SdlWindow&) = delete;
+  SdlWindow& operator=(const SdlWindow&) = delete;
+
+  bool Valid() const { return window_ != nullptr; }
+  SDL_Window* Handle() const { return window_; }
+  Uint32 SdlId() const { return window_ ? SDL_GetWindowID(window_) : 0; }
+  // The window's top-left corner on the desktop, as SDL last saw it.
+  TPoint Origin() const;
+
+  void SetBounds(const TRect& bounds);
+  void Show(bool visible, bool activate);
+  void SetTitle(const std::string& title);
+  void SetShape(const Region* shape);
+  void Raise();
+  void Present(const Surface& surface, const TRect& dirty);
+
+  // True when SDL reports the window at (x, y) because we put it there,
+  // rather than the desktop moving it; remembers a desktop move.
+  bool IsOwnMove(int x, int y);
+
+ private:
+  bool Create(bool shaped);
+  void Destroy();
+  void ApplyShape();
+  bool EnsureTexture(int width, int height);
+  void Upload(const Surface& surface, const TRect& area);
+  void PresentTexture();
+  void WaitForFrameSlot();
+
+  TRect bounds_;
+  unsigned flags_;
+  SDL_HitTest hitTest_;
+  void* hitTestData_;
+  std::string title_;
+  bool visible_ = false;
+  bool shaped_ = false;
+  bool shapesUnavailable_ = false;
+  std::optional<Region> shape_;
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int textureWidth_ = 0;
+  int textureHeight_ = 0;
+  bool presentPending_ = false;  // pixels uploaded while hidden
+  bool presented_ = false;
+  std::uint64_t lastPresentMs_ = 0;
+};
+
+}  // namespace SdlBackend

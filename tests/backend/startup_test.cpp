@@ -1,0 +1,46 @@
+#include "startup.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "headless_host.h"
+#include "host.h"
+#include "sdl_host.h"
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    Backend::InstallHost(nullptr);
+    unsetenv("MORVANT_HEADLESS");
+  }
+};
+
+TEST_F(StartupTest, HeadlessWhenAsked) {
+  setenv("MORVANT_HEADLESS", "1", 1);
+  setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+  ASSERT_EQ(Backend::InstallHostForProgram(), 0);
+  EXPECT_NE(dynamic_cast<HeadlessHost*>(&Backend::CurrentHost()), nullptr);
+}
+
+TEST_F(StartupTest, SdlOtherwise) {
+  setenv("MORVANT_HEADLESS", "0", 1);
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  ASSERT_EQ(Backend::InstallHostForProgram(), 0);
+  EXPECT_NE(dynamic_cast<SdlBackend::SdlHost*>(&Backend::CurrentHost()), nullptr);
+}
+
+TEST_F(StartupTest, NoDisplayStopsWithStatusTwoAndSdlsMessage) {
+  setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(Backend::InstallHostForProgram(), 2);
+  std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(said.rfind("morvant2: no display: ", 0), 0u) << said;
+  EXPECT_GT(said.size(), std::string("morvant2: no display: \n").size()) << "SDL's message is missing";
+  EXPECT_FALSE(Backend::HostInstalled());
+}
+
+}  // namespace
