@@ -1,0 +1,208 @@
+#include "application.h"
+
+#include "controlcanvas.h"
+#include "focus.h"
+#include "host.h"
+#include "paths.h"
+#include "tscreen.h"
+#include "window.h"
+#include "windowclass.h"
+#include "wndproc.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+// The stop icon of a message box, for exceptions.
+constexpr UINT kStopIconFlag = 0x00000010;
+constexpr int kAnswerOk = 1;
+
+}  // namespace
+
+void HandleEventException(TObject* Sender) {
+  if (!Application) throw;
+  Application->HandleException(Sender);
+}
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+  instance_ = MakeObjectInstance(TWndMethod(this, &TApplication::WndProc));
+  WNDCLASS wc;
+  if (!GetClassInfo(nullptr, "TApplication", &wc)) {
+    wc = WNDCLASS();
+    wc.lpfnWndProc = &DefWindowProc;
+    wc.lpszClassName = "TApplication";
+    RegisterClass(&wc);
+  }
+  handle_ = CreateWindowEx(0, "TApplication", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  if (handle_) SetWindowLongPtr(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(instance_));
+}
+
+TApplication::~TApplication() {
+  // The forms go first, while the application window still exists.
+  DestroyComponents();
+  if (handle_) DestroyWindow(handle_);
+  FreeObjectInstance(instance_);
+}
+
+void TApplication::Initialize() {}
+
+AnsiString TApplication::GetExeName() const {
+  char path[4096] = {};
+  const DWORD n = GetModuleFileName(nullptr, path, sizeof path);
+  return AnsiString(path, n);
+}
+
+bool TApplication::GetActive() const { return GetActiveWindow() != nullptr; }
+
+void TApplication::WndProc(TMessage& Message) {
+  Message.Result = DefWindowProc(handle_, Message.Msg, Message.WParam, Message.LParam);
+}
+
+void TApplication::FormDestroyed(TCustomForm* Form) {
+  if (mainForm_ == Form) mainForm_ = nullptr;
+}
+
+// ---- the loop ----
+
+bool TApplication::ProcessMessage(MSG& Msg) {
+  if (!PeekMessage(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (Msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  bool handled = false;
+  if (OnMessage) {
+    try {
+      OnMessage(Msg, handled);
+    } catch (...) {
+      HandleException(this);
+      handled = true;
+    }
+  }
+  if (!handled) {
+    TranslateMessage(&Msg);
+    DispatchMessage(&Msg);
+  }
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+  }
+}
+
+void TApplication::Idle() {
+  TControlCanvas::FreeDeviceContexts();
+  bool done = true;
+  if (OnIdle) {
+    try {
+      OnIdle(this, done);
+    } catch (...) {
+      HandleException(this);
+    }
+  }
+  if (done && !terminated_) WaitMessage();
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (!ProcessMessage(msg)) Idle();
+}
+
+void TApplication::Run() {
+  if (mainForm_ && showMainForm_) mainForm_->Show();
+  while (!terminated_ && mainForm_) HandleMessage();
+}
+
+void TApplication::Terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  // Wakes a loop waiting for input.
+  PostQuitMessage(0);
+}
+
+// ---- exceptions and boxes ----
+
+void TApplication::HandleException(TObject* Sender) {
+  try {
+    throw;
+  } catch (Exception& e) {
+    if (OnException)
+      OnException(Sender, &e);
+    else
+      ShowException(&e);
+  } catch (std::exception& e) {
+    Exception wrapped{AnsiString(e.what())};
+    if (OnException)
+      OnException(Sender, &wrapped);
+    else
+      ShowException(&wrapped);
+  }
+}
+
+void TApplication::ShowException(Exception* E) {
+  AnsiString text = E->Message;
+  if (!text.IsEmpty() && text[text.Length()] > '.') text += ".";
+  MessageBox(text, title_, kStopIconFlag);
+}
+
+// No message box of the window manager yet: the host answers (headless: the
+// test's script, which also records the box).
+int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, UINT Flags) {
+  Backend::AskRecord what;
+  what.Kind = "MessageBox";
+  what.Caption = (Caption.IsEmpty() ? title_ : Caption).c_str();
+  what.Text = Text.c_str();
+  what.Flags = Flags;
+  if (std::optional<Backend::AskAnswer> answer = Backend::CurrentHost().Ask(what)) return answer->Result;
+  return kAnswerOk;
+}
+
+// ---- utility windows ----
+
+namespace {
+
+LRESULT UtilWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+HWND AllocateHWnd(const TWndMethod& Method) {
+  WNDCLASS wc;
+  if (!GetClassInfo(nullptr, "TPUtilWindow", &wc)) {
+    wc = WNDCLASS();
+    wc.lpfnWndProc = &UtilWindowProc;
+    wc.lpszClassName = "TPUtilWindow";
+    RegisterClass(&wc);
+  }
+  HWND wnd = CreateWindowEx(0, "TPUtilWindow", "", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (wnd && Method) SetWindowLongPtr(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MakeObjectInstance(Method)));
+  return wnd;
+}
+
+void DeallocateHWnd(HWND Wnd) {
+  if (!IsWindow(Wnd)) return;
+  WNDPROC proc = reinterpret_cast<WNDPROC>(GetWindowLongPtr(Wnd, GWLP_WNDPROC));
+  DestroyWindow(Wnd);
+  if (IsObjectInstance(proc)) FreeObjectInstance(proc);
+}
+
+// ---- the unit ----
+
+namespace Forms {
+
+void Initialize() {
+  if (!Application) Application = new TApplication(nullptr);
+  if (!Screen) Screen = new TScreen(nullptr);
+}
+
+void Finalize() {
+  delete Application;
+  Application = nullptr;
+  delete Screen;
+  Screen = nullptr;
+}
+
+}  // namespace Forms

@@ -1,0 +1,399 @@
+#include "control.h"
+
+#include "colors.h"
+#include "exceptions.h"
+#include "gdi.h"
+#include "forms.h"
+#include "keyboard.h"
+#include "mouse.h"
+#include "paint.h"
+#include "wincontrol.h"
+#include "window_pos.h"
+
+namespace {
+
+TControl*& CaptureControl() {
+  static TControl* control = nullptr;
+  return control;
+}
+
+}  // namespace
+
+TShiftState KeysToShiftState(WPARAM Keys) {
+  TShiftState s;
+  if (Keys & MK_SHIFT) s.Include(ssShift);
+  if (Keys & MK_CONTROL) s.Include(ssCtrl);
+  if (Keys & MK_LBUTTON) s.Include(ssLeft);
+  if (Keys & MK_RBUTTON) s.Include(ssRight);
+  if (Keys & MK_MBUTTON) s.Include(ssMiddle);
+  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
+  return s;
+}
+
+TShiftState KeyboardShiftState() {
+  TShiftState s;
+  if (GetKeyState(VK_SHIFT) < 0) s.Include(ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) s.Include(ssCtrl);
+  if (GetKeyState(VK_MENU) < 0) s.Include(ssAlt);
+  return s;
+}
+
+TControl* GetCaptureControl() { return CaptureControl(); }
+
+void SetCaptureControl(TControl* Control) {
+  CaptureControl() = Control;
+  if (!Control) {
+    if (GetCapture()) ReleaseCapture();
+    return;
+  }
+  auto* win = dynamic_cast_object<TWinControl>(Control);
+  if (!win) win = Control->GetParent();
+  if (win && win->HandleAllocated()) SetCapture(win->GetHandle());
+}
+
+TCustomForm* GetParentForm(TControl* Control) {
+  while (Control && Control->GetParent()) Control = Control->GetParent();
+  return dynamic_cast_object<TCustomForm>(Control);
+}
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont), color_(clWindow) {
+  controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  font_->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+}
+
+TControl::~TControl() {
+  if (CaptureControl() == this) SetCaptureControl(nullptr);
+  SetParent(nullptr);
+  delete font_;
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+  inherited::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == popupMenu_) popupMenu_ = nullptr;
+}
+
+void TControl::SetPopupMenu(TComponent* Value) {
+  popupMenu_ = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+// ---- geometry ----
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (AWidth < 0) AWidth = 0;
+  if (AHeight < 0) AHeight = 0;
+  if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
+  const bool resized = AWidth != width_ || AHeight != height_;
+  InvalidateControl(GetShowing(), false);
+  left_ = ALeft;
+  top_ = ATop;
+  width_ = AWidth;
+  height_ = AHeight;
+  BoundsChanged(resized);
+}
+
+void TControl::BoundsChanged(bool Resized) {
+  Invalidate();
+  RequestAlign();
+  if (Resized) Resize();
+}
+
+TRect TControl::GetClientRect() const { return TRect(0, 0, width_, height_); }
+
+void TControl::SetClientWidth(int Value) { SetWidth(Value + width_ - GetClientWidth()); }
+void TControl::SetClientHeight(int Value) { SetHeight(Value + height_ - GetClientHeight()); }
+
+TPoint TControl::GetClientOrigin() const {
+  if (!parent_) return TPoint(left_, top_);
+  TPoint p = parent_->GetClientOrigin();
+  return TPoint(p.x + left_, p.y + top_);
+}
+
+TPoint TControl::ClientToScreen(const TPoint& P) const {
+  TPoint o = GetClientOrigin();
+  return TPoint(P.x + o.x, P.y + o.y);
+}
+
+TPoint TControl::ScreenToClient(const TPoint& P) const {
+  TPoint o = GetClientOrigin();
+  return TPoint(P.x - o.x, P.y - o.y);
+}
+
+void TControl::SetAlign(TAlign Value) {
+  if (align_ == Value) return;
+  align_ = Value;
+  RequestAlign();
+}
+
+void TControl::RequestAlign() {
+  if (parent_) parent_->Realign();
+}
+
+void TControl::Resize() {
+  if (OnResize) OnResize(this);
+}
+
+// ---- tree and state ----
+
+void TControl::SetParent(TWinControl* AParent) {
+  if (parent_ == AParent) return;
+  if (AParent == this) throw EInvalidOperation("A control cannot be its own parent");
+  if (parent_) parent_->RemoveControl(this);
+  if (AParent) AParent->InsertControl(this);
+}
+
+TComponent* TControl::GetParentComponent() const { return parent_; }
+
+void TControl::SetParentComponent(TComponent* Value) {
+  if (auto* win = dynamic_cast_object<TWinControl>(Value)) SetParent(win);
+}
+
+void TControl::SetVisible(bool Value) {
+  if (visible_ == Value) return;
+  VisibleChanging();
+  if (!Value) InvalidateControl(true, false);
+  visible_ = Value;
+  Perform(CM_VISIBLECHANGED, Value, 0);
+  if (Value) Invalidate();
+  RequestAlign();
+}
+
+void TControl::Show() {
+  if (parent_) parent_->ShowControl(this);
+  SetVisible(true);
+}
+
+void TControl::Hide() { SetVisible(false); }
+
+bool TControl::GetShowing() const { return visible_ && parent_ && parent_->GetShowing(); }
+
+void TControl::SetEnabled(bool Value) {
+  if (enabled_ == Value) return;
+  enabled_ = Value;
+  Perform(CM_ENABLEDCHANGED, 0, 0);
+}
+
+void TControl::BringToFront() {
+  if (parent_) parent_->MoveControl(this, true);
+}
+
+void TControl::SendToBack() {
+  if (parent_) parent_->MoveControl(this, false);
+}
+
+// ---- appearance ----
+
+void TControl::SetColor(TColor Value) {
+  if (color_ == Value && !parentColor_) return;
+  color_ = Value;
+  parentColor_ = false;
+  Perform(CM_COLORCHANGED, 0, 0);
+}
+
+void TControl::SetParentColor(bool Value) {
+  if (parentColor_ == Value) return;
+  parentColor_ = Value;
+  if (Value && parent_) Perform(CM_PARENTCOLORCHANGED, 0, 0);
+}
+
+void TControl::SetParentFont(bool Value) {
+  if (parentFont_ == Value) return;
+  parentFont_ = Value;
+  if (Value && parent_) Perform(CM_PARENTFONTCHANGED, 0, 0);
+}
+
+void TControl::FontChanged(TObject*) {
+  parentFont_ = false;
+  Perform(CM_FONTCHANGED, 0, 0);
+}
+
+void TControl::SetText(const AnsiString& Value) {
+  if (text_ == Value) return;
+  text_ = Value;
+  Perform(CM_TEXTCHANGED, 0, 0);
+}
+
+void TControl::SetShowHint(bool Value) {
+  showHint_ = Value;
+  parentShowHint_ = false;
+}
+
+void TControl::SetParentShowHint(bool Value) {
+  parentShowHint_ = Value;
+  if (Value && parent_) showHint_ = parent_->GetShowHint();
+}
+
+void TControl::SetCursor(TCursor Value) {
+  if (cursor_ == Value) return;
+  cursor_ = Value;
+  Perform(CM_CURSORCHANGED, 0, 0);
+}
+
+void TControl::Changed() { Perform(CM_CHANGED, 0, reinterpret_cast<LPARAM>(this)); }
+
+// ---- painting ----
+
+void TControl::InvalidateControl(bool IsVisible, bool IsOpaque) {
+  if (!IsVisible || !parent_ || !parent_->HandleAllocated()) return;
+  RECT r = GetBoundsRect();
+  InvalidateRect(parent_->GetHandle(), &r, !(IsOpaque || controlStyle_.Contains(csOpaque)));
+}
+
+void TControl::Invalidate() { InvalidateControl(GetShowing(), controlStyle_.Contains(csOpaque)); }
+
+void TControl::Update() {
+  if (parent_) parent_->Update();
+}
+
+void TControl::Repaint() {
+  if (!GetShowing() || !parent_->HandleAllocated()) return;
+  if (controlStyle_.Contains(csOpaque)) {
+    HDC dc = GetDC(parent_->GetHandle());
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, left_, top_, left_ + width_, top_ + height_);
+    parent_->PaintControls(dc, this);
+    RestoreDC(dc, saved);
+    ReleaseDC(parent_->GetHandle(), dc);
+  } else {
+    Invalidate();
+    Update();
+  }
+}
+
+// ---- messages ----
+
+LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TMessage m;
+  m.Msg = Msg;
+  m.WParam = WParam;
+  m.LParam = LParam;
+  WndProc(m);
+  return m.Result;
+}
+
+void TControl::WndProc(TMessage& Message) { Dispatch(Message); }
+
+void TControl::DefaultHandler(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_GETTEXTLENGTH:
+      Message.Result = static_cast<LRESULT>(text_.Length());
+      break;
+    default:
+      break;
+  }
+}
+
+void TControl::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN: MouseButtonDown(Message, mbLeft, false); break;
+    case WM_RBUTTONDOWN: MouseButtonDown(Message, mbRight, false); break;
+    case WM_MBUTTONDOWN: MouseButtonDown(Message, mbMiddle, false); break;
+    case WM_LBUTTONDBLCLK: MouseButtonDown(Message, mbLeft, true); break;
+    case WM_RBUTTONDBLCLK: MouseButtonDown(Message, mbRight, true); break;
+    case WM_MBUTTONDBLCLK: MouseButtonDown(Message, mbMiddle, true); break;
+    case WM_LBUTTONUP: MouseButtonUp(Message, mbLeft); break;
+    case WM_RBUTTONUP: MouseButtonUp(Message, mbRight); break;
+    case WM_MBUTTONUP: MouseButtonUp(Message, mbMiddle); break;
+    case WM_MOUSEMOVE: {
+      TWMMouse m(Message);
+      MouseMove(KeysToShiftState(m.Keys()), m.XPos(), m.YPos());
+      break;
+    }
+    case CM_COLORCHANGED: CMColorChanged(Message); break;
+    case CM_FONTCHANGED: CMFontChanged(Message); break;
+    case CM_PARENTCOLORCHANGED: CMParentColorChanged(Message); break;
+    case CM_PARENTFONTCHANGED: CMParentFontChanged(Message); break;
+    case CM_TEXTCHANGED: CMTextChanged(Message); break;
+    case CM_VISIBLECHANGED: CMVisibleChanged(Message); break;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(Message); break;
+    case CM_HITTEST: CMHitTest(Message); break;
+    case CM_MOUSEENTER: CMMouseEnter(Message); break;
+    case CM_MOUSELEAVE: CMMouseLeave(Message); break;
+    default: DefaultHandler(Message); break;
+  }
+}
+
+void TControl::MouseButtonDown(TMessage& Message, TMouseButton Button, bool Double) {
+  TWMMouse m(Message);
+  if (controlStyle_.Contains(csCaptureMouse)) SetCaptureControl(this);
+  if (Button == mbLeft) {
+    controlState_.Include(csLButtonDown);
+    if (controlStyle_.Contains(csClickEvents)) controlState_.Include(csClicked);
+  }
+  TShiftState shift = KeysToShiftState(m.Keys());
+  if (Double) {
+    if (controlStyle_.Contains(csDoubleClicks)) {
+      shift.Include(ssDouble);
+      if (Button == mbLeft) DblClick();
+    }
+  }
+  MouseDown(Button, shift, m.XPos(), m.YPos());
+}
+
+void TControl::MouseButtonUp(TMessage& Message, TMouseButton Button) {
+  TWMMouse m(Message);
+  if (GetCaptureControl() == this) SetCaptureControl(nullptr);
+  if (Button == mbLeft) {
+    controlState_.Exclude(csLButtonDown);
+    if (controlState_.Contains(csClicked)) {
+      controlState_.Exclude(csClicked);
+      TRect r = GetClientRect();
+      if (m.XPos() >= r.left && m.XPos() < r.right && m.YPos() >= r.top && m.YPos() < r.bottom) Click();
+    }
+  }
+  MouseUp(Button, KeysToShiftState(m.Keys()), m.XPos(), m.YPos());
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::CMColorChanged(TMessage&) { Invalidate(); }
+void TControl::CMFontChanged(TMessage&) { Invalidate(); }
+void TControl::CMTextChanged(TMessage&) { Invalidate(); }
+void TControl::CMVisibleChanged(TMessage&) {}
+void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMParentColorChanged(TMessage& Message) {
+  if (!parentColor_) return;
+  const TColor c = Message.WParam ? static_cast<TColor>(Message.LParam) : (parent_ ? parent_->GetColor() : color_);
+  if (c == color_) return;
+  color_ = c;
+  Perform(CM_COLORCHANGED, 0, 0);
+}
+
+void TControl::CMParentFontChanged(TMessage& Message) {
+  if (!parentFont_) return;
+  TFont* source = Message.WParam ? reinterpret_cast<TFont*>(Message.LParam) : (parent_ ? parent_->GetFont() : nullptr);
+  if (!source) return;
+  font_->OnChange = nullptr;
+  font_->Assign(source);
+  font_->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+  Perform(CM_FONTCHANGED, 0, 0);
+}
+
+void TControl::CMHitTest(TMessage& Message) { Message.Result = HTCLIENT; }
+
+void TControl::CMMouseEnter(TMessage&) {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::CMMouseLeave(TMessage&) {
+  if (OnMouseLeave) OnMouseLeave(this);
+}

@@ -1,0 +1,242 @@
+// TControl: the root of everything visible. It keeps its bounds in the
+// parent's client coordinates, its visibility, colour, font and caption, and
+// answers messages through WndProc, which dispatches them to the handler
+// methods and ends in DefaultHandler. A control without a window of its own
+// (TGraphicControl) receives its messages through Perform from its parent.
+#pragma once
+
+#include "ansistring.h"
+#include "component.h"
+#include "controlmessages.h"
+#include "events.h"
+#include "font_class.h"
+#include "rect.h"
+#include "sets.h"
+
+class TWinControl;
+class TCustomForm;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// Bit order of the class library: stored style values are their bit sums.
+enum TControlStyleMember {
+  csAcceptsControls,
+  csCaptureMouse,
+  csDesignInteractive,
+  csClickEvents,
+  csFramed,
+  csSetCaption,
+  csOpaque,
+  csDoubleClicks,
+  csFixedWidth,
+  csFixedHeight,
+  csNoDesignVisible,
+  csReplicatable,
+  csNoStdEvents,
+  csDisplayDragImage,
+  csReflector,
+  csActionClient,
+  csMenuEvents
+};
+using TControlStyle = TSet<TControlStyleMember>;
+
+enum TControlStateMember {
+  csLButtonDown,
+  csClicked,
+  csPalette,
+  csReadingState,
+  csAlignmentNeeded,
+  csFocusing,
+  csCreating,
+  csPaintCopy,
+  csCustomPaint,
+  csDestroyingHandle,
+  csDocking
+};
+using TControlState = TSet<TControlStateMember>;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+using TMouseEvent = TClosure<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+
+using TCursor = short;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crHandPoint = -21;
+
+// The shift state of a mouse message's key flags, and of the keyboard now.
+TShiftState KeysToShiftState(WPARAM Keys);
+TShiftState KeyboardShiftState();
+
+class TControl : public TComponent {
+  MORVANT_CLASS(TControl, TComponent)
+ public:
+  explicit TControl(TComponent* AOwner);
+  ~TControl() override;
+
+  // ---- geometry ----
+  int GetLeft() const { return left_; }
+  int GetTop() const { return top_; }
+  int GetWidth() const { return width_; }
+  int GetHeight() const { return height_; }
+  void SetLeft(int Value) { SetBounds(Value, top_, width_, height_); }
+  void SetTop(int Value) { SetBounds(left_, Value, width_, height_); }
+  void SetWidth(int Value) { SetBounds(left_, top_, Value, height_); }
+  void SetHeight(int Value) { SetBounds(left_, top_, width_, Value); }
+  // Every change of position or size comes through here.
+  virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+  TRect GetBoundsRect() const { return TRect(left_, top_, left_ + width_, top_ + height_); }
+  void SetBoundsRect(const TRect& R) { SetBounds(R.left, R.top, R.Width(), R.Height()); }
+  virtual TRect GetClientRect() const;
+  int GetClientWidth() const { return GetClientRect().Width(); }
+  int GetClientHeight() const { return GetClientRect().Height(); }
+  virtual void SetClientWidth(int Value);
+  virtual void SetClientHeight(int Value);
+  TPoint ClientToScreen(const TPoint& P) const;
+  TPoint ScreenToClient(const TPoint& P) const;
+  // The client origin in screen coordinates.
+  virtual TPoint GetClientOrigin() const;
+
+  TAlign GetAlign() const { return align_; }
+  void SetAlign(TAlign Value);
+
+  // ---- tree and state ----
+  TWinControl* GetParent() const { return parent_; }
+  virtual void SetParent(TWinControl* AParent);
+  bool HasParent() const override { return parent_ != nullptr; }
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* Value) override;
+
+  bool GetVisible() const { return visible_; }
+  void SetVisible(bool Value);
+  void Show();
+  void Hide();
+  // Visible itself and all the way up, with a window at the top.
+  virtual bool GetShowing() const;
+  bool GetEnabled() const { return enabled_; }
+  virtual void SetEnabled(bool Value);
+  void BringToFront();
+  void SendToBack();
+
+  TControlStyle GetControlStyle() const { return controlStyle_; }
+  void SetControlStyle(TControlStyle Value) { controlStyle_ = Value; }
+  TControlState GetControlState() const { return controlState_; }
+  void SetControlState(TControlState Value) { controlState_ = Value; }
+
+  // ---- appearance ----
+  TColor GetColor() const { return color_; }
+  void SetColor(TColor Value);
+  bool GetParentColor() const { return parentColor_; }
+  void SetParentColor(bool Value);
+  TFont* GetFont() const { return font_; }
+  void SetFont(TFont* Value) { font_->Assign(Value); }
+  bool GetParentFont() const { return parentFont_; }
+  void SetParentFont(bool Value);
+  AnsiString GetCaption() const { return GetText(); }
+  void SetCaption(const AnsiString& Value) { SetText(Value); }
+  virtual AnsiString GetText() const { return text_; }
+  virtual void SetText(const AnsiString& Value);
+  AnsiString GetHint() const { return hint_; }
+  void SetHint(const AnsiString& Value) { hint_ = Value; }
+  bool GetShowHint() const { return showHint_; }
+  void SetShowHint(bool Value);
+  bool GetParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool Value);
+  TCursor GetCursor() const { return cursor_; }
+  void SetCursor(TCursor Value);
+  // A slot for the menus unit: any component the popup-menu code knows.
+  TComponent* GetPopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TComponent* Value);
+  int GetHelpContext() const { return helpContext_; }
+  void SetHelpContext(int Value) { helpContext_ = Value; }
+
+  // ---- messages and painting ----
+  LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
+  virtual void WndProc(TMessage& Message);
+  virtual void DefaultHandler(TMessage& Message);
+  virtual void Invalidate();
+  virtual void Repaint();
+  virtual void Update();
+  void Refresh() { Repaint(); }
+
+  // Text drawing flags for the control's reading order: always left to right.
+  UINT DrawTextBiDiModeFlags(UINT Flags) const { return Flags; }
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TNotifyEvent OnResize;
+
+ protected:
+  // Routes a message to its handler; unknown ones go to DefaultHandler.
+  virtual void Dispatch(TMessage& Message);
+
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void Resize();
+  virtual void Changed();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The window-less part: a graphic control invalidates its rectangle of
+  // the parent (erasing it unless csOpaque).
+  void InvalidateControl(bool IsVisible, bool IsOpaque);
+  // Called for a move or a resize after the new bounds are stored.
+  virtual void BoundsChanged(bool Resized);
+  virtual void VisibleChanging() {}
+  void RequestAlign();
+
+  virtual void CMColorChanged(TMessage& Message);
+  virtual void CMFontChanged(TMessage& Message);
+  virtual void CMParentColorChanged(TMessage& Message);
+  virtual void CMParentFontChanged(TMessage& Message);
+  virtual void CMTextChanged(TMessage& Message);
+  virtual void CMVisibleChanged(TMessage& Message);
+  virtual void CMEnabledChanged(TMessage& Message);
+  virtual void CMHitTest(TMessage& Message);
+  virtual void CMMouseEnter(TMessage& Message);
+  virtual void CMMouseLeave(TMessage& Message);
+
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  TWinControl* parent_ = nullptr;
+  TControlStyle controlStyle_;
+  TControlState controlState_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  TFont* font_;
+  AnsiString text_;
+
+ public:
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+
+ private:
+  void FontChanged(TObject* Sender);
+  void MouseButtonDown(TMessage& Message, TMouseButton Button, bool Double);
+  void MouseButtonUp(TMessage& Message, TMouseButton Button);
+  friend class TWinControl;
+
+  TAlign align_ = alNone;
+  TColor color_;
+  bool parentColor_ = true;
+  bool parentFont_ = true;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  AnsiString hint_;
+  TCursor cursor_ = crDefault;
+  TComponent* popupMenu_ = nullptr;
+  int helpContext_ = 0;
+};
+
+// The form at the top of a control's parent chain; nullptr when there is none.
+TCustomForm* GetParentForm(TControl* Control);
+// The control whose window procedure is handling a message (the capture
+// target for window-less controls), set by the parents.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* Control);

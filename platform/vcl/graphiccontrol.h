@@ -1,0 +1,25 @@
+// TGraphicControl: a control without a window. Its parent paints it after
+// its own paint (PaintControls) and hands it mouse messages; its Canvas
+// draws on the parent's surface with the origin at the control's corner,
+// also outside a paint cycle.
+#pragma once
+
+#include "control.h"
+#include "controlcanvas.h"
+
+class TGraphicControl : public TControl {
+  MORVANT_CLASS(TGraphicControl, TControl)
+ public:
+  explicit TGraphicControl(TComponent* AOwner);
+  ~TGraphicControl() override;
+  TCanvas* GetCanvas() const { return canvas_; }
+
+ protected:
+  virtual void Paint() {}
+  void Dispatch(TMessage& Message) override;
+  void BoundsChanged(bool Resized) override;
+  virtual void WMPaint(TMessage& Message);
+
+ private:
+  TControlCanvas* canvas_;
+};
