@@ -4,7 +4,9 @@
 
 #include "exceptions.h"
 #include "listerror.h"
+#include "reader.h"
 #include "sysutils.h"
+#include "writer.h"
 
 namespace {
 
@@ -178,9 +180,9 @@ void TComponent::SetParentComponent(TComponent*) {}
 
 void TComponent::Loaded() { state_.Exclude(csLoading); }
 
-void TComponent::ReadState(TReader*) {}
+void TComponent::ReadState(TReader* Reader) { Reader->ReadData(this); }
 
-void TComponent::WriteState(TWriter*) {}
+void TComponent::WriteState(TWriter* Writer) { Writer->WriteData(this); }
 
 void TComponent::Updating() { state_.Include(csUpdating); }
 

@@ -8,6 +8,8 @@
 #include "ansistring.h"
 
 class TObject;
+class TComponent;
+struct TPublishedTable;
 
 // One record per class, made on first use (no static constructors). The
 // component model adds to it what the form reader needs; the chain of
@@ -15,6 +17,12 @@ class TObject;
 struct TMetaClass {
   const char* Name;
   const TMetaClass* Parent;
+  // Filled by MORVANT_COMPONENT / MORVANT_PUBLISHED of the component model
+  // (classes/published.h), nullptr for every other class: how the form
+  // reader makes a component of this class with an owner, and the class's
+  // own published properties and methods.
+  TComponent* (*CreateComponent)(TComponent* Owner) = nullptr;
+  const TPublishedTable* (*Published)() = nullptr;
 
   bool InheritsFrom(const TMetaClass* other) const {
     for (const TMetaClass* c = this; c; c = c->Parent)

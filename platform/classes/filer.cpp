@@ -1,0 +1,5 @@
+#include "filer.h"
+
+#include "persistent.h"
+
+void TFiler::CallDefineProperties(TPersistent* Instance) { Instance->DefineProperties(this); }
