@@ -40,10 +40,16 @@ SdlWindow::~SdlWindow() { Destroy(); }
 bool SdlWindow::Create(bool shaped) {
   int w = AtLeastOne(bounds_.Width()), h = AtLeastOne(bounds_.Height());
   Uint32 flags = SdlWindowFlags(flags_);
-  SDL_Window* window =
-      shaped ? SDL_CreateShapedWindow(title_.c_str(), static_cast<unsigned>(bounds_.left),
-                                      static_cast<unsigned>(bounds_.top), w, h, flags)
-             : SDL_CreateWindow(title_.c_str(), bounds_.left, bounds_.top, w, h, flags);
+  SDL_Window* window = nullptr;
+  if (shaped) {
+    // Created for OpenGL from the start: an OpenGL renderer would otherwise
+    // recreate the window, and that drops its shape.
+    auto x = static_cast<unsigned>(bounds_.left), y = static_cast<unsigned>(bounds_.top);
+    window = SDL_CreateShapedWindow(title_.c_str(), x, y, w, h, flags | SDL_WINDOW_OPENGL);
+    if (!window) window = SDL_CreateShapedWindow(title_.c_str(), x, y, w, h, flags);
+  } else {
+    window = SDL_CreateWindow(title_.c_str(), bounds_.left, bounds_.top, w, h, flags);
+  }
   if (!window) return false;
   SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
   if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
