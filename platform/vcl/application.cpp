@@ -1,6 +1,9 @@
 #include "application.h"
 
+#include "classregistry.h"
 #include "controlcanvas.h"
+#include "timage.h"
+#include "ttimer.h"
 #include "focus.h"
 #include "host.h"
 #include "paths.h"
@@ -194,6 +197,7 @@ void DeallocateHWnd(HWND Wnd) {
 namespace Forms {
 
 void Initialize() {
+  RegisterClasses({TForm::StaticClass(), TTimer::StaticClass(), TImage::StaticClass()});
   if (!Application) Application = new TApplication(nullptr);
   if (!Screen) Screen = new TScreen(nullptr);
 }

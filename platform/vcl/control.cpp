@@ -77,6 +77,34 @@ void TControl::SetPopupMenu(TComponent* Value) {
   if (Value) Value->FreeNotification(this);
 }
 
+void TControl::Publish(TPublisher<TControl>& P) {
+  P.Integer("Left", &TControl::GetLeft, &TControl::SetLeft);
+  P.Integer("Top", &TControl::GetTop, &TControl::SetTop);
+  P.Integer("Width", &TControl::GetWidth, &TControl::SetWidth);
+  P.Integer("Height", &TControl::GetHeight, &TControl::SetHeight);
+  P.Enum("Align", &TControl::GetAlign, &TControl::SetAlign, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"},
+         alNone);
+  P.String("Caption", &TControl::GetCaption, &TControl::SetCaption);
+  P.Color("Color", &TControl::GetColor, &TControl::SetColor).Stored([](TControl* c) { return !c->GetParentColor(); });
+  P.Bool("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, true);
+  P.Object("Font", &TControl::GetFont).Stored([](TControl* c) { return !c->GetParentFont(); });
+  P.Bool("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont, true);
+  P.Bool("Visible", &TControl::GetVisible, &TControl::SetVisible, true);
+  P.Bool("Enabled", &TControl::GetEnabled, &TControl::SetEnabled, true);
+  P.String("Hint", &TControl::GetHint, &TControl::SetHint);
+  P.Bool("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
+      .Stored([](TControl* c) { return !c->GetParentShowHint(); });
+  P.Bool("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint, true);
+  P.Integer("Cursor", &TControl::GetCursor, &TControl::SetCursor, crDefault);
+  P.Integer("HelpContext", &TControl::GetHelpContext, &TControl::SetHelpContext, 0);
+  P.Event("OnClick", &TControl::OnClick);
+  P.Event("OnDblClick", &TControl::OnDblClick);
+  P.Event("OnMouseDown", &TControl::OnMouseDown);
+  P.Event("OnMouseMove", &TControl::OnMouseMove);
+  P.Event("OnMouseUp", &TControl::OnMouseUp);
+  P.Event("OnResize", &TControl::OnResize);
+}
+
 // ---- geometry ----
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

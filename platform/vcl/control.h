@@ -10,6 +10,7 @@
 #include "controlmessages.h"
 #include "events.h"
 #include "font_class.h"
+#include "published.h"
 #include "rect.h"
 #include "sets.h"
 
@@ -72,7 +73,7 @@ TShiftState KeysToShiftState(WPARAM Keys);
 TShiftState KeyboardShiftState();
 
 class TControl : public TComponent {
-  MORVANT_CLASS(TControl, TComponent)
+  MORVANT_PUBLISHED(TControl, TComponent)
  public:
   explicit TControl(TComponent* AOwner);
   ~TControl() override;

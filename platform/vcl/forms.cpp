@@ -29,6 +29,34 @@ TCustomForm::~TCustomForm() {
   canvas_ = nullptr;
 }
 
+void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
+  P.Enum("BorderStyle", &TCustomForm::GetBorderStyle, &TCustomForm::SetBorderStyle,
+         {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}, bsSizeable);
+  P.Set("BorderIcons", &TCustomForm::GetBorderIcons, &TCustomForm::SetBorderIcons,
+        {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}, 7);
+  P.Enum("Position", &TCustomForm::GetPosition, &TCustomForm::SetPosition,
+         {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
+          "poMainFormCenter", "poOwnerFormCenter"},
+         poDesigned);
+  P.Enum("FormStyle", &TCustomForm::GetFormStyle, &TCustomForm::SetFormStyle,
+         {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}, fsNormal);
+  P.Enum("WindowState", &TCustomForm::GetWindowState, &TCustomForm::SetWindowState,
+         {"wsNormal", "wsMinimized", "wsMaximized"}, wsNormal);
+  P.Integer("ClientWidth", &TCustomForm::GetClientWidth, &TCustomForm::SetClientWidth);
+  P.Integer("ClientHeight", &TCustomForm::GetClientHeight, &TCustomForm::SetClientHeight);
+  P.Bool("KeyPreview", &TCustomForm::GetKeyPreview, &TCustomForm::SetKeyPreview, false);
+  P.Component("ActiveControl", &TCustomForm::GetActiveControl, &TCustomForm::SetActiveControl);
+  P.Event("OnCreate", &TCustomForm::OnCreate);
+  P.Event("OnDestroy", &TCustomForm::OnDestroy);
+  P.Event("OnShow", &TCustomForm::OnShow);
+  P.Event("OnHide", &TCustomForm::OnHide);
+  P.Event("OnActivate", &TCustomForm::OnActivate);
+  P.Event("OnDeactivate", &TCustomForm::OnDeactivate);
+  P.Event("OnClose", &TCustomForm::OnClose);
+  P.Event("OnCloseQuery", &TCustomForm::OnCloseQuery);
+  P.Event("OnPaint", &TCustomForm::OnPaint);
+}
+
 void TCustomForm::AfterConstruction() {
   InitInheritedComponent(this, TForm::StaticClass());
   created_ = true;
@@ -63,6 +91,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   TWinControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == activeControl_) activeControl_ = nullptr;
+  if (AComponent == focusedControl_) focusedControl_ = nullptr;
   if (AComponent == menu_) menu_ = nullptr;
 }
 
@@ -210,10 +239,10 @@ void TCustomForm::WMActivate(TMessage& Message) {
     if (previous) previous->Deactivate();
     Activate();
   }
-  if (!activeControl_ || !activeControl_->CanFocus())
-    activeControl_ = FindNextControl(nullptr, true, true, false);
-  if (activeControl_)
-    ::SetFocus(activeControl_->GetHandle());
+  TWinControl* target = activeControl_;
+  if (!target || !target->CanFocus()) target = FindNextControl(nullptr, true, true, false);
+  if (target)
+    ::SetFocus(target->GetHandle());
   else
     DefaultHandler(Message);
 }
@@ -243,11 +272,13 @@ void TCustomForm::SetFocusedControl(TWinControl* Control) {
       ::SetFocus(activeControl_->GetHandle());
     return;
   }
-  if (Control == activeControl_) return;
-  TWinControl* previous = activeControl_;
   activeControl_ = Control;
+  if (Control == focusedControl_) return;
+  TWinControl* previous = focusedControl_;
+  focusedControl_ = Control;
   if (previous) previous->Perform(CM_EXIT, 0, 0);
-  if (activeControl_ == Control) Control->Perform(CM_ENTER, 0, 0);
+  // An OnExit handler may have moved the focus on already.
+  if (focusedControl_ == Control) Control->Perform(CM_ENTER, 0, 0);
   Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
 }
 

@@ -48,7 +48,7 @@ constexpr TModalResult mrNo = 7;
 constexpr TModalResult mrAll = 8;
 
 class TCustomForm : public TWinControl {
-  MORVANT_CLASS(TCustomForm, TWinControl)
+  MORVANT_PUBLISHED(TCustomForm, TWinControl)
  public:
   explicit TCustomForm(TComponent* AOwner);
   ~TCustomForm() override;
@@ -154,6 +154,8 @@ class TCustomForm : public TWinControl {
   TFormStyle formStyle_ = fsNormal;
   TWindowState windowState_ = wsNormal;
   TWinControl* activeControl_ = nullptr;
+  // The control that last had the focus: CM_EXIT goes to it.
+  TWinControl* focusedControl_ = nullptr;
   bool keyPreview_ = false;
   TComponent* menu_ = nullptr;
   TControlCanvas* canvas_;
@@ -164,7 +166,9 @@ class TCustomForm : public TWinControl {
 };
 
 class TForm : public TCustomForm {
-  MORVANT_CLASS(TForm, TCustomForm)
+  MORVANT_COMPONENT(TForm, TCustomForm)
  public:
   explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 };
+
+inline void TForm::Publish(TPublisher<TForm>&) {}

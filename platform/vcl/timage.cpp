@@ -2,6 +2,14 @@
 
 #include "exceptions.h"
 
+void TImage::Publish(TPublisher<TImage>& P) {
+  P.Object("Picture", &TImage::GetPicture);
+  P.Bool("AutoSize", &TImage::GetAutoSize, &TImage::SetAutoSize, false);
+  P.Bool("Stretch", &TImage::GetStretch, &TImage::SetStretch, false);
+  P.Bool("Center", &TImage::GetCenter, &TImage::SetCenter, false);
+  P.Bool("Transparent", &TImage::GetTransparent, &TImage::SetTransparent, false);
+}
+
 TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), picture_(new TPicture) {
   controlStyle_.Include(csReplicatable);
   picture_->OnChange = TNotifyEvent(this, &TImage::PictureChanged);

@@ -8,7 +8,7 @@
 #include "graphics.h"
 
 class TImage : public TGraphicControl {
-  MORVANT_CLASS(TImage, TGraphicControl)
+  MORVANT_COMPONENT(TImage, TGraphicControl)
  public:
   explicit TImage(TComponent* AOwner);
   ~TImage() override;

@@ -8,6 +8,12 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
+void TTimer::Publish(TPublisher<TTimer>& P) {
+  P.Bool("Enabled", &TTimer::GetEnabled, &TTimer::SetEnabled, true);
+  P.Integer("Interval", &TTimer::GetInterval, &TTimer::SetInterval, 1000);
+  P.Event("OnTimer", &TTimer::GetOnTimer, &TTimer::SetOnTimer);
+}
+
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
   window_ = AllocateHWnd(TWndMethod(this, &TTimer::WndProc));
 }

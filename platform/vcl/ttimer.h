@@ -6,9 +6,10 @@
 
 #include "component.h"
 #include "hwnd.h"
+#include "published.h"
 
 class TTimer : public TComponent {
-  MORVANT_CLASS(TTimer, TComponent)
+  MORVANT_COMPONENT(TTimer, TComponent)
  public:
   explicit TTimer(TComponent* AOwner);
   ~TTimer() override;

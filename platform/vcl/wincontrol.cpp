@@ -36,6 +36,15 @@ TWinControl::~TWinControl() {
   ForgetMouseControl(this);
 }
 
+void TWinControl::Publish(TPublisher<TWinControl>& P) {
+  P.Bool("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop, false);
+  P.Event("OnEnter", &TWinControl::OnEnter);
+  P.Event("OnExit", &TWinControl::OnExit);
+  P.Event("OnKeyDown", &TWinControl::OnKeyDown);
+  P.Event("OnKeyPress", &TWinControl::OnKeyPress);
+  P.Event("OnKeyUp", &TWinControl::OnKeyUp);
+}
+
 // ---- the window ----
 
 HWND TWinControl::GetHandle() {

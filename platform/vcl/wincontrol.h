@@ -25,7 +25,7 @@ struct TCreateParams {
 };
 
 class TWinControl : public TControl {
-  MORVANT_CLASS(TWinControl, TControl)
+  MORVANT_PUBLISHED(TWinControl, TControl)
  public:
   explicit TWinControl(TComponent* AOwner);
   // Frees the child controls, then the window.
