@@ -1,4 +1,5 @@
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "sdl_host_fixture.h"
@@ -64,6 +65,18 @@ TEST_F(SdlHostTest, AMissingMidiFileFailsWithOneLine) {
   EXPECT_FALSE(host->MidiPlaying());
   EXPECT_NE(said.find("morvant2: "), std::string::npos) << said;
   host->StopMidi();
+}
+
+// The game's own music through FluidSynth and the General MIDI sound font.
+TEST_F(SdlHostTest, TheGamesMidiPlaysUntilStopped) {
+  if (!std::filesystem::exists("/usr/share/sounds/sf2/TimGM6mb.sf2")) GTEST_SKIP() << "no sound font installed";
+  ASSERT_TRUE(host->PlayMidi(MORVANT_DATA_SOURCE_DIR "midi0.mid"));
+  EXPECT_TRUE(host->MidiPlaying());
+  // A second piece replaces the first.
+  ASSERT_TRUE(host->PlayMidi(MORVANT_DATA_SOURCE_DIR "midi1.mid"));
+  EXPECT_TRUE(host->MidiPlaying());
+  host->StopMidi();
+  EXPECT_FALSE(host->MidiPlaying());
 }
 
 }  // namespace
