@@ -115,6 +115,8 @@ class TTestPanel : public TComponent {
   double ratio = 0;
   TTestFont font;
   TTestWave wave;
+  // Holds its Data bytes as they are, to show what the resource compiler stored.
+  TTestWave picture;
   TStringList items;
   TCollection panels{CollectionItemClassOf<TTestItem>(), this};
   TTestPanel* focusControl = nullptr;
@@ -180,6 +182,7 @@ inline void TTestPanel::Publish(TPublisher<TTestPanel>& P) {
   P.Float("Ratio", &T::ratio, &T::ratio);
   P.Object("Font", [](T* t) { return &t->font; });
   P.Object("Wave", [](T* t) { return &t->wave; });
+  P.Object("Picture", [](T* t) { return &t->picture; });
   P.Strings("Items", &T::GetItems);
   P.Collection("Panels", &T::GetPanels);
   P.Component("FocusControl", &T::GetFocusControl, &T::SetFocusControl);
