@@ -133,6 +133,17 @@ TEST_F(SdlHostTest, KeysArriveWithTheirVirtualKeyRepeatAndModifiers) {
   EXPECT_EQ(out.VirtualKey, 18);
   EXPECT_FALSE(out.Repeat);
   EXPECT_EQ(out.Modifiers, unsigned{Backend::modCtrl | Backend::modAlt}) << "AltGr is Ctrl+Alt";
+
+  // A key typed with AltGr held, as X11 reports it on a German layout.
+  e.type = SDL_KEYDOWN;
+  e.key.keysym.scancode = SDL_SCANCODE_Q;
+  e.key.keysym.sym = SDLK_q;
+  e.key.keysym.mod = KMOD_RALT;
+  out = Through(e);
+  EXPECT_EQ(out.VirtualKey, 'Q');
+  EXPECT_EQ(out.Modifiers, unsigned{Backend::modCtrl | Backend::modAlt});
+  e.key.keysym.mod = KMOD_LALT;
+  EXPECT_EQ(Through(e).Modifiers, unsigned{Backend::modAlt}) << "the left Alt stays Alt";
 }
 
 TEST_F(SdlHostTest, KeysWithoutACodeAreSkipped) {

@@ -78,7 +78,7 @@ class SdlHost : public Backend::Host {
   Backend::HostWindowId nextId_ = 1;
   CaptionTest captionTest_ = nullptr;
   void* captionContext_ = nullptr;
-  std::array<SDL_Cursor*, 11> cursors_{};
+  std::array<SDL_Cursor*, static_cast<std::size_t>(Backend::Cursor::No) + 1> cursors_{};
   std::unique_ptr<SdlAudio> audio_;
 };
 

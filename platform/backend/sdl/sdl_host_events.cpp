@@ -16,8 +16,9 @@ unsigned ModifiersOf(Uint16 mod) {
   if (mod & KMOD_SHIFT) m |= Backend::modShift;
   if (mod & KMOD_CTRL) m |= Backend::modCtrl;
   if (mod & KMOD_ALT) m |= Backend::modAlt;
-  // AltGr is Ctrl+Alt on Windows, and the callers test it that way.
-  if (mod & KMOD_MODE) m |= Backend::modCtrl | Backend::modAlt;
+  // The right Alt is AltGr on the German layout, which Windows reports as
+  // Ctrl+Alt: typing '@' or '{' must not count as an Alt shortcut.
+  if (mod & (KMOD_RALT | KMOD_MODE)) m |= Backend::modCtrl | Backend::modAlt;
   if (mod & KMOD_CAPS) m |= Backend::modCapsLock;
   if (mod & KMOD_NUM) m |= Backend::modNumLock;
   if (mod & KMOD_SCROLL) m |= Backend::modScrollLock;
