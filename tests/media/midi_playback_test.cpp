@@ -17,14 +17,20 @@ class MidiPlaybackTest : public ::testing::Test {
     Write(other, "MThd\0\0\0\6\0\0\0\1\0\x60", 14);
     Write(notMidi, "RIFF\0\0\0\0WAVE", 12);
   }
-  ~MidiPlaybackTest() override { std::filesystem::remove_all(dir); }
+  ~MidiPlaybackTest() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
 
   static void Write(const std::string& path, const char* bytes, std::size_t size) {
     std::ofstream(path, std::ios::binary).write(bytes, static_cast<std::streamsize>(size));
   }
 
   AudioRecordingHost& host = InstallAudioRecordingHost();
-  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "midi_playback_test";
+  // One folder per case: CTest runs the cases side by side.
+  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) /
+                                    (std::string("midi_playback_test_") +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
   const std::string tune = (dir / "midi0.mid").string();
   const std::string other = (dir / "midi1.mid").string();
   const std::string notMidi = (dir / "sound.wav").string();

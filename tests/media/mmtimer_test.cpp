@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include "clock.h"
 
@@ -14,13 +15,14 @@ struct Ticks {
   std::atomic<int> Count{0};
   std::atomic<UINT> LastId{0};
   std::atomic<bool> KillInCallback{false};
+  std::atomic<MMRESULT> KillResult{MMSYSERR_INVALPARAM};
 };
 
 void CountTick(UINT id, UINT /*msg*/, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
   auto* ticks = reinterpret_cast<Ticks*>(user);
   ticks->LastId = id;
+  if (ticks->KillInCallback) ticks->KillResult = timeKillEvent(id);
   ++ticks->Count;
-  if (ticks->KillInCallback) timeKillEvent(id);
 }
 
 // The workers run on their own; this bounds the wait for one that was due,
@@ -37,14 +39,25 @@ bool WaitForCount(const Ticks& ticks, int count) {
 class MmTimerTest : public ::testing::Test {
  protected:
   MmTimerTest() { ClockUseVirtual(5000); }
-  Ticks ticks;
+  // A failed assertion must not leave a worker calling into a dead fixture.
+  ~MmTimerTest() override {
+    for (MMRESULT id : started) timeKillEvent(id);
+  }
+  MMRESULT Start(UINT delay, Ticks& t, UINT flags) {
+    const MMRESULT id = timeSetEvent(delay, 1, CountTick, reinterpret_cast<DWORD_PTR>(&t), flags);
+    started.push_back(id);
+    return id;
+  }
+
+  std::vector<MMRESULT> started;
+  Ticks ticks, other;
   DWORD_PTR user = reinterpret_cast<DWORD_PTR>(&ticks);
 };
 
 }  // namespace
 
 TEST_F(MmTimerTest, PeriodicTimerTicksOnTheVirtualClockUntilKilled) {
-  const MMRESULT id = timeSetEvent(50, 50, CountTick, user, TIME_PERIODIC);
+  const MMRESULT id = Start(50, ticks, TIME_PERIODIC);
   ASSERT_NE(id, 0u);
   ClockAdvance(49);
   for (int tick = 1; tick <= 3; ++tick) {
@@ -60,7 +73,7 @@ TEST_F(MmTimerTest, PeriodicTimerTicksOnTheVirtualClockUntilKilled) {
 }
 
 TEST_F(MmTimerTest, OneShotFiresOnce) {
-  const MMRESULT id = timeSetEvent(20, 1, CountTick, user, TIME_ONESHOT);
+  const MMRESULT id = Start(20, ticks, TIME_ONESHOT);
   ASSERT_NE(id, 0u);
   ClockAdvance(20);
   ASSERT_TRUE(WaitForCount(ticks, 1));
@@ -72,23 +85,19 @@ TEST_F(MmTimerTest, OneShotFiresOnce) {
 
 TEST_F(MmTimerTest, CallbackMayKillItsOwnTimer) {
   ticks.KillInCallback = true;
-  const MMRESULT id = timeSetEvent(10, 1, CountTick, user, TIME_PERIODIC);
+  const MMRESULT id = Start(10, ticks, TIME_PERIODIC);
   ASSERT_NE(id, 0u);
   ClockAdvance(10);
   ASSERT_TRUE(WaitForCount(ticks, 1));
-  // Once the registry has forgotten the id, the kill in the callback has run.
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (timeKillEvent(id) != MMSYSERR_INVALPARAM && std::chrono::steady_clock::now() < giveUp) {
-  }
+  EXPECT_EQ(ticks.KillResult, TIMERR_NOERROR);
+  EXPECT_EQ(timeKillEvent(id), MMSYSERR_INVALPARAM);
   ClockAdvance(100);
-  std::this_thread::sleep_for(std::chrono::milliseconds(5));
   EXPECT_EQ(ticks.Count, 1);
 }
 
 TEST_F(MmTimerTest, TimersAreIndependent) {
-  Ticks other;
-  const MMRESULT a = timeSetEvent(10, 1, CountTick, user, TIME_PERIODIC);
-  const MMRESULT b = timeSetEvent(30, 1, CountTick, reinterpret_cast<DWORD_PTR>(&other), TIME_PERIODIC);
+  const MMRESULT a = Start(10, ticks, TIME_PERIODIC);
+  const MMRESULT b = Start(30, other, TIME_PERIODIC);
   ASSERT_NE(a, 0u);
   ASSERT_NE(b, a);
   for (int tick = 1; tick <= 3; ++tick) {
