@@ -10,6 +10,9 @@
 
 namespace {
 
+// A header may promise weeks of sound; INFINITE would wait for ever.
+DWORD SleepableMs(std::uint64_t ms) { return ms < INFINITE ? static_cast<DWORD>(ms) : INFINITE - 1; }
+
 // Checks the image, hands it to the host and, when asked to, waits for its
 // end. The host copies what it plays, so the caller's memory may go after.
 BOOL PlayImage(const void* image, std::size_t size, UINT flags) {
@@ -18,7 +21,7 @@ BOOL PlayImage(const void* image, std::size_t size, UINT flags) {
   Backend::Host& host = Backend::CurrentHost();
   if (host.WaveOutDeviceCount() == 0) return FALSE;
   host.PlayWave(image, size);
-  if (!(flags & (SND_ASYNC | SND_LOOP))) Sleep(static_cast<DWORD>(WaveDurationMs(info)));
+  if (!(flags & (SND_ASYNC | SND_LOOP))) Sleep(SleepableMs(WaveDurationMs(info)));
   return TRUE;
 }
 
@@ -28,7 +31,8 @@ BOOL PlayImage(const void* image, std::size_t size, UINT flags) {
 std::size_t ImageSizeFromHeader(const void* image) {
   const auto* b = static_cast<const std::uint8_t*>(image);
   if (b[0] != 'R' || b[1] != 'I' || b[2] != 'F' || b[3] != 'F') return 0;
-  const std::uint32_t length = static_cast<std::uint32_t>(b[4] | b[5] << 8 | b[6] << 16) | static_cast<std::uint32_t>(b[7]) << 24;
+  const std::uint32_t length = static_cast<std::uint32_t>(b[4]) | static_cast<std::uint32_t>(b[5]) << 8 |
+                               static_cast<std::uint32_t>(b[6]) << 16 | static_cast<std::uint32_t>(b[7]) << 24;
   return static_cast<std::size_t>(length) + 8;
 }
 

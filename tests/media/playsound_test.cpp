@@ -80,6 +80,15 @@ TEST_F(PlaySoundTest, SyncWaitsForTheSoundOnTheClockAsyncAndLoopDoNot) {
   EXPECT_EQ(host.Calls.size(), 4u);
 }
 
+TEST_F(PlaySoundTest, SyncWaitForAnEndlessSoundStillEnds) {
+  // One byte a second: 4.3 million bytes last longer than INFINITE ms, which
+  // must not turn into a wait for ever.
+  const Bytes endless = Pcm(4300000, 1);
+  const std::uint64_t start = ClockNowMs();
+  EXPECT_TRUE(PlayWaveImage(endless.data(), endless.size(), kSync));
+  EXPECT_EQ(ClockNowMs(), start + INFINITE - 1);
+}
+
 TEST_F(PlaySoundTest, PlaysAWaveFileByName) {
   const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "playsound_test";
   std::filesystem::create_directories(dir);
