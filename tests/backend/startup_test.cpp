@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "headless_host.h"
@@ -40,6 +41,19 @@ TEST_F(StartupTest, NoDisplayStopsWithStatusTwoAndSdlsMessage) {
   std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(said.rfind("morvant2: no display: ", 0), 0u) << said;
   EXPECT_GT(said.size(), std::string("morvant2: no display: \n").size()) << "SDL's message is missing";
+  EXPECT_FALSE(Backend::HostInstalled());
+}
+
+// SDL would rather run on its offscreen driver than fail.
+TEST_F(StartupTest, NoDisplayIsNotReplacedByAnInvisibleOne) {
+  if (std::filesystem::exists("/dev/dri")) GTEST_SKIP() << "a console display may open here";
+  unsetenv("SDL_VIDEODRIVER");
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(Backend::InstallHostForProgram(), 2);
+  std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("morvant2: no display: "), std::string::npos) << said;
   EXPECT_FALSE(Backend::HostInstalled());
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <string>
 
 #include "clock.h"
 #include "sdl_audio.h"
@@ -26,9 +27,26 @@ constexpr SDL_SystemCursor kSystemCursors[] = {
 };
 static_assert(std::size(kSystemCursors) == static_cast<std::size_t>(Backend::Cursor::No) + 1);
 
+// Without a display SDL would fall back to its offscreen driver and run
+// unseen; the program must say that there is no display instead. Only a
+// driver asked for by name (SDL_VIDEODRIVER=dummy in tests) may be virtual.
+void OnlyRealDisplays() {
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if (asked && *asked) return;
+  std::string drivers;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    std::string name = SDL_GetVideoDriver(i);
+    if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+    if (!drivers.empty()) drivers += ',';
+    drivers += name;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+}
+
 }  // namespace
 
 std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
+  OnlyRealDisplays();
   // The layer decides what closing the last window means (a form may
   // refuse to close), so SDL must not turn it into a quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
