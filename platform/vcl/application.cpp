@@ -1,6 +1,8 @@
 #include "application.h"
 
 #include "classregistry.h"
+#include "colorident.h"
+#include "colors.h"
 #include "controlcanvas.h"
 #include "timage.h"
 #include "ttimer.h"
@@ -197,6 +199,9 @@ void DeallocateHWnd(HWND Wnd) {
 namespace Forms {
 
 void Initialize() {
+  // The graphics module has no start-up of its own: its colour names reach
+  // the form streams from here.
+  RegisterColorIdents(&ColorToIdent, &IdentToColor);
   RegisterClasses({TForm::StaticClass(), TTimer::StaticClass(), TImage::StaticClass()});
   if (!Application) Application = new TApplication(nullptr);
   if (!Screen) Screen = new TScreen(nullptr);
