@@ -7,7 +7,7 @@
 #include "timage.h"
 #include "ttimer.h"
 #include "focus.h"
-#include "host.h"
+#include "msgbox.h"
 #include "paths.h"
 #include "tscreen.h"
 #include "window.h"
@@ -15,14 +15,6 @@
 #include "wndproc.h"
 
 TApplication* Application = nullptr;
-
-namespace {
-
-// The stop icon of a message box, for exceptions.
-constexpr UINT kStopIconFlag = 0x00000010;
-constexpr int kAnswerOk = 1;
-
-}  // namespace
 
 void HandleEventException(TObject* Sender) {
   if (!Application) throw;
@@ -149,19 +141,15 @@ void TApplication::HandleException(TObject* Sender) {
 void TApplication::ShowException(Exception* E) {
   AnsiString text = E->Message;
   if (!text.IsEmpty() && text[text.Length()] > '.') text += ".";
-  MessageBox(text, title_, kStopIconFlag);
+  MessageBox(text, title_, MB_OK | MB_ICONSTOP);
 }
 
-// No message box of the window manager yet: the host answers (headless: the
-// test's script, which also records the box).
+// Owned by the active window, which the box disables while it shows.
 int TApplication::MessageBox(const AnsiString& Text, const AnsiString& Caption, UINT Flags) {
-  Backend::AskRecord what;
-  what.Kind = "MessageBox";
-  what.Caption = (Caption.IsEmpty() ? title_ : Caption).c_str();
-  what.Text = Text.c_str();
-  what.Flags = Flags;
-  if (std::optional<Backend::AskAnswer> answer = Backend::CurrentHost().Ask(what)) return answer->Result;
-  return kAnswerOk;
+  const AnsiString caption = Caption.IsEmpty() ? title_ : Caption;
+  HWND owner = GetActiveWindow();
+  if (!owner && mainForm_ && mainForm_->HandleAllocated()) owner = mainForm_->GetHandle();
+  return ::MessageBox(owner, Text.c_str(), caption.c_str(), Flags);
 }
 
 // ---- utility windows ----
