@@ -1,4 +1,5 @@
 #include "cursor.h"
+#include "cursor_caret.h"
 #include "focus.h"
 #include "keyboard.h"
 #include "menu.h"
@@ -165,6 +166,51 @@ TEST_F(Frames, StandardCursorsLoadAndTheHandResourceIsTheHand) {
   EXPECT_TRUE(DestroyCursor(own));
   EXPECT_FALSE(DestroyCursor(own));
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Frames, CaretInvertsItsBarBlinksAndHidesInNestedCalls) {
+  WNDCLASS wc;
+  wc.lpfnWndProc = &DefWindowProc;
+  wc.lpszClassName = "CaretHost";
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_WINDOW + 1));
+  RegisterClass(&wc);
+  HWND w = CreateWindowEx(0, "CaretHost", "", WS_POPUP | WS_VISIBLE, 100, 100, 100, 50, nullptr, nullptr, nullptr, nullptr);
+  TestSupport::PumpUntilIdle();
+  const Pixel white = ColorRefToPixel(GetSysColor(COLOR_WINDOW));
+  auto at = [&](int x, int y) { return GetWindowSurface(w)->At(x, y); };
+
+  ASSERT_TRUE(CreateCaret(w, nullptr, 2, 10));
+  ASSERT_TRUE(SetCaretPos(20, 5));
+  EXPECT_EQ(at(20, 5), white) << "a new caret is hidden";
+  ShowCaret(w);
+  EXPECT_EQ(at(21, 14), white ^ kPixelMask);
+  EXPECT_EQ(at(22, 5), white);
+  TestSupport::AdvanceAndPump(GetCaretBlinkTime(), 10);
+  EXPECT_EQ(at(20, 5), white) << "blinked off";
+  TestSupport::AdvanceAndPump(GetCaretBlinkTime(), 10);
+  EXPECT_EQ(at(20, 5), white ^ kPixelMask) << "and on again";
+
+  HideCaret(w);
+  HideCaret(w);
+  EXPECT_EQ(at(20, 5), white);
+  ShowCaret(w);
+  EXPECT_EQ(at(20, 5), white) << "still hidden once";
+  ShowCaret(w);
+  SetCaretPos(40, 5);
+  EXPECT_EQ(at(20, 5), white);
+  EXPECT_EQ(at(40, 5), white ^ kPixelMask);
+  POINT p;
+  ASSERT_TRUE(GetCaretPos(&p));
+  EXPECT_EQ(p.x, 40);
+  EXPECT_TRUE(DestroyCaret());
+  EXPECT_EQ(at(40, 5), white);
+  EXPECT_FALSE(ShowCaret(w));
+  DestroyWindow(w);
+  UnregisterClass("CaretHost", nullptr);
 }
 
 }  // namespace
