@@ -61,8 +61,8 @@ TEST(Solver, SolutionsPassTheGameRules) {
       // key and door
       "level\nfloor 0\n|########\n|#@ a#E #\n|#   A  #\n|########\nend\n",
       // stairs down, teleporter across the wall
-      "level\nfloor 0\n|#####\n|#@ v#\n|#####\nfloor 1\n|##########\n|#1  v#1 E#\n|##########\n"
-      "floor 2\n|######\n|#E   #\n|######\nend\n",
+      ("level\nfloor 0\n|#####\n|#@ v#\n|#####\nfloor 1\n|##########\n|#1  v#1 E#\n|##########\n"
+       "floor 2\n|######\n|#E   #\n|######\nend\n"),
   };
   for (const char* text : levels) {
     const Board b = Parse(text);
