@@ -51,7 +51,7 @@ HWND ChildWindowFromPointEx(HWND parent, POINT client, UINT flags) {
       if (!t || t->MessageOnly) continue;
       if ((flags & CWP_SKIPINVISIBLE) && !t->IsVisibleBit()) continue;
       if ((flags & CWP_SKIPDISABLED) && !t->IsEnabledBit()) continue;
-      if (Covers(*t, POINT{screen.x - t->Rect.left, screen.y - t->Rect.top})) return h;
+      if (Covers(*t, TPoint(screen.x - t->Rect.left, screen.y - t->Rect.top))) return h;
     }
     return parent;
   }
@@ -63,7 +63,7 @@ HWND ChildWindowFromPointEx(HWND parent, POINT client, UINT flags) {
     if ((flags & CWP_SKIPINVISIBLE) && !c->IsVisibleBit()) continue;
     if ((flags & CWP_SKIPDISABLED) && !c->IsEnabledBit()) continue;
     if ((flags & CWP_SKIPTRANSPARENT) && (c->ExStyle & WS_EX_TRANSPARENT)) continue;
-    if (Covers(*c, POINT{client.x - c->Rect.left, client.y - c->Rect.top})) return h;
+    if (Covers(*c, TPoint(client.x - c->Rect.left, client.y - c->Rect.top))) return h;
   }
   return parent;
 }

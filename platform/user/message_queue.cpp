@@ -46,6 +46,11 @@ struct Queue {
   std::deque<TypedText> Typed;
   DWORD LastTime = 0;
   POINT LastPos;
+  // Host events not yet turned into messages. Input becomes a message only
+  // when the input before it has been taken, so that where it goes (capture,
+  // focus, the window under the pointer) is decided as late as on the
+  // original, after the handlers of the earlier input ran.
+  std::deque<Backend::Event> Raw;
 };
 
 Queue& TheQueue() {
@@ -85,16 +90,35 @@ void ServeSentCalls() {
   }
 }
 
+bool InputPending() {
+  Queue& q = TheQueue();
+  std::lock_guard lock(q.Lock);
+  for (const MSG& m : q.Posted)
+    if (m.lPrivate) return true;
+  return false;
+}
+
+void ConvertRawEvents() {
+  Queue& q = TheQueue();
+  while (!q.Raw.empty() && !InputPending()) {
+    Backend::Event e = std::move(q.Raw.front());
+    q.Raw.pop_front();
+    HandleHostEvent(e);
+  }
+  if (q.Raw.empty()) FinishHostEventBatch();
+}
+
 void DrainHost() {
   if (!Backend::HostInstalled()) return;
   Backend::Host& host = Backend::CurrentHost();
+  Queue& q = TheQueue();
   Backend::Event e;
   std::uint64_t now = ClockNowMs();
   while (host.NextEvent(e, now)) {
-    HandleHostEvent(e);
+    q.Raw.push_back(std::move(e));
     e = Backend::Event();
   }
-  FinishHostEventBatch();
+  ConvertRawEvents();
 }
 
 // Everything each pass of every loop does before it looks for a message.
@@ -204,10 +228,7 @@ void WaitForInput() {
     if (!q.Posted.empty() || !q.Sent.empty() || q.QuitPosted) return;
   }
   Backend::Event e;
-  if (Backend::CurrentHost().NextEvent(e, NextTimerDue())) {
-    HandleHostEvent(e);
-    FinishHostEventBatch();
-  }
+  if (Backend::CurrentHost().NextEvent(e, NextTimerDue())) TheQueue().Raw.push_back(std::move(e));
 }
 
 void NoteTaken(const MSG& m) {

@@ -37,7 +37,9 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT min, UINT max);
 // Waits until the queue has something (a message, a paint, a due timer).
 BOOL WaitMessage();
 // Posts WM_CHAR / WM_SYSCHAR for a key-down: the characters the host typed
-// with it, else those of Enter, Backspace, Tab, Escape and Ctrl+letters.
+// with it, else those of Enter, Backspace, Tab, Escape, Ctrl+letters and
+// Alt+letters. They come next, before any later input. wParam is the
+// character's Unicode code point (ä is 0xE4), whatever its UTF-8 length.
 BOOL TranslateMessage(const MSG* msg);
 // Calls the window's procedure (or a timer's TIMERPROC); the result is the
 // procedure's.

@@ -128,7 +128,7 @@ WPARAM MouseKeyFlags() {
 void HostMouseMove(const Backend::Event& e) {
   MouseState& m = Mouse();
   ApplyHostModifiers(e.Modifiers);
-  m.Pos = POINT{e.X, e.Y};
+  m.Pos = TPoint(e.X, e.Y);
   LRESULT hit;
   HWND target = Target(m.Pos, hit);
   if (m.Tracked && (m.Tracked != target || (hit == HTCLIENT) == m.TrackNonClient)) EndTracking();
@@ -147,7 +147,7 @@ void HostMouseMove(const Backend::Event& e) {
 void HostMouseButton(const Backend::Event& e, bool down) {
   MouseState& m = Mouse();
   ApplyHostModifiers(e.Modifiers);
-  m.Pos = POINT{e.X, e.Y};
+  m.Pos = TPoint(e.X, e.Y);
   SetAsyncKey(ButtonKey(e.Button), down);
   LRESULT hit;
   HWND target = Target(m.Pos, hit);
@@ -258,7 +258,7 @@ BOOL GetCursorPos(POINT* p) {
 }
 
 BOOL SetCursorPos(int x, int y) {
-  Mouse().Pos = POINT{x, y};
+  Mouse().Pos = TPoint(x, y);
   return TRUE;
 }
 

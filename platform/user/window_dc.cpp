@@ -88,7 +88,7 @@ HDC OpenScreenDC() {
   Surface& screen = ScreenPicture();
   ComposeScreen(screen, desk);
   std::vector<RECT> all{TRect(desk)};
-  HDC dc = CreateSurfaceDC(&screen, POINT{-desk.left, -desk.top}, all);
+  HDC dc = CreateSurfaceDC(&screen, TPoint(-desk.left, -desk.top), all);
   if (dc) OpenDCs().push_back({dc, nullptr, nullptr, VisibleArea::Window, 0, {}, {}});
   return dc;
 }

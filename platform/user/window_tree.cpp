@@ -83,10 +83,9 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   if (!parent || parent == w || IsChild(hwnd, newParent)) return nullptr;
   HWND old = w->Parent;
   if (old == parent->Handle) return old;
-  bool wasShown = IsShown(*w);
-  if (wasShown) ShowWindow(hwnd, SW_HIDE);
-  if (!(w = Find(hwnd))) return nullptr;
   bool wasVisibleBit = w->IsVisibleBit();
+  if (wasVisibleBit) ShowWindow(hwnd, SW_HIDE);
+  if (!(w = Find(hwnd))) return nullptr;
   TRect screenRect;
   GetWindowRect(hwnd, &screenRect);
   if (WindowRecord* p = Find(old)) std::erase(p->Children, hwnd);

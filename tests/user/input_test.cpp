@@ -147,15 +147,15 @@ TEST_F(Input, MouseGoesToTheDeepestEnabledWindowThroughRegions) {
       {{50, 50}, nullptr},  // the bare desktop
   };
   for (const HitCase& c : table) EXPECT_EQ(WindowFromPoint(c.Screen), c.Expected) << c.Screen.x << "," << c.Screen.y;
-  EXPECT_EQ(ChildWindowFromPoint(top, POINT{155, 155}), off) << "the direct child, disabled or not";
-  EXPECT_EQ(ChildWindowFromPointEx(top, POINT{155, 155}, CWP_SKIPDISABLED), top);
-  EXPECT_EQ(ChildWindowFromPoint(top, POINT{500, 5}), nullptr);
+  EXPECT_EQ(ChildWindowFromPoint(top, TPoint(155, 155)), off) << "the direct child, disabled or not";
+  EXPECT_EQ(ChildWindowFromPointEx(top, TPoint(155, 155), CWP_SKIPDISABLED), top);
+  EXPECT_EQ(ChildWindowFromPoint(top, TPoint(500, 5)), nullptr);
 
   // A top-level region lets clicks through to the window below.
   HWND below = MakeTopLevel(WS_POPUP | WS_VISIBLE, TRect(0, 0, 400, 400));
   SetWindowPos(below, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowRgn(top, CreateEllipticRgn(0, 0, 200, 200), FALSE);
-  EXPECT_EQ(WindowFromPoint(POINT{101, 101}), below);
+  EXPECT_EQ(WindowFromPoint(TPoint(101, 101)), below);
 
   log.clear();
   host->PostClick(150, 150);
@@ -163,7 +163,9 @@ TEST_F(Input, MouseGoesToTheDeepestEnabledWindowThroughRegions) {
   EXPECT_EQ(Count(inner, WM_LBUTTONDOWN), 1);
   EXPECT_EQ(Count(inner, WM_LBUTTONUP), 1);
   for (const LoggedMessage& m : log) {
-    if (m.Hwnd == inner && m.Msg == WM_LBUTTONDOWN) EXPECT_EQ(m.LParam, MAKELPARAM(10, 10)) << "client coordinates";
+    if (m.Hwnd == inner && m.Msg == WM_LBUTTONDOWN) {
+      EXPECT_EQ(m.LParam, MAKELPARAM(10, 10)) << "client coordinates";
+    }
   }
   host->PostClick(260, 260);
   TestSupport::PumpUntilIdle();
@@ -203,7 +205,9 @@ TEST_F(Input, CaptureTakesTheMouseUntilReleased) {
   EXPECT_EQ(Count(a, WM_MOUSEMOVE), 1);
   EXPECT_EQ(Count(b, WM_MOUSEMOVE), 0);
   for (const LoggedMessage& m : log) {
-    if (m.Hwnd == a && m.Msg == WM_MOUSEMOVE) EXPECT_EQ(m.LParam, MAKELPARAM(250, 50));
+    if (m.Hwnd == a && m.Msg == WM_MOUSEMOVE) {
+      EXPECT_EQ(m.LParam, MAKELPARAM(250, 50));
+    }
   }
   log.clear();
   SetCapture(b);
@@ -252,7 +256,9 @@ TEST_F(Input, ClickActivationAndFocusFollowThePlatformOrder) {
       {a, WM_ACTIVATE},         {b, WM_KILLFOCUS},     {a, WM_SETFOCUS},   {edit, WM_LBUTTONDOWN}};
   EXPECT_EQ(order, expected);
   for (const LoggedMessage& m : log) {
-    if (m.Hwnd == a && m.Msg == WM_ACTIVATE) EXPECT_EQ(LOWORD(m.WParam), WA_CLICKACTIVE);
+    if (m.Hwnd == a && m.Msg == WM_ACTIVATE) {
+      EXPECT_EQ(LOWORD(m.WParam), WA_CLICKACTIVE);
+    }
   }
 
   // Wheel turns go to the focus window.
