@@ -59,6 +59,10 @@ using TControlState = TSet<TControlStateMember>;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 using TMouseEvent = TClosure<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
+using TMouseWheelEvent =
+    TClosure<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = TClosure<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
 using TCursor = short;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crNone = -1;

@@ -43,6 +43,9 @@ void TWinControl::Publish(TPublisher<TWinControl>& P) {
   P.Event("OnKeyDown", &TWinControl::OnKeyDown);
   P.Event("OnKeyPress", &TWinControl::OnKeyPress);
   P.Event("OnKeyUp", &TWinControl::OnKeyUp);
+  P.Event("OnMouseWheel", &TWinControl::OnMouseWheel);
+  P.Event("OnMouseWheelDown", &TWinControl::OnMouseWheelDown);
+  P.Event("OnMouseWheelUp", &TWinControl::OnMouseWheelUp);
 }
 
 // ---- the window ----
@@ -331,6 +334,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case WM_KEYUP:
     case WM_SYSKEYUP: WMKeyUp(Message); break;
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(Message); break;
+    case WM_MOUSEWHEEL: WMMouseWheel(Message); break;
     case WM_NCDESTROY: WMNCDestroy(Message); break;
     case WM_SETTEXT: WMSetText(Message); break;
     case CM_ENTER: CMEnter(Message); break;

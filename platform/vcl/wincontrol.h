@@ -87,6 +87,9 @@ class TWinControl : public TControl {
   TKeyEvent OnKeyUp;
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
+  TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
 
  protected:
   virtual void CreateParams(TCreateParams& Params);
@@ -109,6 +112,12 @@ class TWinControl : public TControl {
   virtual void KeyDown(Word& Key, TShiftState Shift);
   virtual void KeyPress(char& Key);
   virtual void KeyUp(Word& Key, TShiftState Shift);
+  // The wheel: OnMouseWheel first, then the down or up event; true when
+  // handled (else the window's default passes it on). MousePos is in
+  // screen coordinates.
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
   virtual void DoEnter();
   virtual void DoExit();
 
@@ -128,6 +137,7 @@ class TWinControl : public TControl {
   virtual void WMKeyDown(TMessage& Message);
   virtual void WMChar(TMessage& Message);
   virtual void WMKeyUp(TMessage& Message);
+  virtual void WMMouseWheel(TMessage& Message);
   virtual void WMWindowPosChanged(TMessage& Message);
   virtual void WMNCDestroy(TMessage& Message);
   virtual void WMSetText(TMessage& Message);

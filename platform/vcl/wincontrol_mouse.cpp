@@ -52,6 +52,37 @@ void TWinControl::TrackMouseControl(TControl* Target) {
   }
 }
 
+void TWinControl::WMMouseWheel(TMessage& Message) {
+  const int delta = static_cast<short>(HIWORD(Message.WParam));
+  const TPoint pos(static_cast<short>(Message.LParamLo()), static_cast<short>(Message.LParamHi()));
+  if (DoMouseWheel(KeysToShiftState(LOWORD(Message.WParam)), delta, pos)) {
+    Message.Result = 1;
+    return;
+  }
+  DefaultHandler(Message);
+}
+
+bool TWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  if (handled) return true;
+  if (WheelDelta < 0) return DoMouseWheelDown(Shift, MousePos);
+  if (WheelDelta > 0) return DoMouseWheelUp(Shift, MousePos);
+  return false;
+}
+
+bool TWinControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+  return handled;
+}
+
+bool TWinControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+  return handled;
+}
+
 TControl* TWinControl::ControlAtPos(const TPoint& P, bool AllowDisabled) const {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     TControl* c = *it;

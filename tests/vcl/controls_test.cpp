@@ -103,3 +103,23 @@ TEST_F(VclTest, ChangingTheParentFontReachesChildrenThatFollowIt) {
   EXPECT_EQ(own->GetFont()->GetSize(), 20);
   EXPECT_FALSE(own->GetParentFont());
 }
+
+TEST_F(VclTest, TheWheelGoesToOnMouseWheelFirstThenToTheDownOrUpEvent) {
+  TForm* f = ShownForm();
+  std::vector<std::string> log;
+  bool takeInWheel = false;
+  f->OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+    log.push_back("wheel " + std::to_string(delta));
+    handled = takeInWheel;
+  };
+  f->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool& handled) { log.push_back("down"), handled = true; };
+  f->OnMouseWheelUp = [&](TObject*, TShiftState, TPoint, bool& handled) { log.push_back("up"), handled = true; };
+  const TPoint p = f->ClientToScreen(TPoint(50, 50));
+  app.host().PostWheel(p.x, p.y, -120);
+  app.host().PostWheel(p.x, p.y, 120);
+  app.pump();
+  takeInWheel = true;
+  app.host().PostWheel(p.x, p.y, 120);
+  app.pump();
+  EXPECT_EQ(log, (std::vector<std::string>{"wheel -120", "down", "wheel 120", "up", "wheel 120"}));
+}
