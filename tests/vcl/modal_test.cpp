@@ -98,6 +98,25 @@ TEST_F(ModalTest, OnActivateIsNotFiredAgainWhenTheModalChildCloses) {
   EXPECT_EQ(mainActivations, 1);
 }
 
+TEST_F(ModalTest, OnActivateIsNotFiredWhenTheProgramIsSwitchedBackTo) {
+  const WindowManager::WindowRecord* record = WindowManager::Find(main->GetHandle());
+  ASSERT_NE(record, nullptr);
+  app.host().PostFocus(record->Host, false);
+  app.pump();
+  app.host().PostFocus(record->Host, true);
+  app.pump();
+  EXPECT_EQ(Screen->GetActiveForm(), main);
+  EXPECT_EQ(mainActivations, 0);
+}
+
+TEST_F(ModalTest, AMessageBoxClosingDoesNotFireOnActivate) {
+  main->OnKeyDown = [](TObject*, Word&, TShiftState) { Application->MessageBox("Level gelöst", "", 0); };
+  app.key('M');
+  app.pump();
+  EXPECT_EQ(app.boxes().size(), 1u);
+  EXPECT_EQ(mainActivations, 0);
+}
+
 TEST_F(ModalTest, ShowModalOfAVisibleFormIsRefused) {
   EXPECT_THROW(main->ShowModal(), EInvalidOperation);
 }
