@@ -51,9 +51,9 @@ LRESULT CopyText(const WindowRecord& w, WPARAM size, LPARAM buffer) {
 }
 
 LRESULT HitTest(WindowRecord& w, LPARAM lParam) {
-  POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  TPoint screen(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   TPoint origin = OriginOnScreen(w);
-  POINT p{screen.x - origin.x, screen.y - origin.y};
+  TPoint p(screen.x - origin.x, screen.y - origin.y);
   TRect whole(0, 0, w.Rect.Width(), w.Rect.Height());
   if (!PtInRect(&whole, p) || (w.Shape && !w.Shape->Contains(p))) return HTNOWHERE;
   if (PtInRect(&w.Client, p)) return HTCLIENT;

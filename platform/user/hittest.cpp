@@ -17,11 +17,11 @@ bool Covers(const WindowRecord& w, POINT p) {
 // stops the descent at its parent.
 HWND Deepest(const WindowRecord& w, POINT p) {
   if (!PtInRect(&w.Client, p)) return w.Handle;
-  POINT c{p.x - w.Client.left, p.y - w.Client.top};
+  TPoint c(p.x - w.Client.left, p.y - w.Client.top);
   for (HWND h : w.Children) {
     const WindowRecord* child = Find(h);
     if (!child || !child->IsVisibleBit()) continue;
-    POINT q{c.x - child->Rect.left, c.y - child->Rect.top};
+    TPoint q(c.x - child->Rect.left, c.y - child->Rect.top);
     if (!Covers(*child, q)) continue;
     if (!child->IsEnabledBit()) return w.Handle;
     return Deepest(*child, q);
@@ -35,7 +35,7 @@ HWND WindowFromPoint(POINT screen) {
   for (HWND h : TopLevelWindows()) {
     const WindowRecord* w = Find(h);
     if (!w || w->MessageOnly || w->Minimized || !w->IsVisibleBit()) continue;
-    POINT p{screen.x - w->Rect.left, screen.y - w->Rect.top};
+    TPoint p(screen.x - w->Rect.left, screen.y - w->Rect.top);
     if (Covers(*w, p)) return Deepest(*w, p);
   }
   return nullptr;
@@ -55,7 +55,7 @@ HWND ChildWindowFromPointEx(HWND parent, POINT client, UINT flags) {
     }
     return parent;
   }
-  POINT inWindow{client.x + w->Client.left, client.y + w->Client.top};
+  TPoint inWindow(client.x + w->Client.left, client.y + w->Client.top);
   if (!Covers(*w, inWindow)) return nullptr;
   for (HWND h : w->Children) {
     const WindowRecord* c = Find(h);

@@ -137,14 +137,14 @@ TEST_F(Input, MouseGoesToTheDeepestEnabledWindowThroughRegions) {
   HWND off = MakeChild(top, TRect(150, 150, 200, 200), WS_CHILD | WS_VISIBLE | WS_DISABLED);
 
   struct HitCase {
-    POINT Screen;
+    TPoint Screen;
     HWND Expected;
   } table[] = {
-      {{150, 150}, inner},  // deepest first
-      {{110, 150}, round},  // inside the ellipse
-      {{101, 101}, top},    // the ellipse's cut-off corner
-      {{260, 260}, top},    // a disabled child yields its parent
-      {{50, 50}, nullptr},  // the bare desktop
+      {TPoint(150, 150), inner},  // deepest first
+      {TPoint(110, 150), round},  // inside the ellipse
+      {TPoint(101, 101), top},    // the ellipse's cut-off corner
+      {TPoint(260, 260), top},    // a disabled child yields its parent
+      {TPoint(50, 50), nullptr},  // the bare desktop
   };
   for (const HitCase& c : table) EXPECT_EQ(WindowFromPoint(c.Screen), c.Expected) << c.Screen.x << "," << c.Screen.y;
   EXPECT_EQ(ChildWindowFromPoint(top, TPoint(155, 155)), off) << "the direct child, disabled or not";

@@ -46,7 +46,7 @@ TEST_F(Painting, InvalidRectanglesMergeIntoOnePaint) {
   colours[w] = kRed;
   TestSupport::PumpUntilIdle();
   paints.clear();
-  RECT a{10, 10, 20, 20}, b{50, 40, 60, 70};
+  TRect a(10, 10, 20, 20), b{50, 40, 60, 70};
   InvalidateRect(w, &a, FALSE);
   InvalidateRect(w, &b, FALSE);
   HRGN rgn = CreateRectRgn(0, 0, 0, 0);
@@ -56,7 +56,7 @@ TEST_F(Painting, InvalidRectanglesMergeIntoOnePaint) {
   RECT bounds;
   EXPECT_TRUE(GetUpdateRect(w, &bounds, FALSE));
   EXPECT_EQ(TRect(bounds), TRect(10, 10, 60, 70));
-  RECT part{50, 40, 60, 55};
+  TRect part(50, 40, 60, 55);
   ValidateRect(w, &part);
   EXPECT_TRUE(GetUpdateRect(w, &bounds, FALSE));
   EXPECT_EQ(TRect(bounds), TRect(10, 10, 60, 70));
@@ -106,7 +106,7 @@ TEST_F(Painting, ClipSiblingsKeepsALowerSiblingOutOfTheOneAbove) {
   TestSupport::PumpUntilIdle();
   // Drawing on the lower sibling outside a paint cycle.
   HDC dc = GetDC(lower);
-  RECT all{0, 0, 40, 40};
+  TRect all(0, 0, 40, 40);
   HBRUSH b = CreateSolidBrush(RGB(0, 0, 0));
   FillRect(dc, &all, b);
   DeleteObject(b);
@@ -141,7 +141,7 @@ TEST_F(Painting, EraseUsesTheClassBrushAndDrawingOutsideAPaintStaysAndIsPresente
   HWND child = MakeChild(w, TRect(0, 0, 10, 10), WS_CHILD);
   ShowWindow(w, SW_HIDE);
   dc = GetDC(child);
-  RECT r{0, 0, 10, 10};
+  TRect r(0, 0, 10, 10);
   FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
   ReleaseDC(child, dc);
   EXPECT_EQ(At(w, 3, 4), kRed);

@@ -35,6 +35,8 @@ class UserTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    // The handler may refer to the test's locals, which are gone by now.
+    handler = nullptr;
     TestSupport::DestroyAllWindows();
     UnregisterClass("LoggingWindow", nullptr);
     Current() = nullptr;
