@@ -4,6 +4,7 @@
 #include "host.h"
 #include "lasterror.h"
 #include "message_queue.h"
+#include "nc_engine.h"
 #include "queue_internal.h"
 #include "window.h"
 #include "window_internal.h"
@@ -90,6 +91,9 @@ void DestroyOwnedWindows(HWND owner) {
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menuOrId, HINSTANCE instance,
                     LPVOID param) {
+  // Frames and captions are drawn by the non-client engine from the first
+  // window on.
+  EnsureNonClientEngine();
   auto cls = FindClass(className);
   if (!cls) {
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
