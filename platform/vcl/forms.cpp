@@ -141,7 +141,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 TSize TCustomForm::FrameSize() const {
   DWORD style = 0, exStyle = 0;
   FrameStyle(style, exStyle);
-  RECT r{0, 0, 0, 0};
+  RECT r{};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
   return TSize(r.right - r.left, r.bottom - r.top);
 }

@@ -263,7 +263,7 @@ TRect TWinControl::GetClientRect() const {
 
 TPoint TWinControl::GetClientOrigin() const {
   if (!handle_) return TControl::GetClientOrigin();
-  POINT p{0, 0};
+  POINT p{};
   ::ClientToScreen(handle_, &p);
   return TPoint(p.x, p.y);
 }
