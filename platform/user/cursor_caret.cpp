@@ -12,7 +12,7 @@ constexpr UINT_PTR kBlinkTimer = 0xCA7E;
 struct Caret {
   HWND Owner = nullptr;
   int Width = 1, Height = 1;
-  POINT Pos{0, 0};
+  POINT Pos;
   int HideCount = 1;
   bool Drawn = false;
   UINT BlinkMs = 530;
@@ -27,7 +27,7 @@ void Invert() {
   Caret& c = State();
   HDC dc = GetDC(c.Owner);
   if (!dc) return;
-  RECT r{c.Pos.x, c.Pos.y, c.Pos.x + c.Width, c.Pos.y + c.Height};
+  RECT r = TRect(c.Pos.x, c.Pos.y, c.Pos.x + c.Width, c.Pos.y + c.Height);
   InvertRect(dc, &r);
   ReleaseDC(c.Owner, dc);
   c.Drawn = !c.Drawn;
@@ -36,7 +36,11 @@ void Invert() {
 // A caret whose owner is gone is forgotten.
 bool Alive() {
   Caret& c = State();
-  if (c.Owner && !IsWindow(c.Owner)) c = Caret{nullptr, 1, 1, {0, 0}, 1, false, c.BlinkMs};
+  if (c.Owner && !IsWindow(c.Owner)) {
+    UINT blink = c.BlinkMs;
+    c = Caret();
+    c.BlinkMs = blink;
+  }
   return c.Owner != nullptr;
 }
 
@@ -59,7 +63,7 @@ BOOL CreateCaret(HWND hwnd, HBITMAP, int width, int height) {
   c.Owner = hwnd;
   c.Width = width > 0 ? width : 1;
   c.Height = height > 0 ? height : 1;
-  c.Pos = POINT{0, 0};
+  c.Pos = TPoint(0, 0);
   c.HideCount = 1;
   c.Drawn = false;
   return TRUE;
@@ -100,7 +104,7 @@ BOOL SetCaretPos(int x, int y) {
   Caret& c = State();
   bool wasDrawn = c.Drawn;
   Erase();
-  c.Pos = POINT{x, y};
+  c.Pos = TPoint(x, y);
   if (wasDrawn || c.HideCount == 0) Invert();
   return TRUE;
 }

@@ -21,7 +21,7 @@ HDC MeasureDC() {
 }
 
 void Pixel(HDC dc, int x, int y, int colorIndex) {
-  RECT r{x, y, x + 1, y + 1};
+  RECT r = TRect(x, y, x + 1, y + 1);
   FillRect(dc, &r, GetSysColorBrush(colorIndex));
 }
 
@@ -34,9 +34,9 @@ void Line(HDC dc, const AnsiString& text, const TRect& r, UINT format, COLORREF 
 }  // namespace
 
 SIZE MenuTextSize(const AnsiString& text, bool prefixes) {
-  RECT r{0, 0, 0, 0};
+  RECT r = TRect(0, 0, 0, 0);
   DrawText(MeasureDC(), text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | (prefixes ? 0 : DT_NOPREFIX));
-  return SIZE{r.right - r.left, r.bottom - r.top};
+  return TSize(r.right - r.left, r.bottom - r.top);
 }
 
 void DrawMenuText(HDC dc, const AnsiString& text, const TRect& r, UINT format, TextLook look) {
@@ -69,7 +69,7 @@ void DrawCheckMark(HDC dc, const TRect& r, int colorIndex) {
 void DrawSubmenuArrow(HDC dc, const TRect& r, int colorIndex) {
   int x = r.left + (r.Width() - 4) / 2, y = r.top + (r.Height() - 7) / 2;
   for (int i = 0; i < 4; ++i) {
-    RECT col{x + i, y + i, x + i + 1, y + 7 - i};
+    RECT col = TRect(x + i, y + i, x + i + 1, y + 7 - i);
     FillRect(dc, &col, GetSysColorBrush(colorIndex));
   }
 }

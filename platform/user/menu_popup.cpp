@@ -76,7 +76,7 @@ void RegisterPopupClass() {
 void PaintItem(HDC dc, const MenuItem& it, const TRect& r, bool selected, int shortcutRight) {
   if (IsSeparator(it)) {
     int y = r.top + r.Height() / 2 - 1;
-    RECT line{r.left + 1, y, r.right - 1, y + 2};
+    RECT line = TRect(r.left + 1, y, r.right - 1, y + 2);
     DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
     return;
   }
@@ -122,7 +122,7 @@ PopupLayout LayoutPopup(HMENU menu) {
 }
 
 void PaintPopup(HDC dc, HMENU menu, const PopupLayout& l, int selected) {
-  RECT whole{0, 0, l.Size.cx, l.Size.cy};
+  RECT whole = TRect(0, 0, l.Size.cx, l.Size.cy);
   FillRect(dc, &whole, GetSysColorBrush(COLOR_MENU));
   DrawEdge(dc, &whole, EDGE_RAISED, BF_RECT);
   MenuRecord* m = FindMenu(menu);
@@ -169,7 +169,7 @@ TRect PopupItemScreenRect(HWND popup, int item) {
   PopupView* v = ViewOf(popup);
   if (!v || item < 0 || static_cast<std::size_t>(item) >= v->Layout.Items.size()) return TRect();
   TRect r = v->Layout.Items[static_cast<std::size_t>(item)];
-  POINT o{0, 0};
+  POINT o;
   ClientToScreen(popup, &o);
   OffsetRect(&r, o.x, o.y);
   return r;

@@ -50,7 +50,7 @@ BoxState* StateOf(HWND box) { return reinterpret_cast<BoxState*>(GetWindowLongPt
 TSize MeasureText(const AnsiString& text) {
   HDC dc = CreateCompatibleDC(nullptr);
   SelectObject(dc, NonClientFontHandle(NonClientFont::Message));
-  RECT r{0, 0, kMessageBoxMaxTextWidth, 0};
+  RECT r = TRect(0, 0, kMessageBoxMaxTextWidth, 0);
   DrawText(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   DeleteDC(dc);
   return TSize(r.right - r.left, r.bottom - r.top);
@@ -90,7 +90,7 @@ void PaintBox(HDC dc, const BoxState& s, const RECT& client) {
 }
 
 int ButtonAt(const BoxState& s, LPARAM lParam) {
-  POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  POINT p = TPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   for (std::size_t i = 0; i < s.Layout.Buttons.size(); ++i)
     if (PtInRect(&s.Layout.Buttons[i], p)) return static_cast<int>(i);
   return -1;
@@ -217,7 +217,7 @@ int ShowBox(HWND owner, const AnsiString& text, const AnsiString& caption, UINT 
 
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | ((flags & MB_TOPMOST) ? WS_EX_TOPMOST : 0);
-  RECT r{0, 0, s.Layout.Client.cx, s.Layout.Client.cy};
+  RECT r = TRect(0, 0, s.Layout.Client.cx, s.Layout.Client.cy);
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
   TSize size(r.right - r.left, r.bottom - r.top);
   TPoint at = Placement(owner, size);

@@ -69,7 +69,7 @@ void Bubble(HDC dc, const TRect& r, const char* glyph) {
   {
     Ink ink(dc, RGB(255, 255, 255), RGB(0, 0, 0));
     Ellipse(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 4);
-    POINT tail[3] = {{r.left + 8, r.bottom - 9}, {r.left + 6, r.bottom - 1}, {r.left + 15, r.bottom - 6}};
+    POINT tail[3] = {TPoint(r.left + 8, r.bottom - 9), TPoint(r.left + 6, r.bottom - 1), TPoint(r.left + 15, r.bottom - 6)};
     Polygon(dc, tail, 3);
   }
   {
@@ -84,7 +84,7 @@ void Bubble(HDC dc, const TRect& r, const char* glyph) {
 void Warning(HDC dc, const TRect& r) {
   {
     Ink ink(dc, RGB(255, 255, 0), RGB(0, 0, 0));
-    POINT tri[3] = {{r.left + r.Width() / 2, r.top + 1}, {r.right - 1, r.bottom - 2}, {r.left + 1, r.bottom - 2}};
+    POINT tri[3] = {TPoint(r.left + r.Width() / 2, r.top + 1), TPoint(r.right - 1, r.bottom - 2), TPoint(r.left + 1, r.bottom - 2)};
     Polygon(dc, tri, 3);
   }
   Glyph(dc, TRect(r.left, r.top + 8, r.right, r.bottom - 1), "!", RGB(0, 0, 0), 20);

@@ -113,7 +113,7 @@ void PaintCaptionParts(const WindowRecord& w, HDC dc, const NonClientLayout& l) 
   HGDIOBJ oldFont = SelectObject(dc, NonClientFontHandle(l.SmallCaption ? NonClientFont::SmallCaption : NonClientFont::Caption));
   int oldMode = SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-  RECT text{textLeft, l.Caption.top, textRight, l.Caption.bottom};
+  RECT text = TRect(textLeft, l.Caption.top, textRight, l.Caption.bottom);
   DrawText(dc, w.Text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);

@@ -77,7 +77,7 @@ TEST_F(Frames, ClickOnCloseButtonClosesAndAltF4Too) {
                           nullptr, nullptr, nullptr);
   TestSupport::PumpUntilIdle();
   log.clear();
-  handler = [&](HWND h, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+  handler = [v](HWND h, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
     if (h == v && msg == WM_CLOSE) return 0;  // keep it, to look at the log
     return std::nullopt;
   };

@@ -98,11 +98,11 @@ TEST_F(Metrics, OuterSizeIsClientSizePlusTheFrames) {
     GetWindowRect(w, &outer);
     EXPECT_EQ(outer.right - outer.left, client.right + c.Left + c.Right);
     EXPECT_EQ(outer.bottom - outer.top, client.bottom + c.Top + c.Bottom);
-    POINT origin{0, 0};
+    POINT origin;
     ClientToScreen(w, &origin);
     EXPECT_EQ(origin.x - outer.left, c.Left);
     EXPECT_EQ(origin.y - outer.top, c.Top);
-    RECT adjusted{0, 0, client.right, client.bottom};
+    RECT adjusted = TRect(0, 0, client.right, client.bottom);
     AdjustWindowRectEx(&adjusted, c.Style, c.Menu, c.ExStyle);
     EXPECT_EQ(adjusted.right - adjusted.left, outer.right - outer.left);
     EXPECT_EQ(adjusted.bottom - adjusted.top, outer.bottom - outer.top);

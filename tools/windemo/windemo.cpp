@@ -130,7 +130,7 @@ LRESULT MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     HDC dc = BeginPaint(hwnd, &ps);
     RECT r;
     GetClientRect(hwnd, &r);
-    RECT status{r.left, r.bottom - 20, r.right, r.bottom};
+    RECT status = TRect(r.left, r.bottom - 20, r.right, r.bottom);
     DrawEdge(dc, &status, BDR_SUNKENOUTER, BF_RECT);
     SelectObject(dc, NonClientFontHandle(NonClientFont::Message));
     SetBkMode(dc, TRANSPARENT);
