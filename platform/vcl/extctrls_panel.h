@@ -49,3 +49,4 @@ class TPanel : public TCustomPanel {
  public:
   explicit TPanel(TComponent* AOwner) : TCustomPanel(AOwner) {}
 };
+inline void TPanel::Publish(TPublisher<TPanel>&) {}

@@ -1,0 +1,11 @@
+// Access keys: the letter after a single '&' in a caption ("&Datei" -> 'D',
+// "&&" is a literal ampersand).
+#pragma once
+
+#include "ansistring.h"
+#include "wintypes.h"
+
+// The access key's letter (upper-cased for ASCII), or 0 when there is none.
+char AccessKeyOf(const AnsiString& Caption);
+// Whether the typed key is the caption's access key (letters ignore case).
+bool IsAccel(WORD Key, const AnsiString& Caption);
