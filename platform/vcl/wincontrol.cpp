@@ -38,6 +38,9 @@ TWinControl::~TWinControl() {
 
 void TWinControl::Publish(TPublisher<TWinControl>& P) {
   P.Bool("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop, false);
+  P.Integer("TabOrder", &TWinControl::GetTabOrder, &TWinControl::SetTabOrder).Stored([](TWinControl* c) {
+    return c->GetTabOrder() >= 0;
+  });
   P.Event("OnEnter", &TWinControl::OnEnter);
   P.Event("OnExit", &TWinControl::OnExit);
   P.Event("OnKeyDown", &TWinControl::OnKeyDown);

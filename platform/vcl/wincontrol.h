@@ -123,6 +123,8 @@ class TWinControl : public TControl {
 
   void Dispatch(TMessage& Message) override;
   void BoundsChanged(bool Resized) override;
+  // Puts the children read from a stream into the tab order they stored.
+  void Loaded() override;
   void CMColorChanged(TMessage& Message) override;
   void CMFontChanged(TMessage& Message) override;
   void CMVisibleChanged(TMessage& Message) override;
@@ -163,6 +165,8 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> tabList_;
   WNDPROC objectInstance_ = nullptr;
   bool tabStop_ = false;
+  // The TabOrder a stream gave, applied once the whole form is read.
+  int streamedTabOrder_ = -1;
   int alignDisabled_ = 0;
   bool aligning_ = false;
   bool alignPending_ = false;

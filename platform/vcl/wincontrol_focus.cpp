@@ -19,12 +19,27 @@ int TWinControl::GetTabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int Value) {
+  if (GetComponentState().Contains(csLoading)) {
+    // Siblings later in the stream do not exist yet: order them at the end.
+    streamedTabOrder_ = Value;
+    return;
+  }
   if (!parent_) return;
   auto& list = parent_->tabList_;
   std::erase(list, this);
   const int count = static_cast<int>(list.size());
   if (Value < 0 || Value > count) Value = count;
   list.insert(list.begin() + Value, this);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  std::stable_sort(tabList_.begin(), tabList_.end(), [](TWinControl* a, TWinControl* b) {
+    // Controls without a stored order keep their place after the others.
+    const unsigned ka = static_cast<unsigned>(a->streamedTabOrder_);
+    const unsigned kb = static_cast<unsigned>(b->streamedTabOrder_);
+    return ka < kb;
+  });
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {

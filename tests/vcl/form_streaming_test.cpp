@@ -2,6 +2,7 @@
 #include "classregistry.h"
 #include "formres.h"
 #include "formtext.h"
+#include "sysutils.h"
 #include "streams.h"
 #include "timage.h"
 #include "ttimer.h"
@@ -91,4 +92,45 @@ TEST_F(VclTest, AFormIsBuiltFromItsStreamWithChildrenEventsAndItsOwnProperties) 
   app.advance(500);
   EXPECT_EQ(form->Ticks, 2);
   UnRegisterClass(TStreamedForm::StaticClass());
+}
+
+namespace {
+
+class TTabControl : public TCustomControl {
+  MORVANT_COMPONENT(TTabControl, TCustomControl)
+ public:
+  explicit TTabControl(TComponent* AOwner) : TCustomControl(AOwner) { SetTabStop(true); }
+};
+
+void TTabControl::Publish(TPublisher<TTabControl>&) {}
+
+}  // namespace
+
+TEST_F(VclTest, StreamedTabOrderHoldsAlthoughLaterSiblingsAreReadAfter) {
+  RegisterClass(TTabControl::StaticClass());
+  TStringStream text{AnsiString(R"(object Dialog: TForm
+  object Check1: TTabControl
+    TabOrder = 3
+  end
+  object Track2: TTabControl
+    TabOrder = 2
+  end
+  object OkButton: TTabControl
+    TabOrder = 1
+  end
+  object Track1: TTabControl
+    TabOrder = 0
+  end
+end
+)")};
+  TMemoryStream binary;
+  ObjectTextToBinary(&text, &binary);
+  binary.SetPosition(0);
+  auto* form = new TForm(Application);
+  ReadComponentFromStream(&binary, form);
+  std::vector<AnsiString> order;
+  for (const char* name : {"Track1", "OkButton", "Track2", "Check1"})
+    order.push_back(IntToStr(static_cast<TWinControl*>(form->FindComponent(name))->GetTabOrder()));
+  EXPECT_EQ(order, (std::vector<AnsiString>{"0", "1", "2", "3"}));
+  UnRegisterClass(TTabControl::StaticClass());
 }
