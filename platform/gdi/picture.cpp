@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "filer.h"
+
 #include <map>
 #include <memory>
 #include <mutex>
@@ -151,4 +153,11 @@ void TPicture::WriteData(TStream* Stream) {
   if (!graphic_) return;
   Stream->WriteBuffer(name.c_str(), length);
   graphic_->WriteData(Stream);
+}
+
+void TPicture::DefineProperties(TFiler* Filer) {
+  // A picture with nothing in it writes no Data; reading one back leaves the
+  // picture empty, as it was designed.
+  Filer->DefineBinaryProperty("Data", TStreamProc(this, &TPicture::ReadData), TStreamProc(this, &TPicture::WriteData),
+                              graphic_ != nullptr);
 }

@@ -55,6 +55,8 @@ class TPicture : public TPersistent {
 
  protected:
   void AssignTo(TPersistent* Dest) override;
+  // Streams the graphic as the binary property "Data" of form resources.
+  void DefineProperties(TFiler* Filer) override;
 
  private:
   void Replace(TGraphic* Value);
