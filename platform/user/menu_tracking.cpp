@@ -61,7 +61,7 @@ class Tracker {
     start();
     Loop();
     ClosePopupsFrom(0);
-    if (bar_) ShowBarState(-1, false);
+    if (bar_ && IsWindow(owner_)) ShowBarState(-1, false);
     if (IsWindow(owner_)) {
       if (GetCapture() == owner_) ReleaseCapture();
       Notify(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
