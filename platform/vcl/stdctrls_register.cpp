@@ -2,13 +2,18 @@
 
 #include "classregistry.h"
 #include "comctrls_statusbar.h"
+#include "dialogs_open.h"
 #include "extctrls_panel.h"
+#include "menus.h"
+#include "mplayer.h"
 #include "stdctrls_label.h"
 
 namespace StdCtrls {
 
 void Initialize() {
-  RegisterClasses({TPanel::StaticClass(), TLabel::StaticClass(), TStatusBar::StaticClass()});
+  RegisterClasses({TPanel::StaticClass(), TLabel::StaticClass(), TStatusBar::StaticClass(), TMainMenu::StaticClass(),
+                   TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TOpenDialog::StaticClass(),
+                   TMediaPlayer::StaticClass()});
 }
 
 }  // namespace StdCtrls
