@@ -124,7 +124,8 @@ void TMainMenu::Detach() {
   hook_ = nullptr;
   oldProc_ = nullptr;
   window_ = nullptr;
-  if (form_) {
+  // A form on its way out forgets the menu by itself.
+  if (form_ && !form_->GetComponentState().Contains(csDestroying)) {
     form_->RemoveFreeNotification(this);
     if (form_->GetMenu() == this) form_->SetMenu(nullptr);
   }
