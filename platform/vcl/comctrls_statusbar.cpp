@@ -124,7 +124,7 @@ void TStatusBar::PaintField(TRect Rect, TBevelCut Bevel, TAlignment Alignment, c
   PaintBevel(canvas, Rect, Bevel, 1);
   if (Text.IsEmpty()) return;
   canvas->GetBrush()->SetStyle(bsClear);
-  RECT r = {Rect.left + kTextInset, Rect.top, Rect.right - kTextInset, Rect.bottom};
+  TRect r(Rect.left + kTextInset, Rect.top, Rect.right - kTextInset, Rect.bottom);
   DrawText(canvas->GetHandle(), Text.c_str(), -1, &r,
            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | AlignmentFlags(Alignment));
   canvas->GetBrush()->SetStyle(bsSolid);

@@ -127,7 +127,7 @@ void TCustomLabel::DoDrawText(TRect& Rect, UINT Flags) {
     DrawText(canvas->GetHandle(), text.c_str(), -1, &r, Flags);
   } else {
     // The classic grey text: a light copy one pixel down-right, then shadow.
-    RECT lit = {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
+    TRect lit(r.left + 1, r.top + 1, r.right + 1, r.bottom + 1);
     canvas->GetFont()->SetColor(clBtnHighlight);
     DrawText(canvas->GetHandle(), text.c_str(), -1, &lit, Flags);
     canvas->GetFont()->SetColor(clBtnShadow);
@@ -161,7 +161,7 @@ void TCustomLabel::AdjustBounds() {
   HDC dc = CreateCompatibleDC(nullptr);
   if (!dc) return;
   HGDIOBJ oldFont = SelectObject(dc, GetFont()->GetHandle());
-  RECT r = {0, 0, GetWidth(), 0};
+  TRect r(0, 0, GetWidth(), 0);
   const AnsiString text = LabelText();
   DrawText(dc, text.c_str(), -1, &r, (TextFlags() & ~(DT_RIGHT | DT_CENTER)) | DT_CALCRECT);
   SelectObject(dc, oldFont);
