@@ -46,36 +46,36 @@ ATOM Register(std::shared_ptr<WindowClass> c) {
 
 }  // namespace
 
+namespace {
+
+// The fields WNDCLASS and WNDCLASSEX share.
+template <class Record>
+std::shared_ptr<WindowClass> ClassFrom(const Record& wc) {
+  auto c = std::make_shared<WindowClass>();
+  c->Name = wc.lpszClassName;
+  c->Style = wc.style;
+  c->Proc = wc.lpfnWndProc;
+  c->ClassExtra = wc.cbClsExtra;
+  c->WindowExtra = wc.cbWndExtra;
+  c->Instance = wc.hInstance;
+  c->Icon = wc.hIcon;
+  c->Cursor = wc.hCursor;
+  c->Background = wc.hbrBackground;
+  c->MenuName = wc.lpszMenuName ? wc.lpszMenuName : "";
+  return c;
+}
+
+}  // namespace
+
 ATOM RegisterClass(const WNDCLASS* wc) {
   if (!wc || !wc->lpszClassName) return 0;
-  auto c = std::make_shared<WindowClass>();
-  c->Name = wc->lpszClassName;
-  c->Style = wc->style;
-  c->Proc = wc->lpfnWndProc;
-  c->ClassExtra = wc->cbClsExtra;
-  c->WindowExtra = wc->cbWndExtra;
-  c->Instance = wc->hInstance;
-  c->Icon = wc->hIcon;
-  c->Cursor = wc->hCursor;
-  c->Background = wc->hbrBackground;
-  c->MenuName = wc->lpszMenuName ? wc->lpszMenuName : "";
-  return Register(std::move(c));
+  return Register(ClassFrom(*wc));
 }
 
 ATOM RegisterClassEx(const WNDCLASSEX* wc) {
   if (!wc || !wc->lpszClassName) return 0;
-  auto c = std::make_shared<WindowClass>();
-  c->Name = wc->lpszClassName;
-  c->Style = wc->style;
-  c->Proc = wc->lpfnWndProc;
-  c->ClassExtra = wc->cbClsExtra;
-  c->WindowExtra = wc->cbWndExtra;
-  c->Instance = wc->hInstance;
-  c->Icon = wc->hIcon;
+  auto c = ClassFrom(*wc);
   c->SmallIcon = wc->hIconSm;
-  c->Cursor = wc->hCursor;
-  c->Background = wc->hbrBackground;
-  c->MenuName = wc->lpszMenuName ? wc->lpszMenuName : "";
   return Register(std::move(c));
 }
 
