@@ -22,7 +22,7 @@ ArcGeometry Geometry(const DeviceContext& dc, int left, int top, int right, int 
 const FigureShape kEllipse = [](const TRect& b, LONG) { return curve_raster::Ellipse(b); };
 
 // Fill first, then the outline over it; the fill leaves the outline's pixels out.
-void PaintParts(DeviceContext& dc, const PenSpec& pen, const Region& outline, const Region& inside) {
+void PaintParts(DeviceContext& dc, const PenTraits& pen, const Region& outline, const Region& inside) {
   PaintInBrush(dc, inside - outline);
   if (!pen.null) PaintInPen(dc, outline, pen.color);
 }
@@ -33,7 +33,7 @@ BOOL Arc(HDC h, int left, int top, int right, int bottom, int xs, int ys, int xe
   RecordedCall record(h, "Arc", {left, top, right, bottom, xs, ys, xe, ye});
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
-  const PenSpec pen = CurrentPen(*dc);
+  const PenTraits pen = CurrentPen(*dc);
   if (pen.null) return TRUE;
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
   PaintInPen(*dc, g.sweep.Clip(SplitFigure(g.box, pen, kEllipse).outline), pen.color);
@@ -44,7 +44,7 @@ BOOL Pie(HDC h, int left, int top, int right, int bottom, int xs, int ys, int xe
   RecordedCall record(h, "Pie", {left, top, right, bottom, xs, ys, xe, ye});
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
-  const PenSpec pen = CurrentPen(*dc);
+  const PenTraits pen = CurrentPen(*dc);
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
   const FigureParts parts = SplitFigure(g.box, pen, kEllipse);
   Region outline;
@@ -61,7 +61,7 @@ BOOL Chord(HDC h, int left, int top, int right, int bottom, int xs, int ys, int 
   RecordedCall record(h, "Chord", {left, top, right, bottom, xs, ys, xe, ye});
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
-  const PenSpec pen = CurrentPen(*dc);
+  const PenTraits pen = CurrentPen(*dc);
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
   const FigureParts parts = SplitFigure(g.box, pen, kEllipse);
   Region outline;

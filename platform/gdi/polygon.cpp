@@ -16,7 +16,7 @@ BOOL PolyPolygon(HDC h, const POINT* points, const INT* counts, int polygons) {
     total += static_cast<std::size_t>(counts[i]);
   }
   const std::vector<POINT> device = ToDevice(*dc, points, total);
-  const PenSpec pen = CurrentPen(*dc);
+  const PenTraits pen = CurrentPen(*dc);
   const RECT box = DrawableBox(*dc);
   const PolyFill mode = dc->a.polyFillMode == WINDING ? PolyFill::Winding : PolyFill::Alternate;
   Region fill = PolygonFillRegion(device, {counts, static_cast<std::size_t>(polygons)}, mode, box);

@@ -42,21 +42,21 @@ std::size_t SegmentCount(std::span<const POINT> points, bool closed) {
 
 }  // namespace
 
-bool PenSpec::InsideFrame() const { return style == PS_INSIDEFRAME; }
-bool PenSpec::Styled() const { return Thin() && !DashPattern(style).empty(); }
+bool PenTraits::InsideFrame() const { return style == PS_INSIDEFRAME; }
+bool PenTraits::Styled() const { return Thin() && !DashPattern(style).empty(); }
 
-PenSpec CurrentPen(const DeviceContext& dc) {
-  PenSpec spec;
+PenTraits CurrentPen(const DeviceContext& dc) {
+  PenTraits traits;
   const auto* pen = GdiResolveAs<PenObject>(dc.a.pen, GdiKind::Pen);
-  if (!pen) return spec;
-  spec.null = pen->IsNull();
-  spec.width = pen->Width();
-  spec.style = pen->Style();
-  spec.color = pen->log.lopnColor;
-  return spec;
+  if (!pen) return traits;
+  traits.null = pen->IsNull();
+  traits.width = pen->Width();
+  traits.style = pen->Style();
+  traits.color = pen->log.lopnColor;
+  return traits;
 }
 
-FigureParts SplitFigure(const TRect& box, const PenSpec& pen, const FigureShape& shape) {
+FigureParts SplitFigure(const TRect& box, const PenTraits& pen, const FigureShape& shape) {
   if (pen.null) {
     // Without a pen the brush covers one pixel less on the right and bottom.
     return {Region(), shape(TRect(box.left, box.top, box.right - 1, box.bottom - 1), 0)};
@@ -83,7 +83,7 @@ void PaintInBrush(DeviceContext& dc, const Region& pixels) {
     for (LONG y = r.top; y < r.bottom; ++y) FillSpan(dc, y, r.left, r.right);
 }
 
-Region StrokePixels(std::span<const POINT> points, bool closed, const PenSpec& pen, const RECT& box) {
+Region StrokePixels(std::span<const POINT> points, bool closed, const PenTraits& pen, const RECT& box) {
   const std::size_t segments = SegmentCount(points, closed);
   if (pen.Thin()) {
     std::vector<RECT> pixels;
@@ -100,7 +100,7 @@ Region StrokePixels(std::span<const POINT> points, bool closed, const PenSpec& p
   return all;
 }
 
-void Stroke(DeviceContext& dc, std::span<const POINT> points, bool closed, const PenSpec& pen) {
+void Stroke(DeviceContext& dc, std::span<const POINT> points, bool closed, const PenTraits& pen) {
   if (pen.null) return;
   const RECT box = DrawableBox(dc);
   if (!pen.Thin()) {

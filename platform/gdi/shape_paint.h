@@ -10,7 +10,7 @@
 #include "dc_internal.h"
 #include "region.h"
 
-struct PenSpec {
+struct PenTraits {
   bool null = false;
   int width = 1;         // 0 and 1 draw one pixel
   UINT style = 0;        // PS_SOLID ... PS_INSIDEFRAME
@@ -20,7 +20,7 @@ struct PenSpec {
   // A dashed or dotted pen; styles apply to one-pixel pens only.
   bool Styled() const;
 };
-PenSpec CurrentPen(const DeviceContext& dc);
+PenTraits CurrentPen(const DeviceContext& dc);
 
 // The pixels of a figure for a box; `grown` is how far that box lies
 // outside the figure's own box on each side (negative inside), so that
@@ -33,7 +33,7 @@ using FigureShape = std::function<Region(const TRect& box, LONG grown)>;
 struct FigureParts {
   Region outline, inside;
 };
-FigureParts SplitFigure(const TRect& box, const PenSpec& pen, const FigureShape& shape);
+FigureParts SplitFigure(const TRect& box, const PenTraits& pen, const FigureShape& shape);
 
 // The pixels in the pen's colour, or in the brush (nothing for a null
 // brush), under the DC's binary raster operation.
@@ -42,11 +42,11 @@ void PaintInBrush(DeviceContext& dc, const Region& pixels);
 
 // The pixels that stroking `points` (closed: back to the first) covers,
 // without the end point of an open path for one-pixel pens.
-Region StrokePixels(std::span<const POINT> points, bool closed, const PenSpec& pen, const RECT& box);
+Region StrokePixels(std::span<const POINT> points, bool closed, const PenTraits& pen, const RECT& box);
 // Draws that stroke: a one-pixel pen plots the pixels along the lines with
 // its dash pattern (gaps in the background colour when the background mode
 // is OPAQUE), a wide pen paints the union of its strokes once.
-void Stroke(DeviceContext& dc, std::span<const POINT> points, bool closed, const PenSpec& pen);
+void Stroke(DeviceContext& dc, std::span<const POINT> points, bool closed, const PenTraits& pen);
 
 // The device box in which drawing can show (the clip's bounds).
 RECT DrawableBox(const DeviceContext& dc);

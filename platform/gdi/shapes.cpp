@@ -6,7 +6,7 @@
 namespace {
 
 void PaintFigure(DeviceContext& dc, const TRect& box, const FigureShape& shape) {
-  const PenSpec pen = CurrentPen(dc);
+  const PenTraits pen = CurrentPen(dc);
   const FigureParts parts = SplitFigure(box, pen, shape);
   PaintInBrush(dc, parts.inside);
   if (!pen.null) PaintInPen(dc, parts.outline, pen.color);
@@ -19,7 +19,7 @@ BOOL Rectangle(HDC h, int left, int top, int right, int bottom) {
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
   const TRect box = DeviceBox(*dc, left, top, right, bottom);
-  const PenSpec pen = CurrentPen(*dc);
+  const PenTraits pen = CurrentPen(*dc);
   if (pen.Styled() && !pen.null) {
     // A dashed frame runs round the box as one path.
     PaintInBrush(*dc, Region(box.left + 1, box.top + 1, box.right - 1, box.bottom - 1));

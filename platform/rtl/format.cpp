@@ -15,7 +15,7 @@ constexpr int kMaxNumber = 65535;
 // The class library shows at most 18 significant digits of a floating value.
 constexpr int kMaxFloatDigits = 18;
 
-struct Spec {
+struct Directive {
   bool left = false;
   int width = -1;
   int precision = -1;
@@ -35,8 +35,8 @@ class Formatter {
         ++at_;
         out_ += '%';
       } else {
-        const Spec spec = ReadSpec();
-        out_ += Pad(Render(spec), spec);
+        const Directive directive = ReadDirective();
+        out_ += Pad(Render(directive), directive);
       }
     }
     return AnsiString(std::move(out_));
@@ -86,8 +86,8 @@ class Formatter {
   }
 
   // "%" [index ":"] ["-"] [width] ["." precision] type, after the "%".
-  Spec ReadSpec() {
-    Spec spec;
+  Directive ReadDirective() {
+    Directive directive;
     int number = 0;
     bool haveNumber = ReadNumber(number);
     if (haveNumber && Peek() == ':') {
@@ -99,37 +99,37 @@ class Formatter {
     if (!haveNumber) {
       if (Peek() == '-') {
         ++at_;
-        spec.left = true;
+        directive.left = true;
       }
       haveNumber = ReadNumber(number);
     }
     if (haveNumber) {
       // A negative "*" width left-justifies, as in C.
-      spec.left = spec.left || number < 0;
-      spec.width = number < 0 ? -number : number;
+      directive.left = directive.left || number < 0;
+      directive.width = number < 0 ? -number : number;
     }
     if (Peek() == '.') {
       ++at_;
       int precision = 0;
-      if (ReadNumber(precision)) spec.precision = precision < 0 ? -1 : precision;
-      else spec.precision = 0;
+      if (ReadNumber(precision)) directive.precision = precision < 0 ? -1 : precision;
+      else directive.precision = 0;
     }
     if (at_ >= text_.size()) Invalid();
-    spec.type = static_cast<char>(std::tolower(static_cast<unsigned char>(text_[at_++])));
-    return spec;
+    directive.type = static_cast<char>(std::tolower(static_cast<unsigned char>(text_[at_++])));
+    return directive;
   }
 
-  std::string Render(const Spec& spec) {
-    switch (spec.type) {
-      case 'd': return RenderDecimal(NextArg(FormatArg::Kind::Integer), spec);
-      case 'u': return ZeroPad(std::to_string(UnsignedValue(NextArg(FormatArg::Kind::Integer))), spec);
-      case 'x': return ZeroPad(Hex(UnsignedValue(NextArg(FormatArg::Kind::Integer))), spec);
-      case 'e': return FloatToScientificText(NextFloat(), FloatDigits(spec, 15, 1));
-      case 'f': return FloatToFixedText(NextFloat(), FloatDigits(spec, 2, 0), false);
-      case 'g': return FloatToGeneralText(NextFloat(), FloatDigits(spec, 15, 1));
-      case 'n': return FloatToFixedText(NextFloat(), FloatDigits(spec, 2, 0), true);
-      case 'm': return FloatToFixedText(NextFloat(), FloatDigits(spec, 2, 0), true).append(" €");
-      case 's': return RenderText(NextArg(), spec);
+  std::string Render(const Directive& directive) {
+    switch (directive.type) {
+      case 'd': return RenderDecimal(NextArg(FormatArg::Kind::Integer), directive);
+      case 'u': return ZeroPad(std::to_string(UnsignedValue(NextArg(FormatArg::Kind::Integer))), directive);
+      case 'x': return ZeroPad(Hex(UnsignedValue(NextArg(FormatArg::Kind::Integer))), directive);
+      case 'e': return FloatToScientificText(NextFloat(), FloatDigits(directive, 15, 1));
+      case 'f': return FloatToFixedText(NextFloat(), FloatDigits(directive, 2, 0), false);
+      case 'g': return FloatToGeneralText(NextFloat(), FloatDigits(directive, 15, 1));
+      case 'n': return FloatToFixedText(NextFloat(), FloatDigits(directive, 2, 0), true);
+      case 'm': return FloatToFixedText(NextFloat(), FloatDigits(directive, 2, 0), true).append(" €");
+      case 's': return RenderText(NextArg(), directive);
       case 'p': return RenderPointer(NextArg(FormatArg::Kind::Pointer));
       default: Invalid();
     }
@@ -137,22 +137,22 @@ class Formatter {
 
   double NextFloat() { return NextArg(FormatArg::Kind::Float).floating(); }
 
-  static int FloatDigits(const Spec& spec, int fallback, int minimum) {
-    if (spec.precision < 0) return fallback;
-    return std::clamp(spec.precision, minimum, kMaxFloatDigits);
+  static int FloatDigits(const Directive& directive, int fallback, int minimum) {
+    if (directive.precision < 0) return fallback;
+    return std::clamp(directive.precision, minimum, kMaxFloatDigits);
   }
 
-  static std::string ZeroPad(std::string digits, const Spec& spec) {
-    if (spec.precision > static_cast<int>(digits.size()))
-      digits.insert(0, static_cast<std::size_t>(spec.precision) - digits.size(), '0');
+  static std::string ZeroPad(std::string digits, const Directive& directive) {
+    if (directive.precision > static_cast<int>(digits.size()))
+      digits.insert(0, static_cast<std::size_t>(directive.precision) - digits.size(), '0');
     return digits;
   }
 
-  static std::string RenderDecimal(const FormatArg& a, const Spec& spec) {
+  static std::string RenderDecimal(const FormatArg& a, const Directive& directive) {
     const bool negative = a.is_signed() && static_cast<std::int64_t>(a.bits()) < 0;
     // Two's complement magnitude, right for the most negative value too.
     const std::uint64_t magnitude = negative ? ~a.bits() + 1 : a.bits();
-    std::string digits = ZeroPad(std::to_string(magnitude), spec);
+    std::string digits = ZeroPad(std::to_string(magnitude), directive);
     if (negative) digits.insert(digits.begin(), '-');
     return digits;
   }
@@ -172,12 +172,12 @@ class Formatter {
     return out;
   }
 
-  std::string RenderText(const FormatArg& a, const Spec& spec) {
+  std::string RenderText(const FormatArg& a, const Directive& directive) {
     std::string text;
     if (a.kind() == FormatArg::Kind::Char) text.assign(1, a.character());
     else if (a.kind() == FormatArg::Kind::String) text.assign(a.text());
     else Invalid();
-    if (spec.precision >= 0) text = FirstLetters(text, spec.precision);
+    if (directive.precision >= 0) text = FirstLetters(text, directive.precision);
     return text;
   }
 
@@ -195,11 +195,11 @@ class Formatter {
     return digits;
   }
 
-  static std::string Pad(std::string text, const Spec& spec) {
+  static std::string Pad(std::string text, const Directive& directive) {
     const int letters = AnsiString(text).CodePointCount();
-    if (spec.width <= letters) return text;
-    const std::string blanks(static_cast<std::size_t>(spec.width - letters), ' ');
-    return spec.left ? text + blanks : blanks + text;
+    if (directive.width <= letters) return text;
+    const std::string blanks(static_cast<std::size_t>(directive.width - letters), ' ');
+    return directive.left ? text + blanks : blanks + text;
   }
 };
 
