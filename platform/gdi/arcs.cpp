@@ -1,5 +1,7 @@
 // Arc, Pie and Chord: the ellipse of the box cut by the sweep from the
 // start radial counter-clockwise to the end radial.
+#include <span>
+
 #include "curve_raster.h"
 #include "shape_paint.h"
 #include "shapes.h"
@@ -27,6 +29,14 @@ void PaintParts(DeviceContext& dc, const PenTraits& pen, const Region& outline, 
   if (!pen.null) PaintInPen(dc, outline, pen.color);
 }
 
+// The arc's part of a figure's outline, closed by pen lines through
+// `closing` (the radii of a pie, the chord of a chord).
+Region ClosedArcOutline(const DeviceContext& dc, const ArcGeometry& g, const FigureParts& parts,
+                        const PenTraits& pen, std::span<const POINT> closing) {
+  if (pen.null) return Region();
+  return g.sweep.Clip(parts.outline) | StrokePixels(closing, false, pen, DrawableBox(dc));
+}
+
 }  // namespace
 
 BOOL Arc(HDC h, int left, int top, int right, int bottom, int xs, int ys, int xe, int ye) {
@@ -47,12 +57,9 @@ BOOL Pie(HDC h, int left, int top, int right, int bottom, int xs, int ys, int xe
   const PenTraits pen = CurrentPen(*dc);
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
   const FigureParts parts = SplitFigure(g.box, pen, kEllipse);
-  Region outline;
-  if (!pen.null) {
-    // The two radii, from the end of the arc in to the centre and out to its start.
-    const POINT radii[] = {g.end, g.sweep.Centre(), g.start};
-    outline = g.sweep.Clip(parts.outline) | StrokePixels(radii, false, pen, DrawableBox(*dc));
-  }
+  // The two radii, from the end of the arc in to the centre and out to its start.
+  const POINT radii[] = {g.end, g.sweep.Centre(), g.start};
+  const Region outline = ClosedArcOutline(*dc, g, parts, pen, radii);
   PaintParts(*dc, pen, outline, g.sweep.Clip(parts.inside));
   return TRUE;
 }
@@ -64,11 +71,8 @@ BOOL Chord(HDC h, int left, int top, int right, int bottom, int xs, int ys, int 
   const PenTraits pen = CurrentPen(*dc);
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
   const FigureParts parts = SplitFigure(g.box, pen, kEllipse);
-  Region outline;
-  if (!pen.null) {
-    const POINT chord[] = {g.end, g.start};
-    outline = g.sweep.Clip(parts.outline) | StrokePixels(chord, false, pen, DrawableBox(*dc));
-  }
+  const POINT chord[] = {g.end, g.start};
+  const Region outline = ClosedArcOutline(*dc, g, parts, pen, chord);
   Region inside = parts.inside;
   if (!g.sweep.Whole()) {
     // The arc's side of the chord: with y running down, the cross product of

@@ -67,30 +67,29 @@ void HeadlessHost::PostKey(int vk, unsigned modifiers, const std::string& text) 
   PostKeyUp(vk, modifiers);
 }
 
-void HeadlessHost::PostMouseMove(int x, int y, unsigned modifiers) {
+namespace {
+
+Event MouseEvent(EventKind kind, int x, int y, int button, unsigned modifiers) {
   Event e;
-  e.Kind = EventKind::MouseMove;
+  e.Kind = kind;
   e.X = x, e.Y = y;
+  e.Button = button;
   e.Modifiers = modifiers;
-  PostEvent(e);
+  return e;
+}
+
+}  // namespace
+
+void HeadlessHost::PostMouseMove(int x, int y, unsigned modifiers) {
+  PostEvent(MouseEvent(EventKind::MouseMove, x, y, 0, modifiers));
 }
 
 void HeadlessHost::PostMouseDown(int x, int y, int button, unsigned modifiers) {
-  Event e;
-  e.Kind = EventKind::MouseDown;
-  e.X = x, e.Y = y;
-  e.Button = button;
-  e.Modifiers = modifiers;
-  PostEvent(e);
+  PostEvent(MouseEvent(EventKind::MouseDown, x, y, button, modifiers));
 }
 
 void HeadlessHost::PostMouseUp(int x, int y, int button, unsigned modifiers) {
-  Event e;
-  e.Kind = EventKind::MouseUp;
-  e.X = x, e.Y = y;
-  e.Button = button;
-  e.Modifiers = modifiers;
-  PostEvent(e);
+  PostEvent(MouseEvent(EventKind::MouseUp, x, y, button, modifiers));
 }
 
 void HeadlessHost::PostClick(int x, int y, int button, unsigned modifiers) {
