@@ -4,6 +4,7 @@
 
 #include "exceptions.h"
 #include "listerror.h"
+#include "published.h"
 #include "reader.h"
 #include "sysutils.h"
 #include "writer.h"
@@ -67,7 +68,19 @@ void TComponent::SetName(const AnsiString& NewName) {
     owner_->ValidateRename(this, name_, NewName);
   else
     ValidateRename(nullptr, name_, NewName);
+  SetReference(false);
   name_ = NewName;
+  SetReference(true);
+}
+
+void TComponent::SetReference(bool Enable) {
+  if (!owner_) return;
+  if (const TPublishedField* field = FindPublishedField(owner_->ClassType(), name_)) {
+    if (Enable)
+      field->Assign(owner_, this);
+    else
+      field->Clear(owner_, this);
+  }
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const AnsiString& CurName, const AnsiString& NewName) {
@@ -104,9 +117,11 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
 void TComponent::Insert(TComponent* AComponent) {
   components_.push_back(AComponent);
   AComponent->owner_ = this;
+  AComponent->SetReference(true);
 }
 
 void TComponent::Remove(TComponent* AComponent) {
+  AComponent->SetReference(false);
   components_.erase(std::remove(components_.begin(), components_.end(), AComponent), components_.end());
   AComponent->owner_ = nullptr;
 }

@@ -123,6 +123,8 @@ class TComponent : public TPersistent {
  private:
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
+  // Fills or empties the owner's published field of this component's name.
+  void SetReference(bool Enable);
   void ForgetFreeNotification(TComponent* AComponent);
 
   TComponent* owner_ = nullptr;

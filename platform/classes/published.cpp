@@ -24,6 +24,14 @@ const TPublishedMethod* FindPublishedMethod(TClass Class, const AnsiString& Name
   return nullptr;
 }
 
+const TPublishedField* FindPublishedField(TClass Class, const AnsiString& Name) {
+  const TPublishedTable* table = PublishedTableOf(Class);
+  if (!table || Name.IsEmpty()) return nullptr;
+  for (const auto& f : table->Fields)
+    if (SameText(f->Name, Name)) return f.get();
+  return nullptr;
+}
+
 namespace published_detail {
 
 void RangeError(const AnsiString& Name, Int64 Value) {

@@ -26,6 +26,9 @@
 //
 // A form publishes its handlers the same way, so that "OnClick =
 // Button1Click" in a form binds: P.Method("Button1Click", &TForm1::Button1Click).
+// Its component fields too: P.Field("Button1", &TForm1::Button1) keeps the
+// owned component named Button1 in the field from the moment it gets that
+// name until it is renamed, leaves the form or is freed.
 //
 // Getters and setters are member functions, data members or lambdas taking
 // the object; the value type comes from the getter. A default given last is
@@ -101,9 +104,21 @@ struct TPropInfo {
   std::function<bool(TObject*)> Stored;
 };
 
+// A published field of a form: the pointer member that the component of the
+// same name, owned by the form, is kept in while it exists.
+struct TPublishedField {
+  AnsiString Name;
+  // Stores Component in Root's field unless it is not of the field's class.
+  std::function<void(TObject* Root, TComponent* Component)> Assign;
+  // Empties the field if it holds Component (also while it is being
+  // destroyed, when its class can no longer be told).
+  std::function<void(TObject* Root, TComponent* Component)> Clear;
+};
+
 struct TPublishedTable {
   std::vector<std::shared_ptr<const TPropInfo>> Properties;
   std::vector<std::shared_ptr<const TPublishedMethod>> Methods;
+  std::vector<std::shared_ptr<const TPublishedField>> Fields;
 };
 
 // The table of Class or of its nearest ancestor that has one; nullptr when
@@ -112,6 +127,7 @@ const TPublishedTable* PublishedTableOf(TClass Class);
 // By name, without regard to case; nullptr when none.
 const TPropInfo* FindPublishedProperty(TClass Class, const AnsiString& Name);
 const TPublishedMethod* FindPublishedMethod(TClass Class, const AnsiString& Name);
+const TPublishedField* FindPublishedField(TClass Class, const AnsiString& Name);
 
 namespace published_detail {
 
@@ -273,6 +289,26 @@ class TPublisher {
         return;
       }
     table_.Methods.push_back(m);
+  }
+
+  // A component field of this class, filled by name (see above).
+  template <class T>
+  void Field(const char* Name, T* C::*Member) {
+    auto f = std::make_shared<TPublishedField>();
+    f->Name = Name;
+    f->Assign = [Member](TObject* root, TComponent* component) {
+      if (T* typed = dynamic_cast<T*>(component)) static_cast<C*>(root)->*Member = typed;
+    };
+    f->Clear = [Member](TObject* root, TComponent* component) {
+      T*& field = static_cast<C*>(root)->*Member;
+      if (field && static_cast<TComponent*>(field) == component) field = nullptr;
+    };
+    for (auto& existing : table_.Fields)
+      if (SameText(existing->Name, f->Name)) {
+        existing = f;
+        return;
+      }
+    table_.Fields.push_back(f);
   }
 
  private:

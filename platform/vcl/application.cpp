@@ -9,6 +9,7 @@
 #include "focus.h"
 #include "msgbox.h"
 #include "paths.h"
+#include "stdctrls_register.h"
 #include "tscreen.h"
 #include "window.h"
 #include "windowclass.h"
@@ -191,6 +192,7 @@ void Initialize() {
   // the form streams from here.
   RegisterColorIdents(&ColorToIdent, &IdentToColor);
   RegisterClasses({TForm::StaticClass(), TTimer::StaticClass(), TImage::StaticClass()});
+  StdCtrls::Initialize();
   if (!Application) Application = new TApplication(nullptr);
   if (!Screen) Screen = new TScreen(nullptr);
 }

@@ -200,6 +200,7 @@ class TTestForm : public TComponent {
 
   AnsiString caption;
   TNotifyEvent OnCreate;
+  TTestPanel* Panel1 = nullptr;  // published: kept by name
   std::vector<std::string> inserted;
   int clicks = 0;
 
@@ -231,6 +232,7 @@ inline void TTestForm::Publish(TPublisher<TTestForm>& P) {
   P.Method("FormCreate", &TTestForm::FormCreate);
   P.Method("PanelClick", &TTestForm::PanelClick);
   P.Method("FormKeyDown", &TTestForm::FormKeyDown);
+  P.Field("Panel1", &TTestForm::Panel1);
 }
 
 // Two colour names are enough to see names and numbers both streamed.

@@ -219,6 +219,32 @@ TEST_F(Streaming, ReadsIntoAGivenRootAndFindsAUniqueName) {
   EXPECT_EQ(second->caption, "x");
 }
 
+TEST_F(Streaming, PublishedFieldFollowsTheComponentOfItsName) {
+  TMemoryStream binary = Binary(kFullForm);
+  std::unique_ptr<TComponent> root = Load(binary);
+  auto* form = static_cast<TTestForm*>(root.get());
+  auto* panel = static_cast<TTestPanel*>(form->FindComponent("Panel1"));
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(form->Panel1, panel);
+
+  panel->SetName("Other");
+  EXPECT_EQ(form->Panel1, nullptr);
+  panel->SetName("Panel1");
+  EXPECT_EQ(form->Panel1, panel);
+
+  // A component of another class under the name leaves the field empty.
+  panel->SetName("Other");
+  TComponent stranger(nullptr);
+  stranger.SetName("Panel1");
+  form->InsertComponent(&stranger);
+  EXPECT_EQ(form->Panel1, nullptr);
+  form->RemoveComponent(&stranger);
+
+  panel->SetName("Panel1");
+  delete panel;
+  EXPECT_EQ(form->Panel1, nullptr);
+}
+
 TEST_F(Streaming, RegistryFindsClassesByName) {
   EXPECT_EQ(GetClass("ttestpanel"), TTestPanel::StaticClass());
   EXPECT_EQ(FindClass("TTestForm"), TTestForm::StaticClass());
