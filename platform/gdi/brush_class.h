@@ -4,13 +4,14 @@
 
 #include "colors.h"
 #include "graphicsobject.h"
+#include "published.h"
 
 class TBitmap;
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 class TBrush : public TGraphicsObject {
-  MORVANT_CLASS(TBrush, TGraphicsObject)
+  MORVANT_PUBLISHED(TBrush, TGraphicsObject)
  public:
   void Assign(TPersistent* Source) override;
 

@@ -5,6 +5,7 @@
 
 #include "colors.h"
 #include "graphicsobject.h"
+#include "published.h"
 #include "sets.h"
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
@@ -13,7 +14,7 @@ enum TFontPitch { fpDefault, fpVariable, fpFixed };
 using TFontCharset = Byte;
 
 class TFont : public TGraphicsObject {
-  MORVANT_CLASS(TFont, TGraphicsObject)
+  MORVANT_PUBLISHED(TFont, TGraphicsObject)
  public:
   TFont() = default;
   void Assign(TPersistent* Source) override;

@@ -3,6 +3,7 @@
 
 #include "colors.h"
 #include "graphicsobject.h"
+#include "published.h"
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TPenMode {
@@ -11,7 +12,7 @@ enum TPenMode {
 };
 
 class TPen : public TGraphicsObject {
-  MORVANT_CLASS(TPen, TGraphicsObject)
+  MORVANT_PUBLISHED(TPen, TGraphicsObject)
  public:
   void Assign(TPersistent* Source) override;
 

@@ -1,0 +1,19 @@
+// The program: the application object, the main window, the message loop.
+#include "application.h"
+#include "main_form.h"
+#include "startup.h"
+
+int main() {
+  if (const int failed = Backend::InstallHostForProgram()) return failed;
+  Forms::Initialize();
+  try {
+    Application->Initialize();
+    Application->SetTitle("TALLIX MORVANT II");
+    Application->CreateForm(Form1);
+    Application->Run();
+  } catch (Exception& e) {
+    Application->ShowException(&e);
+  }
+  Forms::Finalize();
+  return 0;
+}

@@ -1,0 +1,80 @@
+// The main window as the host of the rules: texts, messages, files, the
+// registry, timers, the clock and music.
+#include "application.h"
+#include "atomic_file.h"
+#include "clock.h"
+#include "dialogs.h"
+#include "fileio.h"
+#include "files.h"
+#include "game_settings.h"
+#include "game_sounds.h"
+#include "main_form.h"
+#include "random.h"
+
+void TForm1::ProcessMessages() { Application->ProcessMessages(); }
+
+void TForm1::PlayGameSound(int id) {
+  if (SoundOn) Game::PlaySoundOfId(id);
+}
+
+void TForm1::SetCaption(const AnsiString& text) { TForm::SetCaption(text); }
+
+void TForm1::SetStatusText(const AnsiString& text) { StatusBar1->SetSimpleText(text); }
+
+void TForm1::ShowMessage(const AnsiString& text) {
+  if (!Terminated()) ::ShowMessage(text);
+}
+
+AnsiString TForm1::ProgramFolder() { return ExtractFilePath(ProgramFilePath()); }
+
+bool TForm1::ReadFile(const AnsiString& path, std::string& bytes) {
+  // A folder or a device is not a level file.
+  if (!::FileExists(path)) return false;
+  return ReadWholeFile(NativePath(path), bytes) == FileReadResult::Read;
+}
+
+bool TForm1::WriteFileReplacing(const AnsiString& path, const std::string& bytes) {
+  // Written beside the old file first, so that a failed write keeps the
+  // previous best solution whole.
+  const AnsiString temporary = path + ".tmp";
+  const int handle = FileCreate(temporary);
+  if (handle < 0) return false;
+  const bool written = bytes.empty() || FileWrite(handle, bytes.data(), static_cast<LongWord>(bytes.size())) ==
+                                            static_cast<int>(bytes.size());
+  FileClose(handle);
+  if (written && MoveFileEx(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  DeleteFile(temporary);
+  return false;
+}
+
+bool TForm1::FileExists(const AnsiString& path) { return ::FileExists(path); }
+
+AnsiString TForm1::EditorFileName() { return OpenDialog1->GetFileName(); }
+
+void TForm1::AddStatistics(int moves, bool countAttempt) { Game::AddStatistics(moves, countAttempt); }
+
+bool TForm1::IsLevelSolved(int world, int level) { return Game::IsLevelSolved(world, level); }
+
+bool TForm1::RecordSolution(int world, int level, int steps) { return Game::RecordSolution(world, level, steps); }
+
+void TForm1::SetMoverTimerEnabled(bool enabled) { Timer1->SetEnabled(enabled); }
+
+void TForm1::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
+
+int TForm1::Random() { return RtlRand(); }
+
+bool TForm1::Terminated() const { return !Application || Application->GetTerminated(); }
+
+bool TForm1::MusicPlaying() { return MediaPlayer1->GetMode() == mpPlaying; }
+
+bool TForm1::PlayMusic(const AnsiString& path) {
+  try {
+    MediaPlayer1->SetFileName(path);
+    MediaPlayer1->Open();
+    MediaPlayer1->Play();
+    return true;
+  } catch (Exception&) {
+    // The music tick says so once and stops trying.
+    return false;
+  }
+}

@@ -1,0 +1,54 @@
+// The menu's commands. The level and world commands do nothing while a
+// replay runs (the rules test that); the dialogs' items wait for their forms.
+#include "application.h"
+#include "level_commands.h"
+#include "level_loader.h"
+#include "main_form.h"
+#include "shell.h"
+
+using namespace Game;
+
+namespace {
+
+// Addresses of the reserved example domain stand in for the maker's.
+constexpr const char* kWebsite = "https://www.tallix-software.example/";
+constexpr const char* kPortal = "https://spiele-portal.example/tallix-morvant-2";
+constexpr const char* kEmail = "mailto:info@tallix-software.example";
+
+void Open(HWND window, const AnsiString& target) {
+  // No browser or mail program: nothing to tell the player.
+  ShellExecute(window, "open", target.c_str(), nullptr, nullptr, 10);
+}
+
+}  // namespace
+
+void TForm1::Level11Click(TObject*) { FirstLevelCommand(*this, *this); }
+void TForm1::Neustart1Click(TObject*) { RestartLevelCommand(*this, *this); }
+void TForm1::letzteLevel1Click(TObject*) { PreviousLevelCommand(*this, *this); }
+void TForm1::nchsteLevel1Click(TObject*) { NextLevelCommand(*this, *this); }
+void TForm1::Wiederholung1Click(TObject*) { ReplayCommand(*this, *this); }
+void TForm1::Undo1Click(TObject*) { UndoCommand(*this, *this); }
+
+void TForm1::EditorSpielebene1Click(TObject*) {
+  if (ReplayRunning) return;
+  if (!OpenDialog1->Execute()) return;
+  LoadEditorLevel(*this, *this, OpenDialog1->GetFileName());
+  RedrawCells(0, 0, kBoardSize, kBoardSize);
+}
+
+// The world chooser, the settings, the statistics and the About box are
+// dialogs of their own; their items are in the menu already.
+void TForm1::Spielweltladen1Click(TObject*) {}
+void TForm1::Einstellungen1Click(TObject*) {}
+void TForm1::Statistik1Click(TObject*) {}
+void TForm1::About1Click(TObject*) {}
+
+void TForm1::Inhalt1Click(TObject*) {
+  // The help page beside the program when it is there, else the web page.
+  const AnsiString page = ProgramFolder() + "morvant.htm";
+  Open(GetHandle(), FileExists(page) ? page : AnsiString(kWebsite));
+}
+
+void TForm1::WebsiteItemClick(TObject*) { Open(GetHandle(), kWebsite); }
+void TForm1::PortalItemClick(TObject*) { Open(GetHandle(), kPortal); }
+void TForm1::EmailItemClick(TObject*) { Open(GetHandle(), kEmail); }

@@ -1,0 +1,85 @@
+// The real main window, streamed from its form resource, on the headless
+// host: a program folder with the game's tutorial (or a test's own worlds),
+// a fresh registry, and the window shown and activated as at start-up.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "headless_app.h"
+#include "keyboard.h"
+#include "msgbox.h"
+#include "main_form.h"
+#include "paths.h"
+#include "tregistry.h"
+#include "game_settings.h"
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  ~MainWindowTest() override {
+    form = nullptr;
+    app.reset();
+    SetProgramPathForTesting("");
+  }
+
+  // The application on a desktop of these monitors, the program folder
+  // holding the shipped tutorial.
+  void Boot(std::vector<TRect> monitors = {TRect(0, 0, 1024, 768)}) {
+    form = nullptr;
+    app.reset();
+    app = std::make_unique<TestSupport::HeadlessApp>(std::move(monitors));
+    folder = app->program_folder() + "/";
+    std::filesystem::create_directories(folder + "level");
+    std::filesystem::copy_file(std::string(MORVANT_DATA_SOURCE) + "/level/tutorial.dat", folder + "level/tutorial.dat");
+    SetProgramPathForTesting((folder + "morvant2").c_str());
+  }
+
+  // The main window created, shown and activated: the start-up has run.
+  TForm1* Open() {
+    if (!app) Boot();
+    Application->CreateForm(form);
+    form->Show();
+    app->pump();
+    return form;
+  }
+
+  void WriteFile(const std::string& relative, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(folder + relative).parent_path());
+    std::ofstream(folder + relative, std::ios::binary) << bytes;
+  }
+  std::string ReadFile(const std::string& relative) const {
+    std::ifstream in(folder + relative, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // Registry values, each through its own object as the game does it.
+  void SetInt(const char* section, const char* name, int value) {
+    TRegistryIniFile(Game::kRegistryKey).WriteInteger(section, name, value);
+  }
+  void SetBool(const char* section, const char* name, bool value) {
+    TRegistryIniFile(Game::kRegistryKey).WriteBool(section, name, value);
+  }
+  int GetInt(const char* section, const char* name, int fallback = -1) {
+    return TRegistryIniFile(Game::kRegistryKey).ReadInteger(section, name, fallback);
+  }
+
+  void Key(int vk) {
+    app->key(vk);
+    app->pump();
+  }
+  void Keys(std::initializer_list<int> vks) {
+    for (int vk : vks) Key(vk);
+  }
+
+  std::unique_ptr<TestSupport::HeadlessApp> app;
+  std::string folder;
+  TForm1* form = nullptr;
+};
