@@ -109,7 +109,11 @@ void TMainMenu::AttachTo(TCustomForm* Form) {
   oldProc_ = reinterpret_cast<WNDPROC>(GetWindowLongPtr(window_, GWLP_WNDPROC));
   hook_ = MakeObjectInstance(TWndMethod(this, &TMainMenu::FormWndProc));
   SetWindowLongPtr(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook_));
+  // The menu bar takes its room from the frame, not from the client area
+  // the form was designed with.
+  const int clientHeight = form_->GetClientHeight();
   ::SetMenu(window_, GetHandle());
+  form_->SetClientHeight(clientHeight);
 }
 
 void TMainMenu::Detach() {
