@@ -6,6 +6,7 @@
 
 #include "hwnd.h"
 #include "messages.h"
+#include "ownerdraw.h"
 
 constexpr UINT CM_BASE = 0xB000;
 constexpr UINT CM_ACTIVATE = CM_BASE + 0;
@@ -69,6 +70,8 @@ constexpr UINT CM_CHANGED = CM_BASE + 55;
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_CHARTOITEM = CN_BASE + 0x002F;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;

@@ -6,7 +6,11 @@
 #include "extctrls_panel.h"
 #include "menus.h"
 #include "mplayer.h"
+#include "stdctrls_button.h"
+#include "stdctrls_check.h"
+#include "stdctrls_edit.h"
 #include "stdctrls_label.h"
+#include "stdctrls_radio.h"
 
 namespace StdCtrls {
 
@@ -14,6 +18,7 @@ void Initialize() {
   RegisterClasses({TPanel::StaticClass(), TLabel::StaticClass(), TStatusBar::StaticClass(), TMainMenu::StaticClass(),
                    TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TOpenDialog::StaticClass(),
                    TMediaPlayer::StaticClass()});
+  RegisterClasses({TButton::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass(), TEdit::StaticClass()});
 }
 
 }  // namespace StdCtrls

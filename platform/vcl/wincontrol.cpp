@@ -343,6 +343,7 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_ENTER: CMEnter(Message); break;
     case CM_EXIT: CMExit(Message); break;
     case CM_DIALOGKEY: CMDialogKey(Message); break;
+    case CM_FOCUSCHANGED: CMFocusChanged(Message); break;
     default: TControl::Dispatch(Message); break;
   }
 }
@@ -378,6 +379,8 @@ void TWinControl::CMFontChanged(TMessage& Message) {
 void TWinControl::CMVisibleChanged(TMessage&) {
   if (handle_) ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
+
+void TWinControl::CMFocusChanged(TMessage& Message) { Broadcast(Message); }
 
 void TWinControl::CMEnabledChanged(TMessage& Message) {
   if (handle_) EnableWindow(handle_, enabled_);

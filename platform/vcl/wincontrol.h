@@ -132,6 +132,8 @@ class TWinControl : public TControl {
   virtual void CMEnter(TMessage& Message);
   virtual void CMExit(TMessage& Message);
   virtual void CMDialogKey(TMessage& Message);
+  // The form tells every control of it which one has the focus now.
+  virtual void CMFocusChanged(TMessage& Message);
   virtual void WMPaint(TMessage& Message);
   virtual void WMEraseBkgnd(TMessage& Message);
   virtual void WMSetFocus(TMessage& Message);
