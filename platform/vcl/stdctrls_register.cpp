@@ -9,7 +9,9 @@
 #include "stdctrls_button.h"
 #include "stdctrls_check.h"
 #include "stdctrls_edit.h"
+#include "stdctrls_combobox.h"
 #include "stdctrls_label.h"
+#include "stdctrls_listbox.h"
 #include "stdctrls_radio.h"
 
 namespace StdCtrls {
@@ -18,6 +20,7 @@ void Initialize() {
   RegisterClasses({TPanel::StaticClass(), TLabel::StaticClass(), TStatusBar::StaticClass(), TMainMenu::StaticClass(),
                    TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TOpenDialog::StaticClass(),
                    TMediaPlayer::StaticClass()});
+  RegisterClasses({TListBox::StaticClass(), TComboBox::StaticClass()});
   RegisterClasses({TButton::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass(), TEdit::StaticClass()});
 }
 
