@@ -27,6 +27,9 @@ struct KeyState {
   std::map<DWORD, KeyTable> Snapshots;
   DWORD OpenKeyDown = 0;  // the last key-down, while its text may follow
   std::deque<DWORD> TranslatedWithoutText;
+  // Key-downs whose character TranslateMessage made itself (Alt+letter):
+  // the host's text for them, coming late, would type it a second time.
+  std::deque<DWORD> TranslatedWithChar;
 };
 
 KeyState& Keys() {
@@ -164,6 +167,11 @@ void HostText(const Backend::Event& e) {
   KeyState& k = Keys();
   std::u32string text = DecodeUtf8(e.Text);
   if (text.empty()) return;
+  if (k.OpenKeyDown && std::find(k.TranslatedWithChar.begin(), k.TranslatedWithChar.end(), k.OpenKeyDown) !=
+                           k.TranslatedWithChar.end()) {
+    k.OpenKeyDown = 0;
+    return;
+  }
   bool translated = std::find(k.TranslatedWithoutText.begin(), k.TranslatedWithoutText.end(), k.OpenKeyDown) !=
                     k.TranslatedWithoutText.end();
   if (k.OpenKeyDown && !translated) {
@@ -212,11 +220,12 @@ BOOL TranslateMessage(const MSG* msg) {
   std::u32string text = msg->lPrivate ? TakeTypedText(msg->lPrivate, found) : std::u32string();
   if (!found) {
     KeyState& k = Keys();
-    if (msg->lPrivate) {
-      k.TranslatedWithoutText.push_back(msg->lPrivate);
-      while (k.TranslatedWithoutText.size() > 16) k.TranslatedWithoutText.pop_front();
-    }
     char32_t c = SynthesisedChar(static_cast<int>(msg->wParam), sys);
+    if (msg->lPrivate) {
+      std::deque<DWORD>& list = c ? k.TranslatedWithChar : k.TranslatedWithoutText;
+      list.push_back(msg->lPrivate);
+      while (list.size() > 16) list.pop_front();
+    }
     if (!c) return FALSE;
     text.push_back(c);
   }

@@ -93,6 +93,8 @@ TModalResult TCustomForm::ShowModal() {
   };
   try {
     Show();
+    // A result set while showing (OnShow, OnActivate) closes as any other.
+    if (modalResult_ != mrNone) CloseModal();
     while (modalResult_ == mrNone) {
       Application->HandleMessage();
       if (Application->GetTerminated())
