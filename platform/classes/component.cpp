@@ -1,6 +1,7 @@
 #include "component.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "exceptions.h"
 #include "listerror.h"
@@ -202,3 +203,35 @@ void TComponent::WriteState(TWriter* Writer) { Writer->WriteData(this); }
 void TComponent::Updating() { state_.Include(csUpdating); }
 
 void TComponent::Updated() { state_.Exclude(csUpdating); }
+
+// ---- the designer's position ----
+
+namespace {
+
+int WithWord(int Info, int Value, bool High) {
+  const auto info = static_cast<std::uint32_t>(Info);
+  const auto word = static_cast<std::uint32_t>(Value) & 0xFFFFu;
+  return static_cast<int>(High ? (info & 0x0000FFFFu) | (word << 16) : (info & 0xFFFF0000u) | word);
+}
+
+int WordOf(int Info, bool High) {
+  const auto info = static_cast<std::uint32_t>(Info);
+  return static_cast<int>(High ? info >> 16 : info & 0xFFFFu);
+}
+
+}  // namespace
+
+void TComponent::DefineProperties(TFiler* Filer) {
+  inherited::DefineProperties(Filer);
+  // A control's Left and Top are its bounds, published by the control.
+  if (FindPublishedProperty(ClassType(), "Left") || FindPublishedProperty(ClassType(), "Top")) return;
+  Filer->DefineProperty("Left", TReaderProc(this, &TComponent::ReadDesignLeft),
+                        TWriterProc(this, &TComponent::WriteDesignLeft), designInfo_ != 0);
+  Filer->DefineProperty("Top", TReaderProc(this, &TComponent::ReadDesignTop),
+                        TWriterProc(this, &TComponent::WriteDesignTop), designInfo_ != 0);
+}
+
+void TComponent::ReadDesignLeft(TReader* Reader) { designInfo_ = WithWord(designInfo_, Reader->ReadInteger(), false); }
+void TComponent::ReadDesignTop(TReader* Reader) { designInfo_ = WithWord(designInfo_, Reader->ReadInteger(), true); }
+void TComponent::WriteDesignLeft(TWriter* Writer) { Writer->WriteInteger(WordOf(designInfo_, false)); }
+void TComponent::WriteDesignTop(TWriter* Writer) { Writer->WriteInteger(WordOf(designInfo_, true)); }

@@ -66,6 +66,10 @@ class TComponent : public TPersistent {
   int GetTag() const { return tag_; }
   void SetTag(int Value) { tag_ = Value; }
   AnsiString GetNamePath() override { return name_; }
+  // Where the form designer placed a component that has no bounds of its
+  // own: left in the low word, top in the high word.
+  int GetDesignInfo() const { return designInfo_; }
+  void SetDesignInfo(int Value) { designInfo_ = Value; }
 
   TComponentState GetComponentState() const { return state_; }
   // Sets or clears csDesigning here and in everything owned. The program
@@ -112,6 +116,9 @@ class TComponent : public TPersistent {
   virtual void ValidateRename(TComponent* AComponent, const AnsiString& CurName, const AnsiString& NewName);
   virtual void Updating();
   virtual void Updated();
+  // A component that publishes no Left and Top of its own streams its
+  // DesignInfo under those names.
+  void DefineProperties(TFiler* Filer) override;
 
   void IncludeState(TComponentStateMember Member) { state_.Include(Member); }
   void ExcludeState(TComponentStateMember Member) { state_.Exclude(Member); }
@@ -126,11 +133,16 @@ class TComponent : public TPersistent {
   // Fills or empties the owner's published field of this component's name.
   void SetReference(bool Enable);
   void ForgetFreeNotification(TComponent* AComponent);
+  void ReadDesignLeft(TReader* Reader);
+  void ReadDesignTop(TReader* Reader);
+  void WriteDesignLeft(TWriter* Writer);
+  void WriteDesignTop(TWriter* Writer);
 
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;
   std::vector<TComponent*> freeNotifies_;
   AnsiString name_;
   int tag_ = 0;
+  int designInfo_ = 0;
   TComponentState state_;
 };

@@ -1,9 +1,12 @@
 #include "application.h"
 
+#include <algorithm>
+
 #include "classregistry.h"
 #include "colorident.h"
 #include "colors.h"
 #include "controlcanvas.h"
+#include "findcontrol.h"
 #include "timage.h"
 #include "ttimer.h"
 #include "focus.h"
@@ -22,7 +25,7 @@ void HandleEventException(TObject* Sender) {
   Application->HandleException(Sender);
 }
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), hintColor_(clInfoBk) {
   instance_ = MakeObjectInstance(TWndMethod(this, &TApplication::WndProc));
   WNDCLASS wc;
   if (!GetClassInfo(nullptr, "TApplication", &wc)) {
@@ -36,6 +39,9 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TApplication::~TApplication() {
+  StopHintTimers();
+  if (hintControl_) hintControl_->RemoveFreeNotification(this);
+  hintControl_ = nullptr;
   // The forms go first, while the application window still exists.
   DestroyComponents();
   if (handle_) DestroyWindow(handle_);
@@ -53,8 +59,33 @@ AnsiString TApplication::GetExeName() const {
 bool TApplication::GetActive() const { return GetActiveWindow() != nullptr; }
 
 void TApplication::WndProc(TMessage& Message) {
+  try {
+    // A copy, so that a hook may add or remove hooks; one removed by an
+    // earlier hook of this round does not run.
+    const std::vector<TWindowHook> hooks = hooks_;
+    for (const TWindowHook& hook : hooks)
+      if (std::find(hooks_.begin(), hooks_.end(), hook) != hooks_.end() && hook(Message)) return;
+    if (Message.Msg == WM_TIMER) {
+      HintTimerExpired(static_cast<UINT_PTR>(Message.WParam));
+      return;
+    }
+  } catch (...) {
+    HandleEventException(this);
+    return;
+  }
   Message.Result = DefWindowProc(handle_, Message.Msg, Message.WParam, Message.LParam);
 }
+
+void TApplication::HookMainWindow(const TWindowHook& Hook) {
+  if (Hook) hooks_.push_back(Hook);
+}
+
+void TApplication::UnhookMainWindow(const TWindowHook& Hook) {
+  auto it = std::find(hooks_.begin(), hooks_.end(), Hook);
+  if (it != hooks_.end()) hooks_.erase(it);
+}
+
+bool TApplication::HelpContext(THelpContext) { return false; }
 
 void TApplication::FormDestroyed(TCustomForm* Form) {
   if (mainForm_ == Form) mainForm_ = nullptr;
@@ -77,11 +108,29 @@ bool TApplication::ProcessMessage(MSG& Msg) {
       handled = true;
     }
   }
-  if (!handled) {
-    TranslateMessage(&Msg);
-    DispatchMessage(&Msg);
+  if (handled) return true;
+  try {
+    NoteMouseMessage(Msg);
+    if (IsDialogChar(Msg)) return true;
+  } catch (...) {
+    HandleException(this);
   }
+  TranslateMessage(&Msg);
+  DispatchMessage(&Msg);
   return true;
+}
+
+// A plain character goes to the form's access keys unless the focused
+// control takes characters (an edit) or the form's own window has the
+// focus (the game's main window reads every key itself). Characters typed
+// with Alt reach the form as its menu key (see TCustomForm).
+bool TApplication::IsDialogChar(const MSG& Msg) {
+  if (Msg.message != WM_CHAR || Msg.wParam < 0x20) return false;
+  TWinControl* control = FindControl(Msg.hwnd);
+  TCustomForm* form = control ? GetParentForm(control) : nullptr;
+  if (!form || form == control) return false;
+  if (control->Perform(WM_GETDLGCODE, 0, 0) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) return false;
+  return form->Perform(CM_DIALOGCHAR, Msg.wParam, Msg.lParam) != 0;
 }
 
 void TApplication::ProcessMessages() {

@@ -6,9 +6,23 @@
 // An exception that escapes an event handler is caught where the window
 // procedure called into the control; OnException sees it if set, otherwise
 // ShowException shows its message in a box, and the loop goes on.
+//
+// The loop also looks at each message on its way: a character that the
+// focused control does not take is offered to the form's controls as an
+// access key (CM_DIALOGCHAR); mouse moves steer the hints, and keep the
+// screen's and the controls' cursors in place.
+//
+// Hints: a control whose ShowHint holds (its own or, with ParentShowHint,
+// its parent's) and that has a Hint (its own or its nearest parent's) shows
+// the short part in the hint window once the mouse has rested on it for
+// HintPause ms, for HintHidePause ms or until the mouse leaves it. Moving
+// on from a showing hint to another control takes only HintShortPause.
+// Hint always holds the long part for the control under the mouse, and
+// OnHint fires when it changes.
 #pragma once
 
 #include <exception>
+#include <vector>
 
 #include "component.h"
 #include "exceptions.h"
@@ -18,6 +32,12 @@
 using TMessageEvent = TClosure<void(MSG& Msg, bool& Handled)>;
 using TIdleEvent = TClosure<void(TObject* Sender, bool& Done)>;
 using TExceptionEvent = TClosure<void(TObject* Sender, Exception* E)>;
+// Sees a message of the application window before it is handled; true
+// swallows it.
+using TWindowHook = TClosure<bool(TMessage& Message)>;
+using THelpContext = int;
+
+class THintWindow;
 
 class TApplication : public TComponent {
   MORVANT_CLASS(TApplication, TComponent)
@@ -68,9 +88,44 @@ class TApplication : public TComponent {
   // A message box with the application's title as the default caption.
   int MessageBox(const AnsiString& Text, const AnsiString& Caption, UINT Flags);
 
+  // The hooks run in the order they were added; removal compares the
+  // bound method. A hook may unhook itself while it runs.
+  void HookMainWindow(const TWindowHook& Hook);
+  void UnhookMainWindow(const TWindowHook& Hook);
+
+  // There is no help system: nothing opens, and the answer is false.
+  bool HelpContext(THelpContext Context);
+
+  // ---- hints ----
+  bool GetShowHint() const { return showHint_; }
+  // False hides a showing hint and frees the hint window.
+  void SetShowHint(bool Value);
+  int GetHintPause() const { return hintPause_; }
+  void SetHintPause(int Value) { hintPause_ = Value; }
+  int GetHintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int Value) { hintHidePause_ = Value; }
+  int GetHintShortPause() const { return hintShortPause_; }
+  void SetHintShortPause(int Value) { hintShortPause_ = Value; }
+  TColor GetHintColor() const { return hintColor_; }
+  void SetHintColor(TColor Value);
+  AnsiString GetHint() const { return hint_; }
+  void SetHint(const AnsiString& Value);
+  // The window hints show in; nullptr until the first hint.
+  THintWindow* GetHintWindow() const { return hintWindow_; }
+  // Hides the hint now; the control under the mouse shows it again only
+  // after the mouse has left it.
+  void HideHint();
+  // Hides the hint and forgets the control under the mouse, so that the
+  // next move over it waits the pause again.
+  void CancelHint();
+
   TMessageEvent OnMessage;
   TIdleEvent OnIdle;
   TExceptionEvent OnException;
+  TNotifyEvent OnHint;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TCustomForm;
@@ -78,6 +133,30 @@ class TApplication : public TComponent {
   void Idle();
   void FormDestroyed(TCustomForm* Form);
   void WndProc(TMessage& Message);
+  // True when the message went to the form's controls as an access key.
+  bool IsDialogChar(const MSG& Msg);
+  // Hints and cursors follow the mouse.
+  void NoteMouseMessage(const MSG& Msg);
+  void ApplyCursor(TControl* Control);
+  void HintMouseMessage(TControl* Control);
+  void SetHintControl(TControl* Control);
+  void HintTimerExpired(UINT_PTR Id);
+  void ShowHintNow();
+  void StopHintTimers();
+
+  std::vector<TWindowHook> hooks_;
+  bool showHint_ = true;
+  int hintPause_ = 500;
+  int hintHidePause_ = 2500;
+  int hintShortPause_ = 50;
+  TColor hintColor_;
+  AnsiString hint_;
+  THintWindow* hintWindow_ = nullptr;
+  // The control under the mouse that the hint belongs to.
+  TControl* hintControl_ = nullptr;
+  bool hintShowing_ = false;
+  // Until this tick the next hint takes the short pause.
+  DWORD shortPauseUntil_ = 0;
 
   AnsiString title_;
   HWND handle_ = nullptr;

@@ -330,11 +330,47 @@ void TCustomForm::Dispatch(TMessage& Message) {
     case WM_ACTIVATE: WMActivate(Message); break;
     case WM_CLOSE: WMClose(Message); break;
     case CM_RELEASE: CMRelease(Message); break;
+    case WM_SYSCOMMAND: WMSysCommand(Message); break;
+    case CM_DIALOGCHAR: CMDialogChar(Message); break;
     default: TWinControl::Dispatch(Message); break;
   }
 }
 
 void TCustomForm::WMClose(TMessage&) { Close(); }
+
+void TCustomForm::WMSysCommand(TMessage& Message) {
+  // lParam is the character; 0 (Alt or F10 alone) and the space (the
+  // system menu) belong to the menus.
+  const bool menuKey = (Message.WParam & 0xFFF0) == SC_KEYMENU;
+  if (menuKey && Message.LParam > 0x20 && Perform(CM_DIALOGCHAR, static_cast<WPARAM>(Message.LParam), 0) != 0) {
+    Message.Result = 0;
+    return;
+  }
+  DefaultHandler(Message);
+}
+
+namespace {
+
+bool OfferDialogChar(TWinControl* Parent, TMessage& Message) {
+  // A copy: the control that takes the key may change the tree.
+  std::vector<TControl*> children;
+  for (int i = 0; i < Parent->GetControlCount(); ++i) children.push_back(Parent->GetControls(i));
+  for (TControl* child : children) {
+    if (!Parent->ContainsControl(child) || !child->GetVisible() || !child->GetEnabled()) continue;
+    child->WndProc(Message);
+    if (Message.Result != 0) return true;
+    if (auto* window = dynamic_cast_object<TWinControl>(child))
+      if (OfferDialogChar(window, Message)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void TCustomForm::CMDialogChar(TMessage& Message) {
+  Message.Result = 0;
+  if (OfferDialogChar(this, Message)) Message.Result = 1;
+}
 
 void TCustomForm::CMRelease(TMessage&) { delete this; }
 

@@ -139,6 +139,12 @@ class TCustomForm : public TWinControl {
   virtual void WMActivate(TMessage& Message);
   virtual void WMClose(TMessage& Message);
   virtual void CMRelease(TMessage& Message);
+  // A character typed with Alt is an access key of the form's controls
+  // before it opens the menu bar.
+  virtual void WMSysCommand(TMessage& Message);
+  // Offers the character to the visible, enabled controls, depth first;
+  // Result 1 once one took it.
+  virtual void CMDialogChar(TMessage& Message);
 
  private:
   friend class TScreen;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "cursor.h"
 #include "exceptions.h"
+#include "fontenum.h"
+#include "gdi.h"
 #include "screen.h"
 #include "sysutils.h"
 
@@ -15,7 +18,30 @@ TRect PrimaryMonitor() {
   return monitors.empty() ? DesktopRect() : monitors.front();
 }
 
+// The shapes of the standard cursor indices.
+struct StandardCursor {
+  TCursor Index;
+  LPCSTR Shape;
+};
+
+const StandardCursor kStandardCursors[] = {
+    {crDefault, IDC_ARROW}, {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},
+    {crIBeam, IDC_IBEAM},   {crHourGlass, IDC_WAIT}, {crHandPoint, IDC_HAND},
+};
+
+int CollectFamily(const LOGFONT* lf, const TEXTMETRIC*, DWORD, LPARAM data) {
+  reinterpret_cast<TStringList*>(data)->Add(AnsiString(lf->lfFaceName));
+  return 1;
+}
+
 }  // namespace
+
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
+  for (const StandardCursor& c : kStandardCursors) cursors_[c.Index] = LoadCursor(nullptr, c.Shape);
+  cursors_[crNone] = nullptr;
+}
+
+TScreen::~TScreen() = default;
 
 int TScreen::GetWidth() const { return PrimaryMonitor().Width(); }
 int TScreen::GetHeight() const { return PrimaryMonitor().Height(); }
@@ -26,10 +52,36 @@ int TScreen::GetDesktopHeight() const { return DesktopHeight(); }
 
 HCURSOR TScreen::GetCursors(int Index) const {
   auto it = cursors_.find(Index);
-  return it == cursors_.end() ? nullptr : it->second;
+  return it == cursors_.end() ? cursors_.at(crDefault) : it->second;
 }
 
-void TScreen::SetCursors(int Index, HCURSOR Value) { cursors_[Index] = Value; }
+// crDefault stays the arrow; no cursor drops the index back to it.
+void TScreen::SetCursors(int Index, HCURSOR Value) {
+  if (Index == crDefault) return;
+  if (Value)
+    cursors_[Index] = Value;
+  else
+    cursors_.erase(Index);
+}
+
+void TScreen::SetCursor(TCursor Value) {
+  if (cursor_ == Value) return;
+  cursor_ = Value;
+  // At once: a long step that sets the hourglass pumps no mouse moves.
+  ::SetCursor(GetCursors(Value));
+}
+
+TStrings* TScreen::GetFonts() {
+  if (!fonts_) {
+    fonts_ = std::make_unique<TStringList>();
+    fonts_->SetDuplicates(dupIgnore);
+    fonts_->SetSorted(true);
+    HDC dc = CreateCompatibleDC(nullptr);
+    EnumFontFamilies(dc, nullptr, &CollectFamily, reinterpret_cast<LPARAM>(fonts_.get()));
+    if (dc) DeleteDC(dc);
+  }
+  return fonts_.get();
+}
 
 TCustomForm* TScreen::GetForms(int Index) const {
   if (Index < 0 || Index >= GetFormCount()) throw EListError("Form index out of bounds (" + IntToStr(Index) + ")");
