@@ -53,8 +53,9 @@ void TCustomButton::MakeActive(bool Value) {
   SetButtonStyle(Value);
 }
 
+// An owner-drawn button keeps its style: the default look is its owner's.
 void TCustomButton::SetButtonStyle(bool ADefault) {
-  if (!handle_) return;
+  if (!handle_ || ButtonKind() == BS_OWNERDRAW) return;
   const DWORD kind = ADefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
   if (ButtonKind() != kind) Perform(BM_SETSTYLE, kind, 1);
 }

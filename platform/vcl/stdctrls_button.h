@@ -8,10 +8,12 @@
 // SetButtonStyle(ADefault) is called whenever the button becomes or stops
 // being the active default; it switches the window style between
 // BS_PUSHBUTTON and BS_DEFPUSHBUTTON, which gives the default look (the
-// black ring). A button whose style is BS_OWNERDRAW leaves its face to
-// CN_DRAWITEM, a DRAWITEMSTRUCT with ODS_SELECTED while pushed, ODS_FOCUS
-// while focused and ODS_DISABLED when disabled; CN_MEASUREITEM asks for
-// the item's size once, when the window is made.
+// black ring); an owner-drawn button keeps its style. A button whose style
+// is BS_OWNERDRAW leaves its face to CN_DRAWITEM, a DRAWITEMSTRUCT with
+// ODS_SELECTED while pushed, ODS_FOCUS while focused and ODS_DISABLED when
+// disabled; CN_MEASUREITEM asks for the item's size once, when the window
+// is made. The button sends both to itself, where the class library's
+// parent would reflect them, so a parent sees no WM_DRAWITEM.
 #pragma once
 
 #include "forms.h"

@@ -194,8 +194,6 @@ class TOwnerDrawnButton : public TButton {
     TButton::CreateParams(Params);
     Params.Style |= BS_OWNERDRAW;
   }
-  // The owner-drawn face keeps its own look, whatever the default state.
-  void SetButtonStyle(bool) override {}
   void WndProc(TMessage& Message) override {
     switch (Message.Msg) {
       case CN_DRAWITEM: {
