@@ -339,7 +339,9 @@ void TCustomEdit::MouseDrag(TMessage& Message) {
 }
 
 // The class library hands KeyPress a single byte; a letter beyond it
-// (U+0100 and up) goes on whole unless the handler swallowed or replaced it.
+// (U+0100 and up) goes on whole unless the handler swallowed or replaced
+// that byte. (A letter whose low byte is 0 reads as swallowed there, so it
+// goes on regardless.)
 void TCustomEdit::WMChar(TMessage& Message) {
   const WPARAM typed = Message.WParam;
   const bool swallowed = DoKeyPress(Message);
@@ -365,6 +367,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
       EditChar(static_cast<char32_t>(Message.WParam));
       Message.Result = 0;
       return;
+    case WM_CAPTURECHANGED: dragging_ = false; break;
     case WM_GETTEXTLENGTH: Message.Result = static_cast<LRESULT>(buffer_.Text().size()); return;
     case WM_GETTEXT: {
       auto* out = reinterpret_cast<char*>(Message.LParam);

@@ -251,3 +251,40 @@ TEST_F(ButtonTest, OwnerDrawnButtonGetsItsDrawItemRecordWithPushedAndFocusStates
   app.pump();
   EXPECT_EQ(b->States.back() & ODS_DISABLED, static_cast<UINT>(ODS_DISABLED));
 }
+
+TEST_F(ButtonTest, AccessKeyFromTheKeyboardClicksWithAltAlwaysAndPlainOnlyOutsideAnEdit) {
+  struct Case {
+    const char* focus;
+    bool alt;
+    int clicks;
+    const char* typed;
+  };
+  const Case cases[] = {
+      {"edit", true, 1, ""},   // Alt+N from the edit field
+      {"edit", false, 0, "n"}, // a plain letter is the field's
+      {"ok", false, 1, ""},    // but a button takes no letters: the access key
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.focus) + (c.alt ? " with Alt" : ""));
+    TForm* f = ShownForm();
+    auto* edit = Add<TEdit>(f, 10, 10);
+    auto* ok = Add<TButton>(f, 10, 50);
+    auto* fresh = Add<TButton>(f, 100, 50);
+    fresh->SetCaption("&Neu");
+    int clicks = 0;
+    fresh->OnClick = [&](TObject*) { ++clicks; };
+    (std::string(c.focus) == "edit" ? static_cast<TWinControl*>(edit) : ok)->SetFocus();
+    app.pump();
+    if (c.alt) {
+      app.host().PostKeyDown(VK_MENU, Backend::modAlt);
+      app.host().PostKey('N', Backend::modAlt, "n");
+      app.host().PostKeyUp(VK_MENU);
+    } else {
+      app.key('N', 0, "n");
+    }
+    app.pump();
+    EXPECT_EQ(clicks, c.clicks);
+    EXPECT_EQ(edit->GetText(), c.typed);
+    delete f;
+  }
+}
