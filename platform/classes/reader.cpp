@@ -86,7 +86,14 @@ TValueType TReader::NextValue() {
   return v;
 }
 
-bool TReader::EndOfList() { return NextValue() == vaNull; }
+// What follows a list may be a property name, whose length byte is no value
+// type (a name of 21 characters and more starts with a byte past them).
+bool TReader::EndOfList() {
+  CheckAvailable(1);
+  const Byte b = ReadByte();
+  stream_->Seek(-1, soFromCurrent);
+  return b == vaNull;
+}
 
 void TReader::ExpectValue(TValueType Expected) {
   if (ReadValue() != Expected) Error("ungültiger Eigenschaftswert");
