@@ -46,9 +46,16 @@ Region VisibleRegion(const WindowRecord& w, VisibleArea area, unsigned flags) {
 
   bool clipChildren = (flags & vfClipChildren) || ((w.Style & WS_CLIPCHILDREN) && !(flags & vfNoChildClip));
   if (clipChildren) {
+    // A child shows only within our client area: a child reaching past it
+    // (scrolled content) must not take the frame and scroll bars away.
+    TRect client = w.Client;
+    OffsetRect(&client, o.x, o.y);
     for (HWND h : w.Children) {
       const WindowRecord* c = Find(h);
-      if (c && c->IsVisibleBit()) r -= Footprint(*c);
+      if (!c || !c->IsVisibleBit()) continue;
+      Region footprint = Footprint(*c);
+      footprint.IntersectRect(client);
+      r -= footprint;
     }
   }
 
