@@ -120,8 +120,9 @@ class Host {
   virtual void Wake() = 0;
 
   // Sound: a RIFF/WAVE image played from memory (a new one cuts off the
-  // old); a MIDI file. Without a device, silence and one line on stderr.
-  virtual void PlayWave(const void* data, std::size_t size) = 0;
+  // old), once or, with `loop`, over and over until stopped or cut off; a
+  // MIDI file. Without a device, silence and one line on stderr.
+  virtual void PlayWave(const void* data, std::size_t size, bool loop) = 0;
   virtual void StopWave() = 0;
   virtual bool PlayMidi(const std::string& path) = 0;
   virtual void StopMidi() = 0;

@@ -20,7 +20,7 @@ BOOL PlayImage(const void* image, std::size_t size, UINT flags) {
   if (!ParseWaveImage(image, size, info) || !Backend::HostInstalled()) return FALSE;
   Backend::Host& host = Backend::CurrentHost();
   if (host.WaveOutDeviceCount() == 0) return FALSE;
-  host.PlayWave(image, size);
+  host.PlayWave(image, size, (flags & SND_LOOP) != 0);
   if (!(flags & (SND_ASYNC | SND_LOOP))) Sleep(SleepableMs(WaveDurationMs(info)));
   return TRUE;
 }

@@ -24,9 +24,9 @@ constexpr UINT SND_FILENAME = 0x00020000;
 // SND_MEMORY the sound is the image itself; otherwise it names a wave file,
 // read whole before it plays. FALSE for an image that is no RIFF/WAVE with a
 // format and a data chunk, for a file that cannot be read, and when the host
-// has no wave output. SND_LOOP is never synchronous, as waiting for its end
-// would never return; the host interface has no looping yet, so a looped
-// sound plays once.
+// has no wave output. SND_LOOP repeats the sound until a null sound,
+// SND_PURGE or the next sound stops it; it is never synchronous, as waiting
+// for its end would never return.
 //
 // With SND_MEMORY only a pointer arrives, so the image's extent is taken
 // from its RIFF length field, as the original does: the caller vouches for

@@ -39,11 +39,11 @@ std::vector<unsigned char> SilentWave(std::uint32_t samples) {
 TEST_F(SdlHostTest, WavesPlayAndCutEachOffOnTheDummyDevice) {
   EXPECT_GE(host->WaveOutDeviceCount(), 0);
   std::vector<unsigned char> wave = SilentWave(11025);
-  host->PlayWave(wave.data(), wave.size());
+  host->PlayWave(wave.data(), wave.size(), false);
   // The mixer copied the image: the caller may reuse its memory at once.
   std::memset(wave.data(), 0, wave.size());
   std::vector<unsigned char> second = SilentWave(100);
-  host->PlayWave(second.data(), second.size());
+  host->PlayWave(second.data(), second.size(), false);
   host->StopWave();
   host->StopWave();
 }
@@ -52,8 +52,8 @@ TEST_F(SdlHostTest, BrokenWavesAreReportedNotPlayed) {
   std::vector<unsigned char> wave = SilentWave(1000);
   wave.resize(30);  // cut inside the format chunk
   ::testing::internal::CaptureStderr();
-  host->PlayWave(wave.data(), wave.size());
-  host->PlayWave(nullptr, 0);
+  host->PlayWave(wave.data(), wave.size(), false);
+  host->PlayWave(nullptr, 0, false);
   std::string said = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(said.find("morvant2: "), std::string::npos) << said;
 }

@@ -13,9 +13,9 @@
 
 class AudioRecordingHost : public HeadlessHost {
  public:
-  void PlayWave(const void* data, std::size_t size) override {
+  void PlayWave(const void* data, std::size_t size, bool loop) override {
     const auto* b = static_cast<const std::uint8_t*>(data);
-    Calls.push_back("PlayWave");
+    Calls.push_back(loop ? "PlayWave loop" : "PlayWave");
     CurrentWave.assign(b, b + size);
   }
   void StopWave() override {

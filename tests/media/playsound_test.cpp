@@ -103,3 +103,29 @@ TEST_F(PlaySoundTest, PlaysAWaveFileByName) {
   std::error_code ignored;
   std::filesystem::remove_all(dir, ignored);
 }
+
+TEST_F(PlaySoundTest, LoopPlaysUntilStoppedAndANewSoundCutsItOff) {
+  EXPECT_TRUE(sndPlaySound(Image(first), kLoop));
+  ClockAdvance(10000);  // a hundred times its length
+  EXPECT_EQ(host.CurrentWave, first);
+  EXPECT_TRUE(sndPlaySound(Image(second), kAsync));
+  EXPECT_EQ(host.CurrentWave, second);
+  EXPECT_TRUE(PlaySound(Image(first), nullptr, kLoop));
+  EXPECT_TRUE(sndPlaySound(nullptr, SND_MEMORY));
+  EXPECT_EQ(host.Calls, (std::vector<std::string>{"PlayWave loop", "PlayWave", "PlayWave loop", "StopWave"}));
+}
+
+TEST(HeadlessWaves, RecordWhetherTheSoundLoopsUntilStopped) {
+  HeadlessHost& headless = InstallHeadlessHost();
+  const Bytes wave = Pcm(800, 8000, 0x11);
+  LPCSTR image = reinterpret_cast<LPCSTR>(wave.data());
+  ASSERT_TRUE(sndPlaySound(image, kLoop));
+  EXPECT_TRUE(headless.WaveLooping());
+  ClockAdvance(10000);
+  EXPECT_TRUE(headless.WaveLooping());
+  ASSERT_TRUE(sndPlaySound(image, kAsync));  // the new sound plays once
+  EXPECT_FALSE(headless.WaveLooping());
+  ASSERT_TRUE(sndPlaySound(image, kLoop));
+  EXPECT_TRUE(sndPlaySound(image, SND_PURGE));
+  EXPECT_FALSE(headless.WaveLooping());
+}

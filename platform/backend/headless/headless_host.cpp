@@ -216,9 +216,10 @@ void HeadlessHost::Wake() {
   arrived_.notify_all();
 }
 
-void HeadlessHost::PlayWave(const void* data, std::size_t size) {
+void HeadlessHost::PlayWave(const void* data, std::size_t size, bool loop) {
   const auto* bytes = static_cast<const std::uint8_t*>(data);
   waves_.emplace_back(bytes, bytes + (data ? size : 0));
+  waveLooping_ = loop && data;
 }
 
 bool HeadlessHost::PlayMidi(const std::string& path) {

@@ -59,6 +59,9 @@ class HeadlessHost : public Backend::Host {
   const std::vector<Backend::AskRecord>& Asked() const { return asked_; }
   const std::vector<std::string>& OpenedUrls() const { return urls_; }
   const std::vector<std::vector<std::uint8_t>>& PlayedWaves() const { return waves_; }
+  // Whether the last wave was asked to loop and no stop or new wave came
+  // since.
+  bool WaveLooping() const { return waveLooping_; }
   const std::vector<std::string>& PlayedMidis() const { return midis_; }
   int WaveStops() const { return waveStops_; }
 
@@ -80,8 +83,11 @@ class HeadlessHost : public Backend::Host {
   void Present(Backend::HostWindowId w, const Surface& surface, const TRect& dirty) override;
   bool NextEvent(Backend::Event& out, std::uint64_t deadlineMs) override;
   void Wake() override;
-  void PlayWave(const void* data, std::size_t size) override;
-  void StopWave() override { ++waveStops_; }
+  void PlayWave(const void* data, std::size_t size, bool loop) override;
+  void StopWave() override {
+    ++waveStops_;
+    waveLooping_ = false;
+  }
   bool PlayMidi(const std::string& path) override;
   void StopMidi() override { midiPlaying_ = false; }
   bool MidiPlaying() override { return midiPlaying_; }
@@ -111,6 +117,7 @@ class HeadlessHost : public Backend::Host {
   std::vector<std::vector<std::uint8_t>> waves_;
   std::vector<std::string> midis_;
   int waveStops_ = 0;
+  bool waveLooping_ = false;
   bool midiPlaying_ = false;
 };
 

@@ -65,7 +65,7 @@ bool SdlAudio::EnsureSoundFont() {
   return soundFontFound_ = true;
 }
 
-void SdlAudio::PlayWave(const void* data, std::size_t size) {
+void SdlAudio::PlayWave(const void* data, std::size_t size, bool loop) {
   if (!data || size == 0 || size > static_cast<std::size_t>(INT32_MAX) || !EnsureOpen()) return;
   StopWave();
   // The mixer decodes the whole image while loading, so the caller's memory
@@ -76,7 +76,7 @@ void SdlAudio::PlayWave(const void* data, std::size_t size) {
     std::fprintf(stderr, "morvant2: cannot play a sound: %s\n", Mix_GetError());
     return;
   }
-  Mix_PlayChannel(kWaveChannel, wave_, 0);
+  Mix_PlayChannel(kWaveChannel, wave_, loop ? -1 : 0);
 }
 
 void SdlAudio::StopWave() {

@@ -21,7 +21,8 @@ class SdlAudio {
   SdlAudio(const SdlAudio&) = delete;
   SdlAudio& operator=(const SdlAudio&) = delete;
 
-  void PlayWave(const void* data, std::size_t size);
+  // With `loop` the chunk repeats until stopped or cut off.
+  void PlayWave(const void* data, std::size_t size, bool loop);
   void StopWave();
   bool PlayMidi(const std::string& path);
   void StopMidi();

@@ -193,7 +193,7 @@ void SdlHost::Wake() {
   SDL_PushEvent(&e);
 }
 
-void SdlHost::PlayWave(const void* data, std::size_t size) { audio_->PlayWave(data, size); }
+void SdlHost::PlayWave(const void* data, std::size_t size, bool loop) { audio_->PlayWave(data, size, loop); }
 void SdlHost::StopWave() { audio_->StopWave(); }
 bool SdlHost::PlayMidi(const std::string& path) { return audio_->PlayMidi(path); }
 void SdlHost::StopMidi() { audio_->StopMidi(); }

@@ -47,7 +47,7 @@ class SdlHost : public Backend::Host {
   bool NextEvent(Backend::Event& out, std::uint64_t deadlineMs) override;
   void Wake() override;
 
-  void PlayWave(const void* data, std::size_t size) override;
+  void PlayWave(const void* data, std::size_t size, bool loop) override;
   void StopWave() override;
   bool PlayMidi(const std::string& path) override;
   void StopMidi() override;
