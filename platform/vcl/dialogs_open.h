@@ -1,15 +1,27 @@
-// TOpenDialog: asks for an existing file. Execute asks the host first
-// (headless: the test's script answers with the file name); a host without
-// an answer gets no dialog yet, and Execute returns false.
+// TOpenDialog: asks for a file.
 //
-// The answer is checked as the options ask: with ofFileMustExist a missing
-// file, with ofPathMustExist a missing folder, is refused (Execute returns
-// false and FileName stays), since the caller relies on the file being
-// there. A name without an extension gets DefaultExt ("dat" or "*.dat").
+// Execute asks the host first (headless: the test's script answers with the
+// file name, IDCANCEL cancels). Without an answer (a real desktop, or a
+// script answer of 0) it shows the open form: folders, the files the chosen
+// filter lets through, a file-name field, the filter's choice, OK and
+// "Abbrechen"; see dialogs_openform.h.
+//
+// The chosen name is checked as the options ask: with ofFileMustExist a
+// missing file, with ofPathMustExist a missing folder, is refused, since
+// the caller relies on the file being there (the form says so in a message
+// box and stays open; a script answer just makes Execute return false).
+// A name without an extension gets DefaultExt ("dat", ".dat" or "*.dat").
+// ofOverwritePrompt asks before an existing file is taken, ofCreatePrompt
+// before a missing one is. Unless ofNoChangeDir is set, confirming the form
+// makes the chosen file's folder the current one.
+//
+// FileName is the full path after a confirmed Execute and stays as it was
+// when the dialog is cancelled; FilterIndex (1-based) names the filter that
+// was chosen.
 #pragma once
 
-#include "component.h"
-#include "published.h"
+#include "dialogs_common.h"
+#include "hwnd.h"
 #include "sets.h"
 
 enum TOpenOption {
@@ -36,8 +48,8 @@ enum TOpenOption {
 };
 using TOpenOptions = TSet<TOpenOption>;
 
-class TOpenDialog : public TComponent {
-  MORVANT_COMPONENT(TOpenDialog, TComponent)
+class TOpenDialog : public TCommonDialog {
+  MORVANT_COMPONENT(TOpenDialog, TCommonDialog)
  public:
   explicit TOpenDialog(TComponent* AOwner);
 
@@ -57,11 +69,17 @@ class TOpenDialog : public TComponent {
   void SetOptions(TOpenOptions Value) { options_ = Value; }
 
   // True when a file was chosen; FileName is then its path.
-  virtual bool Execute();
+  bool Execute() override;
+
+  // The caption the dialog shows: Title, or "Öffnen".
+  AnsiString Caption() const;
+  // The chosen full path as the options want it (DefaultExt added), or
+  // empty when refused; with Ask, the refusal or question is put to the
+  // user in a message box over Owner.
+  AnsiString Accepted(const AnsiString& Path, bool Ask, HWND Owner = nullptr) const;
 
  private:
-  // The chosen name as the options want it, or empty when refused.
-  AnsiString Accepted(const AnsiString& Name) const;
+  bool ExecuteForm();
 
   AnsiString filter_;
   int filterIndex_ = 1;
