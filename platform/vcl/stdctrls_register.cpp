@@ -2,6 +2,7 @@
 
 #include "classregistry.h"
 #include "comctrls_statusbar.h"
+#include "dialogs_color.h"
 #include "dialogs_open.h"
 #include "extctrls_panel.h"
 #include "menus.h"
@@ -21,6 +22,7 @@ void Initialize() {
                    TPopupMenu::StaticClass(), TMenuItem::StaticClass(), TOpenDialog::StaticClass(),
                    TMediaPlayer::StaticClass()});
   RegisterClasses({TListBox::StaticClass(), TComboBox::StaticClass()});
+  RegisterClasses({TColorDialog::StaticClass()});
   RegisterClasses({TButton::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass(), TEdit::StaticClass()});
 }
 
