@@ -12,6 +12,9 @@
 #include "text.h"
 
 void TCustomButton::Publish(TPublisher<TCustomButton>& P) {
+  // A button has the face colour of its own, not its parent's.
+  P.Color("Color", &TCustomButton::GetColor, &TCustomButton::SetColor, clBtnFace);
+  P.Bool("ParentColor", &TCustomButton::GetParentColor, &TCustomButton::SetParentColor, false);
   P.Bool("Cancel", &TCustomButton::GetCancel, &TCustomButton::SetCancel, false);
   P.Bool("Default", &TCustomButton::GetDefault, &TCustomButton::SetDefault, false);
   P.Integer("ModalResult", &TCustomButton::GetModalResult, &TCustomButton::SetModalResult, mrNone);

@@ -74,6 +74,9 @@ bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 void TCustomEdit::Publish(TPublisher<TCustomEdit>& P) {
   P.String("Caption", &TCustomEdit::GetCaption, &TCustomEdit::SetCaption).Stored([](TCustomEdit*) { return false; });
   P.Bool("TabStop", &TCustomEdit::GetTabStop, &TCustomEdit::SetTabStop, true);
+  // A field is white of its own, not of its parent's colour.
+  P.Color("Color", &TCustomEdit::GetColor, &TCustomEdit::SetColor, clWindow);
+  P.Bool("ParentColor", &TCustomEdit::GetParentColor, &TCustomEdit::SetParentColor, false);
   P.Bool("AutoSelect", &TCustomEdit::GetAutoSelect, &TCustomEdit::SetAutoSelect, true);
   P.Enum("BorderStyle", &TCustomEdit::GetBorderStyle, &TCustomEdit::SetBorderStyle, {"bsNone", "bsSingle"}, bsSingle);
   P.Integer("MaxLength", &TCustomEdit::GetMaxLength, &TCustomEdit::SetMaxLength, 0);
