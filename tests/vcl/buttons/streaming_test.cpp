@@ -117,7 +117,7 @@ TEST_F(ButtonsTest, DialogReadFromFormTextWorksAndWritesItsControlsBack) {
     EXPECT_NE(written.find(line), std::string::npos) << line;
   EXPECT_EQ(written.find("Caption = 'Spielebene"), std::string::npos);
   // A field is white and a button grey of their own: neither writes it.
-  EXPECT_EQ(written.find("Color"), std::string::npos);
+  EXPECT_EQ(written.find("Color"), std::string::npos) << written;
 
   // The streamed dialog answers the keyboard: the edit has the focus, the
   // typed text replaces the selected text, Enter is OK.
