@@ -1,17 +1,15 @@
 #include "stdctrls_edit.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "brush.h"
 #include "colors.h"
 #include "cursor_caret.h"
 #include "dc.h"
 #include "edit_messages.h"
 #include "fill.h"
 #include "focus.h"
-#include "brush.h"
 #include "gdiobj.h"
-#include "keyboard.h"
 #include "mouse.h"
 #include "text.h"
 #include "window.h"
@@ -20,32 +18,6 @@ namespace {
 
 // Space between the border and the text.
 constexpr int kMargin = 1;
-
-// The clipboard of the program's edit fields.
-std::string& Clipboard() {
-  static std::string text;
-  return text;
-}
-
-std::string Utf8Of(char32_t c) {
-  std::string s;
-  if (c < 0x80) {
-    s += static_cast<char>(c);
-  } else if (c < 0x800) {
-    s += static_cast<char>(0xC0 | (c >> 6));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    s += static_cast<char>(0xE0 | (c >> 12));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x110000) {
-    s += static_cast<char>(0xF0 | (c >> 18));
-    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return s;
-}
 
 // A memory DC with a font selected, for measuring.
 class MeasuringDC {
@@ -66,8 +38,6 @@ class MeasuringDC {
   HDC dc_;
   HGDIOBJ old_ = nullptr;
 };
-
-bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
@@ -137,23 +107,6 @@ void TCustomEdit::SelectAll() {
 
 void TCustomEdit::ClearSelection() {
   if (buffer_.Replace({})) TextEdited();
-}
-
-void TCustomEdit::CopyToClipboard() {
-  if (buffer_.SelLength() > 0) Clipboard() = buffer_.SelText();
-}
-
-void TCustomEdit::CutToClipboard() {
-  CopyToClipboard();
-  if (!readOnly_) ClearSelection();
-}
-
-void TCustomEdit::PasteFromClipboard() {
-  if (readOnly_) return;
-  std::string text = Clipboard();
-  // One line only: what follows a line break stays out.
-  text = text.substr(0, text.find_first_of("\r\n"));
-  if (buffer_.Replace(text, static_cast<std::size_t>(maxLength_))) TextEdited();
 }
 
 void TCustomEdit::Change() {
@@ -295,188 +248,4 @@ void TCustomEdit::WMKillFocus(TMessage& Message) {
   }
   Invalidate();
   TWinControl::WMKillFocus(Message);
-}
-
-// ---- input ----
-
-void TCustomEdit::Dispatch(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: MousePress(Message, Message.Msg == WM_LBUTTONDBLCLK); break;
-    case WM_MOUSEMOVE: MouseDrag(Message); break;
-    case WM_LBUTTONUP:
-      if (dragging_) {
-        dragging_ = false;
-        if (GetCapture() == handle_) ReleaseCapture();
-      }
-      break;
-    default: break;
-  }
-  TWinControl::Dispatch(Message);
-}
-
-void TCustomEdit::MousePress(TMessage& Message, bool Double) {
-  if (!handle_) return;
-  if (!Focused()) SetFocus();
-  TWMMouse m(Message);
-  const std::size_t at = PositionAt(m.XPos());
-  if (Double) {
-    const std::string& text = buffer_.Text();
-    std::size_t start = at, end = at;
-    while (start > 0 && !IsSpace(text[start - 1])) start = buffer_.PreviousLetter(start);
-    while (end < text.size() && !IsSpace(text[end])) end = buffer_.NextLetter(end);
-    buffer_.Select(start, end - start);
-  } else {
-    buffer_.MoveTo(at, (m.Keys() & MK_SHIFT) != 0);
-    dragging_ = true;
-    SetCapture(handle_);
-  }
-  SelectionMoved();
-}
-
-void TCustomEdit::MouseDrag(TMessage& Message) {
-  if (!dragging_) return;
-  TWMMouse m(Message);
-  buffer_.MoveTo(PositionAt(m.XPos()), true);
-  SelectionMoved();
-}
-
-// The class library hands KeyPress a single byte; a letter beyond it
-// (U+0100 and up) goes on whole unless the handler swallowed or replaced
-// that byte. (A letter whose low byte is 0 reads as swallowed there, so it
-// goes on regardless.)
-void TCustomEdit::WMChar(TMessage& Message) {
-  const WPARAM typed = Message.WParam;
-  const bool swallowed = DoKeyPress(Message);
-  if (swallowed && (typed & 0xFF) != 0) {
-    Message.Result = 0;
-    return;
-  }
-  if ((Message.WParam & 0xFF) == (typed & 0xFF)) Message.WParam = typed;
-  DefaultHandler(Message);
-}
-
-// The field's own reactions, as the text field window has them.
-void TCustomEdit::DefaultHandler(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_GETDLGCODE: Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL; return;
-    case WM_KEYDOWN:
-      if (EditKey(static_cast<WORD>(Message.WParam))) {
-        Message.Result = 0;
-        return;
-      }
-      break;
-    case WM_CHAR:
-      EditChar(static_cast<char32_t>(Message.WParam));
-      Message.Result = 0;
-      return;
-    case WM_CAPTURECHANGED: dragging_ = false; break;
-    case WM_GETTEXTLENGTH: Message.Result = static_cast<LRESULT>(buffer_.Text().size()); return;
-    case WM_GETTEXT: {
-      auto* out = reinterpret_cast<char*>(Message.LParam);
-      const std::size_t room = static_cast<std::size_t>(Message.WParam);
-      if (!out || room == 0) {
-        Message.Result = 0;
-        return;
-      }
-      const std::size_t n = buffer_.Boundary(std::min(room - 1, buffer_.Text().size()));
-      std::memcpy(out, buffer_.Text().data(), n);
-      out[n] = '\0';
-      Message.Result = static_cast<LRESULT>(n);
-      return;
-    }
-    case EM_GETSEL: {
-      const auto start = static_cast<DWORD>(buffer_.SelStart());
-      const auto end = static_cast<DWORD>(buffer_.SelStart() + buffer_.SelLength());
-      if (auto* s = reinterpret_cast<DWORD*>(Message.WParam)) *s = start;
-      if (auto* e = reinterpret_cast<DWORD*>(Message.LParam)) *e = end;
-      Message.Result = static_cast<LRESULT>(MAKELONG(static_cast<WORD>(start), static_cast<WORD>(end)));
-      return;
-    }
-    case EM_SETSEL: {
-      const auto start = static_cast<LPARAM>(static_cast<int>(Message.WParam));
-      const LPARAM end = Message.LParam;
-      const std::size_t size = buffer_.Text().size();
-      if (start < 0) {
-        buffer_.MoveTo(buffer_.Caret(), false);
-      } else {
-        const std::size_t from = std::min(static_cast<std::size_t>(start), size);
-        const std::size_t to = end < 0 ? size : std::min(static_cast<std::size_t>(end), size);
-        buffer_.Select(std::min(from, to), to > from ? to - from : from - to);
-      }
-      SelectionMoved();
-      Message.Result = 0;
-      return;
-    }
-    case EM_REPLACESEL:
-      SetSelText(AnsiString(reinterpret_cast<LPCSTR>(Message.LParam)));
-      Message.Result = 0;
-      return;
-    case EM_LIMITTEXT: SetMaxLength(static_cast<int>(Message.WParam)); return;
-    case EM_GETLIMITTEXT: Message.Result = maxLength_; return;
-    case EM_SETREADONLY:
-      SetReadOnly(Message.WParam != 0);
-      Message.Result = 1;
-      return;
-    case EM_GETMODIFY: Message.Result = modified_; return;
-    case EM_SETMODIFY: modified_ = Message.WParam != 0; return;
-    case WM_COPY: CopyToClipboard(); return;
-    case WM_CUT: CutToClipboard(); return;
-    case WM_PASTE: PasteFromClipboard(); return;
-    case WM_CLEAR:
-      if (!readOnly_) ClearSelection();
-      return;
-    default: break;
-  }
-  TWinControl::DefaultHandler(Message);
-}
-
-bool TCustomEdit::EditKey(WORD Key) {
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
-  switch (Key) {
-    case VK_LEFT:
-      if (!shift && !ctrl && buffer_.SelLength() > 0)
-        buffer_.MoveTo(buffer_.SelStart(), false);
-      else
-        buffer_.MoveTo(ctrl ? buffer_.PreviousWord(buffer_.Caret()) : buffer_.PreviousLetter(buffer_.Caret()), shift);
-      break;
-    case VK_RIGHT:
-      if (!shift && !ctrl && buffer_.SelLength() > 0)
-        buffer_.MoveTo(buffer_.SelStart() + buffer_.SelLength(), false);
-      else
-        buffer_.MoveTo(ctrl ? buffer_.NextWord(buffer_.Caret()) : buffer_.NextLetter(buffer_.Caret()), shift);
-      break;
-    case VK_HOME: buffer_.MoveTo(0, shift); break;
-    case VK_END: buffer_.MoveTo(buffer_.Text().size(), shift); break;
-    case VK_DELETE:
-      if (shift) {
-        CutToClipboard();
-        return true;
-      }
-      if (!readOnly_ && buffer_.Delete()) TextEdited();
-      return true;
-    case VK_INSERT:
-      if (ctrl) CopyToClipboard();
-      if (shift) PasteFromClipboard();
-      return true;
-    default: return false;
-  }
-  SelectionMoved();
-  return true;
-}
-
-void TCustomEdit::EditChar(char32_t Letter) {
-  switch (Letter) {
-    case 0x08:
-      if (!readOnly_ && buffer_.Backspace()) TextEdited();
-      return;
-    case 0x01: SelectAll(); return;
-    case 0x03: CopyToClipboard(); return;
-    case 0x16: PasteFromClipboard(); return;
-    case 0x18: CutToClipboard(); return;
-    default: break;
-  }
-  if (Letter < 0x20 || Letter == 0x7F || readOnly_) return;
-  if (buffer_.Replace(Utf8Of(Letter), static_cast<std::size_t>(maxLength_))) TextEdited();
 }
