@@ -5,6 +5,7 @@
 #include "gdi.h"
 #include "forms.h"
 #include "keyboard.h"
+#include "menus.h"
 #include "mouse.h"
 #include "paint.h"
 #include "wincontrol.h"
@@ -337,6 +338,7 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_HITTEST: CMHitTest(Message); break;
     case CM_MOUSEENTER: CMMouseEnter(Message); break;
     case CM_MOUSELEAVE: CMMouseLeave(Message); break;
+    case WM_CONTEXTMENU: WMContextMenu(Message); break;
     default: DefaultHandler(Message); break;
   }
 }
@@ -370,6 +372,10 @@ void TControl::MouseButtonUp(TMessage& Message, TMouseButton Button) {
     }
   }
   MouseUp(Button, KeysToShiftState(m.Keys()), m.XPos(), m.YPos());
+  if (Button == mbRight) {
+    const TPoint screen = ClientToScreen(TPoint(m.XPos(), m.YPos()));
+    Perform(WM_CONTEXTMENU, 0, MakePointLParam(screen.x, screen.y));
+  }
 }
 
 void TControl::Click() {
@@ -420,6 +426,19 @@ void TControl::CMHitTest(TMessage& Message) { Message.Result = HTCLIENT; }
 
 void TControl::CMMouseEnter(TMessage&) {
   if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::WMContextMenu(TMessage& Message) {
+  auto* popup = dynamic_cast<TPopupMenu*>(popupMenu_);
+  if (!popup || !popup->GetAutoPopup()) {
+    if (parent_) Message.Result = parent_->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
+    return;
+  }
+  TPoint at(static_cast<short>(Message.LParamLo()), static_cast<short>(Message.LParamHi()));
+  if (at.x == -1 && at.y == -1) at = ClientToScreen(TPoint(width_ / 2, height_ / 2));
+  popup->SetPopupComponent(this);
+  popup->Popup(at.x, at.y);
+  Message.Result = 1;
 }
 
 void TControl::CMMouseLeave(TMessage&) {

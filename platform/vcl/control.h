@@ -207,6 +207,9 @@ class TControl : public TComponent {
   virtual void CMHitTest(TMessage& Message);
   virtual void CMMouseEnter(TMessage& Message);
   virtual void CMMouseLeave(TMessage& Message);
+  // Shows the PopupMenu when it pops up by itself, else asks the parent;
+  // lParam (-1, -1) means the key asked, and the menu shows on the control.
+  virtual void WMContextMenu(TMessage& Message);
 
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   TWinControl* parent_ = nullptr;

@@ -8,6 +8,11 @@
 // window's procedure for the WM_COMMAND of the bar. The hook is on the
 // window of that time: a form that recreates its window attaches again.
 // TPopupMenu shows at a screen point and blocks until it is dismissed.
+//
+// A key whose shortcut an enabled item has runs that item's Click before
+// the focused control sees the key (IsMenuKey, from the controls' key
+// handling); a right click, the context key or Shift+F10 on a control whose
+// PopupMenu has AutoPopup shows that menu (TControl's WM_CONTEXTMENU).
 #pragma once
 
 #include <vector>
@@ -16,11 +21,25 @@
 #include "events.h"
 #include "hwnd.h"
 #include "published.h"
+#include "shiftstate.h"
 
 class TMenu;
 class TCustomForm;
+class TWinControl;
 
 using TShortCut = WORD;
+constexpr TShortCut scNone = 0;
+constexpr TShortCut scShift = 0x2000;
+constexpr TShortCut scCtrl = 0x4000;
+constexpr TShortCut scAlt = 0x8000;
+
+// The shortcut of a key with modifiers; scNone for a key beyond 255.
+TShortCut ShortCut(WORD Key, TShiftState Shift);
+void ShortCutToKey(TShortCut Value, WORD& Key, TShiftState& Shift);
+// "Strg+S", "Umsch+Entf", "Alt+F4"; empty for a key without a name.
+AnsiString ShortCutToText(TShortCut Value);
+// The reverse, in any letter case; scNone for a text it does not know.
+TShortCut TextToShortCut(const AnsiString& Text);
 
 class TMenuItem : public TComponent {
   MORVANT_COMPONENT(TMenuItem, TComponent)
@@ -104,9 +123,13 @@ class TMenu : public TComponent {
   TMenuItem* GetItems() const { return items_; }
   // The native menu, built on first need.
   HMENU GetHandle();
+  // fkShortCut finds the visible, enabled item with that shortcut whose
+  // parents are visible and enabled too.
   TMenuItem* FindItem(UINT Value, TFindItemKind Kind) const;
   // Runs the Click of the item with the command; false when none has it.
   bool DispatchCommand(UINT Command);
+  // Runs the Click of the item with the shortcut; false when none has it.
+  bool IsShortCut(TShortCut Value);
 
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
@@ -149,6 +172,12 @@ class TMainMenu : public TMenu {
   WNDPROC hook_ = nullptr;
   WNDPROC oldProc_ = nullptr;
 };
+
+// The key handling's question before a key reaches Control: the popup
+// menus of Control and its parents, then the form's main menu, are asked
+// for the key's shortcut; failing that, the context key and Shift+F10 ask
+// for Control's context menu. True when the key was used.
+bool IsMenuKey(TWinControl* Control, WORD Key, TShiftState Shift);
 
 class TPopupMenu : public TMenu {
   MORVANT_COMPONENT(TPopupMenu, TMenu)

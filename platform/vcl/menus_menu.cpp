@@ -24,9 +24,25 @@ void AppendItems(HMENU Menu, const TMenuItem* Parent) {
       AppendItems(sub, item);
       AppendMenu(Menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), item->GetCaption().c_str());
     } else {
-      AppendMenu(Menu, flags, item->GetCommand(), item->GetCaption().c_str());
+      // The drop-down shows what follows a tab right-aligned.
+      AnsiString text = item->GetCaption();
+      const AnsiString shortcut = ShortCutToText(item->GetShortCut());
+      if (!shortcut.IsEmpty()) text += "\t" + shortcut;
+      AppendMenu(Menu, flags, item->GetCommand(), text.c_str());
     }
   }
+}
+
+// A hidden or disabled item hides and disables its sub-items' shortcuts too.
+TMenuItem* FindShortCutItem(const TMenuItem* Parent, TShortCut Value) {
+  if (Value == scNone) return nullptr;
+  for (int i = 0; i < Parent->GetCount(); ++i) {
+    TMenuItem* item = Parent->GetItems(i);
+    if (!item->GetVisible() || !item->GetEnabled()) continue;
+    if (item->GetShortCut() == Value && item->GetCount() == 0) return item;
+    if (TMenuItem* inner = FindShortCutItem(item, Value)) return inner;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -69,9 +85,17 @@ void TMenu::ItemsChanged() {
 }
 
 TMenuItem* TMenu::FindItem(UINT Value, TFindItemKind Kind) const {
+  if (Kind == fkShortCut) return FindShortCutItem(items_, static_cast<TShortCut>(Value));
   if (Kind != fkCommand) return nullptr;
   TMenuItem* item = TMenuItem::FromCommand(Value);
   return item && item != items_ && item->RootMenu() == this ? item : nullptr;
+}
+
+bool TMenu::IsShortCut(TShortCut Value) {
+  TMenuItem* item = FindItem(Value, fkShortCut);
+  if (!item) return false;
+  item->Click();
+  return true;
 }
 
 bool TMenu::DispatchCommand(UINT Command) {

@@ -9,6 +9,7 @@
 #include "focus.h"
 #include "forms.h"
 #include "keyboard.h"
+#include "menus.h"
 #include "wincontrol.h"
 
 int TWinControl::GetTabOrder() const {
@@ -175,6 +176,11 @@ bool WantsKey(LRESULT code, WORD key) {
 }  // namespace
 
 void TWinControl::WMKeyDown(TMessage& Message) {
+  // Menu shortcuts come before the form's preview and the control.
+  if (IsMenuKey(this, static_cast<WORD>(Message.WParam), KeyboardShiftState())) {
+    Message.Result = 0;
+    return;
+  }
   if (DoKeyDown(Message)) {
     Message.Result = 0;
     return;
