@@ -1,6 +1,10 @@
 #include "stdctrls_accel.h"
 
 #include <cctype>
+#include <string_view>
+
+#include "codepoints.h"
+#include "menu_model.h"
 
 char AccessKeyOf(const AnsiString& Caption) {
   const char* s = Caption.c_str();
@@ -16,8 +20,14 @@ char AccessKeyOf(const AnsiString& Caption) {
   return 0;
 }
 
+// Compares code points, so that "&Übernehmen" answers to ü and Ü alike.
 bool IsAccel(WORD Key, const AnsiString& Caption) {
-  const char key = AccessKeyOf(Caption);
-  if (key == 0 || Key == 0 || Key >= 0x80) return key != 0 && Key == static_cast<unsigned char>(key);
-  return std::toupper(Key) == static_cast<unsigned char>(key);
+  if (Key == 0) return false;
+  const std::string_view text(Caption.c_str(), static_cast<std::size_t>(Caption.Length()));
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (NextCodePoint(text, pos) != U'&' || pos >= text.size()) continue;
+    const char32_t next = NextCodePoint(text, pos);
+    if (next != U'&') return Menus::FoldCase(next) == Menus::FoldCase(Key);
+  }
+  return false;
 }

@@ -7,5 +7,6 @@
 
 // The access key's letter (upper-cased for ASCII), or 0 when there is none.
 char AccessKeyOf(const AnsiString& Caption);
-// Whether the typed key is the caption's access key (letters ignore case).
+// Whether the typed key (a character code) is the caption's access key;
+// letters ignore case, also the umlauts.
 bool IsAccel(WORD Key, const AnsiString& Caption);

@@ -110,6 +110,15 @@ TEST_F(ButtonTest, ButtonIsClickedByMouseReleaseInsideBySpaceAndByItsAccessKey) 
   EXPECT_EQ(b->Perform(CM_DIALOGCHAR, 'n', 0), 1);
   EXPECT_EQ(b->Perform(CM_DIALOGCHAR, 'x', 0), 0);
   EXPECT_EQ(clicks, 3);
+  // Umlauts fold as letters do.
+  auto* take = Add<TButton>(f, 100, 10, 80, 25);
+  take->SetCaption("&Übernehmen");
+  int takes = 0;
+  take->OnClick = [&](TObject*) { ++takes; };
+  EXPECT_EQ(take->Perform(CM_DIALOGCHAR, 0xFC, 0), 1);  // ü
+  EXPECT_EQ(take->Perform(CM_DIALOGCHAR, 0xDC, 0), 1);  // Ü
+  EXPECT_EQ(take->Perform(CM_DIALOGCHAR, 0xC3, 0), 0);  // not the first byte of its UTF-8
+  EXPECT_EQ(takes, 2);
   // A disabled button takes nothing.
   b->SetEnabled(false);
   EXPECT_EQ(b->Perform(CM_DIALOGCHAR, 'N', 0), 0);
