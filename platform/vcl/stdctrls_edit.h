@@ -57,7 +57,6 @@ class TCustomEdit : public TWinControl {
   void DefaultHandler(TMessage& Message) override;
   void CMTextChanged(TMessage& Message) override;
   void CMFontChanged(TMessage& Message) override;
-  void WMChar(TMessage& Message) override;
   void WMSetFocus(TMessage& Message) override;
   void WMKillFocus(TMessage& Message) override;
 

@@ -80,21 +80,6 @@ void TCustomEdit::MouseDrag(TMessage& Message) {
   SelectionMoved();
 }
 
-// The class library hands KeyPress a single byte; a letter beyond it
-// (U+0100 and up) goes on whole unless the handler swallowed or replaced
-// that byte. (A letter whose low byte is 0 reads as swallowed there, so it
-// goes on regardless.)
-void TCustomEdit::WMChar(TMessage& Message) {
-  const WPARAM typed = Message.WParam;
-  const bool swallowed = DoKeyPress(Message);
-  if (swallowed && (typed & 0xFF) != 0) {
-    Message.Result = 0;
-    return;
-  }
-  if ((Message.WParam & 0xFF) == (typed & 0xFF)) Message.WParam = typed;
-  DefaultHandler(Message);
-}
-
 // The field's own reactions, as the text field window has them.
 void TCustomEdit::DefaultHandler(TMessage& Message) {
   switch (Message.Msg) {

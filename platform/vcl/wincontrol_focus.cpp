@@ -127,8 +127,12 @@ bool TWinControl::DoKeyDown(TMessage& Message) {
 bool TWinControl::DoKeyPress(TMessage& Message) {
   TCustomForm* form = GetParentForm(this);
   if (form && form != this && form->GetKeyPreview() && form->DoKeyPress(Message)) return true;
-  char key = static_cast<char>(Message.WParam);
+  // KeyPress sees one byte; a letter beyond it (U+0100 and up) goes on
+  // whole unless the handler changed that byte.
+  const WPARAM typed = Message.WParam;
+  char key = static_cast<char>(typed);
   KeyPress(key);
+  if (static_cast<unsigned char>(key) == (typed & 0xFF)) return typed == 0;
   Message.WParam = static_cast<unsigned char>(key);
   return key == 0;
 }

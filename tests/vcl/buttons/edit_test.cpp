@@ -46,6 +46,15 @@ TEST_F(EditTest, TypedUmlautsGoInAsWholeLettersAndBackspaceTakesThemOut) {
   EXPECT_TRUE(edit->GetModified());
 }
 
+TEST_F(EditTest, OnKeyPressCanReplaceOrSwallowBytesWhileLettersBeyondThemGoInWhole) {
+  edit->OnKeyPress = [](TObject*, char& key) {
+    if (key == 'a') key = 'b';
+    if (key == 'x') key = 0;
+  };
+  Type("a\xE2\x82\xACx\xC4\x80");  // a, the euro sign, x, and U+0100 whose low byte is 0
+  EXPECT_EQ(edit->GetText(), "b\xE2\x82\xAC\xC4\x80");
+}
+
 TEST_F(EditTest, KeysMoveSelectAndDeleteByLettersAndWords) {
   struct Case {
     const char* text;
