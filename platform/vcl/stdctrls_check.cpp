@@ -22,7 +22,8 @@ void TCustomCheckBox::SetState(TCheckBoxState Value) {
   if (state_ == Value) return;
   state_ = Value;
   Invalidate();
-  if (!GetClicksDisabled()) Click();
+  // A state read from a stream is no click: the form is not whole yet.
+  if (!GetClicksDisabled() && !GetComponentState().Contains(csLoading)) Click();
 }
 
 void TCustomCheckBox::SetChecked(bool Value) {

@@ -1,7 +1,8 @@
 // TCustomCheckBox and TCheckBox: a box with a caption that toggles by
 // click, space or its access key, through cbUnchecked, cbChecked and, with
 // AllowGrayed, cbGrayed. As in the class library, every change of State,
-// also one made by the program, fires OnClick unless ClicksDisabled.
+// also one made by the program, fires OnClick unless ClicksDisabled; one
+// read from a form stream does not.
 #pragma once
 
 #include "stdctrls_buttoncontrol.h"

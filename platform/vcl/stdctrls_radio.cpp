@@ -22,7 +22,7 @@ void TRadioButton::SetChecked(bool Value) {
   Invalidate();
   if (!Value) return;
   TurnSiblingsOff();
-  if (!GetClicksDisabled()) Click();
+  if (!GetClicksDisabled() && !GetComponentState().Contains(csLoading)) Click();
 }
 
 void TRadioButton::TurnSiblingsOff() {

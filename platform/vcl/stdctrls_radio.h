@@ -1,7 +1,8 @@
 // TRadioButton: a round button with a caption; checking one unchecks the
 // other radio buttons of the same parent. A click, the access key or
 // arriving by the arrow keys checks it; only the checked one of a group is
-// a tab stop. Checking fires OnClick unless ClicksDisabled.
+// a tab stop. Checking fires OnClick unless ClicksDisabled or read from a
+// form stream.
 #pragma once
 
 #include "stdctrls_buttoncontrol.h"

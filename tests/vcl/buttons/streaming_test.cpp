@@ -13,7 +13,18 @@
 
 namespace {
 
-const char* kDialogText = R"(object Settings: TForm
+// A form whose handlers the stream binds by name.
+class TSettingsForm : public TForm {
+  MORVANT_COMPONENT(TSettingsForm, TForm)
+ public:
+  explicit TSettingsForm(TComponent* AOwner) : TForm(AOwner) {}
+  int Clicks = 0;
+  void ChoiceClick(TObject*) { ++Clicks; }
+};
+
+void TSettingsForm::Publish(TPublisher<TSettingsForm>& P) { P.Method("ChoiceClick", &TSettingsForm::ChoiceClick); }
+
+const char* kDialogText = R"(object Settings: TSettingsForm
   Left = 120
   Top = 80
   BorderStyle = bsDialog
@@ -35,6 +46,7 @@ const char* kDialogText = R"(object Settings: TForm
     Width = 120
     Height = 17
     Caption = '&Ton'
+    OnClick = ChoiceClick
     Checked = True
     TabOrder = 1
   end
@@ -48,6 +60,7 @@ const char* kDialogText = R"(object Settings: TForm
     Left = 8
     Top = 78
     Caption = 'Schwer'
+    OnClick = ChoiceClick
     Checked = True
     TabOrder = 3
   end
@@ -70,12 +83,12 @@ const char* kDialogText = R"(object Settings: TForm
 end
 )";
 
-TForm* ReadForm(const char* text) {
+TSettingsForm* ReadForm(const char* text) {
   TStringStream source{AnsiString(text)};
   TMemoryStream binary;
   ObjectTextToBinary(&source, &binary);
   binary.SetPosition(0);
-  auto* form = new TForm(Application);
+  auto* form = new TSettingsForm(Application);
   ReadComponentFromStream(&binary, form);
   return form;
 }
@@ -92,7 +105,8 @@ std::string FormText(TComponent* form) {
 }  // namespace
 
 TEST_F(ButtonsTest, DialogReadFromFormTextWorksAndWritesItsControlsBack) {
-  TForm* form = ReadForm(kDialogText);
+  RegisterClass(TSettingsForm::StaticClass());
+  TSettingsForm* form = ReadForm(kDialogText);
   auto* edit = dynamic_cast_object<TEdit>(form->FindComponent("NameEdit"));
   auto* sound = dynamic_cast_object<TCheckBox>(form->FindComponent("SoundCheck"));
   auto* easy = dynamic_cast_object<TRadioButton>(form->FindComponent("EasyRadio"));
@@ -105,6 +119,11 @@ TEST_F(ButtonsTest, DialogReadFromFormTextWorksAndWritesItsControlsBack) {
   EXPECT_TRUE(sound->GetChecked());
   EXPECT_FALSE(easy->GetChecked());
   EXPECT_TRUE(hard->GetChecked());
+  // What the stream set was no click; a change afterwards is.
+  EXPECT_EQ(form->Clicks, 0);
+  sound->SetChecked(false);
+  EXPECT_EQ(form->Clicks, 1);
+  sound->SetChecked(true);
   EXPECT_TRUE(ok->GetDefault());
   EXPECT_EQ(ok->GetModalResult(), mrOk);
   EXPECT_TRUE(cancel->GetCancel());
@@ -128,4 +147,5 @@ TEST_F(ButtonsTest, DialogReadFromFormTextWorksAndWritesItsControlsBack) {
   EXPECT_EQ(form->ShowModal(), mrOk);
   EXPECT_EQ(edit->GetText(), "!");
   delete form;
+  UnRegisterClass(TSettingsForm::StaticClass());
 }
