@@ -21,6 +21,20 @@ int IndexOfSlot(const TStrings& Lines, int Index) {
   return Lines.IndexOfName(AnsiString("Color") + Letters[Index]);
 }
 
+// A line cut at its first '=' by bytes: the text around it may hold bytes
+// that are no letters, and the cut must not move because of them.
+AnsiString KeyOf(const AnsiString& Line) {
+  const std::string& s = Line.str();
+  const std::size_t eq = s.find('=');
+  return eq == std::string::npos ? Line + "=" : AnsiString(s.data(), eq + 1);
+}
+
+AnsiString ValueOf(const AnsiString& Line) {
+  const std::string& s = Line.str();
+  const std::size_t eq = s.find('=');
+  return eq == std::string::npos ? AnsiString() : AnsiString(s.data() + eq + 1, s.size() - eq - 1);
+}
+
 }  // namespace
 
 AnsiString TCustomColorSlots::Key(int Index) { return LoadStr(SColorPrefix) + Letters[Index]; }
@@ -52,9 +66,7 @@ void TCustomColorSlots::Read(const TStrings& Lines) {
     const int line = IndexOfSlot(Lines, i);
     slots_[i] = Slot{};
     if (line < 0) continue;
-    const AnsiString entry = Lines.GetStrings(line);
-    const int eq = entry.Pos("=");
-    slots_[i].color = ParseValue(entry.SubString(eq + 1, entry.Length()));
+    slots_[i].color = ParseValue(ValueOf(Lines.GetStrings(line)));
   }
 }
 
@@ -64,8 +76,7 @@ void TCustomColorSlots::WriteBack(TStrings& Lines) const {
     const int line = IndexOfSlot(Lines, i);
     const AnsiString value = FormatValue(slots_[i].color);
     if (line >= 0) {
-      const AnsiString entry = Lines.GetStrings(line);
-      Lines.SetStrings(line, entry.SubString(1, entry.Pos("=")) + value);
+      Lines.SetStrings(line, KeyOf(Lines.GetStrings(line)) + value);
     } else if (slots_[i].color) {
       Lines.Add(Key(i) + "=" + value);
     }

@@ -103,12 +103,12 @@ TEST_F(ColorDialogTest, DefinedColoursGoIntoTheCustomListAndComeBack) {
     EXPECT_EQ(Custom()->GetCell(1), std::nullopt);
     // Red 18, green 52, blue 86 typed into the fields, then added: the
     // first unused swatch takes it.
-    for (const auto& [name, value] : {std::pair{"RedEdit", "18"}, {"GreenEdit", "52"}, {"BlueEdit", "86"}})
-      Then([this, name, value] {
-        ClickOn(Part<TEdit>(dialog, name));
+    for (const auto& field : {std::pair{"RedEdit", "18"}, {"GreenEdit", "52"}, {"BlueEdit", "86"}})
+      Then([this, field] {
+        ClickOn(Part<TEdit>(dialog, field.first));
         app.key(VK_END);
         app.key(VK_BACK);
-        app.text(value);
+        app.text(field.second);
       });
     Then([this] {
       ClickOn(Part<TButton>(dialog, "AddButton"));
