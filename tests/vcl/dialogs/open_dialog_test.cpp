@@ -49,11 +49,12 @@ TEST_F(OpenFormTest, ScriptAnswerIsTakenFromTheInitialFolder) {
   EXPECT_EQ(app.host().Asked().back().Text, levels);
 }
 
-TEST_F(OpenFormTest, TheFormListsTheFilterdFilesAndTheFolders) {
+TEST_F(OpenFormTest, TheFormListsTheFilteredFilesAndTheFolders) {
   dialog->SetTitle("Level laden");
   std::vector<std::string> files, folders, allFiles;
   AnsiString caption, folderShown;
   std::string folderLabel;
+  bool grew = false;
   EXPECT_FALSE(Run([&] {
     caption = dialog->GetForm()->GetCaption();
     folderShown = dynamic_cast<TOpenDialogForm*>(dialog->GetForm())->GetFolder();
@@ -68,6 +69,11 @@ TEST_F(OpenFormTest, TheFormListsTheFilterdFilesAndTheFolders) {
     });
     Then([&] {
       allFiles = Lines(Files());
+      // The frame can be dragged wider: the lists grow with it.
+      const int listWidth = Files()->GetWidth();
+      TCustomForm* form = dialog->GetForm();
+      form->SetBounds(form->GetLeft(), form->GetTop(), form->GetWidth() + 100, form->GetHeight() + 60);
+      grew = Files()->GetWidth() > listWidth && Folders()->GetWidth() > listWidth;
       app.key(VK_ESCAPE);
     });
   }));
@@ -81,6 +87,7 @@ TEST_F(OpenFormTest, TheFormListsTheFilterdFilesAndTheFolders) {
   EXPECT_EQ(folders[1], "alt");
   EXPECT_EQ(folders[2], "[c:]");
   EXPECT_EQ(allFiles, (std::vector<std::string>{"notiz.txt", "welt1.dat", "welt2.dat"}));
+  EXPECT_TRUE(grew);
 }
 
 TEST_F(OpenFormTest, ATypedNameAndEnterGiveTheFullPathWithTheDefaultExtension) {
@@ -91,6 +98,30 @@ TEST_F(OpenFormTest, ATypedNameAndEnterGiveTheFullPathWithTheDefaultExtension) {
   }));
   EXPECT_EQ(dialog->GetFileName(), AnsiString((levels + "/welt2.dat").c_str()));
   EXPECT_EQ(dialog->GetFilterIndex(), 1);
+}
+
+TEST_F(OpenFormTest, TabArrowsAndEnterWalkTheListsWithoutTheMouse) {
+  dialog->SetOptions(dialog->GetOptions() + TOpenOptions{ofNoChangeDir});
+  AnsiString picked;
+  ASSERT_TRUE(Run([&] {
+    // Into the folder list, down past ".." to "alt", Enter goes there.
+    app.key(VK_TAB);
+    app.key(VK_TAB);
+    app.key(VK_DOWN);
+    app.key(VK_DOWN);
+    app.key(VK_RETURN);
+    Then([&] {
+      // Back to the file list: the arrow puts the file into the field.
+      app.key(VK_TAB, Backend::modShift);
+      app.key(VK_DOWN);
+    });
+    Then([&] {
+      picked = Name()->GetText();
+      app.key(VK_RETURN);
+    });
+  }));
+  EXPECT_EQ(picked, "welt0.dat");
+  EXPECT_EQ(dialog->GetFileName(), AnsiString((levels + "/alt/welt0.dat").c_str()));
 }
 
 TEST_F(OpenFormTest, TypedFoldersAndPatternsNavigateInsteadOfClosing) {
