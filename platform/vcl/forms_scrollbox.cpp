@@ -203,8 +203,19 @@ TRect TScrollingWinControl::BarRect(TScrollBarKind Kind) const {
   return TRect(c.left, c.bottom, c.right, c.bottom + GetSystemMetrics(SM_CYHSCROLL));
 }
 
-TScrollBarGeometry TScrollingWinControl::Geometry(TControlScrollBar* Bar) const {
-  return LayoutScrollBar(BarRect(Bar->kind_), Bar->kind_ == sbVertical, Bar->range_, Bar->Page(), Bar->position_);
+// The bar scrolls over 0..range_ - 1 pixels of the children, a page of them
+// in view.
+TScrollRange TScrollingWinControl::RangeOf(const TControlScrollBar* Bar) {
+  TScrollRange r;
+  r.Min = 0;
+  r.Max = Bar->range_ - 1;
+  r.Page = Bar->Page();
+  r.Pos = Bar->position_;
+  return r;
+}
+
+TScrollBarLayout TScrollingWinControl::Layout(TControlScrollBar* Bar) const {
+  return LayoutScrollBar(BarRect(Bar->kind_), Bar->kind_ == sbVertical, RangeOf(Bar));
 }
 
 void TScrollingWinControl::WMNCPaint(TMessage& Message) {
@@ -216,7 +227,11 @@ void TScrollingWinControl::PaintScrollBars() {
   if (!handle_ || (!horz_->shown_ && !vert_->shown_)) return;
   HDC dc = GetWindowDC(handle_);
   for (TControlScrollBar* bar : {horz_, vert_})
-    if (bar->shown_) PaintScrollBar(dc, Geometry(bar));
+    if (bar->shown_) {
+      // Nothing to scroll shows as a disabled bar: flat arrows, no thumb.
+      const TScrollBarLayout layout = Layout(bar);
+      PaintScrollBar(dc, layout, TScrollPart::None, layout.HasThumb());
+    }
   if (horz_->shown_ && vert_->shown_) {
     const TRect v = BarRect(sbVertical), h = BarRect(sbHorizontal);
     RECT corner = TRect(v.left, h.top, v.right, h.bottom);
@@ -245,19 +260,19 @@ void TScrollingWinControl::WMNCLButtonDown(TMessage& Message) {
   RECT window;
   GetWindowRect(handle_, &window);
   const TPoint p(static_cast<short>(Message.LParamLo()) - window.left, static_cast<short>(Message.LParamHi()) - window.top);
-  const TScrollBarGeometry g = Geometry(bar);
+  const TScrollBarLayout g = Layout(bar);
   const UINT msg = bar == vert_ ? WM_VSCROLL : WM_HSCROLL;
-  switch (ScrollBarPartAt(g, p)) {
-    case TScrollBarPart::LineUp: Perform(msg, SB_LINEUP, 0); break;
-    case TScrollBarPart::LineDown: Perform(msg, SB_LINEDOWN, 0); break;
-    case TScrollBarPart::PageUp: Perform(msg, SB_PAGEUP, 0); break;
-    case TScrollBarPart::PageDown: Perform(msg, SB_PAGEDOWN, 0); break;
-    case TScrollBarPart::Thumb:
+  switch (HitScrollBar(g, p)) {
+    case TScrollPart::LineUp: Perform(msg, SB_LINEUP, 0); break;
+    case TScrollPart::LineDown: Perform(msg, SB_LINEDOWN, 0); break;
+    case TScrollPart::PageUp: Perform(msg, SB_PAGEUP, 0); break;
+    case TScrollPart::PageDown: Perform(msg, SB_PAGEDOWN, 0); break;
+    case TScrollPart::Thumb:
       dragging_ = bar;
       grabOffset_ = bar == vert_ ? p.y - g.Thumb.top : p.x - g.Thumb.left;
       SetCapture(handle_);
       return;
-    case TScrollBarPart::None: return;
+    case TScrollPart::None: return;
   }
   Perform(msg, SB_ENDSCROLL, 0);
 }
@@ -274,9 +289,7 @@ bool TScrollingWinControl::TrackThumb(TMessage& Message) {
   // The pointer in window coordinates, from the client point.
   const TRect c = ClientInWindow(handle_);
   const TPoint p(static_cast<short>(Message.LParamLo()) + c.left, static_cast<short>(Message.LParamHi()) + c.top);
-  const TScrollBarGeometry g = Geometry(bar);
-  const int offset = (bar == vert_ ? p.y - g.Track.top : p.x - g.Track.left) - grabOffset_;
-  const int pos = ScrollBarPositionAt(g, offset);
+  const int pos = ScrollPosForThumb(Layout(bar), RangeOf(bar), (bar == vert_ ? p.y : p.x) - grabOffset_);
   if (Message.Msg == WM_MOUSEMOVE) {
     Perform(msg, MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(pos)), 0);
   } else {

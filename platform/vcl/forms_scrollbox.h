@@ -15,7 +15,7 @@
 #pragma once
 
 #include "persistent.h"
-#include "scrollbar_paint.h"
+#include "scrollbar_painter.h"
 #include "stdctrls_types.h"
 #include "wincontrol.h"
 
@@ -103,7 +103,9 @@ class TScrollingWinControl : public TWinControl {
   void ScrollMessage(TControlScrollBar* Bar, TMessage& Message);
   // The bars' rectangles in window coordinates; empty when not shown.
   TRect BarRect(TScrollBarKind Kind) const;
-  TScrollBarGeometry Geometry(TControlScrollBar* Bar) const;
+  // A bar's numbers as the painter sees them, and its parts.
+  static TScrollRange RangeOf(const TControlScrollBar* Bar);
+  TScrollBarLayout Layout(TControlScrollBar* Bar) const;
   TControlScrollBar* BarOf(TScrollBarKind Kind) const { return Kind == sbHorizontal ? horz_ : vert_; }
   // Dragging a thumb: the mouse is captured until the button goes up.
   bool TrackThumb(TMessage& Message);

@@ -15,19 +15,6 @@
 
 namespace {
 
-// The codes of WM_VSCROLL's low word.
-enum ScrollCode : WORD {
-  kLineUp = 0,
-  kLineDown = 1,
-  kPageUp = 2,
-  kPageDown = 3,
-  kThumbPosition = 4,
-  kThumbTrack = 5,
-  kTop = 6,
-  kBottom = 7,
-  kEndScroll = 8
-};
-
 constexpr UINT_PTR kRepeatTimer = 0x4C42;
 constexpr UINT kRepeatFirstMs = 350;
 constexpr UINT kRepeatMs = 50;
@@ -38,10 +25,10 @@ TPoint PointOf(LPARAM LParam) { return TPoint(GET_X_LPARAM(LParam), GET_Y_LPARAM
 
 WORD CodeOf(TScrollPart Part) {
   switch (Part) {
-    case TScrollPart::LineUp: return kLineUp;
-    case TScrollPart::PageUp: return kPageUp;
-    case TScrollPart::PageDown: return kPageDown;
-    default: return kLineDown;
+    case TScrollPart::LineUp: return SB_LINEUP;
+    case TScrollPart::PageUp: return SB_PAGEUP;
+    case TScrollPart::PageDown: return SB_PAGEDOWN;
+    default: return SB_LINEDOWN;
   }
 }
 
@@ -272,33 +259,33 @@ TRect TListPane::BarRect() const {
   return TRect(corner.x, corner.y, corner.x + GetSystemMetrics(SM_CXVSCROLL), corner.y + c.bottom);
 }
 
-TVScrollLayout TListPane::BarLayout() const { return LayoutVScrollBar(BarRect(), ScrollRange()); }
+TScrollBarLayout TListPane::BarLayout() const { return LayoutScrollBar(BarRect(), true, ScrollRange()); }
 
 void TListPane::PaintBar() {
   if (!barShown_ || !hwnd_) return;
   HDC dc = GetWindowDC(hwnd_);
-  PaintVScrollBar(dc, BarLayout(), pressedInside_ ? pressed_ : TScrollPart::None, IsWindowEnabled(hwnd_));
+  PaintScrollBar(dc, BarLayout(), pressedInside_ ? pressed_ : TScrollPart::None, IsWindowEnabled(hwnd_));
   ReleaseDC(hwnd_, dc);
 }
 
 void TListPane::Scroll(WORD Code, int ThumbPos) {
   const int page = std::max(1, PageRows() - 1);
   switch (Code) {
-    case kLineUp: SetTopIndex(topIndex_ - 1); break;
-    case kLineDown: SetTopIndex(topIndex_ + 1); break;
-    case kPageUp: SetTopIndex(topIndex_ - page); break;
-    case kPageDown: SetTopIndex(topIndex_ + page); break;
-    case kThumbTrack:
-    case kThumbPosition: SetTopIndex(ThumbPos); break;
-    case kTop: SetTopIndex(0); break;
-    case kBottom: SetTopIndex(LastTopIndex()); break;
+    case SB_LINEUP: SetTopIndex(topIndex_ - 1); break;
+    case SB_LINEDOWN: SetTopIndex(topIndex_ + 1); break;
+    case SB_PAGEUP: SetTopIndex(topIndex_ - page); break;
+    case SB_PAGEDOWN: SetTopIndex(topIndex_ + page); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: SetTopIndex(ThumbPos); break;
+    case SB_TOP: SetTopIndex(0); break;
+    case SB_BOTTOM: SetTopIndex(LastTopIndex()); break;
     default: break;  // the end of a scroll: nothing moves
   }
 }
 
 void TListPane::BarPress(const TPoint& WindowPoint) {
-  const TVScrollLayout layout = BarLayout();
-  pressed_ = HitVScrollBar(layout, WindowPoint);
+  const TScrollBarLayout layout = BarLayout();
+  pressed_ = HitScrollBar(layout, WindowPoint);
   if (pressed_ == TScrollPart::None) return;
   pressedInside_ = true;
   SetCapture(hwnd_);
@@ -313,16 +300,16 @@ void TListPane::BarPress(const TPoint& WindowPoint) {
 }
 
 void TListPane::BarTrack(const TPoint& WindowPoint) {
-  const TVScrollLayout layout = BarLayout();
+  const TScrollBarLayout layout = BarLayout();
   if (pressed_ == TScrollPart::Thumb) {
-    const int pos = VScrollPosForThumb(layout, ScrollRange(), WindowPoint.y - grabOffset_);
+    const int pos = ScrollPosForThumb(layout, ScrollRange(), WindowPoint.y - grabOffset_);
     if (pos != trackPos_) {
       trackPos_ = pos;
-      SendMessage(hwnd_, WM_VSCROLL, MAKEWPARAM(kThumbTrack, static_cast<WORD>(pos)), 0);
+      SendMessage(hwnd_, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, static_cast<WORD>(pos)), 0);
     }
     return;
   }
-  const bool inside = HitVScrollBar(layout, WindowPoint) == pressed_;
+  const bool inside = HitScrollBar(layout, WindowPoint) == pressed_;
   if (inside != pressedInside_) {
     pressedInside_ = inside;
     PaintBar();
@@ -336,8 +323,8 @@ void TListPane::BarRelease() {
   KillTimer(hwnd_, kRepeatTimer);
   if (GetCapture() == hwnd_) ReleaseCapture();
   if (was == TScrollPart::Thumb)
-    SendMessage(hwnd_, WM_VSCROLL, MAKEWPARAM(kThumbPosition, static_cast<WORD>(trackPos_)), 0);
-  SendMessage(hwnd_, WM_VSCROLL, kEndScroll, 0);
+    SendMessage(hwnd_, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(trackPos_)), 0);
+  SendMessage(hwnd_, WM_VSCROLL, SB_ENDSCROLL, 0);
   PaintBar();
 }
 
@@ -458,7 +445,7 @@ bool TListPane::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam, LRESULT& R
         RECT w;
         GetWindowRect(hwnd_, &w);
         const TPoint p(at.x - w.left, at.y - w.top);
-        if (HitVScrollBar(BarLayout(), p) == pressed_) SendMessage(hwnd_, WM_VSCROLL, CodeOf(pressed_), 0);
+        if (HitScrollBar(BarLayout(), p) == pressed_) SendMessage(hwnd_, WM_VSCROLL, CodeOf(pressed_), 0);
       }
       Result = 0;
       return true;

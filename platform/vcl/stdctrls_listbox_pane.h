@@ -123,7 +123,7 @@ class TListPane {
   int PageRows() const;
   void UpdateBar();
   TRect BarRect() const;  // window coordinates
-  TVScrollLayout BarLayout() const;
+  TScrollBarLayout BarLayout() const;
   void PaintBar();
   void Scroll(WORD Code, int ThumbPos);
   void BarPress(const TPoint& WindowPoint);
