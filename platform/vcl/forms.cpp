@@ -377,3 +377,10 @@ void TCustomForm::CMRelease(TMessage&) { delete this; }
 void TCustomForm::Release() {
   PostMessage(GetHandle(), CM_RELEASE, 0, 0);
 }
+
+void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  TWinControl::GetChildren(Proc, Root);
+  if (Root != this) return;
+  for (int i = 0; i < GetComponentCount(); ++i)
+    if (!GetComponents(i)->HasParent()) Proc(GetComponents(i));
+}

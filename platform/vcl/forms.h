@@ -110,6 +110,9 @@ class TCustomForm : public TWinControl {
 
   TRect GetClientRect() const override;
   bool GetShowing() const override;
+  // Its controls, then, when it is the root, the components it owns that
+  // sit in no control (timers, menus, dialogs).
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

@@ -386,3 +386,8 @@ void TWinControl::CMEnabledChanged(TMessage& Message) {
   if (handle_) EnableWindow(handle_, enabled_);
   TControl::CMEnabledChanged(Message);
 }
+
+void TWinControl::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  for (TControl* control : controls_)
+    if (control->GetOwner() == Root) Proc(control);
+}

@@ -42,6 +42,9 @@ class TWinControl : public TControl {
   // ---- children ----
   int GetControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* GetControls(int Index) const;
+  // The child controls that Root owns, in z-order: what a form stream
+  // writes inside this control.
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
   // The topmost visible child at P (client coordinates); disabled ones only
   // with AllowDisabled.
   TControl* ControlAtPos(const TPoint& P, bool AllowDisabled) const;

@@ -88,6 +88,17 @@ TEST_F(VclTest, AFormIsBuiltFromItsStreamWithChildrenEventsAndItsOwnProperties) 
   ASSERT_NE(form->Timer1, nullptr);
   EXPECT_EQ(form->Timer1->GetInterval(), 250u);
 
+  // Written back, the form holds its control and its timer again.
+  TMemoryStream written;
+  WriteComponentToStream(&written, form);
+  written.SetPosition(0);
+  TMemoryStream back;
+  ObjectBinaryToText(&written, &back);
+  const std::string again(static_cast<const char*>(back.GetMemory()), static_cast<std::size_t>(back.GetSize()));
+  EXPECT_NE(again.find("  object Image1: TImage\n"), std::string::npos) << again;
+  EXPECT_NE(again.find("  object Timer1: TTimer\n"), std::string::npos) << again;
+  EXPECT_NE(again.find("    OnTimer = Timer1Timer\n"), std::string::npos) << again;
+
   form->Show();
   app.advance(500);
   EXPECT_EQ(form->Ticks, 2);
