@@ -247,7 +247,7 @@ void TListPane::UpdateBar() {
 TPoint TListPane::ClientToWindow(const TPoint& P) const {
   RECT w;
   GetWindowRect(hwnd_, &w);
-  POINT origin{0, 0};
+  POINT origin{};
   ::ClientToScreen(hwnd_, &origin);
   return TPoint(P.x + origin.x - w.left, P.y + origin.y - w.top);
 }
