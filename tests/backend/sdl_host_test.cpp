@@ -74,6 +74,17 @@ TEST_F(SdlHostTest, PixelsPresentedWhileHiddenShowWithTheWindow) {
   EXPECT_EQ(ScreenPixel(w, 3, 3), kBlue);
 }
 
+TEST_F(SdlHostTest, EveryKindOfWindowIsCreated) {
+  // A menu's drop-down is a topmost tool window and a pop-up at once.
+  const unsigned kinds[] = {Backend::hwfNone, Backend::hwfToolWindow, Backend::hwfPopup, Backend::hwfTopmost,
+                            Backend::hwfTopmost | Backend::hwfToolWindow | Backend::hwfPopup};
+  for (unsigned flags : kinds) {
+    Backend::HostWindowId w = host->CreateHostWindow(Bounds(0, 0, 8, 8), flags);
+    EXPECT_NE(w, 0u) << "flags " << flags << ": " << SDL_GetError();
+    host->DestroyHostWindow(w);
+  }
+}
+
 TEST_F(SdlHostTest, WithoutShapedWindowsAnOutlineLeavesTheWindowWorking) {
   Backend::HostWindowId w = OpenWindow(Bounds(0, 0, 20, 20));
   Region round = Region(0, 5, 20, 15) | Region(5, 0, 15, 20);

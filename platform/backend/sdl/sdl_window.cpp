@@ -19,8 +19,13 @@ constexpr std::uint64_t kFrameMs = 16;
 Uint32 SdlWindowFlags(unsigned flags) {
   Uint32 sdl = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   if (flags & Backend::hwfTopmost) sdl |= SDL_WINDOW_ALWAYS_ON_TOP;
-  if (flags & Backend::hwfToolWindow) sdl |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
-  if (flags & Backend::hwfPopup) sdl |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
+  // SDL refuses a window that is more than one of utility, tooltip and
+  // pop-up menu; a pop-up (a menu, a drop-down list, a hint) is a tool
+  // window too, and its pop-up nature wins.
+  if (flags & Backend::hwfPopup)
+    sdl |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
+  else if (flags & Backend::hwfToolWindow)
+    sdl |= SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_UTILITY;
   return sdl;
 }
 
