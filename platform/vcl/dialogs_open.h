@@ -13,7 +13,9 @@
 // A name without an extension gets DefaultExt ("dat", ".dat" or "*.dat").
 // ofOverwritePrompt asks before an existing file is taken, ofCreatePrompt
 // before a missing one is. Unless ofNoChangeDir is set, confirming the form
-// makes the chosen file's folder the current one.
+// makes the chosen file's folder the current one. ofEnableSizing gives the
+// form a frame that can be dragged. The form has no read-only box, so
+// ofReadOnly and ofHideReadOnly are only kept for the caller.
 //
 // FileName is the full path after a confirmed Execute and stays as it was
 // when the dialog is cancelled; FilterIndex (1-based) names the filter that
