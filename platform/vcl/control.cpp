@@ -104,6 +104,7 @@ void TControl::Publish(TPublisher<TControl>& P) {
   P.Event("OnMouseMove", &TControl::OnMouseMove);
   P.Event("OnMouseUp", &TControl::OnMouseUp);
   P.Event("OnResize", &TControl::OnResize);
+  P.Component("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu);
 }
 
 // ---- geometry ----

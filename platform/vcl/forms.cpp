@@ -46,6 +46,7 @@ void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
   P.Integer("ClientHeight", &TCustomForm::GetClientHeight, &TCustomForm::SetClientHeight);
   P.Bool("KeyPreview", &TCustomForm::GetKeyPreview, &TCustomForm::SetKeyPreview, false);
   P.Component("ActiveControl", &TCustomForm::GetActiveControl, &TCustomForm::SetActiveControl);
+  P.Component("Menu", &TCustomForm::GetMenu, &TCustomForm::SetMenu);
   P.Event("OnCreate", &TCustomForm::OnCreate);
   P.Event("OnDestroy", &TCustomForm::OnDestroy);
   P.Event("OnShow", &TCustomForm::OnShow);

@@ -2,6 +2,7 @@
 #include "classregistry.h"
 #include "formres.h"
 #include "formtext.h"
+#include "menus.h"
 #include "sysutils.h"
 #include "streams.h"
 #include "timage.h"
@@ -45,8 +46,10 @@ const char* kFormText = R"(object StreamedForm: TStreamedForm
   ClientWidth = 240
   Color = clBlue
   KeyPreview = True
+  Menu = MainMenu1
   OnCreate = FormCreate
   object Image1: TImage
+    PopupMenu = PopupMenu1
     Left = 8
     Top = 16
     Width = 64
@@ -56,6 +59,10 @@ const char* kFormText = R"(object StreamedForm: TStreamedForm
   object Timer1: TTimer
     Interval = 250
     OnTimer = Timer1Timer
+  end
+  object MainMenu1: TMainMenu
+  end
+  object PopupMenu1: TPopupMenu
   end
 end
 )";
@@ -87,6 +94,8 @@ TEST_F(VclTest, AFormIsBuiltFromItsStreamWithChildrenEventsAndItsOwnProperties) 
   EXPECT_TRUE(form->Image1->GetStretch());
   ASSERT_NE(form->Timer1, nullptr);
   EXPECT_EQ(form->Timer1->GetInterval(), 250u);
+  EXPECT_EQ(form->GetMenu(), form->FindComponent("MainMenu1"));
+  EXPECT_EQ(form->Image1->GetPopupMenu(), form->FindComponent("PopupMenu1"));
 
   // Written back, the form holds its control and its timer again.
   TMemoryStream written;
@@ -98,6 +107,7 @@ TEST_F(VclTest, AFormIsBuiltFromItsStreamWithChildrenEventsAndItsOwnProperties) 
   EXPECT_NE(again.find("  object Image1: TImage\n"), std::string::npos) << again;
   EXPECT_NE(again.find("  object Timer1: TTimer\n"), std::string::npos) << again;
   EXPECT_NE(again.find("    OnTimer = Timer1Timer\n"), std::string::npos) << again;
+  EXPECT_NE(again.find("    PopupMenu = PopupMenu1\n"), std::string::npos) << again;
 
   form->Show();
   app.advance(500);
