@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "codepoints.h"
+#include "utf8.h"
 #include "rect.h"
 #include "text.h"
 
