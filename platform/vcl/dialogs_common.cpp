@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "forms.h"
+#include "scope_guard.h"
 
 void TCommonDialog::Publish(TPublisher<TCommonDialog>& P) {
   P.Bool("Ctl3D", &TCommonDialog::GetCtl3D, &TCommonDialog::SetCtl3D, true);
@@ -28,13 +29,10 @@ int TCommonDialog::RunForm(TCustomForm* Form) {
     if (OnShow) OnShow(this);
   };
   int result = mrCancel;
-  try {
+  {
+    TScopeGuard forget([this] { form_ = nullptr; });
     result = Form->ShowModal();
-  } catch (...) {
-    form_ = nullptr;
-    throw;
   }
-  form_ = nullptr;
   owned.reset();
   if (OnClose) OnClose(this);
   return result;

@@ -1,6 +1,7 @@
 #include "forms.h"
 
 #include "application.h"
+#include "canvas_binding.h"
 #include "colors.h"
 #include "focus.h"
 #include "formres.h"
@@ -25,8 +26,7 @@ TCustomForm::~TCustomForm() {
   if (Screen) Screen->RemoveForm(this);
   if (Application) Application->FormDestroyed(this);
   DestroyHandle();
-  delete canvas_;
-  canvas_ = nullptr;
+  canvas_.reset();
 }
 
 void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
@@ -311,15 +311,8 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
 // ---- painting and messages ----
 
 void TCustomForm::PaintWindow(HDC DC) {
-  canvas_->FreeHandle();
-  canvas_->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
+  TCanvasBinding bound(*canvas_, DC);
+  Paint();
 }
 
 void TCustomForm::Paint() {
