@@ -277,7 +277,7 @@ LSTATUS RegDeleteTree(HKEY key, LPCSTR subKey) {
     RegistryKey* k = h.FindKey(ref.Path);
     if (!k && !ref.Path.empty()) return ERROR_KEY_DELETED;
     if (k && !k->Values.empty()) {
-      k->Values.clear();
+      k->ClearValues();
       changed = true;
     }
     for (const std::string& name : h.SubKeyNames(ref.Path))

@@ -225,6 +225,11 @@ bool RegistryKey::DeleteValue(std::string_view name) {
   return true;
 }
 
+void RegistryKey::ClearValues() {
+  Values.clear();
+  valueIndex_.clear();
+}
+
 RegistryKey* RegistryHive::FindKey(std::string_view path) {
   const auto it = keyIndex_.find(FoldedPath(path));
   return it == keyIndex_.end() ? nullptr : &keys_[it->second];

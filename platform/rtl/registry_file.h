@@ -52,8 +52,8 @@ struct RegistryKey {
   explicit RegistryKey(std::string path) : Path(std::move(path)) {}
 
   std::string Path;  // below the root, parts joined by '\'; "" is the root itself
-  // In creation order. Read it freely; change it only through SetValue and
-  // DeleteValue, which keep the lookup index in step.
+  // In creation order. Read it freely; change it only through SetValue,
+  // DeleteValue and ClearValues, which keep the lookup index in step.
   std::vector<RegistryValue> Values;
   // Damaged lines that stood below this key's values, written back after them
   // as they were.
@@ -64,6 +64,7 @@ struct RegistryKey {
   // Replaces the value's type and data, keeping its place and first spelling.
   void SetValue(std::string_view name, DWORD type, std::string data);
   bool DeleteValue(std::string_view name);
+  void ClearValues();
   friend bool operator==(const RegistryKey& a, const RegistryKey& b) {
     return a.Path == b.Path && a.Values == b.Values && a.KeptLines == b.KeptLines;
   }

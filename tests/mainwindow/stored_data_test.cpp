@@ -45,7 +45,7 @@ TEST_F(StoredDataTest, AReplayThatCannotBeWrittenIsShownAndTheOldOneKept) {
   Key(VK_RIGHT);
   EXPECT_EQ(GetInt("SCORE0", "M1"), 1);
   ASSERT_EQ(app->boxes().size(), 3u);
-  const Backend::AskRecord& box = app->boxes()[1];
+  const Backend::AskRecord box = app->boxes()[1];
   EXPECT_NE(box.Text.find("Tutorial1.sco kann nicht erstellt werden"), std::string::npos) << box.Text;
   EXPECT_EQ(box.Flags & MB_ICONMASK, static_cast<unsigned>(MB_ICONSTOP));
   EXPECT_EQ(app->boxes()[2].Text, "Glückwunsch ! Diese Spielebene ist gelöst.");

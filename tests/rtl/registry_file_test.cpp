@@ -168,6 +168,10 @@ TEST(RegistryFile, DeletingKeysAndValuesKeepsTheRestFoundAndTheDamagedLines) {
   EXPECT_EQ(b.FindValue("C")->Data, "3");
   b.SetValue("a", REG_SZ, "4");  // now last
   EXPECT_EQ(b.Values.back().Data, "4");
+  b.ClearValues();
+  EXPECT_EQ(b.FindValue("c"), nullptr);
+  b.SetValue("c", REG_SZ, "5");
+  EXPECT_EQ(b.FindValue("C")->Data, "5");
   EXPECT_TRUE(r.Hive.DeleteTree("B"));
   ASSERT_NE(r.Hive.FindKey("e"), nullptr);
   EXPECT_EQ(WriteRegistryText(r.Hive), "[A]\n[B\\C\n\"x\"=\"1\"\n[E]\n");

@@ -121,8 +121,9 @@ TEST_F(RegistryStoreTest, TwoProcessesWritingAtOnceLoseNeither) {
   ASSERT_TRUE(bOk);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   for (int i = 0; i < kWrites; ++i) {
-    EXPECT_EQ(GetDword(("A" + std::to_string(i)).c_str()), i);
-    EXPECT_EQ(GetDword(("B" + std::to_string(i)).c_str()), i);
+    const std::string number = std::to_string(i);
+    EXPECT_EQ(GetDword(("A" + number).c_str()), i);
+    EXPECT_EQ(GetDword(("B" + number).c_str()), i);
   }
 }
 
