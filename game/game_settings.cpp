@@ -1,5 +1,7 @@
 #include "game_settings.h"
 
+#include <cstdint>
+
 #include "tregistry.h"
 
 namespace Game {
@@ -7,6 +9,13 @@ namespace Game {
 namespace {
 
 AnsiString ScoreSection(int world) { return "SCORE" + AnsiString(world); }
+
+// A running count in "STAT": stored as a DWORD, it wraps at 32 bits, so the
+// sum is taken unsigned, where wrapping is defined.
+void AddToStatistic(TRegistryIniFile& reg, const char* name, int amount) {
+  const auto stored = static_cast<std::uint32_t>(reg.ReadInteger("STAT", name, 0));
+  reg.WriteInteger("STAT", name, static_cast<Integer>(stored + static_cast<std::uint32_t>(amount)));
+}
 
 }  // namespace
 
@@ -37,13 +46,13 @@ void SaveOnClose(const TGameState& s) {
   TRegistryIniFile reg(kRegistryKey);
   reg.WriteInteger("SETUP", "LW", s.WorldIndex);
   reg.WriteInteger("SETUP", "LEVEL", s.LevelNumber);
-  reg.WriteInteger("STAT", "ZUEGE", reg.ReadInteger("STAT", "ZUEGE", 0) + s.Steps);
+  AddToStatistic(reg, "ZUEGE", s.Steps);
 }
 
 void AddStatistics(int moves, bool countAttempt) {
   TRegistryIniFile reg(kRegistryKey);
-  reg.WriteInteger("STAT", "ZUEGE", reg.ReadInteger("STAT", "ZUEGE", 0) + moves);
-  if (countAttempt) reg.WriteInteger("STAT", "VERSUCHE", reg.ReadInteger("STAT", "VERSUCHE", 0) + 1);
+  AddToStatistic(reg, "ZUEGE", moves);
+  if (countAttempt) AddToStatistic(reg, "VERSUCHE", 1);
 }
 
 bool IsLevelSolved(int world, int level) {

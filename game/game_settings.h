@@ -17,7 +17,8 @@ void ReadSettings(TGameState& s);
 // Where the player was, and the steps of the attempt in progress.
 void SaveOnClose(const TGameState& s);
 
-// "ZUEGE" += moves; then "VERSUCHE" += 1 when countAttempt.
+// "ZUEGE" += moves; then "VERSUCHE" += 1 when countAttempt. Both wrap at 32
+// bits as the stored DWORDs do.
 void AddStatistics(int moves, bool countAttempt);
 bool IsLevelSolved(int world, int level);
 // Marks the level solved; stores `steps` as its best when it is no more than

@@ -4,12 +4,15 @@
 #include "atomic_file.h"
 #include "clock.h"
 #include "dialogs.h"
+#include "exceptions.h"
 #include "fileio.h"
 #include "files.h"
+#include "format.h"
 #include "game_settings.h"
 #include "game_sounds.h"
 #include "main_form.h"
 #include "random.h"
+#include "resourcestrings.h"
 
 void TForm1::ProcessMessages() { Application->ProcessMessages(); }
 
@@ -34,16 +37,16 @@ bool TForm1::ReadFile(const AnsiString& path, std::string& bytes) {
 }
 
 bool TForm1::WriteFileReplacing(const AnsiString& path, const std::string& bytes) {
-  // Written beside the old file first, so that a failed write keeps the
-  // previous best solution whole.
-  const AnsiString temporary = path + ".tmp";
-  const int handle = FileCreate(temporary);
-  if (handle < 0) return false;
-  const bool written = bytes.empty() || FileWrite(handle, bytes.data(), static_cast<LongWord>(bytes.size())) ==
-                                            static_cast<int>(bytes.size());
-  FileClose(handle);
-  if (written && MoveFileEx(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-  DeleteFile(temporary);
+  // Through a temporary of this process's own, flushed and renamed over the
+  // old file: a failed write keeps the previous best solution whole, and two
+  // instances solving at once never write into one temporary.
+  if (WriteFileAtomically(NativePath(path), bytes)) return true;
+  // The new best is already in the registry: the player must learn that its
+  // replay is not stored, as with a failed settings write.
+  if (!Terminated()) {
+    EFCreateError error(Format(LoadStr(SFCreateError), path));
+    Application->ShowException(&error);
+  }
   return false;
 }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <mutex>
 #include <numbers>
@@ -41,6 +42,7 @@ struct Engine {
   std::map<std::pair<std::string, int>, FT_Face> faces;
   std::map<std::string, FaceMatch> resolved;
   std::map<std::string, std::shared_ptr<FontInstance>> instances;
+  bool toldNoFaceFound = false;
 };
 
 // Never destroyed: logical fonts held by static tables may outlive any
@@ -79,20 +81,21 @@ bool PatternBool(FcPattern* p, const char* object, bool fallback) {
   return FcPatternGetBool(p, object, 0, &value) == FcResultMatch ? value != FcFalse : fallback;
 }
 
-FaceMatch MatchFamily(std::string_view family, int weight, bool italic) {
-  FaceMatch match;
+// What fontconfig is asked for a face; nullptr when out of memory.
+FcPattern* RequestPattern(std::string_view family, int weight, bool italic) {
   FcPattern* pattern = FcPatternCreate();
-  if (!pattern) return match;
+  if (!pattern) return nullptr;
   const std::string familyZ(family);
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(familyZ.c_str()));
   FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(weight));
   FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* found = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (!found) return match;
+  return pattern;
+}
+
+FaceMatch MatchOfPattern(FcPattern* found) {
+  FaceMatch match;
   match.family = PatternString(found, FC_FAMILY);
   match.file = PatternString(found, FC_FILE);
   match.index = PatternInt(found, FC_INDEX, 0);
@@ -100,6 +103,17 @@ FaceMatch MatchFamily(std::string_view family, int weight, bool italic) {
   match.italic = PatternInt(found, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
   match.monospace = PatternInt(found, FC_SPACING, FC_PROPORTIONAL) >= FC_MONO;
   match.scalable = PatternBool(found, FC_SCALABLE, true);
+  return match;
+}
+
+FaceMatch MatchFamily(std::string_view family, int weight, bool italic) {
+  FcPattern* pattern = RequestPattern(family, weight, italic);
+  if (!pattern) return {};
+  FcResult result = FcResultNoMatch;
+  FcPattern* found = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!found) return {};
+  FaceMatch match = MatchOfPattern(found);
   FcPatternDestroy(found);
   return match;
 }
@@ -116,6 +130,42 @@ FT_Face OpenFace(Engine& engine, const std::string& file, int index) {
   }
   engine.faces[key] = face;  // a file that fails stays failed, and is not retried
   return face;
+}
+
+// The first face fontconfig has that FreeType can open, the closest to the
+// request first: the last way to draw text at all.
+FaceMatch AnyOpenableFace(Engine& engine, std::string_view family, int weight, bool italic) {
+  FaceMatch match;
+  FcPattern* pattern = RequestPattern(family, weight, italic);
+  if (!pattern) return match;
+  FcResult result = FcResultNoMatch;
+  FcFontSet* set = FcFontSort(nullptr, pattern, FcFalse, nullptr, &result);
+  FcPatternDestroy(pattern);
+  for (int i = 0; set && i < set->nfont; ++i) {
+    FaceMatch candidate = MatchOfPattern(set->fonts[i]);
+    if (OpenFace(engine, candidate.file, candidate.index)) {
+      match = std::move(candidate);
+      break;
+    }
+  }
+  if (set) FcFontSetDestroy(set);
+  return match;
+}
+
+// Once per run: without it every text is silently missing or odd.
+void TellNoFaceFound(Engine& engine, const std::vector<std::string>& asked, const FaceMatch& used) {
+  if (engine.toldNoFaceFound) return;
+  engine.toldNoFaceFound = true;
+  std::string names;
+  for (std::size_t i = 0; i < asked.size(); ++i) {
+    const auto first = std::find_if(asked.begin(), asked.end(), [&](const std::string& a) { return SameFaceName(a, asked[i]); });
+    if (first - asked.begin() == static_cast<std::ptrdiff_t>(i)) names += (names.empty() ? "\"" : ", \"") + asked[i] + '"';
+  }
+  if (used.file.empty())
+    std::fprintf(stderr, "morvant2: no font found for %s, nor any other: text is not drawn\n", names.c_str());
+  else
+    std::fprintf(stderr, "morvant2: no font found for %s: text is drawn with \"%s\"\n", names.c_str(),
+                 used.family.c_str());
 }
 
 double Round(double v) { return std::floor(v + 0.5); }
@@ -135,11 +185,21 @@ FaceMatch ResolveFace(std::string_view faceName, int weight, bool italic, bool f
   // An empty name is the caller's "any face": the default sans.
   std::string_view family = faceName.empty() ? std::string_view("Arial") : faceName;
   if (std::string_view mapped = MappedFamily(family); !mapped.empty()) family = mapped;
+  std::vector<std::string> asked{std::string(family)};
   FaceMatch match = MatchFamily(family, weight, italic);
   if (FT_Face face = OpenFace(engine, match.file, match.index); face && FT_IS_FIXED_WIDTH(face)) match.monospace = true;
-  if (fixedPitch && !match.monospace && !SameFaceName(match.family, family))
+  if (fixedPitch && !match.monospace && !SameFaceName(match.family, family)) {
     match = MatchFamily("monospace", weight, italic);
-  if (!OpenFace(engine, match.file, match.index)) match = MatchFamily(kLastResortFamily, weight, italic);
+    asked.emplace_back("monospace");
+  }
+  if (!OpenFace(engine, match.file, match.index)) {
+    match = MatchFamily(kLastResortFamily, weight, italic);
+    asked.emplace_back(kLastResortFamily);
+  }
+  if (!OpenFace(engine, match.file, match.index)) {
+    match = AnyOpenableFace(engine, family, weight, italic);
+    TellNoFaceFound(engine, asked, match);
+  }
   if (FT_Face face = OpenFace(engine, match.file, match.index)) {
     // fontconfig leaves the spacing out for some monospace faces.
     if (FT_IS_FIXED_WIDTH(face)) match.monospace = true;

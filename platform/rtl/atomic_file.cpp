@@ -1,7 +1,9 @@
 #include "atomic_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <mutex>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -25,6 +27,28 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+bool ProcessIsGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+// Temporaries of this target left by writers killed mid-write. Only dead
+// processes' files go: a live one may be writing its own right now.
+void RemoveStaleTemporaries(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const auto slash = path.find_last_of('/');
+  const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp.";
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name(entry->d_name);
+    if (!name.starts_with(prefix)) continue;
+    const std::string_view digits = name.substr(prefix.size());
+    if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+      continue;
+    const pid_t pid = static_cast<pid_t>(std::stol(std::string(digits)));
+    if (pid != ::getpid() && ProcessIsGone(pid)) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
 }
 
 void SyncFolder(const std::string& folder) {
@@ -61,10 +85,19 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, Atomic
   // The temporary name is per process; this keeps two threads apart.
   static std::mutex writing;
   std::lock_guard<std::mutex> hold(writing);
+  // The replacement keeps the file's mode; a file made read-only is not
+  // replaced at all (checked by hand: root could write it anyway).
+  struct stat old;
+  const bool replacing = ::stat(path.c_str(), &old) == 0;
+  if (replacing && (old.st_mode & 0222) == 0) {
+    errno = EACCES;
+    return false;
+  }
   const std::string temp = path + ".tmp." + std::to_string(::getpid());
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes);
+  bool ok = !replacing || ::fchmod(fd, old.st_mode & 07777) == 0;
+  ok = ok && WriteAll(fd, bytes);
   if (ok && hook) hook(AtomicWriteStep::TempWritten);
   ok = ok && ::fsync(fd) == 0;
   const int saved = errno;
@@ -84,6 +117,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, Atomic
   if (hook) hook(AtomicWriteStep::Renamed);
   // Without this the rename itself may be lost in a power cut.
   SyncFolder(FolderOf(path));
+  RemoveStaleTemporaries(path);
   return true;
 }
 

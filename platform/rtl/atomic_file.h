@@ -21,7 +21,9 @@ using AtomicWriteHook = void (*)(AtomicWriteStep);
 
 // False (with errno set) when the text could not be stored; the old file is
 // then untouched. The temporary file is `path` + ".tmp." + process id, so
-// writers in different processes never share one.
+// writers in different processes never share one; those of processes that
+// are gone are removed after a write. A replaced file keeps its mode, and a
+// file without any write permission is not replaced (EACCES).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, AtomicWriteHook hook = nullptr);
 
 // mkdir -p with mode 0700 for the parts that are missing.

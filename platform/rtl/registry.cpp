@@ -161,7 +161,7 @@ LSTATUS RegCreateKeyEx(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM acce
     return ERROR_SUCCESS;
   }
   if (base.RootHive != Root::User || !base.Writable) return ERROR_ACCESS_DENIED;
-  if (HasControlCharacter(path)) return ERROR_INVALID_PARAMETER;
+  if (HasControlCharacter(path) || RegistryPathDepth(path) > kMaxRegistryKeyDepth) return ERROR_INVALID_PARAMETER;
   std::string spelled;
   bool created = false;
   const LSTATUS status = RegistryStore::ChangeUser([&](RegistryHive& h, bool& changed) -> DWORD {
@@ -277,7 +277,7 @@ LSTATUS RegDeleteTree(HKEY key, LPCSTR subKey) {
     RegistryKey* k = h.FindKey(ref.Path);
     if (!k && !ref.Path.empty()) return ERROR_KEY_DELETED;
     if (k && !k->Values.empty()) {
-      k->Values.clear();
+      k->ClearValues();
       changed = true;
     }
     for (const std::string& name : h.SubKeyNames(ref.Path))

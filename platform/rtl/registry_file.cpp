@@ -1,6 +1,8 @@
 #include "registry_file.h"
 
 #include <algorithm>
+#include <iterator>
+#include <stdexcept>
 
 #include "ansistring.h"
 #include "registry.h"
@@ -28,10 +30,14 @@ std::string_view ParentPath(std::string_view path) {
   return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
 }
 
-bool IsBelow(std::string_view path, std::string_view ancestor) {
-  if (ancestor.empty()) return !path.empty();
-  return path.size() > ancestor.size() && path[ancestor.size()] == '\\' &&
-         AnsiSameText(path.substr(0, ancestor.size()), ancestor);
+// The normalized path with each part folded.
+std::string FoldedPath(std::string_view path) {
+  std::string folded;
+  for (std::string_view part : SplitPath(path)) {
+    if (!folded.empty()) folded += '\\';
+    folded += FoldRegistryName(part);
+  }
+  return folded;
 }
 
 int HexValue(char c) {
@@ -178,10 +184,22 @@ std::string NormalizeRegistryPath(std::string_view path) {
   return result;
 }
 
+std::size_t RegistryPathDepth(std::string_view path) { return SplitPath(path).size(); }
+
+std::string FoldRegistryName(std::string_view name) {
+  // Most names are plain ASCII: those fold without decoding.
+  if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    std::string folded(name);
+    for (char& c : folded)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return folded;
+  }
+  return AnsiUpperCase(AnsiString(name)).str();
+}
+
 RegistryValue* RegistryKey::FindValue(std::string_view name) {
-  for (RegistryValue& v : Values)
-    if (AnsiSameText(v.Name, name)) return &v;
-  return nullptr;
+  const auto it = valueIndex_.find(FoldRegistryName(name));
+  return it == valueIndex_.end() ? nullptr : &Values[it->second];
 }
 
 const RegistryValue* RegistryKey::FindValue(std::string_view name) const {
@@ -189,70 +207,124 @@ const RegistryValue* RegistryKey::FindValue(std::string_view name) const {
 }
 
 void RegistryKey::SetValue(std::string_view name, DWORD type, std::string data) {
-  RegistryValue* v = FindValue(name);
-  if (!v) {
-    Values.push_back(RegistryValue{std::string(name), type, {}});
-    v = &Values.back();
-  }
-  v->Type = type;
-  v->Data = std::move(data);
+  const auto [it, added] = valueIndex_.try_emplace(FoldRegistryName(name), Values.size());
+  if (added) Values.push_back(RegistryValue{std::string(name), type, {}});
+  RegistryValue& v = Values[it->second];
+  v.Type = type;
+  v.Data = std::move(data);
 }
 
 bool RegistryKey::DeleteValue(std::string_view name) {
-  RegistryValue* v = FindValue(name);
-  if (!v) return false;
-  Values.erase(Values.begin() + (v - Values.data()));
+  const auto it = valueIndex_.find(FoldRegistryName(name));
+  if (it == valueIndex_.end()) return false;
+  const std::size_t place = it->second;
+  valueIndex_.erase(it);
+  Values.erase(Values.begin() + static_cast<std::ptrdiff_t>(place));
+  for (auto& [folded, index] : valueIndex_)
+    if (index > place) --index;
   return true;
 }
 
+void RegistryKey::ClearValues() {
+  Values.clear();
+  valueIndex_.clear();
+}
+
 RegistryKey* RegistryHive::FindKey(std::string_view path) {
-  const std::string normal = NormalizeRegistryPath(path);
-  for (RegistryKey& k : keys_)
-    if (AnsiSameText(k.Path, normal)) return &k;
-  return nullptr;
+  const auto it = keyIndex_.find(FoldedPath(path));
+  return it == keyIndex_.end() ? nullptr : &keys_[it->second];
 }
 
 const RegistryKey* RegistryHive::FindKey(std::string_view path) const {
   return const_cast<RegistryHive*>(this)->FindKey(path);
 }
 
+std::size_t RegistryHive::AddKey(std::string path, std::string folded) {
+  keyIndex_.emplace(folded, keys_.size());
+  keys_.emplace_back(std::move(path));
+  foldedPaths_.push_back(std::move(folded));
+  return keys_.size() - 1;
+}
+
+void RegistryHive::Reindex() {
+  keyIndex_.clear();
+  for (std::size_t i = 0; i < keys_.size(); ++i) keyIndex_.emplace(foldedPaths_[i], i);
+}
+
 RegistryKey& RegistryHive::CreateKey(std::string_view path, bool* created) {
   if (created) *created = false;
   const std::vector<std::string_view> parts = SplitPath(path);
-  if (parts.empty()) {
-    if (RegistryKey* root = FindKey("")) return *root;
-    if (created) *created = true;
-    keys_.push_back(RegistryKey{});
-    return keys_.back();
+  if (parts.size() > kMaxRegistryKeyDepth) throw std::length_error("registry key too deep");
+  // The folded path and where each of its prefixes ends.
+  std::string folded;
+  std::vector<std::size_t> ends;
+  for (std::string_view part : parts) {
+    if (!folded.empty()) folded += '\\';
+    folded += FoldRegistryName(part);
+    ends.push_back(folded.size());
   }
-  // Walk down from the top, so that each new key takes its parent's spelling.
-  std::string spelled;
-  RegistryKey* key = nullptr;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    std::string wanted = spelled.empty() ? std::string(parts[i]) : spelled + '\\' + std::string(parts[i]);
-    key = FindKey(wanted);
-    if (!key) {
-      keys_.push_back(RegistryKey{std::move(wanted), {}});
-      key = &keys_.back();
-      if (created && i + 1 == parts.size()) *created = true;
+  if (const auto it = keyIndex_.find(folded); it != keyIndex_.end()) return keys_[it->second];
+  if (created) *created = true;
+  if (parts.empty()) return keys_[AddKey({}, {})];
+
+  // The deepest ancestor there is; the missing keys below it take its
+  // spelling, as if made one by one from the top.
+  std::size_t have = parts.size() - 1;
+  std::size_t ancestor = static_cast<std::size_t>(-1);
+  while (have > 0) {
+    const auto it = keyIndex_.find(folded.substr(0, ends[have - 1]));
+    if (it != keyIndex_.end()) {
+      ancestor = it->second;
+      break;
     }
-    spelled = key->Path;
+    --have;
   }
-  return *key;
+  std::string spelled = have > 0 ? keys_[ancestor].Path : std::string();
+  std::size_t index = 0;
+  for (std::size_t i = have; i < parts.size(); ++i) {
+    if (!spelled.empty()) spelled += '\\';
+    spelled += parts[i];
+    index = AddKey(spelled, folded.substr(0, ends[i]));
+  }
+  return keys_[index];
 }
 
 bool RegistryHive::DeleteTree(std::string_view path) {
-  const std::string normal = NormalizeRegistryPath(path);
-  const auto size = keys_.size();
-  std::erase_if(keys_, [&](const RegistryKey& k) { return AnsiSameText(k.Path, normal) || IsBelow(k.Path, normal); });
-  return keys_.size() != size;
+  const std::string folded = FoldedPath(path);
+  auto doomed = [&](const std::string& candidate) {
+    return candidate == folded || (folded.empty() ? !candidate.empty()
+                                                  : candidate.size() > folded.size() &&
+                                                        candidate[folded.size()] == '\\' &&
+                                                        candidate.compare(0, folded.size(), folded) == 0);
+  };
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < keys_.size(); ++i) {
+    if (doomed(foldedPaths_[i])) {
+      // Damaged lines are not the key's own: they move to what stood before.
+      std::vector<std::string>& before = kept > 0 ? keys_[kept - 1].KeptLines : leadingLines_;
+      before.insert(before.end(), std::make_move_iterator(keys_[i].KeptLines.begin()),
+                    std::make_move_iterator(keys_[i].KeptLines.end()));
+      continue;
+    }
+    if (kept != i) {
+      keys_[kept] = std::move(keys_[i]);
+      foldedPaths_[kept] = std::move(foldedPaths_[i]);
+    }
+    ++kept;
+  }
+  if (kept == keys_.size()) return false;
+  keys_.resize(kept);
+  foldedPaths_.resize(kept);
+  Reindex();
+  return true;
 }
 
 std::vector<std::string> RegistryHive::SubKeyNames(std::string_view path) const {
-  const std::string normal = NormalizeRegistryPath(path);
+  const std::string folded = FoldedPath(path);
   std::vector<std::string> names;
-  for (const RegistryKey& k : keys_) {
-    if (k.Path.empty() || !AnsiSameText(ParentPath(k.Path), normal)) continue;
+  for (std::size_t i = 0; i < keys_.size(); ++i) {
+    const RegistryKey& k = keys_[i];
+    if (k.Path.empty() || ParentPath(foldedPaths_[i]) != folded) continue;
     const auto slash = k.Path.rfind('\\');
     names.push_back(slash == std::string::npos ? k.Path : k.Path.substr(slash + 1));
   }
@@ -261,48 +333,60 @@ std::vector<std::string> RegistryHive::SubKeyNames(std::string_view path) const 
 
 RegistryParseResult ParseRegistryText(std::string_view bytes) {
   RegistryParseResult result;
+  RegistryHive& hive = result.Hive;
   const std::string text = TextFromOutsideBytes(bytes);
-  // Index of the key the value lines belong to; none before the first key
-  // line and after a damaged one.
-  constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
-  std::size_t current = kNoKey;
+  // The key the value lines belong to, by place; `kept` (none before the
+  // first key line and after a damaged one) takes the lines as they stand.
+  std::size_t current = 0;
+  std::vector<std::string>* kept = &hive.LeadingLines();
   std::size_t begin = 0;
   while (begin < text.size()) {
     std::size_t end = text.find('\n', begin);
     if (end == std::string::npos) end = text.size();
     std::string_view line(text.data() + begin, end - begin);
     begin = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
     if (IsBlankLine(line) || IsCommentLine(line)) continue;
-    if (line[0] == '[') {
-      if (line.size() >= 2 && line.back() == ']') {
-        const RegistryKey& key = result.Hive.CreateKey(line.substr(1, line.size() - 2));
-        current = static_cast<std::size_t>(&key - result.Hive.Keys().data());
-      } else {
-        current = kNoKey;
-        ++result.DamagedLines;
-      }
+    if (line[0] == '[' && line.size() >= 2 && line.back() == ']' &&
+        RegistryPathDepth(line.substr(1, line.size() - 2)) <= kMaxRegistryKeyDepth) {
+      const RegistryKey& key = hive.CreateKey(line.substr(1, line.size() - 2));
+      current = static_cast<std::size_t>(&key - hive.Keys().data());
+      kept = nullptr;
+      continue;
+    }
+    if (line[0] == '[' && !kept) kept = &hive.KeyAt(current).KeptLines;
+    if (kept) {
+      kept->emplace_back(line);
+      ++result.DamagedLines;
       continue;
     }
     RegistryValue value;
-    if (current == kNoKey || !ReadValueLine(line, value)) {
+    if (!ReadValueLine(line, value)) {
       ++result.DamagedLines;
       continue;
     }
     // A repeated name: the later line wins, in the earlier line's place.
-    result.Hive.KeyAt(current).SetValue(value.Name, value.Type, std::move(value.Data));
+    hive.KeyAt(current).SetValue(value.Name, value.Type, std::move(value.Data));
   }
   return result;
 }
 
 std::string WriteRegistryText(const RegistryHive& hive) {
   std::string out;
+  auto appendLines = [&](const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+      out += line;
+      out += '\n';
+    }
+  };
+  appendLines(hive.LeadingLines());
   for (const RegistryKey& key : hive.Keys()) {
     out += '[';
     out += key.Path;
     out += "]\n";
     for (const RegistryValue& v : key.Values) AppendValueLine(out, v);
+    appendLines(key.KeptLines);
   }
   return out;
 }

@@ -1,5 +1,7 @@
 #include "registry_store.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 
@@ -28,8 +30,32 @@ UserPaths CurrentUserPaths() {
 
 struct ParsedFile {
   std::shared_ptr<const RegistryHive> Hive;
-  int DamagedLines = 0;
+  // Damage a rewrite would change: the file is set aside and rewritten.
+  // Damage kept as it stood, once rewritten, reads the same again.
+  bool NeedsRepair = false;
 };
+
+// Damaged copies kept: user.reg.bad is the newest, .bad.1 to .bad.4 older.
+constexpr int kKeptBadCopies = 5;
+
+std::string BadCopyName(const UserPaths& paths, int age) {
+  return age == 0 ? paths.Bad : paths.Bad + "." + std::to_string(age);
+}
+
+// Keeps the damaged text under its own name, unless the newest copy already
+// is this text (a rewrite that failed before), and says so once.
+bool SetAside(const UserPaths& paths, const std::string& bytes) {
+  std::string newest;
+  if (ReadWholeFile(paths.Bad, newest) == FileReadResult::Read && newest == bytes) return true;
+  for (int age = kKeptBadCopies - 1; age > 0; --age) {
+    if (::rename(BadCopyName(paths, age - 1).c_str(), BadCopyName(paths, age).c_str()) != 0 && errno != ENOENT)
+      return false;
+  }
+  if (!WriteFileAtomically(paths.Bad, bytes)) return false;
+  std::fprintf(stderr, "morvant2: the settings file %s is damaged; it was set aside as %s\n", paths.File.c_str(),
+               paths.Bad.c_str());
+  return true;
+}
 
 // The last file text parsed, so that a run of reads of an unchanged file
 // does not parse it again and again. It is checked against the bytes read
@@ -63,7 +89,8 @@ ParsedFile Parse(const std::string& path, std::string bytes) {
     if (s.Cached.Hive && s.CachedPath == path && s.CachedBytes == bytes) return s.Cached;
   }
   RegistryParseResult result = ParseRegistryText(bytes);
-  ParsedFile parsed{std::make_shared<const RegistryHive>(std::move(result.Hive)), result.DamagedLines};
+  const bool needsRepair = result.DamagedLines > 0 && WriteRegistryText(result.Hive) != bytes;
+  ParsedFile parsed{std::make_shared<const RegistryHive>(std::move(result.Hive)), needsRepair};
   Remember(path, std::move(bytes), parsed);
   return parsed;
 }
@@ -78,7 +105,7 @@ std::shared_ptr<const RegistryHive> ReadUser() {
   if (paths.File.empty() || ReadWholeFile(paths.File, bytes) != FileReadResult::Read)
     return std::make_shared<const RegistryHive>();
   ParsedFile parsed = Parse(paths.File, std::move(bytes));
-  if (parsed.DamagedLines == 0) return parsed.Hive;
+  if (!parsed.NeedsRepair) return parsed.Hive;
   // An empty change still sets the damaged file aside and rewrites it.
   ChangeUser([](RegistryHive&, bool&) { return ERROR_SUCCESS; });
   return parsed.Hive;
@@ -98,10 +125,10 @@ DWORD ChangeUser(const Change& change) {
   const ParsedFile parsed = Parse(paths.File, bytes);
   RegistryHive hive = *parsed.Hive;
 
-  if (parsed.DamagedLines > 0 && !WriteFileAtomically(paths.Bad, bytes)) return ERROR_ACCESS_DENIED;
+  if (parsed.NeedsRepair && !SetAside(paths, bytes)) return ERROR_ACCESS_DENIED;
   bool changed = false;
   const DWORD code = change(hive, changed);
-  if (!(code == ERROR_SUCCESS && changed) && parsed.DamagedLines == 0) return code;
+  if (!(code == ERROR_SUCCESS && changed) && !parsed.NeedsRepair) return code;
   const RegistryHive& kept = code == ERROR_SUCCESS ? hive : *parsed.Hive;
 
   AtomicWriteHook hook;
@@ -111,7 +138,7 @@ DWORD ChangeUser(const Change& change) {
   }
   std::string text = WriteRegistryText(kept);
   if (!WriteFileAtomically(paths.File, text, hook)) return ERROR_ACCESS_DENIED;
-  Remember(paths.File, std::move(text), ParsedFile{std::make_shared<const RegistryHive>(kept), 0});
+  Remember(paths.File, std::move(text), ParsedFile{std::make_shared<const RegistryHive>(kept), false});
   return code;
 }
 

@@ -7,8 +7,9 @@
 // second running instance never loses a value, and a crash leaves the old
 // or the new file, nothing between.
 //
-// A damaged file is copied to user.reg.bad and rewritten with what could be
-// parsed, the first time it is read or changed.
+// A damaged file is copied to user.reg.bad (older copies move on to
+// user.reg.bad.1 ... .bad.4) and rewritten with what could be read and the
+// damaged key lines kept as they stood, the first time it is read or changed.
 //
 // HKEY_LOCAL_MACHINE is read-only and empty unless a test fills it.
 #pragma once

@@ -172,6 +172,10 @@ TEST_F(RegistryApiTest, NamesThatTheFileCannotHoldAreRefusedOrMended) {
   HKEY key = nullptr;
   EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Bad\nKey", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
             static_cast<LSTATUS>(ERROR_INVALID_PARAMETER));
+  std::string deep = "D";
+  for (std::size_t i = 1; i <= kMaxRegistryKeyDepth; ++i) deep += "\\D";
+  EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, deep.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            static_cast<LSTATUS>(ERROR_INVALID_PARAMETER));
   key = Create(HKEY_CURRENT_USER, "Software\\Text");
   // A caller's Windows-1252 bytes are stored as UTF-8, so that the file
   // stays UTF-8 and its other umlauts keep reading right.

@@ -1,5 +1,7 @@
 #include "registry_file.h"
 
+#include <stdexcept>
+
 #include <gtest/gtest.h>
 
 #include "registry.h"
@@ -90,15 +92,89 @@ TEST(RegistryFile, DamagedLinesAreCountedAndSkipped) {
     ASSERT_NE(k, nullptr);
     EXPECT_NE(k->FindValue("before"), nullptr);
     if (c.line[0] == '[') {
-      // Values below a broken key line belong to no key we could name.
+      // Values below a broken key line belong to no key we could name, but
+      // they stay in the file as they stood.
       EXPECT_EQ(r.DamagedLines, 2);
       EXPECT_EQ(k->FindValue("after"), nullptr);
+      EXPECT_NE(WriteRegistryText(r.Hive).find(std::string(c.line) + "\n\"after\"=\"2\"\n"), std::string::npos);
     } else {
       EXPECT_EQ(r.DamagedLines, 1);
       EXPECT_NE(k->FindValue("after"), nullptr);
     }
   }
   EXPECT_EQ(ParseRegistryText("\"orphan\"=\"1\"\n").DamagedLines, 1);
+}
+
+std::string DeepPath(std::size_t depth) {
+  std::string path = "D";
+  for (std::size_t i = 1; i < depth; ++i) path += "\\D";
+  return path;
+}
+
+TEST(RegistryFile, DamagedKeyLinesAndWhatStandsBelowThemAreWrittenBackAsTheyStood) {
+  const std::string deep = DeepPath(kMaxRegistryKeyDepth + 88);
+  const struct Case {
+    const char* what;
+    std::string text;
+    std::vector<const char*> readable;    // keys holding a value "M1"
+    std::vector<const char*> unreadable;  // keys not loaded
+  } cases[] = {
+      {"an unclosed key line between scores",
+       "[S]\n[S\\SCORE1]\n\"M1\"=dword:00000005\n[S\\SCORE2\n\"M1\"=dword:00000007\n\"G1\"=\"1\"\n"
+       "[S\\SCORE3]\n\"M1\"=dword:00000009\n",
+       {"S\\SCORE1", "S\\SCORE3"},
+       {"S\\SCORE2"}},
+      {"two of them in a row",
+       "[S]\n[S\\SCORE1]\n\"M1\"=dword:00000005\n[S\\SCORE2\n\"M1\"=dword:00000007\n[S\\SCORE3\n\"M1\"=dword:00000008\n"
+       "[S\\SCORE4]\n\"M1\"=dword:00000009\n",
+       {"S\\SCORE1", "S\\SCORE4"},
+       {"S\\SCORE2", "S\\SCORE3"}},
+      {"a key deeper than the limit",
+       "[A]\n\"M1\"=\"1\"\n[" + deep + "]\n\"M1\"=\"2\"\n[B]\n\"M1\"=\"3\"\n",
+       {"A", "B"},
+       {"D"}},
+      {"value lines before any key", "\"M1\"=\"1\"\n[K]\n\"M1\"=\"2\"\n", {"K"}, {""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const RegistryParseResult r = ParseRegistryText(c.text);
+    EXPECT_GT(r.DamagedLines, 0);
+    for (const char* path : c.readable) {
+      const RegistryKey* k = r.Hive.FindKey(path);
+      ASSERT_NE(k, nullptr) << path;
+      EXPECT_NE(k->FindValue("M1"), nullptr) << path;
+    }
+    for (const char* path : c.unreadable) EXPECT_EQ(r.Hive.FindKey(path), nullptr) << path;
+    // Written back unchanged, and reading that again finds the same.
+    EXPECT_EQ(WriteRegistryText(r.Hive), c.text);
+    EXPECT_EQ(ParseRegistryText(WriteRegistryText(r.Hive)).Hive, r.Hive);
+  }
+}
+
+TEST(RegistryFile, KeysDownToTheDepthLimitAreMadeDeeperOnesRefused) {
+  const RegistryParseResult r = ParseRegistryText("[" + DeepPath(kMaxRegistryKeyDepth) + "]\n");
+  EXPECT_EQ(r.DamagedLines, 0);
+  EXPECT_EQ(r.Hive.Keys().size(), kMaxRegistryKeyDepth);
+  RegistryHive hive;
+  EXPECT_THROW(hive.CreateKey(DeepPath(kMaxRegistryKeyDepth + 1)), std::length_error);
+  EXPECT_TRUE(hive.Keys().empty());
+}
+
+TEST(RegistryFile, DeletingKeysAndValuesKeepsTheRestFoundAndTheDamagedLines) {
+  RegistryParseResult r = ParseRegistryText("[A]\n[B]\n\"a\"=\"1\"\n\"b\"=\"2\"\n\"c\"=\"3\"\n[B\\C\n\"x\"=\"1\"\n[E]\n");
+  RegistryKey& b = *r.Hive.FindKey("b");
+  EXPECT_TRUE(b.DeleteValue("A"));
+  ASSERT_NE(b.FindValue("C"), nullptr);
+  EXPECT_EQ(b.FindValue("C")->Data, "3");
+  b.SetValue("a", REG_SZ, "4");  // now last
+  EXPECT_EQ(b.Values.back().Data, "4");
+  b.ClearValues();
+  EXPECT_EQ(b.FindValue("c"), nullptr);
+  b.SetValue("c", REG_SZ, "5");
+  EXPECT_EQ(b.FindValue("C")->Data, "5");
+  EXPECT_TRUE(r.Hive.DeleteTree("B"));
+  ASSERT_NE(r.Hive.FindKey("e"), nullptr);
+  EXPECT_EQ(WriteRegistryText(r.Hive), "[A]\n[B\\C\n\"x\"=\"1\"\n[E]\n");
 }
 
 TEST(RegistryFile, TextThatIsNotUtf8IsWindows1252) {

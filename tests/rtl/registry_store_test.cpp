@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,10 +81,22 @@ TEST_F(RegistryStoreTest, AWriteKilledAtAnyStepLosesNothing) {
     EXPECT_EQ(GetDword("LW"), 7);
     EXPECT_EQ(ParseRegistryText(Slurp(UserReg())).DamagedLines, 0);
     EXPECT_FALSE(std::filesystem::exists(UserReg() + ".bad"));
-    // The dead writer's lock went with it.
+    // The dead writer's lock went with it, and its temporary goes at the
+    // next write.
     SetDword("LEVEL", 3);
     EXPECT_EQ(GetDword("LEVEL"), 3);
+    for (const auto& entry : std::filesystem::directory_iterator(Home() + "/morvant2"))
+      EXPECT_EQ(entry.path().filename().string().find(".tmp."), std::string::npos) << entry.path();
   }
+}
+
+TEST_F(RegistryStoreTest, AWriteLeavesTheTemporaryOfALiveProcess) {
+  SetDword("LEVEL", 1);
+  // Process 1 always runs; its temporary may be a write in progress.
+  const std::string live = UserReg() + ".tmp.1";
+  Spill(live, "half");
+  SetDword("LEVEL", 2);
+  EXPECT_TRUE(std::filesystem::exists(live));
 }
 
 TEST_F(RegistryStoreTest, TwoProcessesWritingAtOnceLoseNeither) {
@@ -108,8 +121,9 @@ TEST_F(RegistryStoreTest, TwoProcessesWritingAtOnceLoseNeither) {
   ASSERT_TRUE(bOk);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   for (int i = 0; i < kWrites; ++i) {
-    EXPECT_EQ(GetDword(("A" + std::to_string(i)).c_str()), i);
-    EXPECT_EQ(GetDword(("B" + std::to_string(i)).c_str()), i);
+    const std::string number = std::to_string(i);
+    EXPECT_EQ(GetDword(("A" + number).c_str()), i);
+    EXPECT_EQ(GetDword(("B" + number).c_str()), i);
   }
 }
 
@@ -130,6 +144,68 @@ TEST_F(RegistryStoreTest, ADamagedFileIsKeptAsideAndWhatParsedIsRead) {
   SetDword("SOUND", 1);
   EXPECT_EQ(GetDword("SOUND"), 1);
   EXPECT_EQ(GetDword("LEVEL"), 5);
+}
+
+TEST_F(RegistryStoreTest, DamageTwiceInARowKeepsEachCopyAndDropsNoScore) {
+  const std::string top = "[Software]\n[Software\\Tallix Software]\n[Software\\Tallix Software\\TALLIX MORVANT II]\n";
+  const std::string setup = std::string("[") + kKey + "]\n\"LEVEL\"=dword:00000003\n";
+  const std::string score1 = "[Software\\Tallix Software\\TALLIX MORVANT II\\SCORE1]\n\"M1\"=dword:00000011\n";
+  // The closing bracket lost: the best score below it must survive.
+  const std::string brokenScore2 = "[Software\\Tallix Software\\TALLIX MORVANT II\\SCORE2\n\"M1\"=dword:00000022\n";
+  const std::string first = top + score1 + brokenScore2 + setup + "\"SOUND\"=dwurd:1\n";
+  Spill(UserReg(), first);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(GetDword("LEVEL"), 3);
+  EXPECT_EQ(GetDword("LEVEL"), 3);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "morvant2: the settings file " + UserReg() + " is damaged; it was set aside as " + UserReg() + ".bad\n");
+  EXPECT_EQ(Slurp(UserReg() + ".bad"), first);
+  EXPECT_EQ(Slurp(UserReg()), top + score1 + brokenScore2 + setup);
+
+  // A second damage, in another line: the first copy moves on.
+  SetDword("LW", 1);
+  const std::string second = Slurp(UserReg()) + "garbage\n";
+  Spill(UserReg(), "; edited\n" + second);
+  EXPECT_EQ(GetDword("LW"), 1);
+  EXPECT_EQ(Slurp(UserReg() + ".bad"), "; edited\n" + second);
+  EXPECT_EQ(Slurp(UserReg() + ".bad.1"), first);
+  const std::string repaired = Slurp(UserReg());
+  EXPECT_NE(repaired.find(brokenScore2), std::string::npos);
+  EXPECT_NE(repaired.find(score1), std::string::npos);
+}
+
+TEST_F(RegistryStoreTest, OnlyAFewDamagedCopiesAreKept) {
+  for (int start = 0; start < 7; ++start) {
+    Spill(UserReg(), std::string("[") + kKey + "]\nbroken " + std::to_string(start) + "\n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(GetDword("LEVEL"), -1);
+    testing::internal::GetCapturedStderr();
+  }
+  EXPECT_NE(Slurp(UserReg() + ".bad").find("broken 6"), std::string::npos);
+  EXPECT_NE(Slurp(UserReg() + ".bad.4").find("broken 2"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(UserReg() + ".bad.5"));
+}
+
+TEST_F(RegistryStoreTest, AReplacedFileKeepsItsModeAndAReadOnlyOneIsNotWritten) {
+  SetDword("LEVEL", 1);
+  ASSERT_EQ(::chmod(UserReg().c_str(), 0640), 0);
+  SetDword("LEVEL", 2);
+  struct stat st;
+  ASSERT_EQ(::stat(UserReg().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+  ASSERT_EQ(::chmod(UserReg().c_str(), 0444), 0);
+  const std::string before = Slurp(UserReg());
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, kKey, 0, KEY_ALL_ACCESS, &key), static_cast<LSTATUS>(ERROR_SUCCESS));
+  const DWORD value = 3;
+  EXPECT_EQ(RegSetValueEx(key, "LEVEL", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4),
+            static_cast<LSTATUS>(ERROR_ACCESS_DENIED));
+  RegCloseKey(key);
+  EXPECT_EQ(Slurp(UserReg()), before);
+  ASSERT_EQ(::stat(UserReg().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+  EXPECT_EQ(GetDword("LEVEL"), 2);
 }
 
 TEST_F(RegistryStoreTest, EveryCallReadsTheFileAsItIsNow) {
