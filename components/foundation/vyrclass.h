@@ -18,51 +18,49 @@ class TForm;
 
 namespace Vyrclass {
 
-// Base of every settings sub-object (bevel, gradient, caption ...). The owner
-// points OnChange at its own handler.
-class TVyrObject : public TPersistent {
-  MORVANT_PUBLISHED(TVyrObject, TPersistent)
+// The change contract that the settings objects and the components share,
+// over the class library's base of either.
+template <class Base>
+class TVyrChangeContract : public Base {
  public:
-  TVyrObject() = default;
+  using Base::Base;
 
   TNotifyEvent GetOnChange() const { return onChange_; }
   void SetOnChange(TNotifyEvent Value) { onChange_ = Value; }
 
   // An owner hands this to the OnChange of its own nested settings objects,
   // so that a change deep inside reaches the top.
-  void GetChange(TObject* Sender);
+  void GetChange(TObject* /*Sender*/) { Change(); }
   void BeginUpdate() { updating_ = true; }
-  void EndUpdate(bool Notify);
+  void EndUpdate(bool Notify) {
+    updating_ = false;
+    if (Notify) Change();
+  }
   bool GetUpdating() const { return updating_; }
 
  protected:
-  virtual void Change();
+  virtual void Change() {
+    if (!updating_ && onChange_) onChange_(this);
+  }
 
  private:
   TNotifyEvent onChange_;
   bool updating_ = false;
 };
 
+// Base of every settings sub-object (bevel, gradient, caption ...). The owner
+// points OnChange at its own handler.
+class TVyrObject : public TVyrChangeContract<TPersistent> {
+  MORVANT_PUBLISHED(TVyrObject, TPersistent)
+ public:
+  TVyrObject() = default;
+};
+
 // The same contract for non-visual components.
-class TVyrCustomComponent : public TComponent {
+class TVyrCustomComponent : public TVyrChangeContract<TComponent> {
   MORVANT_PUBLISHED(TVyrCustomComponent, TComponent)
  public:
-  explicit TVyrCustomComponent(TComponent* AOwner) : TComponent(AOwner) {}
-
-  TNotifyEvent GetOnChange() const { return onChange_; }
-  void SetOnChange(TNotifyEvent Value) { onChange_ = Value; }
-
-  void GetChange(TObject* Sender);
-  void BeginUpdate() { updating_ = true; }
-  void EndUpdate(bool Notify);
-  bool GetUpdating() const { return updating_; }
-
- protected:
-  virtual void Change();
-
- private:
-  TNotifyEvent onChange_;
-  bool updating_ = false;
+  explicit TVyrCustomComponent(TComponent* AOwner) : TVyrChangeContract<TComponent>(AOwner) {}
 };
 
 // Base of every library component placed on a form.
