@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -53,6 +54,11 @@ using TVyrTimerPoolEvent = TClosure<void(TObject* Sender, Word Ident, int Counte
 using TVyrTimerInterval = Word;
 
 class TVyrTimerPool;
+
+// Runs one tick of a timer on the user-interface thread unless one is
+// already running there (a tick that comes meanwhile is dropped, not
+// queued); an exception goes to the application's handler.
+void VyrRunTick(bool& InHandler, TObject* Sender, const std::function<void()>& Tick);
 
 // One logical timer of a pool: fires on every Interval div MinInterval-th
 // tick of the pool's window timer.

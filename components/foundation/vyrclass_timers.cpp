@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 
 #include "application.h"
 #include "messages.h"
@@ -12,6 +13,19 @@ namespace Vyrclass {
 
 namespace {
 constexpr UINT_PTR kWindowTimerId = 1;
+}
+
+void VyrRunTick(bool& InHandler, TObject* Sender, const std::function<void()>& Tick) {
+  if (InHandler) return;
+  InHandler = true;
+  try {
+    Tick();
+  } catch (...) {
+    InHandler = false;
+    HandleEventException(Sender);
+    return;
+  }
+  InHandler = false;
 }
 
 // ---- TVyrTimerItem ----
@@ -167,16 +181,7 @@ void TVyrTimerPool::WndProc(TMessage& Message) {
     return;
   }
   Message.Result = 0;
-  if (FInHandler) return;
-  FInHandler = true;
-  try {
-    Tick();
-  } catch (...) {
-    FInHandler = false;
-    HandleEventException(this);
-    return;
-  }
-  FInHandler = false;
+  VyrRunTick(FInHandler, this, [this] { Tick(); });
 }
 
 void TVyrTimerPool::Tick() {

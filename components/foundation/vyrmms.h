@@ -84,7 +84,6 @@ class TVyrHiTimer : public Vyrclass::TVyrComponent {
   void WndProc(TMessage& Message);
   // From the worker, once per interval.
   void WorkerTick();
-  void RunTick();
 
   std::atomic<bool> FEnabled{false};
   bool FInHandler = false;

@@ -208,30 +208,17 @@ void TVyrHiTimer::WorkerTick() {
   if (!FTickPosted.exchange(true)) PostMessage(FWindow, kWorkerTickMessage, FGeneration.load(), 0);
 }
 
-void TVyrHiTimer::RunTick() {
-  if (FInHandler) return;
-  FInHandler = true;
-  try {
-    Timer();
-  } catch (...) {
-    FInHandler = false;
-    HandleEventException(this);
-    return;
-  }
-  FInHandler = false;
-}
-
 void TVyrHiTimer::WndProc(TMessage& Message) {
   if (Message.Msg == kWorkerTickMessage) {
     Message.Result = 0;
     if (Message.WParam != FGeneration.load()) return;
     FTickPosted.store(false);
-    if (FThread && FEnabled.load()) RunTick();
+    if (FThread && FEnabled.load()) Vyrclass::VyrRunTick(FInHandler, this, [this] { Timer(); });
     return;
   }
   if (Message.Msg == WM_TIMER) {
     Message.Result = 0;
-    if (FTimerId != 0 && Message.WParam == FTimerId) RunTick();
+    if (FTimerId != 0 && Message.WParam == FTimerId) Vyrclass::VyrRunTick(FInHandler, this, [this] { Timer(); });
     return;
   }
   Message.Result = DefWindowProc(FWindow, Message.Msg, Message.WParam, Message.LParam);

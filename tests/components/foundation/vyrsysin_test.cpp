@@ -91,6 +91,8 @@ TEST_F(SystemInfo, FixedAndFallbackTexts) {
   EXPECT_DOUBLE_EQ(VyrSIVersionNr(), 5.1);
   EXPECT_FALSE(VyrSIOLDWindowsNT());
   EXPECT_EQ(VyrSISystemIconListHandle(), nullptr);
+  EXPECT_EQ(GetSystemInfoString(itProgCompany), "Tallix Software") << "from the program's version resource";
+  EXPECT_EQ(GetSystemInfoString(itProgName), "TALLIX MORVANT II");
   EXPECT_EQ(GetSystemInfoString(itCurrentDir32), GetCurrentDir());
   EXPECT_FALSE(GetSystemInfoString(itTempPath32).IsEmpty());
   EXPECT_FALSE(GetSystemInfoString(itCurrentDateTime).IsEmpty());
