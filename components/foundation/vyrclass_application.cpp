@@ -32,12 +32,12 @@ AnsiString MutexName() { return ChangeFileExt(ExtractFileName(ProgramFilePath())
 TVyrApplication::TVyrApplication(TComponent* AOwner) : TComponent(AOwner), FBrushColor(kNoBrushColor) {
   // The store first: it asks this object for the registry path only when it
   // opens the registry for an operation.
-  FIniCtrl = std::make_unique<TVyrIniCtrl>(nullptr);
+  FIniCtrl.reset(TObject::Create<TVyrIniCtrl>(nullptr));
   if (!GetComponentState().Contains(csDesigning)) {
     FMutex = CreateMutex(nullptr, FALSE, MutexName().c_str());
     FPrevInstance = FMutex && GetLastError() == ERROR_ALREADY_EXISTS;
   }
-  FTimerPool = std::make_unique<TVyrTimerPool>(nullptr, kAppPoolInterval);
+  FTimerPool.reset(TObject::Create<TVyrTimerPool>(nullptr, kAppPoolInterval));
   SetLogName(AnsiString());
   LARGE_INTEGER frequency{};
   if (QueryPerformanceFrequency(&frequency)) FPerformanceFrequency = frequency.QuadPart;

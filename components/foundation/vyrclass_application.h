@@ -16,6 +16,8 @@
 #include "hwnd.h"
 #include "published.h"
 #include "sets.h"
+#include "tobject.h"
+#include "unitstartup.h"
 #include "vyrclass.h"
 #include "vyrprocs.h"
 #include "wintypes.h"
@@ -221,12 +223,12 @@ class TVyrApplication : public TComponent {
   AnsiString FVersion;
   TVyrApplicationOptions FOptions{TVyrApplicationOption::aoMouseCtrlActive, TVyrApplicationOption::aoLogAlwaysClear,
                                   TVyrApplicationOption::aoLogHeader, TVyrApplicationOption::aoLogNr};
-  std::unique_ptr<TVyrIniCtrl> FIniCtrl;
+  TOwnedObject<TVyrIniCtrl> FIniCtrl;
   TVyrEditModes FEditModes{TVyrEditMode::emInsert};
   std::unique_ptr<TBitmap> FPlainBitmap;
   std::unique_ptr<TBitmap> FBrushBitmap;
   TColor FBrushColor;
-  std::unique_ptr<TVyrTimerPool> FTimerPool;
+  TOwnedObject<TVyrTimerPool> FTimerPool;
   Vyrprocs::TVyrPathPrefix FLogPrefix = Vyrprocs::TVyrPathPrefix::ppProgram;
   AnsiString FLogName;
   int FMaxLogSize = -1;
@@ -257,5 +259,6 @@ constexpr Word VyrLastTimerIdent = 0xFDFA;
 // makes VyrApplication; Finalize frees it.
 void Initialize();
 void Finalize();
+inline constexpr TUnitRow Unit{"Vyrclass", &Initialize, &Finalize};
 
 }  // namespace Vyrclass

@@ -6,12 +6,13 @@ namespace Vyrclass {
 
 void Initialize() {
   RegisterClasses({TVyrIniCtrl::StaticClass(), TVyrTimerPool::StaticClass()});
-  if (!VyrApplication) VyrApplication = new TVyrApplication(nullptr);
+  if (!VyrApplication) VyrApplication = TObject::Create<TVyrApplication>(nullptr);
 }
 
 void Finalize() {
-  delete VyrApplication;
+  TVyrApplication* application = VyrApplication;
   VyrApplication = nullptr;
+  if (application) application->Free();
 }
 
 }  // namespace Vyrclass

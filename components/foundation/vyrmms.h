@@ -12,6 +12,7 @@
 #include "hwnd.h"
 #include "published.h"
 #include "thread.h"
+#include "unitstartup.h"
 #include "vyrclass.h"
 
 namespace Vyrmms {
@@ -105,6 +106,6 @@ class TVyrHiTimer : public Vyrclass::TVyrComponent {
 
 // The unit's start-up row: registers the classes that forms may name.
 void Initialize();
-void Finalize();
+inline constexpr TUnitRow Unit{"Vyrmms", &Initialize, nullptr};
 
 }  // namespace Vyrmms

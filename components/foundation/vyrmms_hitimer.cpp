@@ -3,6 +3,7 @@
 #include "application.h"
 #include "classregistry.h"
 #include "clock.h"
+#include "clockwait.h"
 #include "message_queue.h"
 #include "messages.h"
 #include "mmtimer.h"
@@ -19,19 +20,8 @@ namespace {
 // worker's generation.
 constexpr UINT kWorkerTickMessage = WM_USER + 1;
 
-// Stand-in until the runtime's ClockWaitUntil: true when the platform clock
-// has reached dueMs, false when stop was set first. Follows the virtual
-// clock by looking at it every millisecond of real time, without moving it.
-bool ClockWaitUntil(std::uint64_t dueMs, TEvent& stop) {
-  for (;;) {
-    const std::uint64_t now = ClockNowMs();
-    if (now >= dueMs) return true;
-    const std::uint64_t step = ClockIsVirtual() ? 1 : dueMs - now;
-    if (stop.WaitFor(static_cast<DWORD>(step)) == wrSignaled) return false;
-  }
-}
-
-void CALLBACK_PostTick(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
+// The multimedia timer's callback, on its worker: only posts the tick.
+void PostTick(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
   PostMessage(reinterpret_cast<HWND>(user), WM_TIMER, timerId, 0);
 }
 
@@ -192,7 +182,7 @@ void TVyrHiTimer::UpdateTimer() {
     return;
   }
   if (FInterval.load() == 0) return;
-  FTimerId = timeSetEvent(FInterval.load(), FInterval.load(), CALLBACK_PostTick, reinterpret_cast<DWORD_PTR>(FWindow),
+  FTimerId = timeSetEvent(FInterval.load(), FInterval.load(), PostTick, reinterpret_cast<DWORD_PTR>(FWindow),
                           TIME_PERIODIC);
   if (FTimerId == 0) throw EOutOfResources(LoadStr(SNoTimers));
 }
@@ -225,7 +215,5 @@ void TVyrHiTimer::WndProc(TMessage& Message) {
 }
 
 void Initialize() { RegisterClasses({TVyrHiTimer::StaticClass()}); }
-
-void Finalize() {}
 
 }  // namespace Vyrmms

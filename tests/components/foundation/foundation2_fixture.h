@@ -5,13 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "library_app_standin.h"
+#include "library_app.h"
 #include "vyrclass.h"
 #include "vyrmms.h"
 
-inline std::vector<TestSupport::StartupRow> FoundationRows() {
-  return {{"Vyrclass", Vyrclass::Initialize, Vyrclass::Finalize}, {"Vyrmms", Vyrmms::Initialize, Vyrmms::Finalize}};
-}
+inline TUnitRows FoundationRows() { return {Vyrclass::Unit, Vyrmms::Unit}; }
 
 class ApplicationObjectTest : public ::testing::Test {
  protected:

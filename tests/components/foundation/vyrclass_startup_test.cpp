@@ -42,9 +42,9 @@ TEST(FoundationStartup, PublishedDefaultsAreTheConstructedValues) {
       {Vyrmms::TVyrHiTimer::StaticClass(), "Synchronize"}, {Vyrmms::TVyrHiTimer::StaticClass(), "UseThread"},
       {Vyrmms::TVyrHiTimer::StaticClass(), "ThreadPriority"},
   };
-  std::unique_ptr<TComponent> objects[] = {std::make_unique<TVyrIniCtrl>(nullptr),
-                                           std::make_unique<TVyrTimerPool>(nullptr),
-                                           std::make_unique<Vyrmms::TVyrHiTimer>(nullptr)};
+  TOwnedObject<TComponent> objects[] = {TOwnedObject<TComponent>(TObject::Create<TVyrIniCtrl>(nullptr)),
+                                        TOwnedObject<TComponent>(TObject::Create<TVyrTimerPool>(nullptr)),
+                                        TOwnedObject<TComponent>(TObject::Create<Vyrmms::TVyrHiTimer>(nullptr))};
   for (const Case& c : cases) {
     const TPropInfo* prop = FindPublishedProperty(c.Class, c.Property);
     ASSERT_NE(prop, nullptr) << c.Property;

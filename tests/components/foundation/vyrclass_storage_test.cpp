@@ -20,7 +20,7 @@ class SettingsStorage : public ApplicationObjectTest {
   SettingsStorage() {
     Application->SetTitle("TALLIX MORVANT II");
     VyrApplication->SetCompanyName("Tallix Software");
-    ini = std::make_unique<TVyrIniCtrl>(nullptr);
+    ini.reset(TObject::Create<TVyrIniCtrl>(nullptr));
   }
 
   // The settings file of the ini target, in a folder of the test's own.
@@ -38,7 +38,7 @@ class SettingsStorage : public ApplicationObjectTest {
     return lines;
   }
 
-  std::unique_ptr<TVyrIniCtrl> ini;
+  TOwnedObject<TVyrIniCtrl> ini;
 };
 
 TEST_F(SettingsStorage, AutoTargetReadsFromTheDefaultRegistryPathAndCreatesIt) {

@@ -41,7 +41,7 @@ class HiTimerThread : public ApplicationObjectTest {
   }
 
   TickProbe probe;
-  std::unique_ptr<TVyrHiTimer> timer = std::make_unique<TVyrHiTimer>(nullptr, 100);
+  TOwnedObject<TVyrHiTimer> timer{TObject::Create<TVyrHiTimer>(nullptr, 100)};
 };
 
 class HiTimer : public HiTimerThread, public ::testing::WithParamInterface<bool> {};
