@@ -79,6 +79,7 @@ class TVyrWndProcComponent : public TVyrComponent {
  public:
   explicit TVyrWndProcComponent(TComponent* AOwner);
   ~TVyrWndProcComponent() override;
+  void BeforeDestruction() override;
 
   bool GetEnabled() const { return enabled_; }
   // At run time true subclasses (Init), false undoes the visible effect

@@ -7,14 +7,6 @@
 
 namespace Vyrclass {
 
-namespace {
-// Retires a hook that is no longer on top of its window's chain: the window
-// above it still calls it, and every such call should go on to forwardTo.
-// Stand-in while the window layer cannot forward a retired instance: the
-// calls get default handling, and the procedures below are cut off.
-void RetireInstance(WNDPROC instance, WNDPROC /*forwardTo*/) { FreeObjectInstance(instance); }
-}  // namespace
-
 void TVyrWndProcComponent::Publish(TPublisher<TVyrWndProcComponent>& P) {
   P.Bool("Enabled", &TVyrWndProcComponent::GetEnabled, &TVyrWndProcComponent::SetEnabled, true);
   P.Bool("HandleApp", &TVyrWndProcComponent::GetHandleApp, &TVyrWndProcComponent::SetHandleApp, false);
@@ -25,6 +17,12 @@ TVyrWndProcComponent::TVyrWndProcComponent(TComponent* AOwner) : TVyrComponent(A
     if (form->GetFormStyle() == fsMDIChild) mdiKind_ = 1;
     else if (form->GetFormStyle() == fsMDIForm) mdiKind_ = 2;
   }
+}
+
+// Out of the chain while still whole; the destructor covers a plain delete.
+void TVyrWndProcComponent::BeforeDestruction() {
+  RestoreWndProc();
+  inherited::BeforeDestruction();
 }
 
 TVyrWndProcComponent::~TVyrWndProcComponent() { RestoreWndProc(); }
@@ -97,7 +95,8 @@ bool TVyrWndProcComponent::RestoreWndProc() {
       SetWindowLongPtr(subclassedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedWndProc_));
       FreeObjectInstance(objectInstance_);
     } else {
-      RetireInstance(objectInstance_, savedWndProc_);
+      // A hook above still calls this instance: its calls go on below.
+      FreeObjectInstance(objectInstance_, savedWndProc_);
     }
   }
   objectInstance_ = nullptr;

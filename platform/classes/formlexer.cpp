@@ -5,7 +5,7 @@
 
 #include "formtext.h"
 #include "sysutils.h"
-#include "utf8append.h"
+#include "utf8.h"
 
 namespace {
 
@@ -155,8 +155,8 @@ void TFormLexer::ReadString() {
         ++pos_;
         ++digits;
       }
-      if (digits == 0 || (code >= 0xD800 && code <= 0xDFFF)) Error("ungültiges Zeichen nach #");
-      AppendCodePointUtf8(token_.Text, code);
+      if (digits == 0 || !IsEncodableCodePoint(code)) Error("ungültiges Zeichen nach #");
+      AppendUtf8(token_.Text, code);
     } else {
       break;
     }

@@ -7,7 +7,7 @@
 #include "extended.h"
 #include "reader.h"
 #include "streams.h"
-#include "utf8append.h"
+#include "utf8.h"
 
 TReader::TReader(TStream* Stream) : TFiler(Stream) {}
 
@@ -211,7 +211,7 @@ AnsiString TReader::ReadString() {
           cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(++i) - 0xDC00);
         else if (cp >= 0xD800 && cp <= 0xDFFF)
           cp = 0xFFFD;  // a lone surrogate
-        AppendCodePointUtf8(out, cp);
+        AppendUtf8(out, cp);
       }
       return AnsiString(std::move(out));
     }

@@ -8,6 +8,7 @@
 #include "exceptions.h"
 #include "published.h"
 #include "reader.h"
+#include "scope_guard.h"
 #include "streams.h"
 #include "sysutils.h"
 #include "tcollection.h"
@@ -311,15 +312,12 @@ void TReader::ReadSetValue(TObject* Instance, const TPropInfo& Prop) {
 
 void TReader::ReadStringsList(TStrings* Strings) {
   ReadListBegin();
-  Strings->BeginUpdate();
-  try {
+  {
+    Strings->BeginUpdate();
+    TScopeGuard endUpdate([&] { Strings->EndUpdate(); });
     Strings->Clear();
     while (!EndOfList()) Strings->Add(ReadString());
-  } catch (...) {
-    Strings->EndUpdate();
-    throw;
   }
-  Strings->EndUpdate();
   ReadListEnd();
 }
 
@@ -328,24 +326,19 @@ void TReader::ReadCollection(TCollection* Collection) {
   ExpectValue(vaCollection);
   const AnsiString outerName = propName_;
   Collection->BeginUpdate();
-  try {
-    Collection->Clear();
-    while (!EndOfList()) {
-      // An optional order index before each item; the items keep stream order.
-      const TValueType next = NextValue();
-      if (next == vaInt8 || next == vaInt16 || next == vaInt32) ReadInteger();
-      ReadListBegin();
-      TCollectionItem* item = Collection->Add();
-      while (!EndOfList()) ReadProperty(item);
-      ReadListEnd();
-      propName_ = outerName;
-    }
+  TScopeGuard endUpdate([&] { Collection->EndUpdate(); });
+  Collection->Clear();
+  while (!EndOfList()) {
+    // An optional order index before each item; the items keep stream order.
+    const TValueType next = NextValue();
+    if (next == vaInt8 || next == vaInt16 || next == vaInt32) ReadInteger();
+    ReadListBegin();
+    TCollectionItem* item = Collection->Add();
+    while (!EndOfList()) ReadProperty(item);
     ReadListEnd();
-  } catch (...) {
-    Collection->EndUpdate();
-    throw;
+    propName_ = outerName;
   }
-  Collection->EndUpdate();
+  ReadListEnd();
 }
 
 void TReader::ReadComponentRef(TObject* Instance, const TPropInfo& Prop) {

@@ -4,6 +4,7 @@
 
 #include "exceptions.h"
 #include "listerror.h"
+#include "scope_guard.h"
 
 TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
 
@@ -94,14 +95,9 @@ void TCollection::Assign(TPersistent* Source) {
   }
   if (source == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* item : source->items_) Add()->Assign(item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  TScopeGuard endUpdate([this] { EndUpdate(); });
+  Clear();
+  for (TCollectionItem* item : source->items_) Add()->Assign(item);
 }
 
 void TCollection::BeginUpdate() { ++updateCount_; }

@@ -3,6 +3,7 @@
 #include "component.h"
 #include "exceptions.h"
 #include "published.h"
+#include "scope_guard.h"
 #include "streams.h"
 #include "tcollection.h"
 #include "tstrings.h"
@@ -21,18 +22,14 @@ void TWriter::WriteComponent(TComponent* Component) {
   }
   if (!root_) root_ = Component;
   Component->IncludeState(csWriting);
-  try {
-    WritePrefix(TFilerFlags(), 0);
-    WriteStr(Component->ClassName());
-    WriteStr(Component->GetName());
-    Component->WriteState(this);
-  } catch (...) {
+  TScopeGuard done([&] {
     Component->ExcludeState(csWriting);
     --depth_;
-    throw;
-  }
-  Component->ExcludeState(csWriting);
-  --depth_;
+  });
+  WritePrefix(TFilerFlags(), 0);
+  WriteStr(Component->ClassName());
+  WriteStr(Component->GetName());
+  Component->WriteState(this);
 }
 
 void TWriter::WriteData(TComponent* Instance) {
@@ -56,15 +53,11 @@ void TWriter::WriteNested(TPersistent* Object, const AnsiString& Name) {
   }
   const AnsiString outer = prefix_;
   prefix_ = outer + Name + ".";
-  try {
-    WriteProperties(Object);
-  } catch (...) {
+  TScopeGuard done([&] {
     prefix_ = outer;
     --depth_;
-    throw;
-  }
-  prefix_ = outer;
-  --depth_;
+  });
+  WriteProperties(Object);
 }
 
 void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
@@ -162,21 +155,17 @@ void TWriter::WriteCollection(TCollection* Collection) {
   }
   const AnsiString outer = prefix_;
   prefix_ = AnsiString();
-  try {
-    WriteValue(vaCollection);
-    for (int i = 0; i < Collection->GetCount(); ++i) {
-      WriteListBegin();
-      WriteProperties(Collection->GetItems(i));
-      WriteListEnd();
-    }
-    WriteListEnd();
-  } catch (...) {
+  TScopeGuard done([&] {
     prefix_ = outer;
     --depth_;
-    throw;
+  });
+  WriteValue(vaCollection);
+  for (int i = 0; i < Collection->GetCount(); ++i) {
+    WriteListBegin();
+    WriteProperties(Collection->GetItems(i));
+    WriteListEnd();
   }
-  prefix_ = outer;
-  --depth_;
+  WriteListEnd();
 }
 
 AnsiString TWriter::ReferenceName(TComponent* Component) const {

@@ -123,7 +123,7 @@ struct DeleteBitmap {
 TBitmap::TBitmap() = default;
 
 TBitmap::~TBitmap() {
-  delete canvas_;
+  canvas_.reset();
   if (mask_) DeleteObject(mask_);
   if (handle_) DeleteObject(handle_);
 }
@@ -147,10 +147,10 @@ void TBitmap::Changed(TObject* Sender) {
 
 TCanvas* TBitmap::GetCanvas() {
   if (!canvas_) {
-    canvas_ = new TBitmapCanvas(this);
+    canvas_ = std::make_unique<TBitmapCanvas>(this);
     canvas_->OnChange = TNotifyEvent(this, &TBitmap::CanvasChanged);
   }
-  return canvas_;
+  return canvas_.get();
 }
 
 HBITMAP TBitmap::GetHandle() {

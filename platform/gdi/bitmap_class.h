@@ -4,6 +4,7 @@
 // canvas fires OnChange; writes through ScanLine do not, as in the library.
 #pragma once
 
+#include <memory>
 #include <span>
 
 #include "canvas.h"
@@ -111,7 +112,7 @@ class TBitmap : public TGraphic {
   TPixelFormat pixelFormat_ = pfDevice;
   TColor transparentColor_ = clDefault;
   TTransparentMode transparentMode_ = tmAuto;
-  TBitmapCanvas* canvas_ = nullptr;
+  std::unique_ptr<TBitmapCanvas> canvas_;
 
   friend class TBitmapCanvas;
 };

@@ -22,9 +22,6 @@ TCanvas::TCanvas() : font_(new TFont), pen_(new TPen), brush_(new TBrush) {
 
 TCanvas::~TCanvas() {
   SetHandle(nullptr);
-  delete font_;
-  delete pen_;
-  delete brush_;
 }
 
 HDC TCanvas::GetHandle() {

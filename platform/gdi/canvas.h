@@ -7,6 +7,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <memory>
 #include <mutex>
 #include <span>
 
@@ -51,11 +52,11 @@ class TCanvas : public TPersistent {
   void SetHandle(HDC Value);
   bool HandleAllocated() const { return handle_ != nullptr; }
 
-  TPen* GetPen() const { return pen_; }
+  TPen* GetPen() const { return pen_.get(); }
   void SetPen(TPen* Value) { pen_->Assign(Value); }
-  TBrush* GetBrush() const { return brush_; }
+  TBrush* GetBrush() const { return brush_.get(); }
   void SetBrush(TBrush* Value) { brush_->Assign(Value); }
-  TFont* GetFont() const { return font_; }
+  TFont* GetFont() const { return font_.get(); }
   void SetFont(TFont* Value) { font_->Assign(Value); }
   TCopyMode GetCopyMode() const { return copyMode_; }
   void SetCopyMode(TCopyMode Value) { copyMode_ = Value; }
@@ -129,9 +130,9 @@ class TCanvas : public TPersistent {
  private:
   void ObjectChanged(TObject* Sender);
 
-  TFont* font_;
-  TPen* pen_;
-  TBrush* brush_;
+  std::unique_ptr<TFont> font_;
+  std::unique_ptr<TPen> pen_;
+  std::unique_ptr<TBrush> brush_;
   TCopyMode copyMode_ = cmSrcCopy;
   bool selected_ = false;
   HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr, oldFont_ = nullptr;

@@ -1,6 +1,7 @@
 #include "drawframecontrol.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "dc_internal.h"
 #include "drawedge.h"
@@ -118,7 +119,24 @@ BOOL DrawRaisedFace(HDC h, RECT box, UINT state, RECT& inside) {
   return TRUE;
 }
 
+// Each ridge a light line above two dark ones, 12, 8 and 4 pixels from the
+// corner.
+void DrawSizeGrip(DeviceContext& dc, const RECT& r) {
+  const long long right = static_cast<long long>(r.right) - 1, bottom = static_cast<long long>(r.bottom) - 1;
+  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
+  for (int ridge = 0; ridge < 3; ++ridge) {
+    const int far = 12 - 4 * ridge;
+    const std::pair<int, COLORREF> strokes[] = {{far, light}, {far - 1, dark}, {far - 2, dark}};
+    for (const auto& [distance, colour] : strokes)
+      for (int i = 1; i <= distance; ++i) Plot(dc, right - distance + i, bottom + 1 - i, colour);
+  }
+}
+
 BOOL DrawScroll(DeviceContext& dc, HDC h, const RECT& r, UINT state) {
+  if ((state & 0xFF) == DFCS_SCROLLSIZEGRIP) {
+    DrawSizeGrip(dc, r);
+    return TRUE;
+  }
   RECT inside;
   DrawRaisedFace(h, r, state, inside);
   const UINT kind = state & 0xFF;

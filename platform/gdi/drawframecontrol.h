@@ -1,5 +1,11 @@
 // DrawFrameControl: the classic images of check boxes, radio buttons, push
-// buttons, scroll arrows and caption buttons. Check box and radio images are
+// buttons, scroll arrows, the size grip and caption buttons. A push button's
+// face is the one every button of the program shows: a raised edge filled
+// with the button face, pushed a sunken one (the caller moves the caption
+// one pixel down and right); DFCS_INACTIVE leaves the face as it is, since
+// only the caption greys. With DFCS_ADJUSTRECT the rectangle becomes the
+// face inside the edge. The size grip is three
+// ridges across the rectangle's bottom-right corner, nothing else painted. Check box and radio images are
 // 13 x 13, centred in the rectangle; the radio image leaves every pixel
 // outside its circle untouched (callers key on the colour around it).
 #pragma once
@@ -30,6 +36,7 @@ constexpr UINT DFCS_SCROLLDOWN = 0x0001;
 constexpr UINT DFCS_SCROLLLEFT = 0x0002;
 constexpr UINT DFCS_SCROLLRIGHT = 0x0003;
 constexpr UINT DFCS_SCROLLCOMBOBOX = 0x0005;
+constexpr UINT DFCS_SCROLLSIZEGRIP = 0x0008;
 
 constexpr UINT DFCS_INACTIVE = 0x0100;
 constexpr UINT DFCS_PUSHED = 0x0200;

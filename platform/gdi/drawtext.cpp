@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "codepoints.h"
+#include "utf8.h"
 #include "dc_internal.h"
 #include "rect.h"
 #include "font_object.h"

@@ -9,7 +9,7 @@
 void TFont::Assign(TPersistent* Source) {
   if (auto* font = dynamic_cast_object<TFont>(Source)) {
     name_ = font->name_, height_ = font->height_, color_ = font->color_;
-    style_ = font->style_, pitch_ = font->pitch_, charset_ = font->charset_;
+    style_ = font->style_, pitch_ = font->pitch_, charset_ = font->charset_, quality_ = font->quality_;
     // Keep the size in points when the two fonts count pixels differently.
     if (font->PixelsPerInch != PixelsPerInch) height_ = -MulDiv(font->GetSize(), PixelsPerInch, 72);
     Changed();
@@ -59,6 +59,12 @@ void TFont::SetCharset(TFontCharset Value) {
   Changed();
 }
 
+void TFont::SetQuality(TFontQuality Value) {
+  if (Value == quality_) return;
+  quality_ = Value;
+  Changed();
+}
+
 HFONT TFont::GetHandle() {
   if (handle_) return static_cast<HFONT>(handle_);
   LOGFONT lf;
@@ -68,6 +74,7 @@ HFONT TFont::GetHandle() {
   lf.lfUnderline = style_.Contains(fsUnderline);
   lf.lfStrikeOut = style_.Contains(fsStrikeOut);
   lf.lfCharSet = charset_;
+  lf.lfQuality = static_cast<BYTE>(quality_);
   lf.lfPitchAndFamily = pitch_ == fpFixed ? FIXED_PITCH : pitch_ == fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
   // The record holds 31 bytes; a longer name is cut before a whole letter.
   const std::size_t n = name_.Length() < LF_FACESIZE ? name_.Length() : Utf8StartOfCodePoint(name_, LF_FACESIZE - 1);
@@ -92,6 +99,7 @@ void TFont::SetHandle(HFONT Value) {
     if (lf.lfUnderline) style_.Include(fsUnderline);
     if (lf.lfStrikeOut) style_.Include(fsStrikeOut);
     charset_ = lf.lfCharSet;
+    quality_ = lf.lfQuality <= CLEARTYPE_NATURAL_QUALITY ? static_cast<TFontQuality>(lf.lfQuality) : fqDefault;
     const int pitch = lf.lfPitchAndFamily & 3;
     pitch_ = pitch == FIXED_PITCH ? fpFixed : pitch == VARIABLE_PITCH ? fpVariable : fpDefault;
   }

@@ -12,6 +12,9 @@ enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 using TFontCharset = Byte;
+// In the order of the GDI qualities. Draft and non-antialiased text is drawn
+// with whole pixels only, so that it can serve as a mask.
+enum TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
 
 class TFont : public TGraphicsObject {
   MORVANT_PUBLISHED(TFont, TGraphicsObject)
@@ -33,6 +36,8 @@ class TFont : public TGraphicsObject {
   void SetPitch(TFontPitch Value);
   TFontCharset GetCharset() const { return charset_; }
   void SetCharset(TFontCharset Value);
+  TFontQuality GetQuality() const { return quality_; }
+  void SetQuality(TFontQuality Value);
 
   int PixelsPerInch = 96;
 
@@ -48,4 +53,5 @@ class TFont : public TGraphicsObject {
   TFontStyles style_;
   TFontPitch pitch_ = fpDefault;
   TFontCharset charset_ = 1;  // DEFAULT_CHARSET
+  TFontQuality quality_ = fqDefault;
 };

@@ -10,6 +10,9 @@ void TFont::Publish(TPublisher<TFont>& P) {
   P.Integer("Height", &TFont::GetHeight, &TFont::SetHeight);
   P.String("Name", &TFont::GetName, &TFont::SetName);
   P.Enum("Pitch", &TFont::GetPitch, &TFont::SetPitch, {"fpDefault", "fpVariable", "fpFixed"}, fpDefault);
+  P.Enum("Quality", &TFont::GetQuality, &TFont::SetQuality,
+         {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased", "fqClearType", "fqClearTypeNatural"},
+         fqDefault);
   // Size is Height in points: reading either sets both, writing Height is
   // enough.
   P.Integer("Size", &TFont::GetSize, &TFont::SetSize).Stored(false);

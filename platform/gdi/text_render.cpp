@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "codepoints.h"
 #include "rect.h"
 #include "text.h"
+#include "utf8.h"
 
 namespace {
 
@@ -96,6 +96,11 @@ class CoverageMask {
     }
   }
 
+  // Whole pixels only: each is ink or not, with no grey edge.
+  void MakeOneBit() {
+    for (std::uint8_t& c : coverage_) c = c >= 128 ? 255 : 0;
+  }
+
   void BlendOnto(DeviceContext& dc, COLORREF color) {
     BlendCoverageMask(dc, box_.left, box_.top, coverage_.data(), width_, box_.bottom - box_.top, width_, color);
   }
@@ -169,6 +174,7 @@ void DrawRun(DeviceContext& dc, FontObject& font, const GlyphRun& run, double or
   const FontMetrics& m = instance.Metrics();
   const TextFrame frame = TextFrame::ForAngle(style.angleTenths);
   const bool upright = style.angleTenths % 3600 == 0;
+  const bool oneBit = font.lf.lfQuality == DRAFT_QUALITY || font.lf.lfQuality == NONANTIALIASED_QUALITY;
 
   // The part of the device the drawing may touch.
   const RECT clipBox = DcClipBoxDevice(dc);
@@ -197,6 +203,7 @@ void DrawRun(DeviceContext& dc, FontObject& font, const GlyphRun& run, double or
       if (!b.Empty()) {
         CoverageMask mask(b);
         mask.AddQuad(cell);
+        if (oneBit) mask.MakeOneBit();
         mask.BlendOnto(dc, style.bkColor);
       }
     }
@@ -247,5 +254,6 @@ void DrawRun(DeviceContext& dc, FontObject& font, const GlyphRun& run, double or
     const PointD q[4] = {line[0], line[1], line[2], line[3]};
     mask.AddQuad(q);
   }
+  if (oneBit) mask.MakeOneBit();
   mask.BlendOnto(dc, style.textColor);
 }

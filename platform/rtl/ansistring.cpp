@@ -8,8 +8,6 @@
 
 namespace {
 
-bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
-
 // Clips the class library's (1-based index, count) pair to [begin, end) bytes,
 // widened so that no letter is cut.
 void ClipRange(std::string_view s, int index, int count, std::size_t& begin, std::size_t& end) {
@@ -27,53 +25,6 @@ bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 }  // namespace
 
-std::size_t Utf8StartOfCodePoint(std::string_view s, std::size_t index) {
-  if (index >= s.size()) return s.size();
-  // A letter is at most four bytes; never walk back further than that, so a
-  // stray run of continuation bytes is treated byte by byte.
-  std::size_t i = index;
-  for (int steps = 0; steps < 3 && i > 0 && IsContinuationByte(static_cast<unsigned char>(s[i])); ++steps) --i;
-  return IsContinuationByte(static_cast<unsigned char>(s[i])) ? index : i;
-}
-
-std::size_t Utf8EndOfCodePoint(std::string_view s, std::size_t index) {
-  if (index >= s.size()) return s.size();
-  std::size_t i = index;
-  for (int steps = 0; steps < 3 && i < s.size() && IsContinuationByte(static_cast<unsigned char>(s[i])); ++steps) ++i;
-  return (i < s.size() && IsContinuationByte(static_cast<unsigned char>(s[i]))) ? index : i;
-}
-
-bool IsValidUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra;
-    unsigned minimum;
-    unsigned cp;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      extra = 1, minimum = 0x80, cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      extra = 2, minimum = 0x800, cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      extra = 3, minimum = 0x10000, cp = c & 0x07;
-    } else {
-      return false;
-    }
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= s.size()) return false;
-      const unsigned char cc = static_cast<unsigned char>(s[i + k]);
-      if (!IsContinuationByte(cc)) return false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += extra + 1;
-  }
-  return true;
-}
-
 std::string TextFromOutsideBytes(std::string_view bytes) {
   if (IsValidUtf8(bytes)) return std::string(bytes);
   // Windows-1252: 0x80..0x9F hold the typographic letters; the rest is Latin-1.
@@ -84,17 +35,7 @@ std::string TextFromOutsideBytes(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);
   for (unsigned char c : bytes) {
-    unsigned cp = c < 0x80 ? c : (c < 0xA0 ? kHigh[c - 0x80] : c);
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    AppendUtf8(out, c < 0x80 ? c : (c < 0xA0 ? kHigh[c - 0x80] : c));
   }
   return out;
 }
@@ -187,12 +128,7 @@ AnsiString AnsiString::TrimRight() const {
 
 AnsiString AnsiString::Trim() const { return TrimLeft().TrimRight(); }
 
-int AnsiString::CodePointCount() const {
-  int n = 0;
-  for (unsigned char c : data_)
-    if (!IsContinuationByte(c)) ++n;
-  return n;
-}
+int AnsiString::CodePointCount() const { return static_cast<int>(Utf8Length(data_)); }
 
 AnsiString AnsiString::StringOfChar(char c, int count) {
   return count <= 0 ? AnsiString() : AnsiString(std::string(static_cast<std::size_t>(count), c));

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "utf8.h"
+
 class AnsiString {
  public:
   AnsiString() = default;
@@ -93,11 +95,6 @@ class AnsiString {
   std::string data_;
 };
 
-// Byte index (0-based) moved back to the first byte of the letter it lies in.
-std::size_t Utf8StartOfCodePoint(std::string_view s, std::size_t index);
-// Byte index (0-based) moved forward to the next letter boundary (or the end).
-std::size_t Utf8EndOfCodePoint(std::string_view s, std::size_t index);
-bool IsValidUtf8(std::string_view s);
 // Decimal with optional sign, or "$"/"0x" hexadecimal, within the 32-bit range.
 bool ParseInteger(std::string_view text, long long& value);
 // Outside text that is not valid UTF-8 is taken as Windows-1252.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sysutils.h"
+#include "utf8.h"
 
 namespace {
 
@@ -36,32 +37,16 @@ char32_t ToLowerLetter(char32_t c) {
   return c;
 }
 
-// Calls f(unit, code point) for each ASCII byte and each two-byte letter;
-// any other byte (longer letters, broken sequences) comes alone as kRawByte,
-// so that it passes through unchanged.
+// Calls f(unit, code point) for each letter; a byte that starts no
+// well-formed letter comes alone as kRawByte, so that it passes through
+// unchanged.
 template <class F>
 void ForEachUnit(std::string_view s, F f) {
   for (std::size_t i = 0; i < s.size();) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-      f(s.substr(i, 1), static_cast<char32_t>(b0));
-      ++i;
-    } else if (b0 >= 0xC2 && b0 <= 0xDF && i + 1 < s.size() && (static_cast<unsigned char>(s[i + 1]) & 0xC0) == 0x80) {
-      f(s.substr(i, 2), static_cast<char32_t>(((b0 & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F)));
-      i += 2;
-    } else {
-      f(s.substr(i, 1), kRawByte);
-      ++i;
-    }
-  }
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else {  // every letter mapped here is below U+0800
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
+    const std::size_t start = i;
+    const char32_t c = NextCodePoint(s, i);
+    const bool broken = c == kReplacementChar && i - start == 1;
+    f(s.substr(start, i - start), broken ? kRawByte : c);
   }
 }
 

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "clock.h"
-#include "codepoints.h"
+#include "utf8.h"
 #include "focus.h"
 #include "message_queue.h"
 #include "messages.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "codepoints.h"
+#include "utf8.h"
 #include "menu_model.h"
 #include "nc_engine.h"
 #include "paint.h"

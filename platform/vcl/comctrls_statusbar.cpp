@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "colors.h"
+#include "drawframecontrol.h"
 #include "text.h"
 
 namespace {
@@ -130,21 +131,8 @@ void TStatusBar::PaintField(TRect Rect, TBevelCut Bevel, TAlignment Alignment, c
   canvas->GetBrush()->SetStyle(bsSolid);
 }
 
-// Three ridges across the corner, each a light line above two dark ones.
 void TStatusBar::PaintSizeGrip() {
-  TCanvas* canvas = GetCanvas();
   const TRect client = GetClientRect();
-  const int right = client.right - 1, bottom = client.bottom - 1;
-  struct Stroke {
-    int distance;
-    TColor color;
-  };
-  for (int ridge = 0; ridge < 3; ++ridge) {
-    const int far = 12 - 4 * ridge;
-    for (const Stroke& s : {Stroke{far, clBtnHighlight}, Stroke{far - 1, clBtnShadow}, Stroke{far - 2, clBtnShadow}}) {
-      canvas->GetPen()->SetColor(s.color);
-      canvas->MoveTo(right - s.distance, bottom + 1);
-      canvas->LineTo(right + 1, bottom - s.distance);
-    }
-  }
+  RECT corner = TRect(client.right - kGripSize, client.top, client.right, client.bottom);
+  DrawFrameControl(GetCanvas()->GetHandle(), &corner, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
 }

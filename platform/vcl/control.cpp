@@ -65,7 +65,6 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont), c
 TControl::~TControl() {
   if (CaptureControl() == this) SetCaptureControl(nullptr);
   SetParent(nullptr);
-  delete font_;
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {

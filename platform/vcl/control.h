@@ -5,6 +5,8 @@
 // (TGraphicControl) receives its messages through Perform from its parent.
 #pragma once
 
+#include <memory>
+
 #include "ansistring.h"
 #include "component.h"
 #include "controlmessages.h"
@@ -136,7 +138,7 @@ class TControl : public TComponent {
   void SetColor(TColor Value);
   bool GetParentColor() const { return parentColor_; }
   void SetParentColor(bool Value);
-  TFont* GetFont() const { return font_; }
+  TFont* GetFont() const { return font_.get(); }
   void SetFont(TFont* Value) { font_->Assign(Value); }
   bool GetParentFont() const { return parentFont_; }
   void SetParentFont(bool Value);
@@ -217,7 +219,7 @@ class TControl : public TComponent {
   TControlState controlState_;
   bool visible_ = true;
   bool enabled_ = true;
-  TFont* font_;
+  std::unique_ptr<TFont> font_;
   AnsiString text_;
 
  public:

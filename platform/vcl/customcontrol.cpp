@@ -1,12 +1,14 @@
 #include "customcontrol.h"
 
+#include "canvas_binding.h"
+
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), canvas_(new TControlCanvas) {
   canvas_->SetControl(this);
 }
 
 TCustomControl::~TCustomControl() {
   DestroyHandle();
-  delete canvas_;
+  canvas_.reset();
 }
 
 void TCustomControl::DestroyWnd() {
@@ -15,16 +17,6 @@ void TCustomControl::DestroyWnd() {
 }
 
 void TCustomControl::PaintWindow(HDC DC) {
-  canvas_->FreeHandle();
-  canvas_->Lock();
-  canvas_->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
+  TCanvasBinding bound(*canvas_, DC, TCanvasBinding::Locked);
+  Paint();
 }

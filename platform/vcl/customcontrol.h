@@ -2,6 +2,8 @@
 // in a virtual Paint; the base of the library's windowed controls.
 #pragma once
 
+#include <memory>
+
 #include "controlcanvas.h"
 #include "wincontrol.h"
 
@@ -10,7 +12,7 @@ class TCustomControl : public TWinControl {
  public:
   explicit TCustomControl(TComponent* AOwner);
   ~TCustomControl() override;
-  TCanvas* GetCanvas() const { return canvas_; }
+  TCanvas* GetCanvas() const { return canvas_.get(); }
 
  protected:
   virtual void Paint() {}
@@ -18,5 +20,5 @@ class TCustomControl : public TWinControl {
   void DestroyWnd() override;
 
  private:
-  TControlCanvas* canvas_;
+  std::unique_ptr<TControlCanvas> canvas_;
 };

@@ -1,6 +1,7 @@
 #include "dialogs_common.h"
 
 #include "forms.h"
+#include "scope_guard.h"
 
 void TCommonDialog::Publish(TPublisher<TCommonDialog>& P) {
   P.Bool("Ctl3D", &TCommonDialog::GetCtl3D, &TCommonDialog::SetCtl3D, true);
@@ -26,13 +27,10 @@ int TCommonDialog::RunForm(TCustomForm* Form) {
     if (OnShow) OnShow(this);
   };
   int result = mrCancel;
-  try {
+  {
+    TScopeGuard forget([this] { form_ = nullptr; });
     result = Form->ShowModal();
-  } catch (...) {
-    form_ = nullptr;
-    throw;
   }
-  form_ = nullptr;
   owned.reset();
   if (OnClose) OnClose(this);
   return result;

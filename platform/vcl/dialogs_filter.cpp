@@ -1,6 +1,7 @@
 #include "dialogs_filter.h"
 
 #include "sysutils.h"
+#include "utf8.h"
 
 std::vector<TFileFilter> ParseFileFilter(const AnsiString& Filter) {
   std::vector<TFileFilter> out;
@@ -29,14 +30,6 @@ namespace {
 // Folds a name for matching: ASCII and code-page letters to lower case.
 std::string Folded(const AnsiString& s) { return AnsiLowerCase(s).str(); }
 
-// Length of the UTF-8 sequence starting with byte c (1 for stray bytes).
-std::size_t CodePointLength(unsigned char c) {
-  if (c >= 0xF0 && c < 0xF8) return 4;
-  if (c >= 0xE0) return c < 0xF0 ? 3 : 1;
-  if (c >= 0xC0) return 2;
-  return 1;
-}
-
 // Iterative wildcard match with one back-tracking point per '*', so that
 // long names and many stars stay linear enough and never recurse.
 bool Match(const std::string& name, const std::string& pattern) {
@@ -49,7 +42,7 @@ bool Match(const std::string& name, const std::string& pattern) {
       continue;
     }
     if (p < pattern.size() && pattern[p] == '?') {
-      n += std::min(CodePointLength(static_cast<unsigned char>(name[n])), name.size() - n);
+      n = Utf8NextBoundary(name, n);
       ++p;
       continue;
     }

@@ -11,6 +11,7 @@
 #include "stdctrls_label.h"
 #include "stdctrls_listbox.h"
 #include "sysutils.h"
+#include "utf8.h"
 
 namespace {
 
@@ -25,9 +26,7 @@ constexpr int ListTop = 50;
 AnsiString FittedFolder(TCanvas* Canvas, const AnsiString& Folder, int Width) {
   if (Canvas->TextWidth(Folder) <= Width) return Folder;
   const std::string& s = Folder.str();
-  for (std::size_t cut = 1; cut < s.size(); ++cut) {
-    // Cut only before a letter's first byte.
-    if ((static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) continue;
+  for (std::size_t cut = Utf8NextBoundary(s, 0); cut < s.size(); cut = Utf8NextBoundary(s, cut)) {
     const AnsiString shorter = AnsiString("…") + AnsiString(s.data() + cut, s.size() - cut);
     if (Canvas->TextWidth(shorter) <= Width) return shorter;
   }

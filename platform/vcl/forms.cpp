@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "application.h"
+#include "canvas_binding.h"
 #include "colors.h"
 #include "focus.h"
 #include "formres.h"
@@ -27,8 +28,7 @@ TCustomForm::~TCustomForm() {
   if (Screen) Screen->RemoveForm(this);
   if (Application) Application->FormDestroyed(this);
   DestroyHandle();
-  delete canvas_;
-  canvas_ = nullptr;
+  canvas_.reset();
 }
 
 void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
@@ -319,15 +319,8 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
 // ---- painting and messages ----
 
 void TCustomForm::PaintWindow(HDC DC) {
-  canvas_->FreeHandle();
-  canvas_->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
+  TCanvasBinding bound(*canvas_, DC);
+  Paint();
 }
 
 void TCustomForm::Paint() {

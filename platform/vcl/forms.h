@@ -15,6 +15,8 @@
 // away, or the program is switched back to from another program.
 #pragma once
 
+#include <memory>
+
 #include "controlcanvas.h"
 #include "wincontrol.h"
 
@@ -84,7 +86,7 @@ class TCustomForm : public TWinControl {
   // A slot for the menus unit.
   TComponent* GetMenu() const { return menu_; }
   void SetMenu(TComponent* Value);
-  TCanvas* GetCanvas() const { return canvas_; }
+  TCanvas* GetCanvas() const { return canvas_.get(); }
   bool GetActive() const;
 
   TModalResult GetModalResult() const { return modalResult_; }
@@ -159,7 +161,7 @@ class TCustomForm : public TWinControl {
   TWinControl* focusedControl_ = nullptr;
   bool keyPreview_ = false;
   TComponent* menu_ = nullptr;
-  TControlCanvas* canvas_;
+  std::unique_ptr<TControlCanvas> canvas_;
   TModalResult modalResult_ = mrNone;
   bool modal_ = false;
   bool positioned_ = false;

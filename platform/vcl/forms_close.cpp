@@ -6,6 +6,7 @@
 #include "application.h"
 #include "focus.h"
 #include "forms.h"
+#include "scope_guard.h"
 #include "tscreen.h"
 #include "window_pos.h"
 
@@ -79,19 +80,19 @@ TModalResult TCustomForm::ShowModal() {
   EnumWindows(&DisableOne, reinterpret_cast<LPARAM>(&disabled));
   modal_ = true;
   modalResult_ = mrNone;
-  auto restore = [&] {
-    for (HWND w : disabled.list)
-      if (IsWindow(w)) EnableWindow(w, TRUE);
-    // The form that showed us is active again without a new activation.
-    if (Screen && Screen->activeForm_ == this) {
-      Screen->activeForm_ = returnTo;
-      Deactivate();
-    }
-    modal_ = false;
-    Hide();
-    if (activeWindow && IsWindow(activeWindow)) SetActiveWindow(activeWindow);
-  };
-  try {
+  {
+    TScopeGuard restore([&] {
+      for (HWND w : disabled.list)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
+      // The form that showed us is active again without a new activation.
+      if (Screen && Screen->activeForm_ == this) {
+        Screen->activeForm_ = returnTo;
+        Deactivate();
+      }
+      modal_ = false;
+      Hide();
+      if (activeWindow && IsWindow(activeWindow)) SetActiveWindow(activeWindow);
+    });
     Show();
     // A result set while showing (OnShow, OnActivate) closes as any other.
     if (modalResult_ != mrNone) CloseModal();
@@ -102,10 +103,6 @@ TModalResult TCustomForm::ShowModal() {
       else if (modalResult_ != mrNone)
         CloseModal();
     }
-  } catch (...) {
-    restore();
-    throw;
   }
-  restore();
   return modalResult_;
 }

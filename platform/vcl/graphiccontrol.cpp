@@ -1,5 +1,6 @@
 #include "graphiccontrol.h"
 
+#include "canvas_binding.h"
 #include "gdi.h"
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), canvas_(new TControlCanvas) {
@@ -9,7 +10,7 @@ TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), canvas_
 TGraphicControl::~TGraphicControl() {
   // Leave the parent while the canvas still exists: leaving invalidates.
   SetParent(nullptr);
-  delete canvas_;
+  canvas_.reset();
 }
 
 void TGraphicControl::Dispatch(TMessage& Message) {
@@ -26,13 +27,6 @@ void TGraphicControl::BoundsChanged(bool Resized) {
 
 void TGraphicControl::WMPaint(TMessage& Message) {
   if (!Message.WParam) return;
-  canvas_->FreeHandle();
-  canvas_->SetHandle(reinterpret_cast<HDC>(Message.WParam));
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
+  TCanvasBinding bound(*canvas_, reinterpret_cast<HDC>(Message.WParam));
+  Paint();
 }

@@ -4,6 +4,8 @@
 // also outside a paint cycle.
 #pragma once
 
+#include <memory>
+
 #include "control.h"
 #include "controlcanvas.h"
 
@@ -12,7 +14,7 @@ class TGraphicControl : public TControl {
  public:
   explicit TGraphicControl(TComponent* AOwner);
   ~TGraphicControl() override;
-  TCanvas* GetCanvas() const { return canvas_; }
+  TCanvas* GetCanvas() const { return canvas_.get(); }
 
  protected:
   virtual void Paint() {}
@@ -21,5 +23,5 @@ class TGraphicControl : public TControl {
   virtual void WMPaint(TMessage& Message);
 
  private:
-  TControlCanvas* canvas_;
+  std::unique_ptr<TControlCanvas> canvas_;
 };

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "codepoints.h"
+#include "utf8.h"
 #include "menu_model.h"
 
 char AccessKeyOf(const AnsiString& Caption) {

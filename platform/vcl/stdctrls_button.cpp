@@ -1,7 +1,7 @@
 #include "stdctrls_button.h"
 
 #include "colors.h"
-#include "drawedge.h"
+#include "drawframecontrol.h"
 #include "fill.h"
 #include "brush.h"
 #include "gdiobj.h"
@@ -127,9 +127,10 @@ void TCustomButton::PaintWindow(HDC DC) {
   Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-// The classic face: a black ring on the default button, a raised edge (or,
-// pushed, a flat shadow line with the caption one pixel down and right),
-// the caption centred, and the dotted focus rectangle inside.
+// The classic face: a black ring on the default button, the platform's push
+// button face (the message box's) in the button's colour, pushed with the
+// caption one pixel down and right, the caption centred, and the dotted
+// focus rectangle inside.
 void TCustomButton::PaintFace(HDC DC) {
   const TRect client = GetClientRect();
   RECT r = client;
@@ -137,15 +138,14 @@ void TCustomButton::PaintFace(HDC DC) {
     FrameRect(DC, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
     InflateRect(&r, -1, -1);
   }
-  if (GetPushed()) {
-    FrameRect(DC, &r, GetSysColorBrush(COLOR_BTNSHADOW));
-    InflateRect(&r, -1, -1);
-  } else {
-    DrawEdge(DC, &r, EDGE_RAISED, BF_RECT | BF_SOFT | BF_ADJUST);
+  DrawFrameControl(DC, &r, DFC_BUTTON,
+                   DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (GetPushed() ? DFCS_PUSHED : 0) | (GetEnabled() ? 0 : DFCS_INACTIVE));
+  const auto colour = static_cast<COLORREF>(ColorToRGB(GetColor()));
+  if (colour != GetSysColor(COLOR_BTNFACE)) {
+    HBRUSH face = CreateSolidBrush(colour);
+    FillRect(DC, &r, face);
+    DeleteObject(face);
   }
-  HBRUSH face = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(GetColor())));
-  FillRect(DC, &r, face);
-  DeleteObject(face);
 
   RECT text = client;
   InflateRect(&text, -4, -4);

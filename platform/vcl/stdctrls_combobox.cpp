@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "brush.h"
+#include "canvas_binding.h"
 #include "drawedge.h"
 #include "fill.h"
 #include "gdiobj.h"
@@ -53,7 +54,7 @@ TCustomComboBox::~TCustomComboBox() {
   DestroyHandle();
   FreeObjectInstance(editInstance_);
   FreeObjectInstance(listInstance_);
-  delete canvas_;
+  canvas_.reset();
   delete items_;
   items_ = nullptr;
 }
@@ -65,12 +66,10 @@ void TCustomComboBox::SetItemIndex(int Value) {
   if (GetComponentState().Contains(csLoading) && Value < 0) return;
   itemIndex_ = Value;
   pane_.SetItemIndex(Value);
-  text_ = Value >= 0 ? items_->GetStrings(Value) : AnsiString();
-  selStart_ = 0;
-  selLength_ = text_.Length();
-  PlaceCaret();
+  field_.SetText(Value >= 0 ? items_->GetStrings(Value).str() : std::string());
+  field_.SelectAll();
+  FieldChanged();
   Invalidate();
-  if (edit_) InvalidateRect(edit_, nullptr, TRUE);
 }
 
 void TCustomComboBox::SetItemHeight(int Value) {
@@ -109,18 +108,24 @@ void TCustomComboBox::SetDroppedDown(bool Value) {
 }
 
 void TCustomComboBox::SetSelStart(int Value) {
-  selStart_ = std::clamp(Value, 0, text_.Length());
-  selLength_ = 0;
+  field_.MoveTo(static_cast<std::size_t>(std::max(Value, 0)), false);
   PlaceCaret();
   if (edit_) InvalidateRect(edit_, nullptr, TRUE);
 }
 
 void TCustomComboBox::SetSelLength(int Value) {
-  selLength_ = std::clamp(Value, 0, text_.Length() - selStart_);
+  field_.Select(field_.SelStart(), static_cast<std::size_t>(std::max(Value, 0)));
+  PlaceCaret();
   if (edit_) InvalidateRect(edit_, nullptr, TRUE);
 }
 
-AnsiString TCustomComboBox::GetSelText() const { return text_.SubString(selStart_ + 1, selLength_); }
+AnsiString TCustomComboBox::GetSelText() const { return AnsiString(field_.SelText()); }
+
+void TCustomComboBox::FieldChanged() {
+  text_ = AnsiString(field_.Text());
+  PlaceCaret();
+  if (edit_) InvalidateRect(edit_, nullptr, TRUE);
+}
 
 void TCustomComboBox::SetText(const AnsiString& Value) {
   if (!HasEdit()) {
@@ -130,11 +135,9 @@ void TCustomComboBox::SetText(const AnsiString& Value) {
     return;
   }
   if (text_ == Value) return;
-  text_ = Value;
-  selStart_ = text_.Length();
-  selLength_ = 0;
-  PlaceCaret();
-  if (edit_) InvalidateRect(edit_, nullptr, TRUE);
+  field_.SetText(Value.str());
+  field_.MoveTo(field_.Text().size(), false);
+  FieldChanged();
   Perform(CM_TEXTCHANGED, 0, 0);
 }
 
@@ -170,7 +173,10 @@ void TCustomComboBox::ItemDeleted(int Index) {
   if (Index < static_cast<int>(heights_.size())) heights_.erase(heights_.begin() + Index);
   if (itemIndex_ == Index) {
     itemIndex_ = -1;
-    if (!HasEdit()) text_ = AnsiString();
+    if (!HasEdit()) {
+      field_.SetText({});
+      FieldChanged();
+    }
   } else if (itemIndex_ > Index) {
     --itemIndex_;
   }
@@ -181,7 +187,10 @@ void TCustomComboBox::ItemDeleted(int Index) {
 void TCustomComboBox::ItemsCleared() {
   heights_.clear();
   itemIndex_ = -1;
-  if (!HasEdit()) text_ = AnsiString();
+  if (!HasEdit()) {
+    field_.SetText({});
+    FieldChanged();
+  }
   pane_.ItemsReset();
   Invalidate();
 }
@@ -215,10 +224,7 @@ TRect TCustomComboBox::FieldRect() const {
   return TRect(0, 0, ButtonRect().left, c.bottom);
 }
 
-void TCustomComboBox::PrepareCanvas(HDC DC, TOwnerDrawState State) {
-  canvas_->FreeHandle();
-  canvas_->Lock();
-  canvas_->SetHandle(DC);
+void TCustomComboBox::PrepareCanvas(TOwnerDrawState State) {
   canvas_->SetFont(GetFont());
   canvas_->GetBrush()->SetStyle(bsSolid);
   canvas_->GetBrush()->SetColor(GetColor());
@@ -228,25 +234,15 @@ void TCustomComboBox::PrepareCanvas(HDC DC, TOwnerDrawState State) {
   }
 }
 
-void TCustomComboBox::ReleaseCanvas() {
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
-}
-
 void TCustomComboBox::PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerDrawState State) {
-  PrepareCanvas(DC, State);
-  try {
-    if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
-      DrawItem(Index, Rect, State);
-    else
-      DrawItemText(canvas_, Index >= 0 && Index < items_->GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect,
-                   GetEnabled());
-    if (State.Contains(odFocused)) canvas_->DrawFocusRect(Rect);
-  } catch (...) {
-    ReleaseCanvas();
-    throw;
-  }
-  ReleaseCanvas();
+  TCanvasBinding bound(*canvas_, DC, TCanvasBinding::Locked);
+  PrepareCanvas(State);
+  if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
+    DrawItem(Index, Rect, State);
+  else
+    DrawItemText(canvas_.get(), Index >= 0 && Index < items_->GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect,
+                 GetEnabled());
+  if (State.Contains(odFocused)) canvas_->DrawFocusRect(Rect);
 }
 
 void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
@@ -254,7 +250,7 @@ void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
     OnDrawItem(this, Index, Rect, State);
     return;
   }
-  DrawItemText(canvas_, Index >= 0 && Index < items_->GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect,
+  DrawItemText(canvas_.get(), Index >= 0 && Index < items_->GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect,
                GetEnabled());
 }
 

@@ -11,9 +11,11 @@
 // class library, so that derived boxes can watch them.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "controlcanvas.h"
+#include "stdctrls_edittext.h"
 #include "stdctrls_listbox.h"
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
@@ -44,14 +46,14 @@ class TCustomComboBox : public TWinControl, private TListItemsOwner, private TLi
   bool GetDroppedDown() const { return list_ && dropped_; }
   void SetDroppedDown(bool Value);
   // The edit part's selection, in bytes of the UTF-8 text.
-  int GetSelStart() const { return selStart_; }
+  int GetSelStart() const { return static_cast<int>(field_.SelStart()); }
   void SetSelStart(int Value);
-  int GetSelLength() const { return selLength_; }
+  int GetSelLength() const { return static_cast<int>(field_.SelLength()); }
   void SetSelLength(int Value);
   AnsiString GetSelText() const;
   AnsiString GetText() const override { return text_; }
   void SetText(const AnsiString& Value) override;
-  TCanvas* GetCanvas() const { return canvas_; }
+  TCanvas* GetCanvas() const { return canvas_.get(); }
   HWND GetEditHandle() const { return edit_; }
   HWND GetListHandle() const { return list_; }
   // Every style but csSimple keeps the height of one field.
@@ -121,12 +123,13 @@ class TCustomComboBox : public TWinControl, private TListItemsOwner, private TLi
   int FieldHeight() const { return itemHeight_ + 8; }
   void PaintEdit(HDC DC);
   void PlaceCaret();
-  void ReplaceSelection(const AnsiString& With);
-  void PrepareCanvas(HDC DC, TOwnerDrawState State);
-  void ReleaseCanvas();
+  // The field's text changed: text_ follows it, the edit part shows it.
+  void FieldChanged();
+  // The bound canvas takes the box's font and colours (of a selected item).
+  void PrepareCanvas(TOwnerDrawState State);
 
   TListItems* items_;
-  TControlCanvas* canvas_;
+  std::unique_ptr<TControlCanvas> canvas_;
   TListPane pane_;
   std::vector<int> heights_;
   int itemIndex_ = -1;
@@ -134,8 +137,8 @@ class TCustomComboBox : public TWinControl, private TListItemsOwner, private TLi
   TComboBoxStyle style_ = csDropDown;
   int dropDownCount_ = 8;
   int dropWidth_ = 0;
-  int selStart_ = 0;
-  int selLength_ = 0;
+  // The edit part's text, caret and selection, edited as an edit field's.
+  TEditText field_;
   bool dropped_ = false;
   bool hasFocus_ = false;
   HWND edit_ = nullptr;

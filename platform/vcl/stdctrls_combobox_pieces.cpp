@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "brush.h"
+#include "canvas_binding.h"
 #include "cursor_caret.h"
 #include "fill.h"
 #include "focus.h"
@@ -15,6 +16,7 @@
 #include "paint.h"
 #include "stdctrls_combobox.h"
 #include "text.h"
+#include "utf8.h"
 #include "application.h"
 #include "window_pos.h"
 #include "windowclass.h"
@@ -28,43 +30,6 @@ constexpr const char* kListClass = "MorvantComboList";
 bool Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
 POINT PointOf(LPARAM LParam) { return POINT{GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)}; }
-
-AnsiString Utf8Of(unsigned code) {
-  std::string s;
-  if (code < 0x80) {
-    s += static_cast<char>(code);
-  } else if (code < 0x800) {
-    s += static_cast<char>(0xC0 | (code >> 6));
-    s += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    s += static_cast<char>(0xE0 | (code >> 12));
-    s += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    s += static_cast<char>(0xF0 | (code >> 18));
-    s += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (code & 0x3F));
-  }
-  return AnsiString(s.c_str());
-}
-
-// Byte offsets that start a code point.
-int PrevBoundary(const AnsiString& s, int at) {
-  const char* c = s.c_str();
-  while (at > 0 && (static_cast<unsigned char>(c[--at]) & 0xC0) == 0x80) {
-  }
-  return at;
-}
-
-int NextBoundary(const AnsiString& s, int at) {
-  const char* c = s.c_str();
-  const int n = s.Length();
-  if (at >= n) return n;
-  ++at;
-  while (at < n && (static_cast<unsigned char>(c[at]) & 0xC0) == 0x80) ++at;
-  return at;
-}
 
 }  // namespace
 
@@ -190,6 +155,12 @@ void TCustomComboBox::Dispatch(TMessage& Message) {
       }
       break;
     case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
+    case WM_SETTEXT:
+      // The edit part holds the text; a list-only box keeps the window's.
+      if (!HasEdit()) break;
+      SetText(AnsiString(reinterpret_cast<LPCSTR>(Message.LParam)));
+      Message.Result = TRUE;
+      return;
     case CN_COMMAND: CNCommand(Message); return;
     default: break;
   }
@@ -275,7 +246,7 @@ void TCustomComboBox::ComboChar(unsigned Code) {
   if (!HasEdit()) {
     // A letter picks the next item that starts with it.
     if (Code < 32 || items_->GetCount() == 0) return;
-    const AnsiString letter = Utf8Of(Code);
+    const AnsiString letter(Utf8Encode(Code));
     const int count = items_->GetCount();
     for (int step = 1; step <= count; ++step) {
       const int i = (std::max(itemIndex_, -1) + step) % count;
@@ -289,28 +260,9 @@ void TCustomComboBox::ComboChar(unsigned Code) {
     }
     return;
   }
-  if (Code == VK_BACK) {
-    if (selLength_ == 0) {
-      if (selStart_ == 0) return;
-      const int from = PrevBoundary(text_, selStart_);
-      selLength_ = selStart_ - from;
-      selStart_ = from;
-    }
-    ReplaceSelection(AnsiString());
-  } else if (Code >= 32) {
-    ReplaceSelection(Utf8Of(Code));
-  } else {
-    return;
-  }
+  if (!(Code == VK_BACK ? field_.Backspace() : field_.Type(Code))) return;
+  FieldChanged();
   Notify(CBN_EDITCHANGE);
-}
-
-void TCustomComboBox::ReplaceSelection(const AnsiString& With) {
-  text_ = text_.SubString(1, selStart_) + With + text_.SubString(selStart_ + selLength_ + 1, text_.Length());
-  selStart_ += With.Length();
-  selLength_ = 0;
-  PlaceCaret();
-  if (edit_) InvalidateRect(edit_, nullptr, TRUE);
 }
 
 // ---- the edit part ----
@@ -384,7 +336,7 @@ void TCustomComboBox::PlaceCaret() {
   HDC dc = GetDC(edit_);
   HGDIOBJ old = SelectObject(dc, GetFont()->GetHandle());
   SIZE s{};
-  GetTextExtentPoint32(dc, text_.c_str(), selStart_ + selLength_, &s);
+  GetTextExtentPoint32(dc, field_.Text().c_str(), static_cast<int>(field_.Caret()), &s);
   SelectObject(dc, old);
   ReleaseDC(edit_, dc);
   SetCaretPos(1 + s.cx, 0);
@@ -393,13 +345,15 @@ void TCustomComboBox::PlaceCaret() {
 void TCustomComboBox::PaintEdit(HDC DC) {
   RECT c;
   ::GetClientRect(edit_, &c);
-  PrepareCanvas(DC, TOwnerDrawState());
+  TCanvasBinding bound(*canvas_, DC, TCanvasBinding::Locked);
+  PrepareCanvas(TOwnerDrawState());
   canvas_->FillRect(c);
   const bool focused = GetFocus() == edit_;
-  if (focused && selLength_ > 0) {
+  if (focused && field_.SelLength() > 0) {
     // The selection as a highlighted run between the plain parts.
-    const int x0 = 1 + canvas_->TextWidth(text_.SubString(1, selStart_));
-    const int x1 = 1 + canvas_->TextWidth(text_.SubString(1, selStart_ + selLength_));
+    const std::string& text = field_.Text();
+    const int x0 = 1 + canvas_->TextWidth(AnsiString(text.substr(0, field_.SelStart())));
+    const int x1 = 1 + canvas_->TextWidth(AnsiString(text.substr(0, field_.SelStart() + field_.SelLength())));
     canvas_->GetBrush()->SetStyle(bsClear);
     canvas_->TextOut(1, 0, text_);
     canvas_->GetBrush()->SetStyle(bsSolid);
@@ -410,7 +364,6 @@ void TCustomComboBox::PaintEdit(HDC DC) {
     canvas_->GetBrush()->SetStyle(bsClear);
     canvas_->TextOut(1, 0, text_);
   }
-  ReleaseCanvas();
 }
 
 LRESULT TCustomComboBox::EditNative(UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -439,30 +392,21 @@ LRESULT TCustomComboBox::EditNative(UINT Msg, WPARAM WParam, LPARAM LParam) {
       const WORD key = static_cast<WORD>(WParam);
       if (ComboKey(key, (static_cast<DWORD>(LParam) & (1u << 29)) != 0)) return 0;
       const bool shift = GetKeyState(VK_SHIFT) < 0;
-      const int caret = selStart_ + selLength_;
-      int to = -1;
+      std::size_t to = 0;
       switch (key) {
-        case VK_LEFT: to = PrevBoundary(text_, caret); break;
-        case VK_RIGHT: to = NextBoundary(text_, caret); break;
+        case VK_LEFT: to = field_.PreviousLetter(field_.Caret()); break;
+        case VK_RIGHT: to = field_.NextLetter(field_.Caret()); break;
         case VK_HOME: to = 0; break;
-        case VK_END: to = text_.Length(); break;
+        case VK_END: to = field_.Text().size(); break;
         case VK_DELETE:
-          if (selLength_ == 0) selLength_ = NextBoundary(text_, selStart_) - selStart_;
-          if (selLength_ > 0) {
-            ReplaceSelection(AnsiString());
+          if (field_.Delete()) {
+            FieldChanged();
             Notify(CBN_EDITCHANGE);
           }
           return 0;
         default: return DefWindowProc(edit_, Msg, WParam, LParam);
       }
-      // The anchor stays where the selection began; without Shift there is
-      // none.
-      const int anchor = shift ? selStart_ : to;
-      selStart_ = std::min(anchor, to);
-      selLength_ = std::abs(to - anchor);
-      if (shift && to < anchor) {
-        selStart_ = to;
-      }
+      field_.MoveTo(to, shift);
       PlaceCaret();
       InvalidateRect(edit_, nullptr, TRUE);
       return 0;
@@ -475,19 +419,19 @@ LRESULT TCustomComboBox::EditNative(UINT Msg, WPARAM WParam, LPARAM LParam) {
       const int x = GET_X_LPARAM(LParam) - 1;
       HDC dc = GetDC(edit_);
       HGDIOBJ old = SelectObject(dc, GetFont()->GetHandle());
-      int best = 0, at = 0;
-      while (at < text_.Length()) {
-        const int next = NextBoundary(text_, at);
+      const std::string& text = field_.Text();
+      std::size_t best = 0, at = 0;
+      while (at < text.size()) {
+        const std::size_t next = field_.NextLetter(at);
         SIZE a{}, b{};
-        GetTextExtentPoint32(dc, text_.c_str(), at, &a);
-        GetTextExtentPoint32(dc, text_.c_str(), next, &b);
+        GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(at), &a);
+        GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(next), &b);
         if (x >= (a.cx + b.cx) / 2) best = next;
         at = next;
       }
       SelectObject(dc, old);
       ReleaseDC(edit_, dc);
-      selStart_ = best;
-      selLength_ = 0;
+      field_.MoveTo(best, false);
       PlaceCaret();
       InvalidateRect(edit_, nullptr, TRUE);
       return 0;

@@ -11,6 +11,7 @@
 #include "focus.h"
 #include "gdiobj.h"
 #include "mouse.h"
+#include "scope_guard.h"
 #include "text.h"
 #include "window.h"
 
@@ -117,13 +118,10 @@ void TCustomEdit::TextEdited() {
   modified_ = true;
   editing_ = true;
   text_ = AnsiString(buffer_.Text());
-  try {
+  {
+    TScopeGuard done([this] { editing_ = false; });
     Perform(CM_TEXTCHANGED, 0, 0);
-  } catch (...) {
-    editing_ = false;
-    throw;
   }
-  editing_ = false;
   SelectionMoved();
 }
 

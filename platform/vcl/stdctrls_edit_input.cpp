@@ -7,7 +7,6 @@
 #include "keyboard.h"
 #include "mouse.h"
 #include "stdctrls_edit.h"
-#include "utf8append.h"
 
 namespace {
 
@@ -201,9 +200,5 @@ void TCustomEdit::EditChar(char32_t Letter) {
     case 0x18: CutToClipboard(); return;
     default: break;
   }
-  if (Letter < 0x20 || Letter == 0x7F || Letter > 0x10FFFF || (Letter >= 0xD800 && Letter < 0xE000) || readOnly_)
-    return;
-  std::string typed;
-  AppendCodePointUtf8(typed, Letter);
-  if (buffer_.Replace(typed, static_cast<std::size_t>(maxLength_))) TextEdited();
+  if (!readOnly_ && buffer_.Type(Letter, static_cast<std::size_t>(maxLength_))) TextEdited();
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "utf8.h"
+
 namespace {
 bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
@@ -11,25 +13,11 @@ void TEditText::SetText(std::string Value) {
   caret_ = anchor_ = 0;
 }
 
-std::size_t TEditText::Boundary(std::size_t Position) const {
-  Position = std::min(Position, text_.size());
-  while (Position > 0 && Position < text_.size() && IsContinuation(text_[Position])) --Position;
-  return Position;
-}
+std::size_t TEditText::Boundary(std::size_t Position) const { return Utf8StartOfCodePoint(text_, Position); }
 
-std::size_t TEditText::NextLetter(std::size_t Position) const {
-  Position = Boundary(Position);
-  if (Position >= text_.size()) return text_.size();
-  ++Position;
-  while (Position < text_.size() && IsContinuation(text_[Position])) ++Position;
-  return Position;
-}
+std::size_t TEditText::NextLetter(std::size_t Position) const { return Utf8NextBoundary(text_, Position); }
 
-std::size_t TEditText::PreviousLetter(std::size_t Position) const {
-  Position = Boundary(Position);
-  if (Position == 0) return 0;
-  return Boundary(Position - 1);
-}
+std::size_t TEditText::PreviousLetter(std::size_t Position) const { return Utf8PreviousBoundary(text_, Position); }
 
 std::size_t TEditText::NextWord(std::size_t Position) const {
   Position = Boundary(Position);
@@ -45,9 +33,9 @@ std::size_t TEditText::PreviousWord(std::size_t Position) const {
   return Boundary(Position);
 }
 
-std::size_t TEditText::Letters(std::string_view Text) {
-  return static_cast<std::size_t>(std::count_if(Text.begin(), Text.end(), [](char c) { return !IsContinuation(c); }));
-}
+std::size_t TEditText::Letters(std::string_view Text) { return Utf8Length(Text); }
+
+bool TEditText::Typable(char32_t Letter) { return Letter >= 0x20 && Letter != 0x7F && IsEncodableCodePoint(Letter); }
 
 void TEditText::Select(std::size_t Start, std::size_t Length) {
   Start = Boundary(Start);
@@ -66,11 +54,8 @@ bool TEditText::Replace(std::string_view Value, std::size_t MaxLetters) {
   if (MaxLetters > 0) {
     const std::size_t kept = Letters(text_) - Letters(std::string_view(text_).substr(start, length));
     const std::size_t room = kept >= MaxLetters ? 0 : MaxLetters - kept;
-    std::size_t cut = 0, letters = 0;
-    while (cut < Value.size()) {
-      if (!IsContinuation(Value[cut]) && letters++ == room) break;
-      ++cut;
-    }
+    std::size_t cut = 0;
+    for (std::size_t letters = 0; cut < Value.size() && letters < room; ++letters) cut = Utf8NextBoundary(Value, cut);
     Value = Value.substr(0, cut);
   }
   if (length == 0 && Value.empty()) return false;
@@ -93,4 +78,8 @@ bool TEditText::Delete() {
     anchor_ = NextLetter(caret_);
   }
   return Replace({});
+}
+
+bool TEditText::Type(char32_t Letter, std::size_t MaxLetters) {
+  return Typable(Letter) && Replace(Utf8Encode(Letter), MaxLetters);
 }

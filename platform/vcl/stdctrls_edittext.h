@@ -38,6 +38,9 @@ class TEditText {
   // Letters (code points) in the text.
   std::size_t LetterCount() const { return Letters(text_); }
   static std::size_t Letters(std::string_view Text);
+  // Whether a typed letter goes into the text: no control characters, and
+  // nothing that cannot be written as UTF-8.
+  static bool Typable(char32_t Letter);
 
   // Replaces the selection by Value, cut to whole letters so that the text
   // keeps at most MaxLetters letters (0: no limit); the caret lands after
@@ -47,10 +50,10 @@ class TEditText {
   // (Delete) the caret.
   bool Backspace();
   bool Delete();
+  // Replaces the selection by a typed letter, if it is Typable.
+  bool Type(char32_t Letter, std::size_t MaxLetters = 0);
 
  private:
-  static bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
   std::string text_;
   std::size_t caret_ = 0;
   std::size_t anchor_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "canvas_binding.h"
 #include "focus.h"
 #include "text.h"
 
@@ -30,7 +31,7 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
 
 TCustomListBox::~TCustomListBox() {
   DestroyHandle();
-  delete canvas_;
+  canvas_.reset();
   delete items_;
   items_ = nullptr;
 }
@@ -211,30 +212,20 @@ void TCustomListBox::MeasureItem(int Index, int& Height) {
 // ---- drawing ----
 
 void TCustomListBox::PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerDrawState State) {
-  canvas_->FreeHandle();
-  canvas_->Lock();
-  canvas_->SetHandle(DC);
-  try {
-    canvas_->SetFont(GetFont());
-    canvas_->GetBrush()->SetStyle(bsSolid);
-    canvas_->GetBrush()->SetColor(GetColor());
-    if (!GetEnabled()) State.Include(odDisabled);
-    if (State.Contains(odSelected)) {
-      canvas_->GetBrush()->SetColor(clHighlight);
-      canvas_->GetFont()->SetColor(clHighlightText);
-    }
-    if (style_ == lbStandard)
-      DrawItemText(canvas_, Index < GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect, GetEnabled());
-    else
-      DrawItem(Index, Rect, State);
-    if (State.Contains(odFocused)) canvas_->DrawFocusRect(Rect);
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
-    throw;
+  TCanvasBinding bound(*canvas_, DC, TCanvasBinding::Locked);
+  canvas_->SetFont(GetFont());
+  canvas_->GetBrush()->SetStyle(bsSolid);
+  canvas_->GetBrush()->SetColor(GetColor());
+  if (!GetEnabled()) State.Include(odDisabled);
+  if (State.Contains(odSelected)) {
+    canvas_->GetBrush()->SetColor(clHighlight);
+    canvas_->GetFont()->SetColor(clHighlightText);
   }
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
+  if (style_ == lbStandard)
+    DrawItemText(canvas_.get(), Index < GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect, GetEnabled());
+  else
+    DrawItem(Index, Rect, State);
+  if (State.Contains(odFocused)) canvas_->DrawFocusRect(Rect);
 }
 
 void DrawItemText(TCanvas* Canvas, const AnsiString& Text, const TRect& Rect, bool Enabled) {
@@ -252,7 +243,7 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
     OnDrawItem(this, Index, Rect, State);
     return;
   }
-  DrawItemText(canvas_, Index >= 0 && Index < GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect, GetEnabled());
+  DrawItemText(canvas_.get(), Index >= 0 && Index < GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect, GetEnabled());
 }
 
 // ---- notifications ----

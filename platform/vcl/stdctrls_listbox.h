@@ -9,6 +9,7 @@
 // rows unless measured.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "controlcanvas.h"
@@ -50,7 +51,7 @@ class TCustomListBox : public TWinControl, private TListItemsOwner, private TLis
   void SetTopIndex(int Value) { pane_.SetTopIndex(Value); }
   TBorderStyle GetBorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle Value);
-  TCanvas* GetCanvas() const { return canvas_; }
+  TCanvas* GetCanvas() const { return canvas_.get(); }
 
   // The item under Pos (client coordinates); -1 where there is none, or
   // with Existing false the count below the last item.
@@ -96,7 +97,7 @@ class TCustomListBox : public TWinControl, private TListItemsOwner, private TLis
   void Notify(WORD Code);
 
   TListItems* items_;
-  TControlCanvas* canvas_;
+  std::unique_ptr<TControlCanvas> canvas_;
   TListPane pane_;
   std::vector<int> heights_;  // lbOwnerDrawVariable only
   int itemHeight_ = 13;

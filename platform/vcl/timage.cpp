@@ -1,6 +1,7 @@
 #include "timage.h"
 
 #include "exceptions.h"
+#include "scope_guard.h"
 
 void TImage::Publish(TPublisher<TImage>& P) {
   P.Object("Picture", &TImage::GetPicture);
@@ -18,7 +19,6 @@ TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), picture_(new TPict
 
 TImage::~TImage() {
   picture_->OnChange = nullptr;
-  delete picture_;
 }
 
 TCanvas* TImage::GetCanvas() {
@@ -102,16 +102,11 @@ void TImage::Paint() {
   }
   if (!g) return;
   drawing_ = true;
-  try {
-    if (stretch_)
-      canvas->StretchDraw(DestRect(), g);
-    else {
-      TRect r = DestRect();
-      canvas->Draw(r.left, r.top, g);
-    }
-  } catch (...) {
-    drawing_ = false;
-    throw;
+  TScopeGuard done([this] { drawing_ = false; });
+  if (stretch_)
+    canvas->StretchDraw(DestRect(), g);
+  else {
+    TRect r = DestRect();
+    canvas->Draw(r.left, r.top, g);
   }
-  drawing_ = false;
 }

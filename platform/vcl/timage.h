@@ -4,6 +4,8 @@
 // bitmap of the control's size, which then follows the control's size.
 #pragma once
 
+#include <memory>
+
 #include "graphiccontrol.h"
 #include "graphics.h"
 
@@ -13,7 +15,7 @@ class TImage : public TGraphicControl {
   explicit TImage(TComponent* AOwner);
   ~TImage() override;
 
-  TPicture* GetPicture() const { return picture_; }
+  TPicture* GetPicture() const { return picture_.get(); }
   void SetPicture(TPicture* Value) { picture_->Assign(Value); }
   // The bitmap's canvas; EInvalidOperation when the picture holds another
   // kind of graphic.
@@ -37,7 +39,7 @@ class TImage : public TGraphicControl {
  private:
   void PictureChanged(TObject* Sender);
 
-  TPicture* picture_;
+  std::unique_ptr<TPicture> picture_;
   bool autoSize_ = false;
   bool stretch_ = false;
   bool center_ = false;

@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "exceptions.h"
+#include "scope_guard.h"
 #include "sysutils.h"
 #include "paint.h"
 #include "window_pos.h"
@@ -107,13 +108,10 @@ void TWinControl::CreateWnd() {
   }
   TWinControl* outer = CreationControl();
   CreationControl() = this;
-  try {
+  {
+    TScopeGuard restore([outer] { CreationControl() = outer; });
     CreateWindowHandle(params);
-  } catch (...) {
-    CreationControl() = outer;
-    throw;
   }
-  CreationControl() = outer;
   if (!handle_) throw EOutOfResources("Cannot create a window for '" + GetName() + "'");
 }
 

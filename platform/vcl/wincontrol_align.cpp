@@ -7,6 +7,8 @@
 
 #include "wincontrol.h"
 
+#include "scope_guard.h"
+
 void TWinControl::EnableAlign() {
   if (alignDisabled_ > 0) --alignDisabled_;
   if (alignDisabled_ == 0 && alignPending_) Realign();
@@ -20,15 +22,10 @@ void TWinControl::Realign() {
   if (aligning_) return;
   alignPending_ = false;
   aligning_ = true;
-  try {
-    TRect r = GetClientRect();
-    AdjustClientRect(r);
-    AlignControls(nullptr, r);
-  } catch (...) {
-    aligning_ = false;
-    throw;
-  }
-  aligning_ = false;
+  TScopeGuard done([this] { aligning_ = false; });
+  TRect r = GetClientRect();
+  AdjustClientRect(r);
+  AlignControls(nullptr, r);
 }
 
 void TWinControl::AlignControls(TControl*, TRect& Rect) {

@@ -5,6 +5,7 @@
 #include "colors.h"
 #include "gdi.h"
 #include "paint.h"
+#include "scope_guard.h"
 #include "wincontrol.h"
 
 void TWinControl::WMPaint(TMessage& Message) {
@@ -14,13 +15,8 @@ void TWinControl::WMPaint(TMessage& Message) {
   }
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(handle_, &ps);
-  try {
-    PaintHandler(dc);
-  } catch (...) {
-    EndPaint(handle_, &ps);
-    throw;
-  }
-  EndPaint(handle_, &ps);
+  TScopeGuard endPaint([&] { EndPaint(handle_, &ps); });
+  PaintHandler(dc);
 }
 
 void TWinControl::PaintHandler(HDC DC) {
@@ -28,13 +24,10 @@ void TWinControl::PaintHandler(HDC DC) {
   for (TControl* c : controls_)
     if (!c->Is<TWinControl>() && c->GetVisible() && c->GetControlStyle().Contains(csOpaque))
       ExcludeClipRect(DC, c->GetLeft(), c->GetTop(), c->GetLeft() + c->GetWidth(), c->GetTop() + c->GetHeight());
-  try {
+  {
+    TScopeGuard restore([&] { RestoreDC(DC, saved); });
     PaintWindow(DC);
-  } catch (...) {
-    RestoreDC(DC, saved);
-    throw;
   }
-  RestoreDC(DC, saved);
   PaintControls(DC, nullptr);
 }
 

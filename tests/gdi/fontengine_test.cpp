@@ -5,7 +5,6 @@
 #include <numeric>
 #include <string>
 
-#include "codepoints.h"
 #include "facemap.h"
 
 namespace {
@@ -126,28 +125,6 @@ TEST(FontInstanceTest, RotatedGlyphTurnsCounterclockwise) {
   auto full = font->Glyph(U'l', 3600 + 900);
   EXPECT_EQ(full->width, turned->width);
   EXPECT_EQ(full->height, turned->height);
-}
-
-TEST(CodePoints, DecodesUtf8AndReplacesBadBytes) {
-  const std::string text = "Gr\xC3\xB6\xC3\x9F" "e";
-  auto cps = DecodeCodePoints(text);
-  ASSERT_EQ(cps.size(), 5u);
-  EXPECT_EQ(cps[2].cp, U'ö');
-  EXPECT_EQ(cps[3].cp, U'ß');
-  EXPECT_EQ(cps[3].byteOffset, 4u);
-
-  struct Bad {
-    std::string bytes;
-    std::size_t count;
-  };
-  const Bad bad[] = {
-      {"\x80", 1}, {"a\xC3", 2}, {"\xC0\xAF", 2}, {"\xED\xA0\x80", 3}, {"\xF4\x90\x80\x80", 4}, {"\xE2\x82", 2},
-  };
-  for (const Bad& b : bad) {
-    auto out = DecodeCodePoints(b.bytes);
-    EXPECT_EQ(out.size(), b.count) << testing::PrintToString(b.bytes);
-    EXPECT_EQ(out.back().cp, kReplacementChar) << testing::PrintToString(b.bytes);
-  }
 }
 
 }  // namespace

@@ -43,6 +43,51 @@ TEST(FrameControl, CheckBoxFramesAndCheckMark) {
   EXPECT_EQ(dc.At(5, 3), GetSysColor(COLOR_BTNFACE));
 }
 
+// The one push-button face of the program (message box, TButton): up, a
+// raised edge round the button face; pushed, a sunken one; inactive, the
+// same face (only the caption greys).
+TEST(FrameControl, PushButtonFaceUpPushedAndInactive) {
+  struct Case {
+    UINT state;
+    COLORREF topLeft, bottomRight, second;  // (0,0), (w-1,h-1), (1,1)
+  };
+  const COLORREF face = GetSysColor(COLOR_BTNFACE), shadow = GetSysColor(COLOR_BTNSHADOW);
+  const Case cases[] = {
+      {0, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT)},
+      {DFCS_INACTIVE, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT)},
+      {DFCS_PUSHED, shadow, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_3DDKSHADOW)},
+  };
+  for (const Case& c : cases) {
+    MemoryDC dc(20, 12, kOlive);
+    TRect r(0, 0, 20, 12);
+    ASSERT_TRUE(DrawFrameControl(dc.dc(), &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | c.state));
+    EXPECT_EQ(dc.At(0, 0), c.topLeft) << c.state;
+    EXPECT_EQ(dc.At(19, 11), c.bottomRight) << c.state;
+    EXPECT_EQ(dc.At(1, 1), c.second) << c.state;
+    EXPECT_EQ(dc.At(10, 6), face) << c.state;
+    EXPECT_EQ(CountColour(dc, 20, 12, kOlive), 0) << c.state;
+    EXPECT_EQ(r, TRect(2, 2, 18, 10)) << c.state;  // the face inside the edge
+  }
+}
+
+// Three ridges across the corner, each a light line above two dark ones,
+// and nothing else touched.
+TEST(FrameControl, SizeGripRidgesInTheCorner) {
+  MemoryDC dc(16, 16, kOlive);
+  TRect r(0, 0, 16, 16);
+  ASSERT_TRUE(DrawFrameControl(dc.dc(), &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP));
+  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
+  // Along the bottom row, from the left: light, dark, dark, then the next ridge.
+  const int row = 15;
+  const COLORREF expected[16] = {kOlive, kOlive, kOlive, kOlive, light, dark, dark, kOlive,
+                                 light,  dark,   dark,   kOlive, light, dark, dark, kOlive};
+  for (int x = 0; x < 16; ++x) EXPECT_EQ(dc.At(x, row), expected[x]) << x;
+  EXPECT_EQ(dc.At(15, 4), light);  // the far ridge reaches up the right side
+  EXPECT_EQ(dc.At(15, 3), kOlive);
+  EXPECT_EQ(dc.At(3, 3), kOlive);
+  EXPECT_EQ(CountColour(dc, 16, 16, light), 12 + 8 + 4);
+}
+
 TEST(Recording, LogsOutermostCallsWithTheirArguments) {
   RecordingDC rec(20, 20);
   TRect r(1, 2, 30, 40);

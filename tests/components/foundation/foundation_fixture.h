@@ -1,13 +1,13 @@
-// The application the foundation suites run under, with a fresh form for
-// the tests that need an owner.
+// The application the foundation suites run under: the class library's
+// start-up rows suffice for these units.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "forms.h"
-#include "headless_app.h"
+#include "library_app.h"
 
 class FoundationTest : public ::testing::Test {
  protected:
-  TestSupport::HeadlessApp app;
+  TestSupport::LibraryApp app{TUnitRows{}};
 };

@@ -28,23 +28,23 @@ class TDataModule : public TComponent {
 }  // namespace
 
 TEST_F(FoundationTest, CheckForSameClassRefusesASecondInstanceOrABadOwner) {
-  TForm* form = new TForm(Application);
-  new TOtherThing(form);
-  new TFormThing(form);
+  TForm* form = TObject::Create<TForm>(Application);
+  TObject::Create<TOtherThing>(form);
+  TObject::Create<TFormThing>(form);
   EXPECT_FALSE(VyrCheckForSameClass(form, TFormThing::StaticClass(), false));
   EXPECT_FALSE(VyrCheckForSameClass(form, nullptr, false));
-  new TDerivedThing(form);
+  TObject::Create<TDerivedThing>(form);
   EXPECT_TRUE(VyrCheckForSameClass(form, TFormThing::StaticClass(), false));
   EXPECT_FALSE(VyrCheckForSameClass(form, TDerivedThing::StaticClass(), false));
-  new TFormThing(form);
+  TObject::Create<TFormThing>(form);
   EXPECT_TRUE(VyrCheckForSameClass(form, TFormThing::StaticClass(), false));
-  delete form;
+  form->Free();
 
   TDataModule module(nullptr);
-  new TFormThing(&module);
+  TObject::Create<TFormThing>(&module);
   EXPECT_TRUE(VyrCheckForSameClass(&module, TFormThing::StaticClass(), false));
   EXPECT_FALSE(VyrCheckForSameClass(&module, TFormThing::StaticClass(), true));
-  new TFormThing(&module);
+  TObject::Create<TFormThing>(&module);
   EXPECT_TRUE(VyrCheckForSameClass(&module, TFormThing::StaticClass(), true));
 
   TComponent plain(nullptr);

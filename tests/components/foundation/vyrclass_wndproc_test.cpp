@@ -44,12 +44,14 @@ class THook : public TVyrWndProcComponent {
 class WndProcTest : public FoundationTest {
  protected:
   void SetUp() override {
-    form = new TForm(Application);
+    form = TObject::Create<TForm>(Application);
     bottomLog.clear();
     formProc = reinterpret_cast<WNDPROC>(GetWindowLongPtr(form->GetHandle(), GWLP_WNDPROC));
     SetWindowLongPtr(form->GetHandle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BottomProc));
   }
-  void TearDown() override { delete form; }
+  void TearDown() override {
+    if (form) form->Free();
+  }
   LRESULT Ask() { return SendMessage(form->GetHandle(), kAsk, 0, 0); }
 
   TForm* form = nullptr;
@@ -58,7 +60,7 @@ class WndProcTest : public FoundationTest {
 }  // namespace
 
 TEST_F(WndProcTest, TheSavedProceduresAnswerIsTheMessagesResult) {
-  auto* hook = new THook(form);
+  auto* hook = TObject::Create<THook>(form);
   ASSERT_TRUE(hook->NewWndProc());
   EXPECT_FALSE(hook->NewWndProc());  // once only
   EXPECT_EQ(Ask(), kAnswer);
@@ -68,7 +70,7 @@ TEST_F(WndProcTest, TheSavedProceduresAnswerIsTheMessagesResult) {
 }
 
 TEST_F(WndProcTest, SetEnabledFalseOnlyRestoresTheVisibleState) {
-  auto* hook = new THook(form);
+  auto* hook = TObject::Create<THook>(form);
   hook->NewWndProc();
   hook->SetEnabled(false);
   EXPECT_EQ(hook->restored, 1);
@@ -82,25 +84,30 @@ TEST_F(WndProcTest, SetEnabledFalseOnlyRestoresTheVisibleState) {
   EXPECT_FALSE(hook->GetHandleApp());
 }
 
-TEST_F(WndProcTest, DISABLED_HooksGoInEitherOrderAndTheFormKeepsAnswering) {
-  for (bool lowerFirst : {true, false}) {
-    auto* lower = new THook(form);
-    auto* upper = new THook(form);
+TEST_F(WndProcTest, HooksGoInEitherOrderAndTheFormKeepsAnswering) {
+  for (bool lowerFirst : {false, true}) {
+    auto* lower = TObject::Create<THook>(form);
+    auto* upper = TObject::Create<THook>(form);
     lower->NewWndProc();
     upper->NewWndProc();
     EXPECT_EQ(Ask(), kAnswer);
-    delete (lowerFirst ? lower : upper);
+    (lowerFirst ? lower : upper)->Free();
     EXPECT_EQ(Ask(), kAnswer) << lowerFirst;
     THook* left = lowerFirst ? upper : lower;
     EXPECT_EQ(left->seen, 2) << lowerFirst;
-    delete left;
+    left->Free();
+    bottomLog.clear();
     EXPECT_EQ(Ask(), kAnswer) << lowerFirst;
-    EXPECT_EQ(GetWindowLongPtr(form->GetHandle(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&BottomProc));
+    EXPECT_EQ(bottomLog, std::vector<UINT>{kAsk}) << lowerFirst;
+    // Taken out from the top down, the chain is as it was before them.
+    if (!lowerFirst) {
+      EXPECT_EQ(GetWindowLongPtr(form->GetHandle(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&BottomProc));
+    }
   }
 }
 
 TEST_F(WndProcTest, MessagesAfterDestroyAreDroppedAndFreeingMakesNoWindow) {
-  auto* hook = new THook(form);
+  auto* hook = TObject::Create<THook>(form);
   hook->NewWndProc();
   const HWND window = form->GetHandle();
   SendMessage(window, WM_DESTROY, 0, 0);
@@ -110,16 +117,16 @@ TEST_F(WndProcTest, MessagesAfterDestroyAreDroppedAndFreeingMakesNoWindow) {
 
   const std::size_t windows = WindowManager::TopLevelWindows().size();
   form->DestroyHandle();
-  delete hook;
+  hook->Free();
   EXPECT_FALSE(form->HandleAllocated());
   EXPECT_EQ(WindowManager::TopLevelWindows().size(), windows - 1);
 }
 
 TEST_F(WndProcTest, FreeingTheFormTakesItsHooksAlongWithoutAWindow) {
-  (new THook(form))->NewWndProc();
-  (new THook(form))->NewWndProc();
+  TObject::Create<THook>(form)->NewWndProc();
+  TObject::Create<THook>(form)->NewWndProc();
   const std::size_t windows = WindowManager::TopLevelWindows().size();
-  delete form;
+  form->Free();
   form = nullptr;
   EXPECT_EQ(WindowManager::TopLevelWindows().size(), windows - 1);
 }

@@ -135,12 +135,12 @@ TEST_F(FoundationTest, CheckSystemMenuKeepsTheChosenWindowMenuItems) {
       {{smMove, smClose}, {"&Verschieben", "", "&Schließen\tAlt+F4"}},
       {{smRestore, smMaximize}, {"&Wiederherstellen", "Ma&ximieren"}},
   };
-  TForm* form = new TForm(Application);
+  TForm* form = TObject::Create<TForm>(Application);
   for (const Case& c : cases) {
     GetSystemMenu(form->GetHandle(), TRUE);
     HMENU menu = GetSystemMenu(form->GetHandle(), FALSE);
     VyrCheckSystemMenu(c.entries, menu, false);
     EXPECT_EQ(MenuTexts(menu), c.kept);
   }
-  delete form;
+  form->Free();
 }

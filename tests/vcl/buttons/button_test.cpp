@@ -134,17 +134,20 @@ TEST_F(ButtonTest, PushedButtonIsDrawnSunkenWithTheCaptionMovedAndTheDefaultRing
   b->SetDefault(true);
   edit->SetFocus();
   app.pump();
-  // Rest: the black default ring, then the white top-left and the black
-  // bottom-right of the raised edge.
+  // Rest: the black default ring, then the message box's raised edge: light
+  // and white at the top-left, black and shadow at the bottom-right.
   EXPECT_EQ(Pixel(b, 5, 0), Rgb(clBlack));
-  EXPECT_EQ(Pixel(b, 5, 1), Rgb(clWhite));
+  EXPECT_EQ(Pixel(b, 5, 1), Rgb(cl3DLight));
+  EXPECT_EQ(Pixel(b, 5, 2), Rgb(clWhite));
   EXPECT_EQ(Pixel(b, 5, 24), Rgb(clBlack));
   EXPECT_EQ(Pixel(b, 5, 23), Rgb(clBtnShadow));
   b->Perform(BM_SETSTATE, 1, 0);
   app.pump();
+  // Pushed: the sunken edge, shadow and black at the top-left.
   EXPECT_EQ(Pixel(b, 5, 0), Rgb(clBlack));
   EXPECT_EQ(Pixel(b, 5, 1), Rgb(clBtnShadow));
-  EXPECT_EQ(Pixel(b, 5, 2), Rgb(clBtnFace));
+  EXPECT_EQ(Pixel(b, 5, 2), Rgb(cl3DDkShadow));
+  EXPECT_EQ(Pixel(b, 5, 3), Rgb(clBtnFace));
   EXPECT_EQ(b->Perform(BM_GETSTATE, 0, 0) & BST_PUSHED, BST_PUSHED);
   b->Perform(BM_SETSTATE, 0, 0);
   EXPECT_FALSE(b->GetPushed());

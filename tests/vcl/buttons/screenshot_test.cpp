@@ -68,8 +68,8 @@ TEST_F(ButtonsTest, FormWithEveryButtonAndFieldPaintsInTheClassicLook) {
   app.pump();
 
   EXPECT_EQ(Pixel(ok, 10, 0), Rgb(clBlack));               // the default ring
-  EXPECT_EQ(Pixel(held, 10, 0), Rgb(clBtnShadow));         // pushed: a flat shadow line
-  EXPECT_EQ(Pixel(cancel, 10, 0), Rgb(clBtnHighlight));    // raised
+  EXPECT_EQ(Pixel(held, 10, 0), Rgb(clBtnShadow));         // pushed: sunken
+  EXPECT_EQ(Pixel(cancel, 10, 0), Rgb(cl3DLight));         // raised, as the message box's
   EXPECT_GT(CountPixels(name, TRect(0, 0, name->GetClientWidth(), 17), clHighlight), 50);  // the selection
   EXPECT_GT(CountPixels(help, TRect(4, 4, 71, 21), clBtnHighlight), 3);                  // embossed caption
 
@@ -80,7 +80,7 @@ TEST_F(ButtonsTest, FormWithEveryButtonAndFieldPaintsInTheClassicLook) {
   // dotted rectangle; so does a focused check box around its caption.
   cancel->SetFocus();
   app.pump();
-  EXPECT_EQ(Pixel(ok, 10, 0), Rgb(clBtnHighlight));
+  EXPECT_EQ(Pixel(ok, 10, 0), Rgb(cl3DLight));
   EXPECT_EQ(Pixel(cancel, 10, 0), Rgb(clBlack));
   if (folder) EXPECT_TRUE(TestSupport::SaveWindowPng(f->GetHandle(), std::string(folder) + "/buttons-focus.png"));
 }

@@ -7,6 +7,7 @@
 #include "formtext.h"
 #include "keyboard.h"
 #include "reader.h"
+#include "stdctrls_edit.h"
 #include "streams.h"
 #include "stdctrls_fixture.h"
 #include "window_pos.h"
@@ -134,6 +135,36 @@ TEST_F(ComboBoxTest, TypingEditsTheTextAndFiresOnChangePerKey) {
   box->SetSelStart(0);
   box->SetSelLength(1);
   EXPECT_EQ(box->GetSelText(), "a");
+}
+
+// The edit part is an edit field's text model: it takes and refuses what a
+// TEdit does, and Shift-moves select from an anchor letter by letter.
+TEST_F(ComboBoxTest, TheEditPartTakesWhatAnEditTakesAndSelectsWholeLetters) {
+  Make(csDropDown);
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(10, 60, 150, 21);
+  const unsigned letters[] = {U'a', 0x7F, 0x1B, 0xD800, U'\u00e4', 0x1F600, 0x110000, U'z'};
+  for (unsigned letter : letters) {
+    SendMessage(box->GetEditHandle(), WM_CHAR, letter, 0);
+    SendMessage(edit->GetHandle(), WM_CHAR, letter, 0);
+  }
+  EXPECT_EQ(box->GetText(), "a\xC3\xA4\xF0\x9F\x98\x80z");
+  EXPECT_EQ(box->GetText(), edit->GetText());
+
+  box->SetFocus();
+  app.pump();
+  app.key(VK_LEFT, Backend::modShift);
+  app.key(VK_LEFT, Backend::modShift);
+  app.pump();
+  EXPECT_EQ(box->GetSelText(), "\xF0\x9F\x98\x80z");
+  app.key(VK_BACK);
+  app.pump();
+  EXPECT_EQ(box->GetText(), "a\xC3\xA4");
+  app.key(VK_LEFT);
+  app.key(VK_DELETE);
+  app.pump();
+  EXPECT_EQ(box->GetText(), "a");
 }
 
 TEST_F(ComboBoxTest, SwitchingTheStyleKeepsItemsChoiceAndText) {
