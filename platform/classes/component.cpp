@@ -42,6 +42,9 @@ void TComponent::Release() {
   if (released_) return;
   released_ = true;
   Destroying();
+  // The owned components first, while this one still hears of each
+  // component it watches going, its own among them.
+  DestroyComponents();
   // Each client is told once and forgets this component.
   while (!freeNotifies_.empty()) {
     TComponent* client = freeNotifies_.back();
@@ -49,7 +52,6 @@ void TComponent::Release() {
     client->ForgetFreeNotification(this);
     client->Notification(this, opRemove);
   }
-  DestroyComponents();
   if (owner_) owner_->RemoveComponent(this);
 }
 

@@ -8,8 +8,8 @@
 // The constructor only records the owner (GetOwner answers from then on);
 // the component joins the owner's list in AfterConstruction, once it is
 // whole, so that the owner's Notification(opInsert) sees its real class.
-// BeforeDestruction, while it is still whole, sets csDestroying, tells the
-// free-notification clients, frees what it owns and leaves its owner. A
+// BeforeDestruction, while it is still whole, sets csDestroying, frees what
+// it owns, tells the free-notification clients and leaves its owner. A
 // plain `new` does not compile; a plain `delete` still does all of it, but
 // only from the base destructor, after the derived parts are gone.
 #pragma once
@@ -56,7 +56,7 @@ class TComponent : public TPersistent {
 
   // Joins the owner recorded by the constructor.
   void AfterConstruction() override;
-  // Tells the free-notification clients, frees the owned components, then
+  // Frees the owned components, tells the free-notification clients, then
   // leaves the owner's list.
   void BeforeDestruction() override;
 
