@@ -150,7 +150,7 @@ void TApplication::SetShowHint(bool Value) {
   showHint_ = Value;
   if (Value) return;
   HideHint();
-  delete hintWindow_;
+  if (hintWindow_) hintWindow_->Free();
   hintWindow_ = nullptr;
 }
 

@@ -57,7 +57,7 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(TObject::Create<TM
 
 TMenu::~TMenu() {
   items_->menu_ = nullptr;
-  delete items_;
+  items_->Free();
   DestroyMenuHandle();
 }
 
