@@ -1,6 +1,7 @@
 #include <string>
 
 #include "exceptions.h"
+#include "utf8.h"
 #include "vyrutils.h"
 
 namespace Vyrutils {
