@@ -7,6 +7,7 @@
 #include "colors.h"
 #include "controlcanvas.h"
 #include "findcontrol.h"
+#include "graphic_files.h"
 #include "timage.h"
 #include "ttimer.h"
 #include "focus.h"
@@ -240,6 +241,7 @@ void Initialize() {
   // The graphics module has no start-up of its own: its colour names reach
   // the form streams from here.
   RegisterColorIdents(&ColorToIdent, &IdentToColor);
+  Graphics::Initialize();
   RegisterClasses({TForm::StaticClass(), TTimer::StaticClass(), TImage::StaticClass()});
   StdCtrls::Initialize();
   if (!Application) Application = new TApplication(nullptr);
