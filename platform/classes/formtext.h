@@ -44,10 +44,13 @@ struct TFormTextOptions {
   // The folder @'path' is relative to; empty: the current folder.
   AnsiString BaseFolder;
   // The bytes to store for @'path' in the property PropName (the dotted
-  // name as written, "Picture.Data"); Path is already joined with
-  // BaseFolder. Empty: the file's bytes as they are. Raise EParserError to
-  // refuse.
-  std::function<std::vector<Byte>(const AnsiString& PropName, const AnsiString& Path)> LoadFile;
+  // name as written, "Picture.Data") of an object of class ClassName (empty
+  // in a collection item, whose class the text does not say); Path is
+  // already joined with BaseFolder. Empty: the file's bytes as they are.
+  // Raise EParserError to refuse. fileproperty.h has the loader that asks
+  // the classes.
+  std::function<std::vector<Byte>(const AnsiString& ClassName, const AnsiString& PropName, const AnsiString& Path)>
+      LoadFile;
 };
 
 // Text from Input's position to its end (UTF-8; text that is not is taken as

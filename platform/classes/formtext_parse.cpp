@@ -42,6 +42,21 @@ class FormTextParser {
     FormTextParser& p_;
   };
 
+  // The class whose properties are being read, for the file loader.
+  class ClassScope {
+   public:
+    ClassScope(FormTextParser& p, const std::string& className) : p_(p), saved_(std::move(p.className_)) {
+      p_.className_ = className;
+    }
+    ~ClassScope() { p_.className_ = std::move(saved_); }
+    ClassScope(const ClassScope&) = delete;
+    ClassScope& operator=(const ClassScope&) = delete;
+
+   private:
+    FormTextParser& p_;
+    std::string saved_;
+  };
+
   bool AtObjectStart() const {
     return lexer_.IsSymbol("object") || lexer_.IsSymbol("inherited") || lexer_.IsSymbol("inline");
   }
@@ -95,7 +110,10 @@ class FormTextParser {
     writer_.WritePrefix(flags, childPos);
     writer_.WriteStr(className);
     writer_.WriteStr(name);
-    while (!AtObjectStart() && !lexer_.IsSymbol("end")) ParseProperty();
+    {
+      ClassScope scope(*this, className);
+      while (!AtObjectStart() && !lexer_.IsSymbol("end")) ParseProperty();
+    }
     writer_.WriteListEnd();
     while (!lexer_.IsSymbol("end")) ParseObject();
     writer_.WriteListEnd();
@@ -186,7 +204,11 @@ class FormTextParser {
             ExpectChar(']');
           }
           writer_.WriteListBegin();
-          while (!lexer_.IsSymbol("end")) ParseProperty();
+          {
+            // The text does not say an item's class.
+            ClassScope scope(*this, std::string());
+            while (!lexer_.IsSymbol("end")) ParseProperty();
+          }
           writer_.WriteListEnd();
           lexer_.Next();
         }
@@ -250,7 +272,7 @@ class FormTextParser {
 
   std::vector<Byte> LoadFile(const AnsiString& propName, const AnsiString& path) const {
     try {
-      return options_.LoadFile ? options_.LoadFile(propName, path) : ReadFormFileBytes(path);
+      return options_.LoadFile ? options_.LoadFile(AnsiString(className_), propName, path) : ReadFormFileBytes(path);
     } catch (const EParserError& e) {
       lexer_.Error(e.Message.str());
     } catch (const Exception& e) {
@@ -262,6 +284,7 @@ class FormTextParser {
   TWriter writer_;
   const TFormTextOptions& options_;
   int depth_ = 0;
+  std::string className_;
 };
 
 }  // namespace

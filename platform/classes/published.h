@@ -81,6 +81,9 @@ struct TPropInfo {
   std::vector<AnsiString> Idents;
   // Component: the class a referenced component must have.
   TClass RefClass = nullptr;
+  // Object, Strings and Collection: the class the getter declares (the
+  // object may be of a descendant).
+  TClass ObjectClass = nullptr;
 
   std::function<Int64(TObject*)> GetOrd;
   // Raises EReadError for a value out of the property's range.
@@ -343,7 +346,9 @@ class TPublisher {
 
   template <class G>
   TDeclared Nested(const char* Name, TPropKind Kind, G Get) {
+    using V = std::remove_cv_t<std::remove_pointer_t<published_detail::ValueOf<C, G>>>;
     TPropInfo& p = Add(Name, Kind);
+    p.ObjectClass = V::StaticClass();
     p.GetObject = [Get](TObject* o) -> TPersistent* { return std::invoke(Get, static_cast<C*>(o)); };
     return TDeclared(p);
   }

@@ -1,6 +1,12 @@
 #include "graphic.h"
 
+#include "filer.h"
 #include "streams.h"
+
+void TGraphic::DefineProperties(TFiler* Filer) {
+  Filer->DefineBinaryProperty("Data", TStreamProc(this, &TGraphic::ReadData), TStreamProc(this, &TGraphic::WriteData),
+                              !GetEmpty());
+}
 
 void TGraphic::SetTransparent(bool Value) {
   if (Value == transparent_) return;

@@ -40,6 +40,10 @@ class TGraphic : public TPersistent {
   TNotifyEvent OnChange;
 
  protected:
+  // Streams the picture as the binary property "Data" (ReadData and
+  // WriteData), so that a published TBitmap or TIcon property reads and
+  // writes as "Glyph.Data"; an empty one writes none.
+  void DefineProperties(TFiler* Filer) override;
   // Draws the picture into Rect of the canvas, whose DC is ready.
   virtual void Draw(TCanvas* ACanvas, const TRect& Rect) = 0;
   // Marks the picture modified and tells the listeners.

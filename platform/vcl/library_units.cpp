@@ -9,6 +9,7 @@
 #include "dialogs_color.h"
 #include "dialogs_open.h"
 #include "extctrls_panel.h"
+#include "graphic_files.h"
 #include "menus.h"
 #include "mplayer.h"
 #include "timage.h"
@@ -16,8 +17,12 @@
 
 namespace Graphics {
 // The colour names of form streams ("clBtnFace") live in the graphics
-// module, which the streams below it cannot name.
-void Initialize() { RegisterColorIdents(&ColorToIdent, &IdentToColor); }
+// module, which the streams below it cannot name; so do the layouts in
+// which pictures named by file in form text are stored.
+void Initialize() {
+  RegisterColorIdents(&ColorToIdent, &IdentToColor);
+  RegisterGraphicFileProperties();
+}
 }  // namespace Graphics
 
 namespace ExtCtrls {

@@ -168,14 +168,14 @@ TEST_F(StreamErrors, FileReferencesGoThroughTheLoaderRelativeToTheFormFolder) {
   TFormTextOptions options;
   options.BaseFolder = "/forms/main";
   std::vector<std::string> asked;
-  options.LoadFile = [&](const AnsiString& prop, const AnsiString& path) {
-    asked.push_back(prop.str() + " " + path.str());
+  options.LoadFile = [&](const AnsiString& className, const AnsiString& prop, const AnsiString& path) {
+    asked.push_back(className.str() + " " + prop.str() + " " + path.str());
     return std::vector<Byte>{0xAB, 0xCD};
   };
   TStringStream in{AnsiString("object A: TTestPanel\n  Wave.Data = @'sounds/klick.wav'\n  Font.Data = @'/abs.bin'\nend\n")};
   TMemoryStream binary;
   ObjectTextToBinary(&in, &binary, options);
-  EXPECT_EQ(asked, (std::vector<std::string>{"Wave.Data /forms/main/sounds/klick.wav", "Font.Data /abs.bin"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"TTestPanel Wave.Data /forms/main/sounds/klick.wav", "TTestPanel Font.Data /abs.bin"}));
   binary.SetPosition(0);
   TStringStream text;
   ObjectBinaryToText(&binary, &text);

@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   TFormTextOptions options;
   // No files: every @'path' is refused.
-  options.LoadFile = [](const AnsiString&, const AnsiString& path) -> std::vector<Byte> {
+  options.LoadFile = [](const AnsiString&, const AnsiString&, const AnsiString& path) -> std::vector<Byte> {
     throw EParserError("keine Dateien: " + path);
   };
   TStringStream text(AnsiString(reinterpret_cast<const char*>(data), size));
