@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "clock.h"
@@ -40,8 +41,23 @@ bool SoftwareRasteriser(const std::string& glName) {
   return false;
 }
 
+// A machine whose kernel offers no graphics card's render node draws any
+// OpenGL with the processor; asking its renderer would load the whole
+// software rasteriser for good (some 60 MB) just to hear so.
+bool HasRenderNode() {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error))
+    if (entry.path().filename().string().rfind("renderD", 0) == 0) return true;
+  return false;
+}
+
 PresentPath ProbePresentPath() {
-  SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN);
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool onScreen = driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+  if (onScreen && !HasRenderNode()) return PresentPath::WindowSurface;
+  // Made for OpenGL, so that destroying it lets the OpenGL library go again.
+  SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+  if (!probe) probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN);
   if (!probe) return PresentPath::WindowSurface;
   PresentPath path = PresentPath::WindowSurface;
   if (SDL_Renderer* renderer = SDL_CreateRenderer(probe, -1, SDL_RENDERER_ACCELERATED)) {
@@ -67,7 +83,13 @@ SDL_Rect ToSdl(const TRect& r) {
 
 PresentPath ChosenPresentPath() {
   if (PathOverride()) return *PathOverride();
-  static const PresentPath path = ProbePresentPath();
+  static const PresentPath path = [] {
+    const PresentPath chosen = ProbePresentPath();
+    // SDL would otherwise back a window surface with a renderer of its own,
+    // the very OpenGL this way avoids; the system's own framebuffer it is.
+    if (chosen == PresentPath::WindowSurface) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    return chosen;
+  }();
   return path;
 }
 
