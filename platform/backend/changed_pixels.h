@@ -11,6 +11,10 @@
 
 namespace Backend {
 
+// Copies the pixels of `dirty` (clipped to both) that differ from `to` over
+// and returns where they lie, as disjoint rectangles top to bottom.
+std::vector<TRect> TakeChangedPixels(const Surface& from, Surface& to, const TRect& dirty);
+
 class PresentedPixels {
  public:
   // The parts of `dirty` (clipped to the surface) whose pixels differ from

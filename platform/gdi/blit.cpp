@@ -12,6 +12,9 @@
 namespace {
 
 constexpr int kChunk = 512;
+// Rows shorter than this are copied inline, longer ones by the library,
+// whose wide and streaming stores win on long rows.
+constexpr int kInlineCopy = 128;
 
 std::atomic<bool> g_fastPaths{true};
 
@@ -284,8 +287,10 @@ bool PlainCopy(DeviceContext& dst, DeviceContext& src, POINT d, POINT s, int wid
       const int yy = upward ? piece.bottom - 1 - k : piece.top + k;
       Pixel* __restrict to = D.Row(yy) + piece.left;
       const Pixel* __restrict from = S.Row(yy + area.dy) + piece.left + area.dx;
-      if (code == 0xCC) {  // SRCCOPY, inline: a call per row would cost a small tile its speed
+      if (code == 0xCC && n < kInlineCopy) {  // SRCCOPY: a call per short row would cost a tile its speed
         for (int i = 0; i < n; ++i) to[i] = from[i];
+      } else if (code == 0xCC) {
+        std::memcpy(to, from, static_cast<std::size_t>(n) * sizeof(Pixel));
       } else {
         Rop3Row(code, to, from, nullptr, n);
       }

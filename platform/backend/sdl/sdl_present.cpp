@@ -114,11 +114,11 @@ bool SdlPresenter::CreateRenderer() {
 void SdlPresenter::Present(const Surface& surface, const TRect& dirty, bool visible) {
   if (surface.Empty()) return;
   const TRect whole(0, 0, surface.Width(), surface.Height());
-  std::vector<TRect> changed = presented_.Update(surface, dirty);
   TRect area;
   const bool everything = IntersectRect(&area, &dirty, &whole) && EqualRect(&area, &whole);
-  const bool wroteAll = path_ == PresentPath::WindowSurface ? UploadToWindowSurface(surface, changed)
-                                                            : UploadToTexture(surface, changed);
+  std::vector<TRect> changed;
+  const bool wroteAll = path_ == PresentPath::WindowSurface ? WriteWindowSurface(surface, dirty, changed)
+                                                            : WriteTexture(surface, dirty, changed);
   if (everything || wroteAll) changed = {whole};
   if (changed.empty()) return;
   if (!visible) {
@@ -134,44 +134,42 @@ void SdlPresenter::Shown() {
 }
 
 // The window surface is SDL's: it is made anew when the window's size
-// changes, and then everything is written again.
-bool SdlPresenter::UploadToWindowSurface(const Surface& surface, const std::vector<TRect>& rects) {
+// changes, and then everything is written again. In our own layout it is
+// its own record of what is on the screen.
+bool SdlPresenter::WriteWindowSurface(const Surface& surface, const TRect& dirty, std::vector<TRect>& changed) {
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (!target) return false;
-  std::vector<TRect> all;
-  const std::vector<TRect>* write = &rects;
-  if (target != windowSurface_ || target->w != width_ || target->h != height_) {
-    windowSurface_ = target;
-    width_ = target->w;
-    height_ = target->h;
-    all = {TRect(0, 0, surface.Width(), surface.Height())};
-    write = &all;
-  }
-  const TRect bounds(0, 0, std::min(width_, surface.Width()), std::min(height_, surface.Height()));
+  const bool fresh = target != windowSurface_ || target->w != width_ || target->h != height_;
+  windowSurface_ = target;
+  width_ = target->w;
+  height_ = target->h;
+  const TRect whole(0, 0, surface.Width(), surface.Height());
   if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
-  const bool sameLayout = target->format->format == SDL_PIXELFORMAT_RGB888;
-  for (const TRect& r : *write) {
-    TRect part;
-    if (!IntersectRect(&part, &r, &bounds)) continue;
-    auto* first = static_cast<unsigned char*>(target->pixels) + part.top * target->pitch +
-                  part.left * target->format->BytesPerPixel;
-    for (int y = part.top; y < part.bottom; ++y, first += target->pitch) {
-      const Pixel* from = surface.Row(y) + part.left;
-      if (sameLayout)
-        std::memcpy(first, from, static_cast<std::size_t>(part.Width()) * sizeof(Pixel));
-      else
-        SDL_ConvertPixels(part.Width(), 1, SDL_PIXELFORMAT_RGB888, from, part.Width() * 4,
-                          target->format->format, first, target->pitch);
+  if (target->format->format == SDL_PIXELFORMAT_RGB888) {
+    Surface screen(target->pixels, target->w, target->h, target->pitch);
+    changed = Backend::TakeChangedPixels(surface, screen, fresh ? whole : dirty);
+  } else {
+    changed = presented_.Update(surface, dirty);
+    if (fresh) changed = {whole};
+    const TRect bounds(0, 0, std::min(width_, surface.Width()), std::min(height_, surface.Height()));
+    for (const TRect& r : changed) {
+      TRect part;
+      if (!IntersectRect(&part, &r, &bounds)) continue;
+      auto* to = static_cast<unsigned char*>(target->pixels) + part.top * target->pitch +
+                 part.left * target->format->BytesPerPixel;
+      for (int y = part.top; y < part.bottom; ++y, to += target->pitch)
+        SDL_ConvertPixels(part.Width(), 1, SDL_PIXELFORMAT_RGB888, surface.Row(y) + part.left, part.Width() * 4,
+                          target->format->format, to, target->pitch);
     }
   }
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-  return write == &all;
+  return fresh;
 }
 
-bool SdlPresenter::UploadToTexture(const Surface& surface, const std::vector<TRect>& rects) {
-  std::vector<TRect> all;
-  const std::vector<TRect>* write = &rects;
-  if (!texture_ || width_ != surface.Width() || height_ != surface.Height()) {
+bool SdlPresenter::WriteTexture(const Surface& surface, const TRect& dirty, std::vector<TRect>& changed) {
+  changed = presented_.Update(surface, dirty);
+  const bool fresh = !texture_ || width_ != surface.Width() || height_ != surface.Height();
+  if (fresh) {
     if (texture_) SDL_DestroyTexture(texture_);
     // RGB888 is a 32-bit 0x00RRGGBB word: bytes B, G, R, X, as our surfaces.
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, surface.Width(),
@@ -179,10 +177,9 @@ bool SdlPresenter::UploadToTexture(const Surface& surface, const std::vector<TRe
     width_ = texture_ ? surface.Width() : 0;
     height_ = texture_ ? surface.Height() : 0;
     if (!texture_) return false;
-    all = {TRect(0, 0, width_, height_)};
-    write = &all;
+    changed = {TRect(0, 0, width_, height_)};
   }
-  for (const TRect& r : *write) {
+  for (const TRect& r : changed) {
     const SDL_Rect rect = ToSdl(r);
     void* pixels = nullptr;
     int pitch = 0;
@@ -193,7 +190,7 @@ bool SdlPresenter::UploadToTexture(const Surface& surface, const std::vector<TRe
       std::memcpy(to, surface.Row(y) + rect.x, static_cast<std::size_t>(rect.w) * sizeof(Pixel));
     SDL_UnlockTexture(texture_);
   }
-  return write == &all;
+  return fresh;
 }
 
 void SdlPresenter::Show(const std::vector<TRect>& rects) {

@@ -47,10 +47,11 @@ class SdlPresenter {
 
  private:
   bool CreateRenderer();
-  // Each writes the rectangles, or everything where what it holds was lost
-  // or has another size, and says whether it wrote everything.
-  bool UploadToWindowSurface(const Surface& surface, const std::vector<TRect>& rects);
-  bool UploadToTexture(const Surface& surface, const std::vector<TRect>& rects);
+  // Each writes what changed inside `dirty` and says where (`changed`), or
+  // everything where what it held was lost or has another size, and then
+  // answers true.
+  bool WriteWindowSurface(const Surface& surface, const TRect& dirty, std::vector<TRect>& changed);
+  bool WriteTexture(const Surface& surface, const TRect& dirty, std::vector<TRect>& changed);
   void Show(const std::vector<TRect>& rects);
   void WaitForFrameSlot(bool vsync);
 
@@ -60,7 +61,7 @@ class SdlPresenter {
   SDL_Texture* texture_ = nullptr;
   int width_ = 0, height_ = 0;          // of the texture or the window surface last written
   SDL_Surface* windowSurface_ = nullptr;  // the one last written
-  Backend::PresentedPixels presented_;
+  Backend::PresentedPixels presented_;  // the texture's pixels, or a window surface's of another layout
   bool pending_ = false;  // pixels taken over while hidden
   bool presented_once_ = false;
   std::uint64_t lastPresentMs_ = 0;
