@@ -55,7 +55,7 @@ std::vector<RECT> DataOf(HRGN region) {
   auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
   EXPECT_EQ(GetRegionData(region, size, data), size);
   std::vector<RECT> rects(data->rdh.nCount);
-  std::memcpy(rects.data(), data->Buffer, rects.size() * sizeof(RECT));
+  if (!rects.empty()) std::memcpy(rects.data(), data->Buffer, rects.size() * sizeof(RECT));
   return rects;
 }
 
