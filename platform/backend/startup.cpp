@@ -13,7 +13,7 @@ namespace Backend {
 int InstallHostForProgram() {
   const char* headless = std::getenv("MORVANT_HEADLESS");
   if (headless && std::strcmp(headless, "1") == 0) {
-    InstallHeadlessHost();
+    InstallHeadlessHostOnRealClock();
     return 0;
   }
   std::string error;

@@ -1,6 +1,7 @@
 #include "blit.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -11,6 +12,13 @@
 namespace {
 
 constexpr int kChunk = 512;
+// Rows shorter than this are copied inline, longer ones by the library,
+// whose wide and streaming stores win on long rows.
+constexpr int kInlineCopy = 128;
+
+std::atomic<bool> g_fastPaths{true};
+
+bool FastPaths() { return g_fastPaths.load(std::memory_order_relaxed); }
 
 struct Span1D {
   long long start = 0, length = 0;
@@ -74,6 +82,8 @@ RECT ClampedRect(long long l, long long t, long long r, long long b) {
 
 }  // namespace
 
+void SetBlitFastPaths(bool enabled) { g_fastPaths = enabled; }
+
 BlitSource SourceFor(const DeviceContext& dst, const DeviceContext& src) {
   BlitSource s;
   s.surface = src.surface;
@@ -87,6 +97,85 @@ BlitSource SourceFor(const DeviceContext& dst, const DeviceContext& src) {
   }
   return s;
 }
+
+namespace {
+
+// What stays the same for every row of one transfer.
+struct RowJob {
+  DeviceContext& dst;
+  const BlitSource& src;
+  BYTE code;
+  const RealizedBrush* brush;  // null when the code uses no pattern
+  bool masked;                 // the brush leaves some pixels alone
+};
+
+// The run through buffers: conversion, pattern, the brush's gaps.
+[[gnu::noinline]] void TransferRunBuffered(const RowJob& job, Pixel* drow, const Pixel* in, int x, int y, int n) {
+  Pixel sbuf[kChunk], pat[kChunk], before[kChunk];
+  BYTE opaque[kChunk];
+  for (int start = 0; start < n; start += kChunk) {
+    const int m = std::min(kChunk, n - start);
+    const Pixel* s = in + start;
+    if (job.src.convert != SourceConvert::None) {
+      ConvertRow(job.src, s, sbuf, m);
+      s = sbuf;
+    }
+    if (job.brush) BrushRow(job.dst, *job.brush, x + start, y, m, pat, job.masked ? opaque : nullptr);
+    if (job.masked) std::memcpy(before, drow + start, static_cast<std::size_t>(m) * sizeof(Pixel));
+    Rop3Row(job.code, drow + start, s, job.brush ? pat : nullptr, m);
+    if (job.masked)
+      for (int i = 0; i < m; ++i)
+        if (!opaque[i]) drow[start + i] = before[i];
+  }
+}
+
+// n source pixels from `in`, converted and combined onto drow, which lies
+// at surface (x, y).
+inline void TransferRun(const RowJob& job, Pixel* drow, const Pixel* in, int x, int y, int n) {
+  if (job.src.convert != SourceConvert::None || job.brush) return TransferRunBuffered(job, drow, in, x, y, n);
+  Rop3Row(job.code, drow, in, nullptr, n);
+}
+
+// Where a copy at one to one from another surface lands: the destination
+// pixels on their surface whose source lies on its surface, and the offset
+// from a destination pixel to its source.
+struct UnscaledArea {
+  RECT valid;
+  int dx = 0, dy = 0;
+  bool empty = true;
+};
+
+UnscaledArea AreaUnscaled(const Surface& D, const Surface& S, long long ox, long long oy, long long w, long long h,
+                          long long sx, long long sy) {
+  const long long shiftX = sx - ox, shiftY = sy - oy;
+  const long long left = std::max({ox, 0LL, -shiftX});
+  const long long right = std::min({ox + w, static_cast<long long>(D.Width()), S.Width() - shiftX});
+  const long long top = std::max({oy, 0LL, -shiftY});
+  const long long bottom = std::min({oy + h, static_cast<long long>(D.Height()), S.Height() - shiftY});
+  UnscaledArea area;
+  if (left >= right || top >= bottom) return area;
+  area.valid = ClampedRect(left, top, right, bottom);
+  area.dx = static_cast<int>(shiftX);
+  area.dy = static_cast<int>(shiftY);
+  area.empty = false;
+  return area;
+}
+
+// Every destination pixel has its source at a fixed offset, so there are no
+// sample maps to build.
+void TransferUnscaled(const RowJob& job, const Surface& S, long long ox, long long oy, long long w, long long h,
+                      long long sx, long long sy) {
+  Surface& D = *job.dst.surface;
+  const UnscaledArea area = AreaUnscaled(D, S, ox, oy, w, h, sx, sy);
+  if (area.empty) return;
+  ForEachClipPiece(job.dst, area.valid, [&](const RECT& piece) {
+    for (int yy = piece.top; yy < piece.bottom; ++yy)
+      TransferRun(job, D.Row(yy) + piece.left, S.Row(yy + area.dy) + piece.left + area.dx, piece.left, yy,
+                  piece.right - piece.left);
+  });
+}
+
+}  // namespace
 
 void TransferRect(DeviceContext& dst, long long x, long long y, long long width, long long height,
                   const BlitSource* src, long long srcX, long long srcY, long long srcWidth, long long srcHeight,
@@ -103,10 +192,20 @@ void TransferRect(DeviceContext& dst, long long x, long long y, long long width,
   const bool mirrorX = (width < 0) != (srcWidth < 0), mirrorY = (height < 0) != (srcHeight < 0);
   const bool identity = dx.length == sx.length && dy.length == sy.length && !mirrorX && !mirrorY;
 
-  // The destination on its surface, cut to the surface first so that the
-  // sample maps stay as small as the surface.
+  const bool usesPattern = Rop3UsesPattern(code);
+  const RealizedBrush* brush = usesPattern ? &RealizeBrush(dst) : nullptr;
+  if (brush && brush->null) return;
+  const RowJob job{dst, *src, code, brush, brush && !brush->opaque.empty()};
+
   Surface& D = *dst.surface;
   const long long ox = dx.start + dst.origin.x, oy = dy.start + dst.origin.y;
+  if (identity && src->surface != &D && FastPaths()) {
+    TransferUnscaled(job, *src->surface, ox, oy, dx.length, dy.length, sx.start, sy.start);
+    return;
+  }
+
+  // The destination on its surface, cut to the surface first so that the
+  // sample maps stay as small as the surface.
   const long long left = std::max(ox, 0LL), right = std::min(ox + dx.length, static_cast<long long>(D.Width()));
   const long long top = std::max(oy, 0LL), bottom = std::min(oy + dy.length, static_cast<long long>(D.Height()));
   if (left >= right || top >= bottom) return;
@@ -137,77 +236,168 @@ void TransferRect(DeviceContext& dst, long long x, long long y, long long width,
     }
   }
 
-  const bool usesPattern = Rop3UsesPattern(code);
-  const RealizedBrush* brush = usesPattern ? &RealizeBrush(dst) : nullptr;
-  if (brush && brush->null) return;
-  const bool masked = brush && !brush->opaque.empty();
-  const bool direct = identity && src->convert == SourceConvert::None && !usesPattern;
-
+  std::vector<Pixel> gathered;
   ForEachClipPiece(dst, valid, [&](const RECT& piece) {
     const int n = piece.right - piece.left;
+    const int* colMap = cols.data() + (piece.left - left);
     for (int yy = piece.top; yy < piece.bottom; ++yy) {
       const Pixel* srow = S->Row(rows[static_cast<std::size_t>(yy - top)]);
-      Pixel* drow = D.Row(yy) + piece.left;
-      const int* colMap = cols.data() + (piece.left - left);
-      if (direct) {
-        Rop3Row(code, drow, srow + colMap[0], nullptr, n);
-        continue;
+      const Pixel* in = srow + colMap[0];
+      if (!identity) {
+        gathered.resize(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) gathered[static_cast<std::size_t>(i)] = srow[colMap[i]];
+        in = gathered.data();
       }
-      Pixel sbuf[kChunk], pat[kChunk], before[kChunk];
-      BYTE opaque[kChunk];
-      for (int start = 0; start < n; start += kChunk) {
-        const int m = std::min(kChunk, n - start);
-        if (identity) {
-          ConvertRow(*src, srow + colMap[start], sbuf, m);
-        } else {
-          for (int i = 0; i < m; ++i) sbuf[i] = srow[colMap[start + i]];
-          if (src->convert != SourceConvert::None) ConvertRow(*src, sbuf, sbuf, m);
-        }
-        if (usesPattern) BrushRow(dst, *brush, piece.left + start, yy, m, pat, masked ? opaque : nullptr);
-        if (masked) std::memcpy(before, drow + start, static_cast<std::size_t>(m) * sizeof(Pixel));
-        Rop3Row(code, drow + start, sbuf, usesPattern ? pat : nullptr, m);
-        if (masked)
-          for (int i = 0; i < m; ++i)
-            if (!opaque[i]) drow[start + i] = before[i];
-      }
+      TransferRun(job, D.Row(yy) + piece.left, in, piece.left, yy, n);
     }
   });
 }
 
-BOOL BitBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, DWORD rop) {
-  RecordedCall record(hdst, "BitBlt", {x, y, width, height, srcX, srcY, static_cast<long long>(rop)});
-  return StretchBlt(hdst, x, y, width, height, hsrc, srcX, srcY, width, height, rop);
+namespace {
+
+BOOL Blit(DeviceContext& dst, HDC hsrc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
+          int srcHeight, DWORD rop) {
+  return StretchBltDC(dst, Rop3UsesSource(Rop3Index(rop)) ? ResolveDC(hsrc) : nullptr, x, y, width, height, srcX,
+                      srcY, srcWidth, srcHeight, rop);
 }
 
-BOOL StretchBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, int srcWidth,
-                int srcHeight, DWORD rop) {
-  RecordedCall record(hdst, "StretchBlt",
-                      {x, y, width, height, srcX, srcY, srcWidth, srcHeight, static_cast<long long>(rop)});
-  DeviceContext* dst = ResolveDC(hdst);
-  if (!dst) return FALSE;
-  const POINT d = LogicalToDevice(*dst, TPoint(x, y));
-  if (!Rop3UsesSource(Rop3Index(rop))) {
-    TransferRect(*dst, d.x, d.y, width, height, nullptr, 0, 0, 0, 0, rop);
+}  // namespace
+
+namespace {
+
+// The copy the board and the controls make most: one to one, positive
+// sizes, between two surfaces of one depth, under a code without pattern.
+// It needs none of the general path's set-up. False when it does not apply.
+bool PlainCopy(DeviceContext& dst, DeviceContext& src, POINT d, POINT s, int width, int height, BYTE code) {
+  if (width <= 0 || height <= 0 || Rop3UsesPattern(code)) return false;
+  if (!dst.surface || !src.surface || dst.surface == src.surface || (dst.targetBits == 1) != (src.targetBits == 1))
+    return false;
+  Surface& D = *dst.surface;
+  const Surface& S = *src.surface;
+  const UnscaledArea area =
+      AreaUnscaled(D, S, static_cast<long long>(d.x) + dst.origin.x, static_cast<long long>(d.y) + dst.origin.y, width,
+                   height, static_cast<long long>(s.x) + src.origin.x, static_cast<long long>(s.y) + src.origin.y);
+  if (area.empty) return true;
+  // Rows in the destination's memory order (a bottom-up bitmap walks its
+  // rows backwards), which the processor's prefetching follows best.
+  const bool upward = D.Stride() < 0;
+  ForEachClipPiece(dst, area.valid, [&](const RECT& piece) {
+    const int n = piece.right - piece.left, rows = piece.bottom - piece.top;
+    for (int k = 0; k < rows; ++k) {
+      const int yy = upward ? piece.bottom - 1 - k : piece.top + k;
+      Pixel* __restrict to = D.Row(yy) + piece.left;
+      const Pixel* __restrict from = S.Row(yy + area.dy) + piece.left + area.dx;
+      if (code == 0xCC && n < kInlineCopy) {  // SRCCOPY: a call per short row would cost a tile its speed
+        for (int i = 0; i < n; ++i) to[i] = from[i];
+      } else if (code == 0xCC) {
+        std::memcpy(to, from, static_cast<std::size_t>(n) * sizeof(Pixel));
+      } else {
+        Rop3Row(code, to, from, nullptr, n);
+      }
+    }
+  });
+  return true;
+}
+
+}  // namespace
+
+BOOL StretchBltDC(DeviceContext& dst, DeviceContext* src, int x, int y, int width, int height, int srcX, int srcY,
+                  int srcWidth, int srcHeight, DWORD rop) {
+  const POINT d = LogicalToDevice(dst, TPoint(x, y));
+  const BYTE code = Rop3Index(rop);
+  if (!Rop3UsesSource(code)) {
+    TransferRect(dst, d.x, d.y, width, height, nullptr, 0, 0, 0, 0, rop);
     return TRUE;
   }
-  DeviceContext* src = ResolveDC(hsrc);
   if (!src) return FALSE;
   const POINT s = LogicalToDevice(*src, TPoint(srcX, srcY));
-  const BlitSource source = SourceFor(*dst, *src);
-  TransferRect(*dst, d.x, d.y, width, height, &source, static_cast<long long>(s.x) + src->origin.x,
+  if (width == srcWidth && height == srcHeight && FastPaths() && PlainCopy(dst, *src, d, s, width, height, code))
+    return TRUE;
+  const BlitSource source = SourceFor(dst, *src);
+  TransferRect(dst, d.x, d.y, width, height, &source, static_cast<long long>(s.x) + src->origin.x,
                static_cast<long long>(s.y) + src->origin.y, srcWidth, srcHeight, rop);
   return TRUE;
 }
 
+BOOL BitBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, DWORD rop) {
+  DeviceContext* dst = ResolveDC(hdst);
+  RecordedCall record(dst, "BitBlt", {x, y, width, height, srcX, srcY, static_cast<long long>(rop)});
+  return dst ? Blit(*dst, hsrc, x, y, width, height, srcX, srcY, width, height, rop) : FALSE;
+}
+
+BOOL StretchBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, int srcWidth,
+                int srcHeight, DWORD rop) {
+  DeviceContext* dst = ResolveDC(hdst);
+  RecordedCall record(dst, "StretchBlt",
+                      {x, y, width, height, srcX, srcY, srcWidth, srcHeight, static_cast<long long>(rop)});
+  return dst ? Blit(*dst, hsrc, x, y, width, height, srcX, srcY, srcWidth, srcHeight, rop) : FALSE;
+}
+
 BOOL PatBlt(HDC h, int x, int y, int width, int height, DWORD rop) {
-  RecordedCall record(h, "PatBlt", {x, y, width, height, static_cast<long long>(rop)});
   DeviceContext* dc = ResolveDC(h);
+  RecordedCall record(dc, "PatBlt", {x, y, width, height, static_cast<long long>(rop)});
   if (!dc) return FALSE;
   if (Rop3UsesSource(Rop3Index(rop))) return FALSE;
   const POINT d = LogicalToDevice(*dc, TPoint(x, y));
   TransferRect(*dc, d.x, d.y, width, height, nullptr, 0, 0, 0, 0, rop);
   return TRUE;
 }
+
+namespace {
+
+RowJob JobFor(DeviceContext& dst, const BlitSource& src, DWORD rop) {
+  const BYTE code = Rop3Index(rop);
+  const RealizedBrush* brush = Rop3UsesPattern(code) ? &RealizeBrush(dst) : nullptr;
+  return RowJob{dst, src, code, brush, brush && !brush->opaque.empty()};
+}
+
+// MaskBlt at one to one from another surface, in one pass: each run gets
+// both codes, the foreground into a buffer, and takes the foreground's
+// pixels where the mask is set. False when the general way must do it.
+bool MaskBltUnscaled(DeviceContext& dst, HDC hsrc, const BitmapObject& mask, int x, int y, int width, int height,
+                     int srcX, int srcY, int maskX, int maskY, DWORD fore, DWORD back) {
+  DeviceContext* src = ResolveDC(hsrc);
+  if (!src || !src->surface || !dst.surface || src->surface == dst.surface) return false;
+  const BlitSource source = SourceFor(dst, *src);
+  const RowJob foreJob = JobFor(dst, source, fore), backJob = JobFor(dst, source, back);
+  // Where the source is missing a code without source would still draw.
+  if (!Rop3UsesSource(foreJob.code) || !Rop3UsesSource(backJob.code)) return false;
+  // A null brush draws nothing under a code that uses it.
+  if ((foreJob.brush && foreJob.brush->null) || (backJob.brush && backJob.brush->null)) return false;
+  if (src->surface->Empty() || dst.surface->Empty()) return true;
+  const POINT d = LogicalToDevice(dst, TPoint(x, y));
+  const POINT s = LogicalToDevice(*src, TPoint(srcX, srcY));
+  const long long ox = static_cast<long long>(d.x) + dst.origin.x, oy = static_cast<long long>(d.y) + dst.origin.y;
+  Surface& D = *dst.surface;
+  const UnscaledArea area = AreaUnscaled(D, *src->surface, ox, oy, width, height,
+                                         static_cast<long long>(s.x) + src->origin.x,
+                                         static_cast<long long>(s.y) + src->origin.y);
+  if (area.empty) return true;
+  const Surface& M = mask.surface;
+  ForEachClipPiece(dst, area.valid, [&](const RECT& piece) {
+    for (int yy = piece.top; yy < piece.bottom; ++yy) {
+      Pixel* drow = D.Row(yy);
+      const Pixel* srow = src->surface->Row(yy + area.dy) + area.dx;
+      const long long my = maskY + (yy - oy);
+      const Pixel* mrow = my >= 0 && my < M.Height() ? M.Row(static_cast<int>(my)) : nullptr;
+      for (int start = piece.left; start < piece.right; start += kChunk) {
+        const int m = std::min(kChunk, static_cast<int>(piece.right - start));
+        Pixel foreground[kChunk];
+        std::memcpy(foreground, drow + start, static_cast<std::size_t>(m) * sizeof(Pixel));
+        TransferRun(foreJob, foreground, srow + start, start, yy, m);
+        TransferRun(backJob, drow + start, srow + start, start, yy, m);
+        if (!mrow) continue;
+        for (int i = 0; i < m; ++i) {
+          const long long mx = maskX + (start + i - ox);
+          if (mx >= 0 && mx < M.Width() && (mrow[mx] & kPixelMask)) drow[start + i] = foreground[i];
+        }
+      }
+    }
+  });
+  return true;
+}
+
+}  // namespace
 
 BOOL MaskBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, int srcY, HBITMAP mask, int maskX,
              int maskY, DWORD rop) {
@@ -218,6 +408,8 @@ BOOL MaskBlt(HDC hdst, int x, int y, int width, int height, HDC hsrc, int srcX, 
   auto* m = GdiResolveAs<BitmapObject>(mask, GdiKind::Bitmap);
   DeviceContext* dst = ResolveDC(hdst);
   if (!m || !m->Monochrome() || !dst || width <= 0 || height <= 0) return FALSE;
+  if (FastPaths() && MaskBltUnscaled(*dst, hsrc, *m, x, y, width, height, srcX, srcY, maskX, maskY, fore, back))
+    return TRUE;
   // Two passes through a copy of the destination: the background code
   // everywhere, then the foreground code where the mask is set.
   HDC foreDc = CreateCompatibleDC(hdst);

@@ -25,3 +25,11 @@ void TransferRect(DeviceContext& dst, long long x, long long y, long long width,
 
 // How a source DC's pixels are converted onto a destination DC.
 BlitSource SourceFor(const DeviceContext& dst, const DeviceContext& src);
+
+// The copies at one to one take shorter ways than the sample maps of the
+// general path, to the same pixels; tests switch them off to compare.
+void SetBlitFastPaths(bool enabled);
+
+// StretchBlt on resolved DCs (src may be null for a code without source).
+BOOL StretchBltDC(DeviceContext& dst, DeviceContext* src, int x, int y, int width, int height, int srcX, int srcY,
+                  int srcWidth, int srcHeight, DWORD rop);

@@ -4,6 +4,7 @@
 
 #include "bitmap_class.h"
 #include "blit.h"
+#include "blit_internal.h"
 #include "dc.h"
 #include "exceptions.h"
 #include "fill.h"
@@ -44,19 +45,31 @@ void TCanvas::RequireHandle() {
 
 void TCanvas::RequireObjects() {
   RequireHandle();
-  // Select every time: the objects' handles may have been replaced, and a
-  // foreign DC may have had others selected behind the canvas's back.
-  HGDIOBJ pen = SelectObject(handle_, pen_->GetHandle());
-  HGDIOBJ brush = SelectObject(handle_, brush_->GetHandle());
-  HGDIOBJ font = SelectObject(handle_, font_->GetHandle());
+  // Select again whenever anything may differ: the objects' handles may have
+  // been replaced, and a foreign DC may have had others selected behind the
+  // canvas's back (which moves the DC's selection stamp).
+  const Realised wanted{pen_->GetHandle(),
+                        brush_->GetHandle(),
+                        font_->GetHandle(),
+                        pen_->Rop2(),
+                        static_cast<COLORREF>(ColorToRGB(font_->GetColor())),
+                        static_cast<COLORREF>(ColorToRGB(brush_->GetColor())),
+                        brush_->GetStyle() == bsSolid ? OPAQUE : TRANSPARENT};
+  DeviceContext* dc = ResolveDC(handle_);
+  if (selected_ && dc && dc->selectionStamp == realisedStamp_ && wanted == realised_) return;
+  HGDIOBJ pen = SelectObject(handle_, wanted.pen);
+  HGDIOBJ brush = SelectObject(handle_, wanted.brush);
+  HGDIOBJ font = SelectObject(handle_, wanted.font);
   if (!selected_) {
     oldPen_ = pen, oldBrush_ = brush, oldFont_ = font;
     selected_ = true;
   }
-  SetROP2(handle_, pen_->Rop2());
-  SetTextColor(handle_, static_cast<COLORREF>(ColorToRGB(font_->GetColor())));
-  SetBkColor(handle_, static_cast<COLORREF>(ColorToRGB(brush_->GetColor())));
-  SetBkMode(handle_, brush_->GetStyle() == bsSolid ? OPAQUE : TRANSPARENT);
+  SetROP2(handle_, wanted.rop2);
+  SetTextColor(handle_, wanted.textColor);
+  SetBkColor(handle_, wanted.bkColor);
+  SetBkMode(handle_, wanted.bkMode);
+  realised_ = wanted;
+  realisedStamp_ = dc ? dc->selectionStamp : 0;
 }
 
 void TCanvas::DeselectObjects() {
@@ -114,8 +127,15 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) 
   Changing();
   RequireObjects();
   HDC src = Canvas->GetHandle();
-  StretchBlt(handle_, Dest.left, Dest.top, Dest.Width(), Dest.Height(), src, Source.left, Source.top,
-             Source.Width(), Source.Height(), static_cast<DWORD>(copyMode_));
+  // Both DCs resolved once here rather than in every layer below.
+  DeviceContext* dst = ResolveDC(handle_);
+  RecordedCall record(dst, "StretchBlt",
+                      {Dest.left, Dest.top, Dest.Width(), Dest.Height(), Source.left, Source.top, Source.Width(),
+                       Source.Height(), static_cast<long long>(copyMode_)});
+  const DWORD rop = static_cast<DWORD>(copyMode_);
+  if (dst)
+    StretchBltDC(*dst, Rop3UsesSource(Rop3Index(rop)) ? ResolveDC(src) : nullptr, Dest.left, Dest.top, Dest.Width(),
+                 Dest.Height(), Source.left, Source.top, Source.Width(), Source.Height(), rop);
   Changed();
 }
 

@@ -6,6 +6,7 @@
 // override.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <mutex>
@@ -136,6 +137,17 @@ class TCanvas : public TPersistent {
   TCopyMode copyMode_ = cmSrcCopy;
   bool selected_ = false;
   HGDIOBJ oldPen_ = nullptr, oldBrush_ = nullptr, oldFont_ = nullptr;
+  // What RequireObjects put into the DC last, and the DC's selection stamp
+  // right after: while both hold, there is nothing to select.
+  struct Realised {
+    HGDIOBJ pen = nullptr, brush = nullptr, font = nullptr;
+    int rop2 = 0;
+    COLORREF textColor = 0, bkColor = 0;
+    int bkMode = 0;
+    bool operator==(const Realised&) const = default;
+  };
+  Realised realised_;
+  std::uint64_t realisedStamp_ = 0;
   std::recursive_mutex lock_;
   int lockCount_ = 0;
 

@@ -1,6 +1,8 @@
 // Device contexts: creation, deletion, SaveDC/RestoreDC and SelectObject.
 #include "dc.h"
 
+#include <atomic>
+
 #include "bitmap.h"
 #include "dc_internal.h"
 #include "lasterror.h"
@@ -54,6 +56,7 @@ std::unique_ptr<DeviceContext> NewDcState() {
 }
 
 HDC Register(std::unique_ptr<DeviceContext> dc) {
+  TouchSelection(*dc);
   DcAttributes attributes = dc->a;
   HDC h = static_cast<HDC>(GdiCreateHandle(GdiKind::DC, std::move(dc)));
   if (h) HoldAll(attributes);
@@ -88,6 +91,11 @@ H Swap(H& slot, H next) {
 }  // namespace
 
 DeviceContext* ResolveDC(HDC dc) { return GdiResolveAs<DeviceContext>(dc, GdiKind::DC); }
+
+void TouchSelection(DeviceContext& dc) {
+  static std::atomic<std::uint64_t> next{1};
+  dc.selectionStamp = next.fetch_add(1, std::memory_order_relaxed);
+}
 
 HDC CreateCompatibleDC(HDC dc) {
   if (dc && !ResolveDC(dc)) return nullptr;
@@ -158,12 +166,14 @@ BOOL RestoreDC(HDC h, int savedLevel) {
   for (const DcAttributes& s : above) ReleaseAll(s);
   AttachSelectedBitmap(*dc);
   UpdateDcClip(*dc);
+  TouchSelection(*dc);
   return TRUE;
 }
 
 HGDIOBJ SelectObject(HDC h, HGDIOBJ object) {
   DeviceContext* dc = ResolveDC(h);
   if (!dc || !object) return nullptr;
+  TouchSelection(*dc);
   switch (GdiKindOf(object)) {
     case GdiKind::Pen:
       if (!GdiResolve(object, GdiKind::Pen)) return nullptr;

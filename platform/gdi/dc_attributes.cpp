@@ -23,6 +23,13 @@ T Exchange(T& slot, T value) {
   return previous;
 }
 
+// The attributes a canvas realises (see selectionStamp).
+template <class T>
+T ExchangeSelected(DeviceContext& dc, T& slot, T value) {
+  TouchSelection(dc);
+  return Exchange(slot, value);
+}
+
 BOOL MoveOrigin(HDC h, POINT DcAttributes::*origin, int x, int y, bool relative, POINT* previous) {
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
@@ -77,23 +84,23 @@ BOOL DPtoLP(HDC h, POINT* points, int count) {
 }
 
 COLORREF SetBkColor(HDC h, COLORREF c) {
-  return Set(h, CLR_INVALID, [&](DeviceContext& dc) { return Exchange(dc.a.bkColor, c); });
+  return Set(h, CLR_INVALID, [&](DeviceContext& dc) { return ExchangeSelected(dc, dc.a.bkColor, c); });
 }
 COLORREF GetBkColor(HDC h) { return Set(h, CLR_INVALID, [](DeviceContext& dc) { return dc.a.bkColor; }); }
 COLORREF SetTextColor(HDC h, COLORREF c) {
-  return Set(h, CLR_INVALID, [&](DeviceContext& dc) { return Exchange(dc.a.textColor, c); });
+  return Set(h, CLR_INVALID, [&](DeviceContext& dc) { return ExchangeSelected(dc, dc.a.textColor, c); });
 }
 COLORREF GetTextColor(HDC h) { return Set(h, CLR_INVALID, [](DeviceContext& dc) { return dc.a.textColor; }); }
 
 int SetBkMode(HDC h, int mode) {
   if (mode != TRANSPARENT && mode != OPAQUE) return 0;
-  return Set(h, 0, [&](DeviceContext& dc) { return Exchange(dc.a.bkMode, mode); });
+  return Set(h, 0, [&](DeviceContext& dc) { return ExchangeSelected(dc, dc.a.bkMode, mode); });
 }
 int GetBkMode(HDC h) { return Set(h, 0, [](DeviceContext& dc) { return dc.a.bkMode; }); }
 
 int SetROP2(HDC h, int rop2) {
   if (rop2 < R2_BLACK || rop2 > R2_WHITE) return 0;
-  return Set(h, 0, [&](DeviceContext& dc) { return Exchange(dc.a.rop2, rop2); });
+  return Set(h, 0, [&](DeviceContext& dc) { return ExchangeSelected(dc, dc.a.rop2, rop2); });
 }
 int GetROP2(HDC h) { return Set(h, 0, [](DeviceContext& dc) { return dc.a.rop2; }); }
 

@@ -77,16 +77,6 @@ RECT DcClipBoxDevice(const DeviceContext& dc) {
   return Offset(box, TPoint(-dc.origin.x, -dc.origin.y));
 }
 
-LONG ClampCoord(long long v) {
-  constexpr long long kLimit = 1LL << 30;
-  return static_cast<LONG>(std::clamp(v, -kLimit, kLimit));
-}
-
-POINT LogicalToDevice(const DeviceContext& dc, POINT p) {
-  return TPoint(ClampCoord(static_cast<long long>(p.x) - dc.a.windowOrg.x + dc.a.viewportOrg.x),
-               ClampCoord(static_cast<long long>(p.y) - dc.a.windowOrg.y + dc.a.viewportOrg.y));
-}
-
 POINT DeviceToLogical(const DeviceContext& dc, POINT p) {
   return TPoint(ClampCoord(static_cast<long long>(p.x) - dc.a.viewportOrg.x + dc.a.windowOrg.x),
                ClampCoord(static_cast<long long>(p.y) - dc.a.viewportOrg.y + dc.a.windowOrg.y));

@@ -4,6 +4,7 @@
 // primitive below takes device coordinates and clips to the DC.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -75,7 +76,14 @@ struct DeviceContext : GdiObject {
   // Recording (recording_dc.h).
   std::shared_ptr<LogRecorder> recorder;
   int recordDepth = 0;
+  // Changes with every SelectObject, RestoreDC and set of the ROP2, the
+  // text and background colours and the background mode; unique across all
+  // DCs, so that a canvas can tell that what it realised is still in place.
+  std::uint64_t selectionStamp = 0;
 };
+
+// Marks a change of the DC's selection (see selectionStamp).
+void TouchSelection(DeviceContext& dc);
 
 DeviceContext* ResolveDC(HDC dc);
 
@@ -90,8 +98,14 @@ void SetDcClipRects(DeviceContext& dc, const std::vector<RECT>* deviceRects);
 RECT DcClipBoxDevice(const DeviceContext& dc);
 
 // Coordinates are clamped to +-2^30 so that no later sum overflows.
-LONG ClampCoord(long long v);
-POINT LogicalToDevice(const DeviceContext& dc, POINT p);
+inline LONG ClampCoord(long long v) {
+  constexpr long long kLimit = 1LL << 30;
+  return static_cast<LONG>(v < -kLimit ? -kLimit : v > kLimit ? kLimit : v);
+}
+inline POINT LogicalToDevice(const DeviceContext& dc, POINT p) {
+  return TPoint(ClampCoord(static_cast<long long>(p.x) - dc.a.windowOrg.x + dc.a.viewportOrg.x),
+                ClampCoord(static_cast<long long>(p.y) - dc.a.windowOrg.y + dc.a.viewportOrg.y));
+}
 POINT DeviceToLogical(const DeviceContext& dc, POINT p);
 RECT LogicalToDevice(const DeviceContext& dc, const RECT& r);
 
@@ -151,10 +165,14 @@ class RecordedCall {
  public:
   RecordedCall(HDC dc, const char* name, std::initializer_list<long long> args);
   RecordedCall(HDC dc, const char* name, const AnsiString& args);
+  // For a call that resolved its DC already and cannot delete it: no
+  // further look-up, not even at the end.
+  RecordedCall(DeviceContext* dc, const char* name, std::initializer_list<long long> args);
   ~RecordedCall();
   RecordedCall(const RecordedCall&) = delete;
   RecordedCall& operator=(const RecordedCall&) = delete;
 
  private:
   HDC handle_ = nullptr;
+  DeviceContext* resolved_ = nullptr;
 };

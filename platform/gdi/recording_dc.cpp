@@ -18,19 +18,32 @@ bool ShouldLog(DeviceContext* dc) { return dc && dc->recordDepth == 0 && dc->rec
 
 }  // namespace
 
+namespace {
+
+void LogArguments(DeviceContext* dc, const char* name, std::initializer_list<long long> args) {
+  AnsiString joined;
+  bool first = true;
+  for (long long v : args) {
+    if (!first) joined += ",";
+    joined += AnsiString(v);
+    first = false;
+  }
+  Append(dc, name, joined);
+}
+
+}  // namespace
+
 RecordedCall::RecordedCall(HDC h, const char* name, std::initializer_list<long long> args) : handle_(h) {
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return;
-  if (ShouldLog(dc)) {
-    AnsiString joined;
-    bool first = true;
-    for (long long v : args) {
-      if (!first) joined += ",";
-      joined += AnsiString(v);
-      first = false;
-    }
-    Append(dc, name, joined);
-  }
+  if (ShouldLog(dc)) LogArguments(dc, name, args);
+  ++dc->recordDepth;
+}
+
+RecordedCall::RecordedCall(DeviceContext* dc, const char* name, std::initializer_list<long long> args)
+    : resolved_(dc) {
+  if (!dc) return;
+  if (ShouldLog(dc)) LogArguments(dc, name, args);
   ++dc->recordDepth;
 }
 
@@ -42,6 +55,10 @@ RecordedCall::RecordedCall(HDC h, const char* name, const AnsiString& args) : ha
 }
 
 RecordedCall::~RecordedCall() {
+  if (resolved_) {
+    --resolved_->recordDepth;
+    return;
+  }
   // The DC may have been deleted inside the call: look it up again.
   if (DeviceContext* dc = ResolveDC(handle_)) --dc->recordDepth;
 }

@@ -195,6 +195,7 @@ Region Region::Combine(const Region& a, const Region& b, RegionOp op) {
   // change becomes one band of the result.
   const std::span<const TRect> ra = a.Rects(), rb = b.Rects();
   RegionBuilder out;
+  out.Reserve(op == RegionOp::And ? std::max(ra.size(), rb.size()) : ra.size() + rb.size());
   std::vector<RegionBuilder::Span> spans;
   std::size_t ia = 0, ib = 0;
   LONG y = std::min(ra[0].top, rb[0].top);
@@ -223,6 +224,56 @@ Region Region::Combine(const Region& a, const Region& b, RegionOp op) {
     if (activeB && rb[ib].bottom == yEnd) ib = jb;
   }
   return out.Finish();
+}
+
+bool Region::Append(const RECT& r) {
+  if (r.right <= r.left || r.bottom <= r.top) return true;
+  if (IsEmpty()) {
+    *this = Region(r);
+    return true;
+  }
+  const TRect last = Rects().back();
+  const bool below = r.top >= last.bottom;
+  const bool beside = r.top == last.top && r.bottom == last.bottom && r.left >= last.right;
+  if (!below && !beside) return false;
+  if (rects_.empty()) rects_.push_back(bounds_);
+  // The first rectangle of the band that starts at `top` (bands are sorted).
+  const auto bandStart = [this](LONG top) {
+    return static_cast<std::size_t>(
+        std::partition_point(rects_.begin(), rects_.end(), [top](const TRect& q) { return q.top < top; }) -
+        rects_.begin());
+  };
+  const std::size_t lastBand = bandStart(last.top);
+  if (below) {
+    // Directly below a band of the same one span, the band grows instead.
+    if (r.top == last.bottom && lastBand + 1 == rects_.size() && last.left == r.left && last.right == r.right)
+      rects_.back().bottom = r.bottom;
+    else
+      rects_.push_back(TRect(r.left, r.top, r.right, r.bottom));
+  } else {
+    if (r.left == last.right)
+      rects_.back().right = r.right;
+    else
+      rects_.push_back(TRect(r.left, r.top, r.right, r.bottom));
+    // The band may now repeat the one touching it above: then they merge.
+    if (lastBand > 0 && rects_[lastBand - 1].bottom == last.top) {
+      const std::size_t previous = bandStart(rects_[lastBand - 1].top);
+      const std::size_t count = rects_.size() - lastBand;
+      bool same = lastBand - previous == count;
+      for (std::size_t i = 0; same && i < count; ++i)
+        same = rects_[previous + i].left == rects_[lastBand + i].left &&
+               rects_[previous + i].right == rects_[lastBand + i].right;
+      if (same) {
+        rects_.resize(lastBand);
+        for (std::size_t i = previous; i < lastBand; ++i) rects_[i].bottom = last.bottom;
+      }
+    }
+  }
+  bounds_.left = std::min(bounds_.left, r.left);
+  bounds_.right = std::max(bounds_.right, r.right);
+  bounds_.bottom = std::max(bounds_.bottom, r.bottom);
+  if (rects_.size() == 1) rects_.clear();
+  return true;
 }
 
 Region Region::FromRects(std::span<const RECT> rects) {

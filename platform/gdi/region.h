@@ -58,7 +58,10 @@ class Region {
 
   static Region Combine(const Region& a, const Region& b, RegionOp op);
   Region& operator&=(const Region& o) { return *this = Combine(*this, o, RegionOp::And); }
-  Region& operator|=(const Region& o) { return *this = Combine(*this, o, RegionOp::Or); }
+  Region& operator|=(const Region& o) {
+    if (o.IsSingleRect() && Append(o.bounds_)) return *this;
+    return *this = Combine(*this, o, RegionOp::Or);
+  }
   Region& operator^=(const Region& o) { return *this = Combine(*this, o, RegionOp::Xor); }
   Region& operator-=(const Region& o) { return *this = Combine(*this, o, RegionOp::Diff); }
   friend Region operator&(const Region& a, const Region& b) { return Combine(a, b, RegionOp::And); }
@@ -68,6 +71,11 @@ class Region {
   // The common clip edits, without building a second region.
   void IntersectRect(const RECT& r);
   void ExcludeRect(const RECT& r) { *this -= Region(r); }
+
+  // Adds r in place when it lies below the last band or right of the
+  // band's last rectangle with the band's top and bottom, the way regions
+  // are built one rectangle at a time; false (and unchanged) otherwise.
+  bool Append(const RECT& r);
 
   // The union of arbitrary rectangles (normalised; empty ones ignored).
   static Region FromRects(std::span<const RECT> rects);
@@ -106,6 +114,7 @@ class RegionBuilder {
   // top must not be above the bottom of the previous band.
   void AddBand(LONG top, LONG bottom, std::span<const Span> spans);
   void AddRow(LONG y, std::span<const Span> spans) { AddBand(y, y + 1, spans); }
+  void Reserve(std::size_t rects) { rects_.reserve(rects); }
   Region Finish();
 
  private:

@@ -86,7 +86,14 @@ int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode) {
   if (!rb) return ERROR;
   switch (mode) {
     case RGN_AND: *out = *ra & *rb; break;
-    case RGN_OR: *out = *ra | *rb; break;
+    case RGN_OR:
+      // In place when the result is the first operand: adding a rectangle
+      // below or beside the last one then costs no copy.
+      if (out == ra)
+        *out |= *rb;
+      else
+        *out = *ra | *rb;
+      break;
     case RGN_XOR: *out = *ra ^ *rb; break;
     case RGN_DIFF: *out = *ra - *rb; break;
     default: return ERROR;

@@ -40,12 +40,23 @@ class SdlHostTest : public ::testing::Test {
 
   Uint32 SdlId(Backend::HostWindowId w) { return SDL_GetWindowID(host->SdlWindowOf(w)); }
 
-  // The pixel at (x, y) of what the window shows, as 0x00RRGGBB.
+  // The pixel at (x, y) of what the window shows, as 0x00RRGGBB: from its
+  // renderer, or from its window surface where it has none.
   Pixel ScreenPixel(Backend::HostWindowId w, int x, int y) {
-    SDL_Renderer* renderer = SDL_GetRenderer(host->SdlWindowOf(w));
-    SDL_Rect r{x, y, 1, 1};
+    SDL_Window* window = host->SdlWindowOf(w);
     Uint32 p = 0xDEADBEEF;
-    EXPECT_EQ(SDL_RenderReadPixels(renderer, &r, SDL_PIXELFORMAT_RGB888, &p, 4), 0) << SDL_GetError();
+    if (SDL_Renderer* renderer = SDL_GetRenderer(window)) {
+      SDL_Rect r{x, y, 1, 1};
+      EXPECT_EQ(SDL_RenderReadPixels(renderer, &r, SDL_PIXELFORMAT_RGB888, &p, 4), 0) << SDL_GetError();
+    } else if (SDL_Surface* s = SDL_GetWindowSurface(window)) {
+      const auto* row = static_cast<const unsigned char*>(s->pixels) + y * s->pitch;
+      EXPECT_EQ(SDL_ConvertPixels(1, 1, s->format->format, row + x * s->format->BytesPerPixel, s->pitch,
+                                  SDL_PIXELFORMAT_RGB888, &p, 4),
+                0)
+          << SDL_GetError();
+    } else {
+      ADD_FAILURE() << "the window has neither renderer nor surface: " << SDL_GetError();
+    }
     return p & kPixelMask;
   }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "clock.h"
 #include "headless_host.h"
 #include "host.h"
 #include "sdl_host.h"
@@ -25,6 +26,7 @@ TEST_F(StartupTest, HeadlessWhenAsked) {
   setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
   ASSERT_EQ(Backend::InstallHostForProgram(), 0);
   EXPECT_NE(dynamic_cast<HeadlessHost*>(&Backend::CurrentHost()), nullptr);
+  EXPECT_FALSE(ClockIsVirtual()) << "a program runs on the real clock";
 }
 
 TEST_F(StartupTest, SdlOtherwise) {

@@ -1,5 +1,8 @@
 #include "headless_host.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include "atomic_file.h"
 #include "clock.h"
 #include "png_codec.h"
@@ -150,7 +153,10 @@ Backend::HostWindowId HeadlessHost::CreateHostWindow(const TRect& bounds, unsign
   return id;
 }
 
-void HeadlessHost::DestroyHostWindow(Backend::HostWindowId w) { windows_.erase(w); }
+void HeadlessHost::DestroyHostWindow(Backend::HostWindowId w) {
+  windows_.erase(w);
+  presented_.erase(w);
+}
 
 void HeadlessHost::SetBounds(Backend::HostWindowId w, const TRect& bounds) {
   if (auto it = windows_.find(w); it != windows_.end()) it->second.Bounds = bounds;
@@ -182,6 +188,7 @@ void HeadlessHost::Present(Backend::HostWindowId w, const Surface& surface, cons
   if (it == windows_.end()) return;
   ++it->second.Presents;
   it->second.LastDirty = dirty;
+  it->second.LastChanged = presented_[w].Update(surface, dirty);
   it->second.LastSurface = &surface;
   ++totalPresents_;
 }
@@ -197,14 +204,21 @@ bool HeadlessHost::NextEvent(Event& out, std::uint64_t deadlineMs) {
     events_.pop_front();
     return true;
   }
-  lock.unlock();
   std::uint64_t now = ClockNowMs();
-  if (deadlineMs != UINT64_MAX && deadlineMs > now) {
-    if (ClockIsVirtual())
-      ClockAdvance(deadlineMs - now);
-    else
-      Sleep(static_cast<DWORD>(deadlineMs - now));
+  if (deadlineMs == UINT64_MAX || deadlineMs <= now) return false;
+  if (!ClockIsVirtual()) {
+    // Until the deadline, or sooner when an event is posted or a wake comes.
+    // (An hour at most in one wait, so that a far deadline cannot overflow.)
+    const std::uint64_t waitMs = std::min<std::uint64_t>(deadlineMs - now, 3'600'000);
+    arrived_.wait_for(lock, std::chrono::milliseconds(waitMs), [&] { return !events_.empty() || woken_; });
+    woken_ = false;
+    if (events_.empty()) return false;
+    out = events_.front();
+    events_.pop_front();
+    return true;
   }
+  lock.unlock();
+  ClockAdvance(deadlineMs - now);
   return false;
 }
 
@@ -236,13 +250,27 @@ std::optional<Backend::AskAnswer> HeadlessHost::Ask(const Backend::AskRecord& wh
   return a;
 }
 
-HeadlessHost& InstallHeadlessHost(std::uint64_t startMs) {
-  ClockUseVirtual(startMs);
+namespace {
+
+HeadlessHost& InstallNewHost() {
   auto host = std::make_unique<HeadlessHost>();
   HeadlessHost& ref = *host;
   Backend::InstallHost(std::move(host));
-  SetClockAdvanceHook(WakeOnAdvance);
   return ref;
+}
+
+}  // namespace
+
+HeadlessHost& InstallHeadlessHost(std::uint64_t startMs) {
+  ClockUseVirtual(startMs);
+  HeadlessHost& host = InstallNewHost();
+  SetClockAdvanceHook(WakeOnAdvance);
+  return host;
+}
+
+HeadlessHost& InstallHeadlessHostOnRealClock() {
+  ClockUseReal();
+  return InstallNewHost();
 }
 
 bool SaveSurfacePng(const Surface& surface, const std::string& path) {

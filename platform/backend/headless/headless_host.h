@@ -2,10 +2,11 @@
 // event queue, the virtual clock, and recorders for presents, sounds, shell
 // requests and boxes.
 //
-// Time is virtual while this host is installed: NextEvent with nothing
-// queued moves the clock to its deadline, so a pump waiting for a timer
-// finds it due at once. A wait without deadline and without events blocks
-// until another thread posts or wakes.
+// Time is virtual while this host is installed for a test: NextEvent with
+// nothing queued moves the clock to its deadline, so a pump waiting for a
+// timer finds it due at once. Installed for the program it runs on the real
+// clock and waits for the deadline instead. A wait without deadline and
+// without events blocks until another thread posts or wakes.
 #pragma once
 
 #include <condition_variable>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "changed_pixels.h"
 #include "host.h"
 #include "region.h"
 
@@ -30,6 +32,8 @@ class HeadlessHost : public Backend::Host {
     int Presents = 0;
     int Raises = 0;
     TRect LastDirty;
+    // The parts of LastDirty whose pixels the last present changed.
+    std::vector<TRect> LastChanged;
     const Surface* LastSurface = nullptr;
   };
 
@@ -105,6 +109,7 @@ class HeadlessHost : public Backend::Host {
 
   std::vector<TRect> displays_;
   std::map<Backend::HostWindowId, WindowState> windows_;
+  std::map<Backend::HostWindowId, Backend::PresentedPixels> presented_;
   Backend::HostWindowId nextWindow_ = 1;
   int totalPresents_ = 0;
   Backend::Cursor cursor_ = Backend::Cursor::Arrow;
@@ -124,6 +129,9 @@ class HeadlessHost : public Backend::Host {
 // Installs a fresh headless host on the virtual clock (starting at
 // `startMs`) and returns it; it stays installed until replaced.
 HeadlessHost& InstallHeadlessHost(std::uint64_t startMs = 1000);
+// The same host for the program (MORVANT_HEADLESS=1): on the real clock, so
+// that its timers fire when due, and idle while nothing is.
+HeadlessHost& InstallHeadlessHostOnRealClock();
 
 // Writes a surface to a PNG file; false when it cannot be written.
 bool SaveSurfacePng(const Surface& surface, const std::string& path);

@@ -5,16 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "clock.h"
 #include "host.h"
+#include "sdl_present.h"
 #include "surface.h"
 
 namespace SdlBackend {
 namespace {
-
-// Without a refresh to wait for (Xvfb, the software renderer), at most one
-// present a window in this time, so that animation loops keep a frame rate.
-constexpr std::uint64_t kFrameMs = 16;
 
 Uint32 SdlWindowFlags(unsigned flags) {
   Uint32 sdl = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
@@ -56,28 +52,18 @@ bool SdlWindow::Create(bool shaped) {
     window = SDL_CreateWindow(title_.c_str(), bounds_.left, bounds_.top, w, h, flags);
   }
   if (!window) return false;
-  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
-  if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
-  if (!renderer) {
-    SDL_DestroyWindow(window);
-    return false;
-  }
   Destroy();
   window_ = window;
-  renderer_ = renderer;
+  presenter_ = std::make_unique<SdlPresenter>(window_);
   SDL_SetWindowHitTest(window_, hitTest_, hitTestData_);
   if (visible_) SDL_ShowWindow(window_);
   return true;
 }
 
 void SdlWindow::Destroy() {
-  if (texture_) SDL_DestroyTexture(texture_);
-  if (renderer_) SDL_DestroyRenderer(renderer_);
+  presenter_.reset();
   if (window_) SDL_DestroyWindow(window_);
-  texture_ = nullptr;
-  renderer_ = nullptr;
   window_ = nullptr;
-  textureWidth_ = textureHeight_ = 0;
 }
 
 TPoint SdlWindow::Origin() const {
@@ -111,8 +97,8 @@ void SdlWindow::Show(bool visible, bool activate) {
   }
   SDL_ShowWindow(window_);
   if (activate) SDL_RaiseWindow(window_);
-  // Pixels presented while hidden are on the texture: show them now.
-  if (presentPending_) PresentTexture();
+  // Pixels presented while hidden go up now.
+  if (presenter_) presenter_->Shown();
 }
 
 void SdlWindow::SetTitle(const std::string& title) {
@@ -167,68 +153,7 @@ void SdlWindow::ApplyShape() {
 }
 
 void SdlWindow::Present(const Surface& surface, const TRect& dirty) {
-  if (!renderer_ || surface.Empty()) return;
-  TRect whole(0, 0, surface.Width(), surface.Height());
-  TRect area;
-  if (!texture_ || textureWidth_ != whole.right || textureHeight_ != whole.bottom) {
-    if (!EnsureTexture(whole.right, whole.bottom)) return;
-    area = whole;
-  } else if (!IntersectRect(&area, &dirty, &whole)) {
-    return;
-  }
-  Upload(surface, area);
-  if (visible_)
-    PresentTexture();
-  else
-    presentPending_ = true;
-}
-
-bool SdlWindow::EnsureTexture(int width, int height) {
-  if (texture_) SDL_DestroyTexture(texture_);
-  // RGB888 is a 32-bit 0x00RRGGBB word: bytes B, G, R, X, as our surfaces.
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
-  textureWidth_ = texture_ ? width : 0;
-  textureHeight_ = texture_ ? height : 0;
-  return texture_ != nullptr;
-}
-
-// Row by row, so that bottom-up surfaces (negative stride) copy alike.
-void SdlWindow::Upload(const Surface& surface, const TRect& area) {
-  SDL_Rect rect{static_cast<int>(area.left), static_cast<int>(area.top), static_cast<int>(area.Width()),
-                static_cast<int>(area.Height())};
-  void* pixels = nullptr;
-  int pitch = 0;
-  if (SDL_LockTexture(texture_, &rect, &pixels, &pitch) != 0) return;
-  auto* dst = static_cast<unsigned char*>(pixels);
-  std::size_t rowBytes = static_cast<std::size_t>(rect.w) * sizeof(Pixel);
-  for (int y = rect.y; y < rect.y + rect.h; ++y, dst += pitch)
-    std::memcpy(dst, surface.Row(y) + rect.x, rowBytes);
-  SDL_UnlockTexture(texture_);
-}
-
-void SdlWindow::PresentTexture() {
-  presentPending_ = false;
-  if (!texture_) return;
-  WaitForFrameSlot();
-  SDL_RenderClear(renderer_);
-  SDL_Rect dst{0, 0, textureWidth_, textureHeight_};
-  SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-  SDL_RenderPresent(renderer_);
-  lastPresentMs_ = ClockNowMs();
-  presented_ = true;
-}
-
-// With vsync on a display that has a refresh, RenderPresent itself waits.
-void SdlWindow::WaitForFrameSlot() {
-  SDL_RendererInfo info;
-  bool vsync = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
-  SDL_DisplayMode mode;
-  int display = SDL_GetWindowDisplayIndex(window_);
-  bool refresh = display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0;
-  if ((vsync && refresh) || !presented_) return;
-  std::uint64_t now = ClockNowMs();
-  std::uint64_t due = lastPresentMs_ + kFrameMs;
-  if (now < due) Sleep(static_cast<DWORD>(due - now));
+  if (presenter_) presenter_->Present(surface, dirty, visible_);
 }
 
 }  // namespace SdlBackend

@@ -1,5 +1,5 @@
-// One host window on SDL: a borderless SDL window with its renderer and a
-// streaming texture that holds the last presented pixels.
+// One host window on SDL: a borderless SDL window and its presenter
+// (sdl_present.h), which puts the layer's pixels on it.
 //
 // A window becomes a shaped SDL window the first time the layer gives it an
 // outline (SDL shapes only windows created as shaped); where the display has
@@ -9,6 +9,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,8 @@
 class Surface;
 
 namespace SdlBackend {
+
+class SdlPresenter;
 
 class SdlWindow {
  public:
@@ -39,6 +42,8 @@ class SdlWindow {
   void SetShape(const Region* shape);
   void Raise();
   void Present(const Surface& surface, const TRect& dirty);
+  // Which way the pixels go (tests).
+  const SdlPresenter* Presenter() const { return presenter_.get(); }
 
   // True when SDL reports the window at (x, y) because we put it there,
   // rather than the desktop moving it; remembers a desktop move.
@@ -48,10 +53,6 @@ class SdlWindow {
   bool Create(bool shaped);
   void Destroy();
   void ApplyShape();
-  bool EnsureTexture(int width, int height);
-  void Upload(const Surface& surface, const TRect& area);
-  void PresentTexture();
-  void WaitForFrameSlot();
 
   TRect bounds_;
   unsigned flags_;
@@ -64,13 +65,7 @@ class SdlWindow {
   std::optional<Region> shape_;
 
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  int textureWidth_ = 0;
-  int textureHeight_ = 0;
-  bool presentPending_ = false;  // pixels uploaded while hidden
-  bool presented_ = false;
-  std::uint64_t lastPresentMs_ = 0;
+  std::unique_ptr<SdlPresenter> presenter_;
 };
 
 }  // namespace SdlBackend
