@@ -160,17 +160,25 @@ class Game:
                            capture_output=True, timeout=20)
         return r.stdout
 
-    def wait_still(self):
-        """Until the game window shows the same picture twice: the steps
-        typed ahead have all been taken."""
-        last = [self.picture()]
+    def wait_still(self, before):
+        """Until the game window has changed from `before` and then shows the
+        same picture three grabs running: the steps typed ahead have all been
+        taken."""
+        wait_for("the game to move", lambda: self.picture() != before)
+        last = [self.picture(), 0]
 
         def still():
             now = self.picture()
-            same = now == last[0]
+            last[1] = last[1] + 1 if now == last[0] else 0
             last[0] = now
-            return same
+            return last[1] >= 2
         wait_for("the game at rest", still, interval=0.1)
+
+    def moves(self, *keys):
+        """Arrow keys, typed fast, and the wait until the figure stands."""
+        before = self.picture()
+        self.key(*keys)
+        self.wait_still(before)
 
     def new_window_besides(self, known):
         def found():
@@ -241,8 +249,7 @@ def case_box_then_keys(display, game):
     game.key("Return")
     wait_for("the box closed", lambda: box not in game.windows())
     wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
-    game.key("Down", "Right")
-    game.wait_still()
+    game.moves("Down", "Right")
     game.key("alt+F4")
     expect_steps_saved(game, 2)
 
@@ -254,8 +261,7 @@ def case_solved_level_then_keys(display, game):
     game.key("Return")
     wait_for("the box closed", lambda: box not in game.windows())
     # Level 2: four steps down from (1, 1) are free.
-    game.key("Down", "Down", "Down", "Down")
-    game.wait_still()
+    game.moves("Down", "Down", "Down", "Down")
     game.key("alt+F4")
     expect_steps_saved(game, len(SOLVE_LEVEL_1) + 4)
     if game.value("LEVEL") != 2:
@@ -270,8 +276,7 @@ def case_menu_escape_then_keys(display, game):
     game.key("Escape", "Escape")
     wait_for("the menu closed", lambda: popup not in game.windows())
     wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
-    game.key("Down")
-    game.wait_still()
+    game.moves("Down")
     game.key("alt+F4")
     expect_steps_saved(game, 1)
 
@@ -308,15 +313,13 @@ def case_drop_down_then_keys(display, game):
     game.key("Escape")
     wait_for("the dialog closed", lambda: dialog not in game.windows())
     wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
-    game.key("Down")
-    game.wait_still()
+    game.moves("Down")
     game.key("alt+F4")
     expect_steps_saved(game, 1)
 
 
 def case_sigterm_saves(display, game):
-    game.key("Right", "Right", "Right")
-    game.wait_still()
+    game.moves("Right", "Right", "Right")
     game.proc.send_signal(signal.SIGTERM)
     expect_steps_saved(game, 3)
 
