@@ -268,17 +268,20 @@ def case_solved_level_then_keys(display, game):
         raise Failure("LEVEL is %s, not 2" % game.value("LEVEL"))
 
 
-def case_menu_escape_then_keys(display, game):
-    game.key("F10")
-    time.sleep(0.2)
-    game.key("Down")  # opens the first menu: no step
-    popup = game.new_window_besides([game.window])
-    game.key("Escape", "Escape")
-    wait_for("the menu closed", lambda: popup not in game.windows())
+def expect_one_step_after(game, gone, what):
+    """`gone` closes; then the first arrow moves the figure."""
+    wait_for(what + " closed", lambda: gone not in game.windows())
     wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
     game.moves("Down")
     game.key("alt+F4")
     expect_steps_saved(game, 1)
+
+
+def case_menu_escape_then_keys(display, game):
+    game.key("F10", "Down")  # the bar, then its first menu: no step
+    popup = game.new_window_besides([game.window])
+    game.key("Escape", "Escape")
+    expect_one_step_after(game, popup, "the menu")
 
 
 def case_alt_e_then_down(display, game):
@@ -311,11 +314,7 @@ def case_drop_down_then_keys(display, game):
     if display.focused() != dialog:
         raise Failure("the keyboard left the dialog when its list closed")
     game.key("Escape")
-    wait_for("the dialog closed", lambda: dialog not in game.windows())
-    wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
-    game.moves("Down")
-    game.key("alt+F4")
-    expect_steps_saved(game, 1)
+    expect_one_step_after(game, dialog, "the dialog")
 
 
 def case_sigterm_saves(display, game):

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "buttons_fixture.h"
+#include "menu_click_items.h"
 #include "menus.h"
 #include "stdctrls_edit.h"
 
@@ -23,13 +24,7 @@ class EditMenuKeyTest : public ButtonsTest {
     edit->SetFocus();
     app.pump();
   }
-  TMenuItem* Item(TMenuItem* parent, const char* caption) {
-    auto* item = new TMenuItem(form);
-    item->SetCaption(caption);
-    item->OnClick = [this, caption](TObject*) { clicked.push_back(caption); };
-    parent->Add(item);
-    return item;
-  }
+  TMenuItem* Item(TMenuItem* parent, const char* caption) { return AddClickItem(form, parent, caption, clicked); }
   // The menu tracks inside the pump: the key that picks the sub-item is
   // queued before.
   void AltThen(int vk, const char* typed, int subVk, const char* subTyped) {

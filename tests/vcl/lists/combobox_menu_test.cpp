@@ -7,6 +7,7 @@
 #include "focus.h"
 #include "keyboard.h"
 #include "menu_bar.h"
+#include "menu_click_items.h"
 #include "menus.h"
 #include "mouse.h"
 #include "nc_state.h"
@@ -18,13 +19,7 @@ namespace {
 
 class ComboBoxMenuTest : public StdCtrlsTest {
  protected:
-  TMenuItem* Item(TMenuItem* parent, const char* caption) {
-    auto* item = new TMenuItem(form);
-    item->SetCaption(caption);
-    item->OnClick = [this, caption](TObject*) { clicked.push_back(caption); };
-    parent->Add(item);
-    return item;
-  }
+  TMenuItem* Item(TMenuItem* parent, const char* caption) { return AddClickItem(form, parent, caption, clicked); }
   void Build(TComboBoxStyle style) {
     form = ShownForm(300, 200);
     menu = new TMainMenu(form);
