@@ -117,7 +117,6 @@ class TForm1 : public TForm, public TGameState, public GameHost {
   bool ReadFile(const AnsiString& path, std::string& bytes) override;
   bool WriteFileReplacing(const AnsiString& path, const std::string& bytes) override;
   bool FileExists(const AnsiString& path) override;
-  AnsiString EditorFileName() override;
   void AddStatistics(int moves, bool countAttempt) override;
   bool IsLevelSolved(int world, int level) override;
   bool RecordSolution(int world, int level, int steps) override;

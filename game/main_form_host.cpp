@@ -52,8 +52,6 @@ bool TForm1::WriteFileReplacing(const AnsiString& path, const std::string& bytes
 
 bool TForm1::FileExists(const AnsiString& path) { return ::FileExists(path); }
 
-AnsiString TForm1::EditorFileName() { return OpenDialog1->GetFileName(); }
-
 void TForm1::AddStatistics(int moves, bool countAttempt) { Game::AddStatistics(moves, countAttempt); }
 
 bool TForm1::IsLevelSolved(int world, int level) { return Game::IsLevelSolved(world, level); }

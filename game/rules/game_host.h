@@ -36,8 +36,6 @@ class GameHost {
   // Replaces the file by `bytes` atomically; false when it could not be written.
   virtual bool WriteFileReplacing(const AnsiString& path, const std::string& bytes) = 0;
   virtual bool FileExists(const AnsiString& path) = 0;
-  // The editor level's file, as the open dialog left it.
-  virtual AnsiString EditorFileName() = 0;
 
   // Registry values ("STAT" and "SCORE" + world). Each call is one operation.
   // "ZUEGE" += moves; then "VERSUCHE" += 1 when countAttempt.

@@ -4,6 +4,8 @@
 // the drawing, the loaders, undo and replay read and change it directly.
 #pragma once
 
+#include "ansistring.h"
+#include "pending_keys.h"
 #include "wintypes.h"
 
 namespace Game {
@@ -115,6 +117,12 @@ struct TGameState {
   // by a missing world file (no exit items) would count as solved at the next
   // key press, and score level 1.
   Byte LevelPlayable = 0;
+  // Not a field of the original: the editor file whose level is on the
+  // board. The open dialog's name may be a file that failed to load, and
+  // restart, replay and the next-level key must act on the board's level.
+  AnsiString EditorFile;
+  // Not a field of the original: keys that arrived during a step.
+  Game::PendingKeys KeysWaiting;
 };
 
 namespace Game {

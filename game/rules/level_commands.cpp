@@ -76,7 +76,7 @@ void ReplayCommand(TGameState& s, GameHost& host) {
     ReplayMove(s, host, code);
     if (host.Terminated()) break;
     if (s.ReplayStopRequested) {
-      if (editor) LoadEditorLevel(s, host, host.EditorFileName());
+      if (editor) LoadEditorLevel(s, host, s.EditorFile);
       else LoadWorldLevel(s, host);
       host.RedrawCells(0, 0, kBoardSize, kBoardSize);
       break;

@@ -52,6 +52,8 @@ void ResetAttempt(TGameState& s) {
   s.Floor = 0;
   std::fill(std::begin(s.KeyHeld), std::end(s.KeyHeld), 0);
   s.ExitsTaken = 0;
+  // Keys typed for the level before do not walk on this one.
+  s.KeysWaiting.Clear();
 }
 
 void LoadWorldLevel(TGameState& s, GameHost& host) {
@@ -91,37 +93,41 @@ void LoadWorldLevel(TGameState& s, GameHost& host) {
   FinishLoad(s, host);
 }
 
-void LoadEditorLevel(TGameState& s, GameHost& host, const AnsiString& fileName) {
+bool LoadEditorLevel(TGameState& s, GameHost& host, const AnsiString& fileName) {
+  // Read whole before anything changes: a file that fails leaves the level
+  // on the board, its caption and its file, so every command still acts on
+  // that level.
+  std::string bytes;
+  auto record = std::make_unique<LevelRecord>();
+  bool read = host.ReadFile(fileName, bytes);
+  if (read) {
+    LevelTextReader reader(bytes);
+    read = ReadEditorLevel(reader, *record);
+  }
+  if (!read) {
+    host.ShowMessage(kMsgLevelFileUnreadable);
+    return false;
+  }
+
   s.EditorLevel = 1;
+  s.EditorFile = fileName;
   if (s.LevelNumber <= 0) s.LevelNumber = 1;
   ResetAttempt(s);
   s.Steps = 0;
-  s.LevelPlayable = 0;
   host.SetCaption(kCaptionPrefix + fileName);
-
-  std::string bytes;
-  auto record = std::make_unique<LevelRecord>();
-  if (!host.ReadFile(fileName, bytes)) {
-    host.ShowMessage(kMsgLevelFileUnreadable);
-    return;
-  }
-  LevelTextReader reader(bytes);
-  if (!ReadEditorLevel(reader, *record)) {
-    host.ShowMessage(kMsgLevelFileUnreadable);
-    return;
-  }
   TakeRecord(s, *record);
   host.SetStatusText("Editor Spielebene");
   FinishLoad(s, host);
+  return true;
 }
 
 void ReloadCurrentLevel(TGameState& s, GameHost& host) {
-  if (s.EditorLevel) LoadEditorLevel(s, host, host.EditorFileName());
+  if (s.EditorLevel) LoadEditorLevel(s, host, s.EditorFile);
   else LoadWorldLevel(s, host);
 }
 
 AnsiString ReplayFileName(const TGameState& s, GameHost& host) {
-  if (s.EditorLevel) return host.EditorFileName() + ".sco";
+  if (s.EditorLevel) return s.EditorFile + ".sco";
   const WorldRow* row = WorldRowOf(s.WorldIndex);
   if (!row) return AnsiString();
   return host.ProgramFolder() + "level/" + row->ScoreName + AnsiString(s.LevelNumber) + ".sco";

@@ -13,7 +13,9 @@ constexpr const char* kMsgLastLevelReached = "Sie haben schon die letzte Ebene i
 constexpr const char* kCaptionPrefix = "TALLIX MORVANT II - ";
 
 void LoadWorldLevel(TGameState& s, GameHost& host);
-void LoadEditorLevel(TGameState& s, GameHost& host, const AnsiString& fileName);
+// False, with a message and nothing on the board changed, when the file
+// cannot be read or holds no level.
+bool LoadEditorLevel(TGameState& s, GameHost& host, const AnsiString& fileName);
 
 // The current level again, by the loader that brought it.
 void ReloadCurrentLevel(TGameState& s, GameHost& host);

@@ -157,11 +157,9 @@ void CommonTail(TGameState& s, GameHost& host, bool replay) {
   if (s.LevelPlayable && s.ExitsTaken == s.ExitsTotal) SolvedHandling(s, host, replay);
 }
 
-void HandleKey(TGameState& s, GameHost& host, int key) {
-  if (s.ReplayRunning) {
-    s.ReplayStopRequested = 1;
-    return;
-  }
+namespace {
+
+void HandleOneKey(TGameState& s, GameHost& host, int key) {
   bool tail = true;
   switch (key) {
     case kKeyAdd: NextLevelCommand(s, host); return;
@@ -177,6 +175,39 @@ void HandleKey(TGameState& s, GameHost& host, int key) {
     default: break;
   }
   if (tail) CommonTail(s, host, false);
+}
+
+// Marks a key as being handled for its lifetime, on every way out.
+class HandlingKey {
+ public:
+  explicit HandlingKey(PendingKeys& keys) : keys_(keys) { keys_.handling = true; }
+  ~HandlingKey() {
+    keys_.handling = false;
+    keys_.Clear();
+  }
+  HandlingKey(const HandlingKey&) = delete;
+  HandlingKey& operator=(const HandlingKey&) = delete;
+
+ private:
+  PendingKeys& keys_;
+};
+
+}  // namespace
+
+void HandleKey(TGameState& s, GameHost& host, int key) {
+  if (s.ReplayRunning) {
+    s.ReplayStopRequested = 1;
+    return;
+  }
+  if (s.KeysWaiting.handling) {
+    s.KeysWaiting.Push(key);
+    return;
+  }
+  HandlingKey handling(s.KeysWaiting);
+  HandleOneKey(s, host, key);
+  // Every step has shown its counters before the next key starts one.
+  while (!s.KeysWaiting.Empty() && !host.Terminated() && !s.ReplayRunning)
+    HandleOneKey(s, host, s.KeysWaiting.Pop());
 }
 
 void ReplayMove(TGameState& s, GameHost& host, Integer code) {

@@ -17,7 +17,7 @@ bool FigureTouched(const TGameState& s) {
 enum Way { kRight, kLeft, kUp, kDown };
 
 // Takes the step when its target on the current floor is exactly empty floor;
-// a target off the board never is.
+// a target off the board never is, nor column 0, whose x marks an empty slot.
 bool TryStep(TGameState& s, int i, Way way) {
   int x = s.MoverX[i], y = s.MoverY[i];
   switch (way) {
@@ -26,7 +26,7 @@ bool TryStep(TGameState& s, int i, Way way) {
     case kUp: --y; break;
     case kDown: ++y; break;
   }
-  if (CellOrOffBoard(s, x, y) != cEmpty) return false;
+  if (x < 1 || CellOrOffBoard(s, x, y) != cEmpty) return false;
   s.MoverX[i] = x;
   s.MoverY[i] = y;
   switch (way) {

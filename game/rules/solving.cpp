@@ -29,7 +29,8 @@ void SolvedHandling(TGameState& s, GameHost& host, bool replay) {
   if (host.Terminated()) return;
 
   if (s.EditorLevel) {
-    LoadEditorLevel(s, host, host.EditorFileName());
+    // A file gone since it loaded leaves the solved board, not one to score again.
+    if (!LoadEditorLevel(s, host, s.EditorFile)) s.LevelPlayable = 0;
   } else {
     s.LevelNumber += 1;
     LoadWorldLevel(s, host);

@@ -102,6 +102,12 @@ class Host {
   // The window's outline, in window coordinates; nullptr for the whole rect.
   virtual void SetShape(HostWindowId w, const Region* shape) = 0;
   virtual void Raise(HostWindowId w) = 0;
+  // `w` belongs to `owner` (0: to none): the desktop keeps it above its
+  // owner and treats it as the owner's dialog. Called before it is shown.
+  virtual void SetOwner(HostWindowId w, HostWindowId owner) = 0;
+  // Gives `w` the keyboard: the layer's activation moved to it. The host
+  // answers with a FocusGained event once the desktop has done so.
+  virtual void SetFocus(HostWindowId w) = 0;
   virtual void SetCursor(Cursor c) = 0;
   // Lets the desktop move a window by its caption: the layer answers, for a
   // point in window coordinates, whether it lies on a caption.

@@ -42,6 +42,21 @@ void Deactivate(HWND old, HWND next) {
   if ((w = Find(old))) Send(*w, WM_ACTIVATE, ActivateParam(WA_INACTIVE, old), reinterpret_cast<LPARAM>(next));
 }
 
+// Set while the host's own focus change is being followed: the host has
+// already given the keyboard, and asking again would fight the desktop.
+bool& FollowingHost() {
+  static bool following = false;
+  return following;
+}
+
+// The layer's activation moved: the host's keyboard focus follows, so that
+// the first key after a box, a dialog or a menu closes reaches the window
+// that is active here.
+void GiveHostFocus(const WindowRecord& w) {
+  if (FollowingHost() || !w.Host || !Backend::HostInstalled() || !IsShown(w)) return;
+  Backend::CurrentHost().SetFocus(w.Host);
+}
+
 bool IsCandidateForActivation(const WindowRecord& w) {
   return w.IsTopLevel() && !w.MessageOnly && w.IsVisibleBit() && w.IsEnabledBit() && !w.Destroying;
 }
@@ -62,6 +77,7 @@ void ActivateTopLevel(HWND hwnd, WORD how) {
   s.Active = hwnd;
   SetAppActive(true);
   if (!(w = Find(hwnd)) || s.Active != hwnd) return;
+  GiveHostFocus(*w);
   Send(*w, WM_NCACTIVATE, TRUE, 0);
   if ((w = Find(hwnd))) Send(*w, WM_ACTIVATE, ActivateParam(how, hwnd), reinterpret_cast<LPARAM>(old));
 }
@@ -110,7 +126,9 @@ void HostFocusChanged(HWND topLevel, bool gained) {
       SetAppActive(true);
       return;
     }
+    FollowingHost() = true;
     ActivateTopLevel(topLevel, WA_ACTIVE);
+    FollowingHost() = false;
     return;
   }
   if (!s.AppActive) return;
@@ -121,6 +139,13 @@ void HostFocusChanged(HWND topLevel, bool gained) {
   SetFocus(nullptr);
   // Remembered, so that the host giving the window back reactivates it.
   (void)old;
+}
+
+void HostFocusOnPopup() {
+  // A menu, a drop-down list or a hint never takes the activation: the
+  // keyboard goes back to the window that is active here.
+  if (WindowRecord* active = Find(State().Active); active && active->Host && Backend::HostInstalled())
+    Backend::CurrentHost().SetFocus(active->Host);
 }
 
 }  // namespace WindowManager

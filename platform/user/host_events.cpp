@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "paint.h"
 #include "queue_internal.h"
+#include "window.h"
 #include "window_internal.h"
 
 namespace WindowManager {
@@ -18,6 +19,21 @@ struct PendingFocus {
 PendingFocus& Pending() {
   static PendingFocus p;
   return p;
+}
+
+// The session ends, or a signal asks the program to stop: every main window
+// (shown, with a caption, owned by none) is asked to close as the desktop
+// would ask it, so that its close handlers save what they save. Without
+// such a window nothing would ever end the loop: quit at once.
+void CloseMainWindows() {
+  bool asked = false;
+  for (HWND h : TopLevelWindows()) {
+    WindowRecord* w = Find(h);
+    if (!w || w->Owner || w->MessageOnly || !w->IsVisibleBit() || (w->Style & WS_CAPTION) != WS_CAPTION) continue;
+    PostMessage(h, WM_CLOSE, 0, 0);
+    asked = true;
+  }
+  if (!asked) PostQuitMessage(0);
 }
 
 }  // namespace
@@ -36,7 +52,8 @@ void HandleHostEvent(const Backend::Event& e) {
     case EventKind::FocusGained:
       if (WindowRecord* w = FindByHost(e.Window)) {
         Pending().Lost = false;
-        HostFocusChanged(w->Handle, true);
+        if (IsPopupWindow(*w)) HostFocusOnPopup();
+        else HostFocusChanged(w->Handle, true);
       }
       break;
     case EventKind::FocusLost: Pending().Lost = true; break;
@@ -64,7 +81,7 @@ void HandleHostEvent(const Backend::Event& e) {
                   MAKELPARAM(static_cast<WORD>(all.Width()), static_cast<WORD>(all.Height())));
       break;
     }
-    case EventKind::Quit: PostQuitMessage(0); break;
+    case EventKind::Quit: CloseMainWindows(); break;
     case EventKind::Drop:
     case EventKind::None: break;
   }

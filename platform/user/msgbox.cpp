@@ -20,6 +20,7 @@
 #include "msgbox_icons.h"
 #include "msgbox_layout.h"
 #include "nc_engine.h"
+#include "nc_geometry.h"
 #include "paint.h"
 #include "screen.h"
 #include "syscolors.h"
@@ -54,6 +55,29 @@ TSize MeasureText(const AnsiString& text) {
   DrawText(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   DeleteDC(dc);
   return TSize(r.right - r.left, r.bottom - r.top);
+}
+
+TSize WindowSizeOf(TSize client, DWORD style, DWORD exStyle) {
+  RECT r = TRect(0, 0, client.cx, client.cy);
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  return TSize(r.right - r.left, r.bottom - r.top);
+}
+
+// How many pixels the caption bar lacks to show the whole title (at most a
+// screen's width): a box is never narrower than its title.
+int CaptionShortfall(const AnsiString& caption, DWORD style, DWORD exStyle, TSize size) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, NonClientFontHandle(NonClientFont::Caption));
+  RECT text = TRect(0, 0, 0, 0);
+  DrawText(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  DeleteDC(dc);
+  const NonClientLayout l = LayoutNonClient(style, exStyle, false, size.cx, size.cy);
+  int left = l.Caption.left + 2, right = l.Caption.right - 2;
+  if (!IsRectEmpty(&l.SysMenuIcon)) left = l.SysMenuIcon.right + 2;
+  for (const TRect* b : {&l.CloseButton, &l.MaxButton, &l.MinButton, &l.HelpButton})
+    if (!IsRectEmpty(b)) right = std::min<int>(right, b->left - 2);
+  const int needed = static_cast<int>(text.right - text.left) + 4;  // a little air after the title
+  return std::min(needed - (right - left), static_cast<int>(GetSystemMetrics(SM_CXSCREEN)) - size.cx);
 }
 
 void PaintButton(HDC dc, const BoxState& s, int i) {
@@ -213,13 +237,17 @@ int ShowBox(HWND owner, const AnsiString& text, const AnsiString& caption, UINT 
   s.Flags = flags;
   s.Buttons = MessageBoxButtons(flags);
   s.Focused = MessageBoxDefaultIndex(flags);
-  s.Layout = LayoutMessageBox(MeasureText(text), static_cast<int>(s.Buttons.size()), (flags & MB_ICONMASK) != 0);
+  const TSize textSize = MeasureText(text);
+  const bool icon = (flags & MB_ICONMASK) != 0;
+  s.Layout = LayoutMessageBox(textSize, static_cast<int>(s.Buttons.size()), icon);
 
   const DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | ((flags & MB_TOPMOST) ? WS_EX_TOPMOST : 0);
-  RECT r = TRect(0, 0, s.Layout.Client.cx, s.Layout.Client.cy);
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  TSize size(r.right - r.left, r.bottom - r.top);
+  TSize size = WindowSizeOf(s.Layout.Client, style, exStyle);
+  if (int shortBy = CaptionShortfall(caption, style, exStyle, size); shortBy > 0) {
+    s.Layout = LayoutMessageBox(textSize, static_cast<int>(s.Buttons.size()), icon, s.Layout.Client.cx + shortBy);
+    size = WindowSizeOf(s.Layout.Client, style, exStyle);
+  }
   TPoint at = Placement(owner, size);
   HWND box = CreateWindowEx(exStyle, kBoxClass, caption.c_str(), style, at.x, at.y, size.cx, size.cy, owner, nullptr,
                             nullptr, &s);

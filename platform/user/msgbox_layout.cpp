@@ -12,13 +12,13 @@ constexpr int kButtonGap = 6;
 constexpr int kTextToButtons = 16;
 }  // namespace
 
-MessageBoxLayout LayoutMessageBox(TSize text, int buttons, bool icon) {
+MessageBoxLayout LayoutMessageBox(TSize text, int buttons, bool icon, int minWidth) {
   MessageBoxLayout l;
   buttons = std::max(buttons, 1);
   int iconSpace = icon ? kIconSize + kIconGap : 0;
   int bodyHeight = std::max<int>(text.cy, icon ? kIconSize : 0);
   int rowWidth = buttons * kButtonWidth + (buttons - 1) * kButtonGap;
-  int width = std::max<int>(kMargin + iconSpace + text.cx + kMargin, rowWidth + 2 * kMargin);
+  int width = std::max({kMargin + iconSpace + static_cast<int>(text.cx) + kMargin, rowWidth + 2 * kMargin, minWidth});
   int height = kMargin + bodyHeight + kTextToButtons + kButtonHeight + kMargin;
   l.Client = TSize(width, height);
   if (icon) l.Icon = TRect(kMargin, kMargin, kMargin + kIconSize, kMargin + kIconSize);

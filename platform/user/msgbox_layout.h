@@ -15,4 +15,5 @@ struct MessageBoxLayout {
 
 constexpr int kMessageBoxMaxTextWidth = 420;
 
-MessageBoxLayout LayoutMessageBox(TSize text, int buttons, bool icon);
+// `minWidth`: the client width the caption needs, so that its title shows whole.
+MessageBoxLayout LayoutMessageBox(TSize text, int buttons, bool icon, int minWidth = 0);

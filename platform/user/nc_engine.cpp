@@ -11,6 +11,7 @@
 #include "mouse.h"
 #include "nc_geometry.h"
 #include "nc_paint.h"
+#include "nc_size_loop.h"
 #include "nc_state.h"
 #include "paint.h"
 #include "window.h"
@@ -119,6 +120,8 @@ WPARAM ButtonCommand(HWND hwnd, LRESULT button) {
   return 0;
 }
 
+HWND Root(HWND hwnd);
+
 bool ButtonDown(HWND hwnd, WPARAM hit, LPARAM at) {
   switch (hit) {
     case HTCLOSE:
@@ -132,6 +135,15 @@ bool ButtonDown(HWND hwnd, WPARAM hit, LPARAM at) {
     case HTSYSMENU:
     case HTMENU: SendMessage(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU + hit, at); return true;
     case HTCAPTION: return true;  // the host drags the window by its caption
+  }
+  if (IsSizingHit(static_cast<LRESULT>(hit))) {
+    // A child's grip sizes the frame it sits in; only a sizing frame sizes.
+    HWND root = Root(hwnd);
+    WindowRecord* w = Find(root);
+    if (!w || !(w->Style & WS_THICKFRAME) || w->Maximized) return true;
+    const WPARAM side = hit == HTGROWBOX ? HTBOTTOMRIGHT - HTLEFT + 1 : hit - HTLEFT + 1;
+    SendMessage(root, WM_SYSCOMMAND, SC_SIZE + side, at);
+    return true;
   }
   return false;
 }
@@ -198,6 +210,12 @@ bool Extension(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
                                 TPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
           return true;
         case SC_CLOSE: return !CloseAllowed(hwnd);
+        case SC_SIZE:
+          // From a drag of the frame (the side in the low bits, 1 for the
+          // left ... 8 for the bottom right corner), with the mouse.
+          if ((wParam & 0xF) == 0) return false;
+          TrackSizeLoop(hwnd, static_cast<LRESULT>(HTLEFT + (wParam & 0xF) - 1), TPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+          return true;
       }
       return false;
     case WM_KEYDOWN: AltAlone() = false; return false;

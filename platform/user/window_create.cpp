@@ -22,10 +22,33 @@ constexpr int kDefaultX = 100, kDefaultY = 100, kDefaultWidth = 640, kDefaultHei
 unsigned HostFlags(const WindowRecord& w) {
   unsigned f = Backend::hwfNone;
   if (w.ExStyle & WS_EX_TOPMOST) f |= Backend::hwfTopmost;
-  if (w.ExStyle & WS_EX_TOOLWINDOW) f |= Backend::hwfToolWindow;
-  if ((w.Style & WS_POPUP) && w.Owner) f |= Backend::hwfPopup;
+  // A tool window with a caption and no owner is the program's main window
+  // and carries the program's task-bar entry (there is no hidden application
+  // window here to carry it); owned ones and bare pop-ups stay tool windows.
+  const bool mainWindow = (w.Style & WS_CAPTION) == WS_CAPTION && !w.Owner;
+  if ((w.ExStyle & WS_EX_TOOLWINDOW) && !mainWindow) f |= Backend::hwfToolWindow;
+  if (IsPopupWindow(w)) f |= Backend::hwfPopup;
   return f;
 }
+
+}  // namespace
+
+namespace WindowManager {
+
+// Menus and drop-down lists have an owner; a hint is a tool window of none.
+bool IsPopupWindow(const WindowRecord& w) {
+  return (w.Style & WS_POPUP) && (w.Style & WS_CAPTION) != WS_CAPTION && (w.Owner || (w.ExStyle & WS_EX_TOOLWINDOW));
+}
+
+void SyncHostOwner(const WindowRecord& w) {
+  if (!w.Host || !Backend::HostInstalled()) return;
+  const WindowRecord* owner = Find(w.Owner);
+  Backend::CurrentHost().SetOwner(w.Host, owner ? owner->Host : 0);
+}
+
+}  // namespace WindowManager
+
+namespace {
 
 // New windows go on top of their siblings; top-level ones below the
 // topmost windows unless they are topmost themselves.
@@ -142,6 +165,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
   if (w->IsTopLevel()) {
     w->Pixels = std::make_unique<Surface>(w->Rect.Width(), w->Rect.Height());
     if (!messageOnly && Backend::HostInstalled()) w->Host = Backend::CurrentHost().CreateHostWindow(w->Rect, HostFlags(*w));
+    if (w->Owner) SyncHostOwner(*w);
   }
 
   CREATESTRUCT cs;

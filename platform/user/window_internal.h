@@ -166,6 +166,13 @@ void ActivateAnotherThan(HWND hwnd);
 
 // The host gave the keyboard to a top-level window, or took it from us.
 void HostFocusChanged(HWND topLevel, bool gained);
+// The host gave the keyboard to a pop-up of ours (a desktop without a window
+// manager focuses every window that is mapped).
+void HostFocusOnPopup();
+// A window that never takes the activation: a pop-up with an owner.
+bool IsPopupWindow(const WindowRecord& w);
+// Tells the host whose window a top-level window is (its owner's).
+void SyncHostOwner(const WindowRecord& w);
 // The top-level window behind a host window, else null.
 WindowRecord* FindByHost(Backend::HostWindowId id);
 

@@ -49,7 +49,10 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
     case GWL_WNDPROC: w->Proc = reinterpret_cast<WNDPROC>(value); return old;
     case GWL_HINSTANCE: w->Instance = reinterpret_cast<HINSTANCE>(value); return old;
     case GWL_HWNDPARENT:
-      if (w->IsTopLevel()) w->Owner = reinterpret_cast<HWND>(value);
+      if (w->IsTopLevel()) {
+        w->Owner = reinterpret_cast<HWND>(value);
+        SyncHostOwner(*w);
+      }
       return old;
     case GWL_STYLE: w->Style = static_cast<DWORD>(value); return old;
     case GWL_EXSTYLE: w->ExStyle = static_cast<DWORD>(value); return old;

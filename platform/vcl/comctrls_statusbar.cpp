@@ -5,6 +5,7 @@
 #include "colors.h"
 #include "drawframecontrol.h"
 #include "text.h"
+#include "window_pos.h"
 
 namespace {
 constexpr int kFieldGap = 2;  // between fields, and above them
@@ -129,6 +130,22 @@ void TStatusBar::PaintField(TRect Rect, TBevelCut Bevel, TAlignment Alignment, c
   DrawText(canvas->GetHandle(), Text.c_str(), -1, &r,
            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | AlignmentFlags(Alignment));
   canvas->GetBrush()->SetStyle(bsSolid);
+}
+
+void TStatusBar::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_NCHITTEST && sizeGrip_ && HandleAllocated()) {
+    const HWND frame = GetAncestor(GetHandle(), GA_ROOT);
+    POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    ::ScreenToClient(GetHandle(), &p);
+    const TRect client = GetClientRect();
+    const bool onGrip = p.x >= client.right - kGripSize && p.y >= client.bottom - kGripSize && p.x < client.right &&
+                        p.y < client.bottom;
+    if (onGrip && frame && (GetWindowLongPtr(frame, GWL_STYLE) & WS_THICKFRAME) && !IsZoomed(frame)) {
+      Message.Result = HTBOTTOMRIGHT;
+      return;
+    }
+  }
+  TCustomControl::WndProc(Message);
 }
 
 void TStatusBar::PaintSizeGrip() {

@@ -62,6 +62,9 @@ class TStatusBar : public TCustomControl {
 
  protected:
   void Paint() override;
+  // The grip is the corner of a frame that can be sized: a drag on it sizes
+  // the form.
+  void WndProc(TMessage& Message) override;
 
  private:
   // One field: its bevel, then its text inset from the bevel.

@@ -80,6 +80,12 @@ TModalResult TCustomForm::ShowModal() {
   EnumWindows(&DisableOne, reinterpret_cast<LPARAM>(&disabled));
   modal_ = true;
   modalResult_ = mrNone;
+  // The window that showed us owns us while we are up: the desktop keeps
+  // us above it as its dialog.
+  const HWND ownWindow = GetHandle();
+  const LONG_PTR ownerBefore = GetWindowLongPtr(ownWindow, GWL_HWNDPARENT);
+  if (activeWindow && activeWindow != ownWindow)
+    SetWindowLongPtr(ownWindow, GWL_HWNDPARENT, reinterpret_cast<LONG_PTR>(activeWindow));
   {
     TScopeGuard restore([&] {
       for (HWND w : disabled.list)
@@ -91,6 +97,7 @@ TModalResult TCustomForm::ShowModal() {
       }
       modal_ = false;
       Hide();
+      if (IsWindow(ownWindow)) SetWindowLongPtr(ownWindow, GWL_HWNDPARENT, ownerBefore);
       if (activeWindow && IsWindow(activeWindow)) SetActiveWindow(activeWindow);
     });
     Show();

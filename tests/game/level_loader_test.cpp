@@ -3,6 +3,7 @@
 #include "game_fixture.h"
 #include "level_file.h"
 #include "level_text.h"
+#include "move_rules.h"
 #include "view.h"
 
 using namespace Game;
@@ -146,6 +147,43 @@ TEST_F(LevelLoader, EditorLevels) {
   EXPECT_EQ(host.status, "Editor Spielebene");
   EXPECT_EQ(host.zuege, 0) << "editor levels count no statistics";
   EXPECT_EQ(s.Steps, 0);
+}
+
+TEST_F(LevelLoader, AFailedEditorLoadKeepsTheLevelBefore) {
+  LevelText good;
+  good.playerX = 9;
+  good.Cell(0, 12, 5, cExitItem);
+  host.files["/tmp/good.dat"] = EditorFile(good);
+  host.files["/tmp/bad.dat"] = "not a level";
+  for (bool editorBefore : {true, false}) {
+    SCOPED_TRACE(editorBefore ? "editor level before" : "world level before");
+    auto state = std::make_unique<TGameState>(s);
+    TGameState& st = *state;
+    RecordingHost h(st);
+    h.files = host.files;
+    h.files[kTutorial] = WorldFile(ThreeLevels());
+    if (editorBefore) ASSERT_TRUE(LoadEditorLevel(st, h, "/tmp/good.dat"));
+    else LoadWorldLevel(st, h);
+    HandleKey(st, h, kKeyRight);
+    const std::string caption = h.caption;
+    const int x = st.PlayerX, steps = st.Steps;
+
+    for (const char* bad : {"/tmp/bad.dat", "/tmp/missing.dat"}) EXPECT_FALSE(LoadEditorLevel(st, h, bad));
+    EXPECT_EQ(h.messages, (std::vector<std::string>{kMsgLevelFileUnreadable, kMsgLevelFileUnreadable}));
+    EXPECT_EQ(h.caption, caption);
+    EXPECT_EQ(st.EditorLevel, editorBefore ? 1 : 0);
+    EXPECT_EQ(st.PlayerX, x);
+    EXPECT_EQ(st.Steps, steps);
+    EXPECT_TRUE(st.LevelPlayable);
+
+    // Still playable, and F2 starts that level again without a message.
+    HandleKey(st, h, kKeyRight);
+    EXPECT_EQ(st.PlayerX, x + 1);
+    HandleKey(st, h, kKeyF2);
+    EXPECT_EQ(st.PlayerX, editorBefore ? 9 : 10);
+    EXPECT_EQ(st.Steps, 0);
+    EXPECT_EQ(h.messages.size(), 2u);
+  }
 }
 
 TEST_F(LevelLoader, FitsInViewPerViewMode) {

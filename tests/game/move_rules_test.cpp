@@ -1,5 +1,6 @@
 #include "move_rules.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "game_fixture.h"
@@ -60,7 +61,9 @@ TEST_F(MoveRules, ArrowMovesAgainstEachKindOfCell) {
     EXPECT_EQ(st.MoveLog[0], c.xAfter == 6 ? mRight : mEnd);
     EXPECT_EQ(h.sounds, c.sounds);
     EXPECT_EQ(h.counterUpdates > 0, c.tail);
-    if (c.keyHeld >= 0) EXPECT_EQ(st.KeyHeld[c.keyHeld], 1) << "a door leaves its key held";
+    if (c.keyHeld >= 0) {
+      EXPECT_EQ(st.KeyHeld[c.keyHeld], 1) << "a door leaves its key held";
+    }
   }
 }
 
@@ -198,16 +201,70 @@ TEST_F(MoveRules, StepAnimationSlidesToRestAtAnySpeed) {
   }
 }
 
-TEST_F(MoveRules, AKeyDuringAnAnimationStartsItsOwnStep) {
+// A host whose message pump delivers keys the way a held or typed key does:
+// `perPump` keys at every pump until `total` have arrived. It measures how
+// deep the step animations nest and what the counters showed.
+class KeysDuringSteps : public GameFixture {
+ protected:
+  void Deliver(int total, int perPump) {
+    host.onPump = [this, total, perPump] { Pump(total, perPump); };
+    ++delivered;
+    HandleKey(s, host, kKeyRight);
+  }
+  void Pump(int total, int perPump) {
+    ++depth;
+    maxDepth = std::max(maxDepth, depth);
+    for (int i = 0; i < perPump && delivered < total; ++i, ++delivered) HandleKey(s, host, kKeyRight);
+    --depth;
+    if (delivered < total) host.onPump = [this, total, perPump] { Pump(total, perPump); };
+  }
+  int delivered = 0, depth = 0, maxDepth = 0;
+};
+
+TEST_F(KeysDuringSteps, AHeldKeyRunsStepAfterStepWithoutNesting) {
+  s.ScrollSpeed = 1;  // 32 pumps a step
+  s.PlayerX = 1;
+  const int countersBefore = host.counterUpdates;
+  Deliver(1000, 1);
+  EXPECT_EQ(delivered, 1000);
+  EXPECT_EQ(maxDepth, 1) << "no key is handled inside a step";
+  // 1000 keys at one a frame over 32-frame steps: the first step, then the
+  // waiting keys one after another, the repeats beyond them dropped.
+  EXPECT_GE(s.Steps, 1000 / 32);
+  EXPECT_LE(s.Steps, 1000 / 32 + PendingKeys::kCapacity + 1);
+  EXPECT_EQ(s.PlayerX, 1 + s.Steps);
+  EXPECT_EQ(host.counterUpdates - countersBefore, s.Steps) << "every step shows its counters";
+  EXPECT_TRUE(s.KeysWaiting.Empty());
+  EXPECT_FALSE(s.KeysWaiting.handling);
+}
+
+TEST_F(KeysDuringSteps, KeysTypedDuringOneStepAllPlay) {
   s.ScrollSpeed = 8;
-  host.onPump = [&] { HandleKey(s, host, kKeyRight); };
+  s.PlayerX = 1;
+  const int typed = PendingKeys::kCapacity + 1;
+  Deliver(typed, typed - 1);
+  EXPECT_EQ(s.Steps, typed);
+  EXPECT_EQ(s.PlayerX, 1 + typed);
+  for (int i = 0; i < typed; ++i) EXPECT_EQ(s.MoveLog[i], mRight);
+  EXPECT_EQ(maxDepth, 1);
+}
+
+TEST_F(KeysDuringSteps, AKeyDuringAReplayStillStopsIt) {
+  s.ReplayRunning = 1;
   HandleKey(s, host, kKeyRight);
-  EXPECT_EQ(s.PlayerX, 7);
-  EXPECT_EQ(s.Steps, 2);
-  EXPECT_EQ(s.MoveLog[0], mRight);
-  EXPECT_EQ(s.MoveLog[1], mRight);
-  // One frame of the outer step, four of the inner; then the outer ends at once.
-  EXPECT_EQ(host.pumps, 5);
+  EXPECT_TRUE(s.ReplayStopRequested);
+  EXPECT_EQ(s.Steps, 0);
+  EXPECT_TRUE(s.KeysWaiting.Empty());
+}
+
+TEST_F(KeysDuringSteps, KeysWaitingForASolvedLevelDoNotWalkOnTheNext) {
+  s.ExitsTotal = 1;
+  s.NoEndDialogs = 1;
+  Cell(6, 5) = cExitItem;
+  s.ScrollSpeed = 8;
+  Deliver(5, 4);  // the first key solves; four wait
+  EXPECT_EQ(s.PlayerX, 6);
+  EXPECT_TRUE(s.KeysWaiting.Empty());
 }
 
 TEST_F(MoveRules, ALevelWithoutExitsIsSolvedOnlyWhenItLoaded) {

@@ -54,6 +54,21 @@ TEST_F(Movers, RandomStepsOnlyOntoEmptyFloorAndNeverOffTheBoard) {
   EXPECT_EQ(s.MoverX[0], 49);
 }
 
+TEST_F(Movers, ColumnZeroIsNoPlaceForAMover) {
+  // Its x would become 0, which marks an empty slot: the mover would vanish.
+  for (int draws : {0, 1}) {  // a random step left, then a chase to the left
+    auto state = std::make_unique<TGameState>(s);
+    RecordingHost h(*state);
+    state->MoverX[0] = 1;
+    state->PlayerX = 0;
+    state->PlayerY = 5;
+    h.randoms = draws == 0 ? std::deque<int>{1, 1} : std::deque<int>{2};
+    MoverTick(*state, h);
+    EXPECT_EQ(state->MoverX[0], 1) << draws;
+    EXPECT_EQ(state->MoverOffsetX[0], 0);
+  }
+}
+
 TEST_F(Movers, ContactLosesOutsideAReplay) {
   std::vector<LevelText> levels(1);
   levels[0].movers = {{20, 20, 0}};

@@ -46,7 +46,6 @@ class RecordingHost : public GameHost {
     return true;
   }
   bool FileExists(const AnsiString& path) override { return files.count(path.str()) != 0; }
-  AnsiString EditorFileName() override { return editorFile; }
 
   void AddStatistics(int moves, bool countAttempt) override {
     zuege += moves;
@@ -90,7 +89,6 @@ class RecordingHost : public GameHost {
   std::deque<int> randoms;
   std::function<void()> onPump;
   std::string caption, status;
-  AnsiString editorFile;
   int pumps = 0, counterUpdates = 0, zuege = 0, versuche = 0, slept = 0;
   bool moverTimer = false, terminated = false, writable = true, musicPlaying = false, musicWorks = true;
 

@@ -72,7 +72,6 @@ TEST_F(Solving, AnEditorLevelKeepsItsReplayBesideItAndStartsAgain) {
   LevelText l;
   l.Cell(0, 6, 5, cExitItem);
   host.files["/tmp/x.dat"] = EditorFile(l);
-  host.editorFile = "/tmp/x.dat";
   LoadEditorLevel(s, host, "/tmp/x.dat");
   s.PlayerX = 5, s.PlayerY = 5;
   HandleKey(s, host, kKeyRight);

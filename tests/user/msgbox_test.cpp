@@ -1,7 +1,13 @@
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "focus.h"
 #include "keyboard.h"
+#include "metrics.h"
+#include "dc.h"
+#include "gdiobj.h"
+#include "text.h"
 #include "msgbox.h"
 #include "msgbox_layout.h"
 #include "nc_engine.h"
@@ -64,6 +70,36 @@ TEST_F(MessageBoxes, BoxShownAsAWindowAnswersAPostedEnterWithItsDefaultButton) {
   EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(FindWindow("#32770", nullptr), nullptr);
   EXPECT_EQ(GetActiveWindow(), owner);
+}
+
+TEST_F(MessageBoxes, ABoxIsWideEnoughForItsWholeCaption) {
+  HWND box = nullptr;
+  TRect boxRect;
+  handler = [&](HWND hwnd, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    // The owner is disabled once the box exists.
+    if (hwnd == owner && msg == WM_ENABLE && !wParam) {
+      box = FindWindow("#32770", nullptr);
+      RECT r;
+      GetWindowRect(box, &r);
+      boxRect = r;
+    }
+    return std::nullopt;
+  };
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, NonClientFontHandle(NonClientFont::Caption));
+  for (const char* caption : {"Frage", "TALLIX MORVANT II", "TALLIX MORVANT II - Ein langer Name einer Spielwelt"}) {
+    SCOPED_TRACE(caption);
+    ShowAsWindow();
+    host->PostKey(VK_RETURN);
+    MessageBox(owner, "Leider Verloren", caption, MB_OK);
+    ASSERT_NE(box, nullptr);
+    SIZE title;
+    GetTextExtentPoint32(dc, caption, static_cast<int>(std::strlen(caption)), &title);
+    // The frame, the close button and a little air beside the title.
+    EXPECT_GE(boxRect.Width(), title.cx + 2 * GetSystemMetrics(SM_CXDLGFRAME) + GetSystemMetrics(SM_CXSIZE) + 4);
+    EXPECT_LE(boxRect.Width(), std::max<LONG>(title.cx + 80, 140)) << "no wider than it needs";
+  }
+  DeleteDC(dc);
 }
 
 TEST_F(MessageBoxes, KeysOfTheBoxWindow) {

@@ -1,3 +1,4 @@
+#include "menu_click_items.h"
 #include "menus.h"
 
 #include "keyboard.h"
@@ -11,13 +12,7 @@ namespace {
 // item without sub-items that fires at once.
 class MenusTest : public StdCtrlsTest {
  protected:
-  TMenuItem* Item(TMenuItem* parent, const char* caption) {
-    auto* item = TObject::Create<TMenuItem>(form);
-    item->SetCaption(caption);
-    item->OnClick = [this, caption](TObject*) { clicked.push_back(caption); };
-    parent->Add(item);
-    return item;
-  }
+  TMenuItem* Item(TMenuItem* parent, const char* caption) { return AddClickItem(form, parent, caption, clicked); }
   void Build() {
     form = ShownForm(300, 200);
     menu = TObject::Create<TMainMenu>(form);

@@ -31,7 +31,6 @@ class MemoryHost : public GameHost {
   }
   bool WriteFileReplacing(const AnsiString&, const std::string&) override { return true; }
   bool FileExists(const AnsiString&) override { return false; }
-  AnsiString EditorFileName() override { return AnsiString(); }
   void AddStatistics(int, bool) override {}
   bool IsLevelSolved(int, int) override { return false; }
   bool RecordSolution(int, int, int steps) override {

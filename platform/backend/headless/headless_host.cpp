@@ -183,6 +183,10 @@ void HeadlessHost::Raise(Backend::HostWindowId w) {
   if (auto it = windows_.find(w); it != windows_.end()) ++it->second.Raises;
 }
 
+void HeadlessHost::SetOwner(Backend::HostWindowId w, Backend::HostWindowId owner) {
+  if (auto it = windows_.find(w); it != windows_.end()) it->second.Owner = owner;
+}
+
 void HeadlessHost::Present(Backend::HostWindowId w, const Surface& surface, const TRect& dirty) {
   auto it = windows_.find(w);
   if (it == windows_.end()) return;

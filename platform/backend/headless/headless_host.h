@@ -31,6 +31,7 @@ class HeadlessHost : public Backend::Host {
     std::optional<Region> Shape;
     int Presents = 0;
     int Raises = 0;
+    Backend::HostWindowId Owner = 0;
     TRect LastDirty;
     // The parts of LastDirty whose pixels the last present changed.
     std::vector<TRect> LastChanged;
@@ -82,6 +83,9 @@ class HeadlessHost : public Backend::Host {
   void SetTitle(Backend::HostWindowId w, const std::string& title) override;
   void SetShape(Backend::HostWindowId w, const Region* shape) override;
   void Raise(Backend::HostWindowId w) override;
+  void SetOwner(Backend::HostWindowId w, Backend::HostWindowId owner) override;
+  // Recorded only: a test posts the FocusGained it wants to see.
+  void SetFocus(Backend::HostWindowId w) override { focused_ = w; }
   void SetCursor(Backend::Cursor c) override { cursor_ = c; }
   void SetCaptionTest(CaptionTest test, void* context) override { captionTest_ = test, captionContext_ = context; }
   void Present(Backend::HostWindowId w, const Surface& surface, const TRect& dirty) override;
@@ -100,6 +104,8 @@ class HeadlessHost : public Backend::Host {
   std::optional<Backend::AskAnswer> Ask(const Backend::AskRecord& what) override;
 
   Backend::Cursor CurrentCursor() const { return cursor_; }
+  // The window the layer last gave the keyboard to.
+  Backend::HostWindowId Focused() const { return focused_; }
 
  private:
   std::mutex lock_;
@@ -111,6 +117,7 @@ class HeadlessHost : public Backend::Host {
   std::map<Backend::HostWindowId, WindowState> windows_;
   std::map<Backend::HostWindowId, Backend::PresentedPixels> presented_;
   Backend::HostWindowId nextWindow_ = 1;
+  Backend::HostWindowId focused_ = 0;
   int totalPresents_ = 0;
   Backend::Cursor cursor_ = Backend::Cursor::Arrow;
   CaptionTest captionTest_ = nullptr;

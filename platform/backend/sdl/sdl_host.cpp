@@ -122,7 +122,13 @@ Backend::HostWindowId SdlHost::CreateHostWindow(const TRect& bounds, unsigned fl
   return id;
 }
 
-void SdlHost::DestroyHostWindow(Backend::HostWindowId w) { windows_.erase(w); }
+void SdlHost::DestroyHostWindow(Backend::HostWindowId w) {
+  SdlWindow* gone = Find(w);
+  if (!gone) return;
+  for (auto& [id, window] : windows_)
+    if (window->Owner() == gone) window->SetOwner(nullptr);
+  windows_.erase(w);
+}
 
 void SdlHost::SetBounds(Backend::HostWindowId w, const TRect& bounds) {
   if (SdlWindow* window = Find(w)) window->SetBounds(bounds);
@@ -142,6 +148,14 @@ void SdlHost::SetShape(Backend::HostWindowId w, const Region* shape) {
 
 void SdlHost::Raise(Backend::HostWindowId w) {
   if (SdlWindow* window = Find(w)) window->Raise();
+}
+
+void SdlHost::SetOwner(Backend::HostWindowId w, Backend::HostWindowId owner) {
+  if (SdlWindow* window = Find(w)) window->SetOwner(Find(owner));
+}
+
+void SdlHost::SetFocus(Backend::HostWindowId w) {
+  if (SdlWindow* window = Find(w)) window->Focus();
 }
 
 void SdlHost::SetCursor(Backend::Cursor c) {

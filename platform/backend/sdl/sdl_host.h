@@ -39,6 +39,8 @@ class SdlHost : public Backend::Host {
   void SetTitle(Backend::HostWindowId w, const std::string& title) override;
   void SetShape(Backend::HostWindowId w, const Region* shape) override;
   void Raise(Backend::HostWindowId w) override;
+  void SetOwner(Backend::HostWindowId w, Backend::HostWindowId owner) override;
+  void SetFocus(Backend::HostWindowId w) override;
   void SetCursor(Backend::Cursor c) override;
   void SetCaptionTest(CaptionTest test, void* context) override;
 

@@ -7,6 +7,7 @@
 
 #include "host.h"
 #include "sdl_present.h"
+#include "sdl_x11.h"
 #include "surface.h"
 
 namespace SdlBackend {
@@ -56,8 +57,31 @@ bool SdlWindow::Create(bool shaped) {
   window_ = window;
   presenter_ = std::make_unique<SdlPresenter>(window_);
   SDL_SetWindowHitTest(window_, hitTest_, hitTestData_);
+  ApplyDesktopProperties();
   if (visible_) SDL_ShowWindow(window_);
   return true;
+}
+
+void SdlWindow::ApplyDesktopProperties() {
+  X11::SetTransientFor(window_, owner_ ? owner_->Handle() : nullptr);
+  // Pop-ups keep SDL's pop-up menu type; an owned window is its owner's
+  // dialog, or a utility window when it is a tool window.
+  if (!(flags_ & Backend::hwfPopup)) {
+    X11::WindowType type = (flags_ & Backend::hwfToolWindow) ? X11::WindowType::Utility
+                           : owner_                         ? X11::WindowType::Dialog
+                                                            : X11::WindowType::Normal;
+    X11::SetWindowType(window_, type);
+  }
+  X11::SetLegacyTitle(window_, title_);
+}
+
+void SdlWindow::SetOwner(const SdlWindow* owner) {
+  owner_ = owner;
+  if (window_) ApplyDesktopProperties();
+}
+
+void SdlWindow::Focus() {
+  if (window_ && visible_) X11::GiveFocus(window_);
 }
 
 void SdlWindow::Destroy() {
@@ -95,15 +119,22 @@ void SdlWindow::Show(bool visible, bool activate) {
     SDL_HideWindow(window_);
     return;
   }
+  // Without a window manager SDL gives every window it maps the keyboard;
+  // one shown without activation gives it back.
+  const unsigned long focusBefore = activate ? 0 : X11::FocusedWindow(window_);
   SDL_ShowWindow(window_);
   if (activate) SDL_RaiseWindow(window_);
+  else if (focusBefore && X11::FocusedWindow(window_) == X11::XWindowOf(window_))
+    X11::RestoreFocus(window_, focusBefore);
   // Pixels presented while hidden go up now.
   if (presenter_) presenter_->Shown();
 }
 
 void SdlWindow::SetTitle(const std::string& title) {
   title_ = title;
-  if (window_) SDL_SetWindowTitle(window_, title_.c_str());
+  if (!window_) return;
+  SDL_SetWindowTitle(window_, title_.c_str());
+  X11::SetLegacyTitle(window_, title_);
 }
 
 void SdlWindow::Raise() {

@@ -41,6 +41,12 @@ class SdlWindow {
   void SetTitle(const std::string& title);
   void SetShape(const Region* shape);
   void Raise();
+  // Whose dialog this window is (nullptr: no one's); kept across a
+  // re-creation.
+  void SetOwner(const SdlWindow* owner);
+  const SdlWindow* Owner() const { return owner_; }
+  // Gives this window the keyboard.
+  void Focus();
   void Present(const Surface& surface, const TRect& dirty);
   // Which way the pixels go (tests).
   const SdlPresenter* Presenter() const { return presenter_.get(); }
@@ -51,6 +57,8 @@ class SdlWindow {
 
  private:
   bool Create(bool shaped);
+  // Owner, window type and legacy title, which SDL does not set for us.
+  void ApplyDesktopProperties();
   void Destroy();
   void ApplyShape();
 
@@ -63,6 +71,7 @@ class SdlWindow {
   bool shaped_ = false;
   bool shapesUnavailable_ = false;
   std::optional<Region> shape_;
+  const SdlWindow* owner_ = nullptr;
 
   SDL_Window* window_ = nullptr;
   std::unique_ptr<SdlPresenter> presenter_;

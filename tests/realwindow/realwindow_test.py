@@ -1,0 +1,411 @@
+#!/usr/bin/env python3
+"""The game in a real X window: a private Xvfb, with openbox as the desktop or
+with no window manager, driven by synthetic X input through xdotool.
+
+Checks what only a real X server shows: message boxes and dialogs stacked
+above the game as its dialogs, the keyboard back in the game after every box,
+menu and drop-down, the menu taking the keys from its first one, Alt+F4 and
+SIGTERM saving the game's values, and the taskbar entry of the main window.
+
+The oracle is mostly the registry file the game writes on closing: "ZUEGE"
+counts the steps the figure took, so a key that did not reach the game shows
+as a step missing.
+
+Usage: realwindow_test.py GAME_EXECUTABLE --wm openbox|none
+Skips (exit code 77) when no X server can be started, unless CI is set.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+TITLE = "TALLIX MORVANT II"
+# Tutorial level 1: the figure at (1, 1) in a room of 9 x 2 cells, the exits
+# at (5, 1), (3, 2) and (8, 2).
+SOLVE_LEVEL_1 = ["Right"] * 4 + ["Down"] + ["Left"] * 2 + ["Right"] * 5
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, test, timeout=10.0, interval=0.05):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = test()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+class Display:
+    """A private Xvfb on a free display number, optionally with openbox."""
+
+    def __init__(self, wm, workdir):
+        self.wm = wm
+        self.workdir = workdir
+        self.procs = []
+        read_fd, write_fd = os.pipe()
+        try:
+            xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except FileNotFoundError:
+            raise Skip("Xvfb is not installed (scripts/setup installs it)")
+        os.close(write_fd)
+        self.procs.append(xvfb)
+        number = b""
+        deadline = time.monotonic() + 10
+        while not number.endswith(b"\n") and time.monotonic() < deadline:
+            chunk = os.read(read_fd, 16)
+            if not chunk:
+                break
+            number += chunk
+        os.close(read_fd)
+        if not number.strip():
+            self.close()
+            raise Skip("Xvfb did not start")
+        self.name = ":" + number.decode().strip()
+        self.env = dict(os.environ, DISPLAY=self.name, HOME=workdir, XDG_CONFIG_HOME=os.path.join(workdir, "config"),
+                        SDL_AUDIODRIVER="dummy", LANG="C.UTF-8", LC_ALL="C.UTF-8")
+        root = re.search(r"Window id: (0x[0-9a-f]+)", self.run("xwininfo", "-root"))
+        self.root = int(root.group(1), 16)
+        if wm == "openbox":
+            self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.root_property(
+                "_NET_SUPPORTING_WM_CHECK"))
+
+    def run(self, *args, check=True):
+        r = subprocess.run(list(args), env=self.env, capture_output=True, text=True, timeout=20)
+        if check and r.returncode != 0:
+            raise Failure(" ".join(args) + " failed: " + r.stderr.strip())
+        return r.stdout
+
+    def root_property(self, name):
+        return self.run("xprop", "-root", name, check=False)
+
+    def property(self, window, name):
+        return self.run("xprop", "-id", str(window), name, check=False)
+
+    def focused(self):
+        out = self.run("xdotool", "getwindowfocus", check=False).strip()
+        return int(out) if out.isdigit() else 0
+
+    def close(self):
+        for p in reversed(self.procs):
+            if p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+
+
+class Skip(Exception):
+    pass
+
+
+class Game:
+    """One run of the game with its own settings folder."""
+
+    def __init__(self, display, executable, name, end_messages=True):
+        self.display = display
+        self.config = os.path.join(display.workdir, name)
+        os.makedirs(os.path.join(self.config, "morvant2"))
+        with open(os.path.join(self.config, "morvant2", "user.reg"), "w") as f:
+            f.write("[Software\\Tallix Software\\TALLIX MORVANT II\\SETUP]\n")
+            f.write('"DIALOGE"="%d"\n' % (0 if end_messages else 1))
+        self.env = dict(display.env, XDG_CONFIG_HOME=self.config)
+        self.proc = subprocess.Popen([executable], env=self.env, stdout=subprocess.DEVNULL,
+                                     stderr=open(os.path.join(self.config, "stderr.txt"), "w"))
+        # The caption names the world once the first level is on the board.
+        self.window = wait_for("the main window", lambda: self.find_window(TITLE + " - ", mapped=True))
+        wait_for("the keyboard in the game", lambda: self.has_focus(self.window))
+
+    def find_window(self, title_start, mapped=False):
+        """The first window of the game whose UTF-8 title starts so."""
+        for w in self.windows(mapped):
+            m = re.search(r'= "(.*)"', self.display.property(w, "_NET_WM_NAME"))
+            if m and m.group(1).startswith(title_start):
+                return w
+        return 0
+
+    def windows(self, mapped=True):
+        # xdotool's search by process also names the root window.
+        out = self.display.run("xdotool", "search", *(["--onlyvisible"] if mapped else []), "--pid",
+                               str(self.proc.pid), check=False).split()
+        return [int(w) for w in out if int(w) != self.display.root]
+
+    def has_focus(self, window):
+        focus = self.display.focused()
+        return focus == window
+
+    def key(self, *keys):
+        # To the focused window, as a player's keyboard sends them; 30 ms
+        # apart, faster than the game's steps.
+        self.display.run("xdotool", "key", "--delay", "30", *keys)
+
+    def picture(self):
+        r = subprocess.run(["import", "-window", str(self.window), "rgb:-"], env=self.display.env,
+                           capture_output=True, timeout=20)
+        return r.stdout
+
+    def wait_still(self, before):
+        """Until the game window has changed from `before` and then shows the
+        same picture three grabs running: the steps typed ahead have all been
+        taken."""
+        wait_for("the game to move", lambda: self.picture() != before)
+        last = [self.picture(), 0]
+
+        def still():
+            now = self.picture()
+            last[1] = last[1] + 1 if now == last[0] else 0
+            last[0] = now
+            return last[1] >= 2
+        wait_for("the game at rest", still, interval=0.1)
+
+    def moves(self, *keys):
+        """Arrow keys, typed fast, and the wait until the figure stands."""
+        before = self.picture()
+        self.key(*keys)
+        self.wait_still(before)
+
+    def new_window_besides(self, known):
+        def found():
+            extra = [w for w in self.windows() if w not in known]
+            return extra[0] if extra else 0
+        return wait_for("a new window", found)
+
+    def registry(self):
+        path = os.path.join(self.config, "morvant2", "user.reg")
+        with open(path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def value(self, name):
+        m = re.search(r'^"%s"=dword:([0-9a-fA-F]+)' % re.escape(name), self.registry(), re.M)
+        return int(m.group(1), 16) if m else None
+
+    def wait_exit(self, timeout=10):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the game did not end")
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+
+
+# ---- the cases ----
+
+def stacked_above(display, box, owner):
+    """The box lies above its owner in the desktop's stacking order."""
+    if display.wm == "openbox":
+        ids = [int(x, 16) for x in re.findall(r"0x[0-9a-f]+", display.root_property("_NET_CLIENT_LIST_STACKING"))]
+        return box in ids and owner in ids and ids.index(box) > ids.index(owner)
+    out = display.run("xwininfo", "-root", "-children", check=False)
+    ids = [int(x, 16) for x in re.findall(r"^\s+(0x[0-9a-f]+)", out, re.M)]
+    # xwininfo lists the children top first.
+    return box in ids and owner in ids and ids.index(box) < ids.index(owner)
+
+
+def expect_dialog_of(display, box, owner):
+    transient = display.property(box, "WM_TRANSIENT_FOR")
+    if ("0x%x" % owner) not in transient:
+        raise Failure("the box is not transient for the game: " + transient.strip())
+    kind = display.property(box, "_NET_WM_WINDOW_TYPE")
+    if "_NET_WM_WINDOW_TYPE_DIALOG" not in kind:
+        raise Failure("the box is no dialog: " + kind.strip())
+    wait_for("the box above the game", lambda: stacked_above(display, box, owner))
+    wait_for("the keyboard in the box", lambda: display.focused() == box)
+
+
+def expect_steps_saved(game, steps):
+    if game.wait_exit() != 0:
+        raise Failure("the game ended with an error")
+    if game.value("ZUEGE") != steps:
+        raise Failure("ZUEGE is %s, %d steps were taken" % (game.value("ZUEGE"), steps))
+    for name in ("LW", "LEVEL"):
+        if game.value(name) is None:
+            raise Failure(name + " was not written")
+
+
+def case_box_then_keys(display, game):
+    # Plus on an unsolved level: "solve it first".
+    game.key("KP_Add")
+    box = game.new_window_besides([game.window])
+    expect_dialog_of(display, box, game.window)
+    game.key("Return")
+    wait_for("the box closed", lambda: box not in game.windows())
+    wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
+    game.moves("Down", "Right")
+    game.key("alt+F4")
+    expect_steps_saved(game, 2)
+
+
+def case_solved_level_then_keys(display, game):
+    game.key(*SOLVE_LEVEL_1)
+    box = game.new_window_besides([game.window])
+    expect_dialog_of(display, box, game.window)
+    game.key("Return")
+    wait_for("the box closed", lambda: box not in game.windows())
+    # Level 2: four steps down from (1, 1) are free.
+    game.moves("Down", "Down", "Down", "Down")
+    game.key("alt+F4")
+    expect_steps_saved(game, len(SOLVE_LEVEL_1) + 4)
+    if game.value("LEVEL") != 2:
+        raise Failure("LEVEL is %s, not 2" % game.value("LEVEL"))
+
+
+def expect_one_step_after(game, gone, what):
+    """`gone` closes; then the first arrow moves the figure."""
+    wait_for(what + " closed", lambda: gone not in game.windows())
+    wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
+    game.moves("Down")
+    game.key("alt+F4")
+    expect_steps_saved(game, 1)
+
+
+def case_menu_escape_then_keys(display, game):
+    game.key("F10", "Down")  # the bar, then its first menu: no step
+    popup = game.new_window_besides([game.window])
+    game.key("Escape", "Escape")
+    expect_one_step_after(game, popup, "the menu")
+
+
+def case_alt_e_then_down(display, game):
+    # Both keys at once: the menu opens and the arrow is the menu's.
+    game.display.run("xdotool", "key", "--delay", "0", "alt+e", "Down")
+    popup = game.new_window_besides([game.window])
+    if not game.has_focus(game.window):
+        raise Failure("the open menu took the keyboard from the game window")
+    game.key("Escape", "Escape")
+    wait_for("the menu closed", lambda: popup not in game.windows())
+    game.key("alt+F4")
+    expect_steps_saved(game, 0)
+
+
+def case_drop_down_then_keys(display, game):
+    # Spielwelt > Editor Spielebene laden: the open dialog, whose file-type
+    # box drops down with Alt+Down and closes with Escape.
+    game.key("alt+w")
+    game.key("Down", "Return")
+    dialog = wait_for("the open dialog", lambda: game.find_window("Öffnen", mapped=True))
+    expect_dialog_of(display, dialog, game.window)
+    name = display.property(dialog, "WM_NAME")
+    if "Öffnen" not in name:
+        raise Failure("WM_NAME of the open dialog reads " + name.strip())
+    known = game.windows()
+    game.key("alt+t", "alt+Down")
+    drop = game.new_window_besides(known)
+    game.key("Escape")
+    wait_for("the list closed", lambda: drop not in game.windows())
+    if display.focused() != dialog:
+        raise Failure("the keyboard left the dialog when its list closed")
+    game.key("Escape")
+    expect_one_step_after(game, dialog, "the dialog")
+
+
+def case_sigterm_saves(display, game):
+    game.moves("Right", "Right", "Right")
+    game.proc.send_signal(signal.SIGTERM)
+    expect_steps_saved(game, 3)
+
+
+def case_taskbar_entry(display, game):
+    kind = display.property(game.window, "_NET_WM_WINDOW_TYPE")
+    if "_NET_WM_WINDOW_TYPE_NORMAL" not in kind:
+        raise Failure("the main window is no normal window: " + kind.strip())
+    state = display.property(game.window, "_NET_WM_STATE")
+    if "SKIP_TASKBAR" in state:
+        raise Failure("the main window skips the taskbar: " + state.strip())
+    title = display.property(game.window, "_NET_WM_NAME")
+    if TITLE not in title:
+        raise Failure("the main window's title reads " + title.strip())
+    if display.wm == "openbox":
+        listed = display.root_property("_NET_CLIENT_LIST")
+        if ("0x%x" % game.window) not in listed:
+            raise Failure("the main window is not in the client list: " + listed.strip())
+    game.key("alt+F4")
+    expect_steps_saved(game, 0)
+
+
+CASES = [
+    ("a box above the game, then the keys", case_box_then_keys),
+    ("a solved level's box, then the keys", case_solved_level_then_keys),
+    ("a menu closed by Escape, then the keys", case_menu_escape_then_keys),
+    ("Alt+E and Down at once", case_alt_e_then_down),
+    ("a drop-down in the open dialog, then the keys", case_drop_down_then_keys),
+    ("SIGTERM saves", case_sigterm_saves),
+    ("the taskbar entry", case_taskbar_entry),
+]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("game")
+    parser.add_argument("--wm", choices=["openbox", "none"], required=True)
+    parser.add_argument("--case", help="run only the cases whose name holds this")
+    args = parser.parse_args()
+    in_ci = bool(os.environ.get("CI"))
+
+    for tool in ("Xvfb", "xdotool", "xprop", "xwininfo") + (("openbox",) if args.wm == "openbox" else ()):
+        if not shutil.which(tool):
+            message = tool + " is not installed (scripts/setup installs it)"
+            if in_ci:
+                print("FAIL: " + message)
+                return 1
+            print("SKIP: " + message)
+            return SKIP
+
+    workdir = tempfile.mkdtemp(prefix="morvant-realwindow-")
+    try:
+        try:
+            display = Display(args.wm, workdir)
+        except Skip as e:
+            if in_ci:
+                print("FAIL: no X server: %s" % e)
+                return 1
+            print("SKIP: no X server: %s" % e)
+            return SKIP
+        failures = 0
+        try:
+            for i, (name, case) in enumerate(CASES):
+                if args.case and args.case not in name:
+                    continue
+                started = time.monotonic()
+                game = None
+                try:
+                    game = Game(display, args.game, "run%d" % i)
+                    case(display, game)
+                    print("ok   %s (%.1f s)" % (name, time.monotonic() - started))
+                except Failure as e:
+                    failures += 1
+                    print("FAIL %s: %s" % (name, e))
+                    if game:
+                        shot = os.path.join(os.getcwd(), "realwindow-%s-%d.png" % (args.wm, i))
+                        display.run("import", "-window", "root", shot, check=False)
+                        print("     screen saved to " + shot)
+                finally:
+                    if game:
+                        game.close()
+        finally:
+            display.close()
+        return 1 if failures else 0
+    finally:
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
