@@ -53,7 +53,7 @@ bool Viewable(Display* d, Window w) {
   return XGetWindowAttributes(d, w, &a) && a.map_state == IsViewable;
 }
 
-// The window manager's check window, as the desktop specification has it.
+// The window manager's check window, which a window manager following the desktop hints keeps.
 bool HasWindowManager(Display* d) {
   Atom check = AtomOf(d, "_NET_SUPPORTING_WM_CHECK");
   Atom type;
