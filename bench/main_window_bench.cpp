@@ -8,6 +8,7 @@
 #include "game_state.h"
 #include "headless_host.h"
 #include "main_form.h"
+#include "program_units.h"
 
 namespace {
 
@@ -36,7 +37,8 @@ void FillBoard(TGameState& s) {
 TForm1* MakeWindow() {
   static TForm1* form = [] {
     InstallHeadlessHost();
-    Forms::Initialize();
+    // Running for the whole program, which ends without finalising them.
+    new TUnitStartup(ProgramUnits());
     TForm1* f = nullptr;
     Application->CreateForm(f);
     FillBoard(*f);

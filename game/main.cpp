@@ -1,11 +1,12 @@
 // The program: the application object, the main window, the message loop.
 #include "application.h"
 #include "main_form.h"
+#include "program_units.h"
 #include "startup.h"
 
 int main() {
   if (const int failed = Backend::InstallHostForProgram()) return failed;
-  Forms::Initialize();
+  const TUnitStartup units(ProgramUnits());
   try {
     Application->Initialize();
     Application->SetTitle("TALLIX MORVANT II");
@@ -14,6 +15,5 @@ int main() {
   } catch (Exception& e) {
     Application->ShowException(&e);
   }
-  Forms::Finalize();
   return 0;
 }

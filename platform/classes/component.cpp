@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "exceptions.h"
 #include "listerror.h"
@@ -22,11 +23,24 @@ bool IsIdentifier(const AnsiString& s) {
 
 }  // namespace
 
-TComponent::TComponent(TComponent* AOwner) {
-  if (AOwner) AOwner->InsertComponent(this);
+TComponent::TComponent(TComponent* AOwner) : owner_(AOwner) {}
+
+TComponent::~TComponent() { Release(); }
+
+void TComponent::AfterConstruction() {
+  inherited::AfterConstruction();
+  // Recorded, not yet listed: InsertComponent lists it and tells the owner.
+  if (TComponent* owner = std::exchange(owner_, nullptr)) owner->InsertComponent(this);
 }
 
-TComponent::~TComponent() {
+void TComponent::BeforeDestruction() {
+  Release();
+  inherited::BeforeDestruction();
+}
+
+void TComponent::Release() {
+  if (released_) return;
+  released_ = true;
   Destroying();
   // Each client is told once and forgets this component.
   while (!freeNotifies_.empty()) {
@@ -110,7 +124,9 @@ void TComponent::InsertComponent(TComponent* AComponent) {
 }
 
 void TComponent::RemoveComponent(TComponent* AComponent) {
-  if (AComponent->owner_ != this) return;
+  // A component whose construction failed was never listed.
+  if (AComponent->owner_ != this || std::find(components_.begin(), components_.end(), AComponent) == components_.end())
+    return;
   Notification(AComponent, opRemove);
   Remove(AComponent);
 }
@@ -135,12 +151,11 @@ TComponent* TComponent::FindComponent(const AnsiString& AName) const {
 }
 
 void TComponent::DestroyComponents() {
-  // Each one leaves through RemoveComponent, so that the others hear of it
-  // and hold no stale reference while the rest are freed.
+  // Each one leaves through RemoveComponent in its BeforeDestruction, so
+  // that the others hear of it while it is whole and hold no stale
+  // reference while the rest are freed.
   while (!components_.empty()) {
-    TComponent* last = components_.back();
-    RemoveComponent(last);
-    delete last;
+    components_.back()->Free();
   }
 }
 

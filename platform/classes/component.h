@@ -1,11 +1,20 @@
 // TComponent: the class library's owned components. An owner lists what it
-// owns and frees it (last created first) when it is freed itself; a
-// component is in its owner's list before any derived constructor body runs.
+// owns and frees it (last created first) when it is freed itself.
 // Notification(AComponent, opInsert / opRemove) tells the owner's components
 // of each insertion and removal, and FreeNotification extends the removal
 // notice across owners.
+//
+// Components are made with TObject::Create<T>(Owner) and freed with Free.
+// The constructor only records the owner (GetOwner answers from then on);
+// the component joins the owner's list in AfterConstruction, once it is
+// whole, so that the owner's Notification(opInsert) sees its real class.
+// BeforeDestruction, while it is still whole, sets csDestroying, tells the
+// free-notification clients, frees what it owns and leaves its owner. A
+// plain `new` does not compile; a plain `delete` still does all of it, but
+// only from the base destructor, after the derived parts are gone.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "ansistring.h"
@@ -40,14 +49,16 @@ class TComponent : public TPersistent {
   MORVANT_CLASS(TComponent, TPersistent)
  public:
   explicit TComponent(TComponent* AOwner);
-  // Tells the free-notification clients, frees the owned components, then
-  // leaves the owner's list.
+  // Does what BeforeDestruction does unless that has run.
   ~TComponent() override;
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
-  // The original's Free: the object is gone afterwards.
-  void Free() { delete this; }
+  // Joins the owner recorded by the constructor.
+  void AfterConstruction() override;
+  // Tells the free-notification clients, frees the owned components, then
+  // leaves the owner's list.
+  void BeforeDestruction() override;
 
   TComponent* GetOwner() override { return owner_; }
   TComponent* GetOwner() const { return owner_; }
@@ -128,6 +139,12 @@ class TComponent : public TPersistent {
   friend class TWriter;
 
  private:
+  // Only TObject::Create makes components, so that none skips
+  // AfterConstruction.
+  static void* operator new(std::size_t Size) { return ::operator new(Size); }
+  friend class TObject;
+
+  void Release();
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
   // Fills or empties the owner's published field of this component's name.
@@ -145,4 +162,5 @@ class TComponent : public TPersistent {
   int tag_ = 0;
   int designInfo_ = 0;
   TComponentState state_;
+  bool released_ = false;
 };

@@ -375,20 +375,21 @@ TPublishedTable MakePublishedTable(TClass Base) {
   return table;
 }
 
-#define MORVANT_STREAMABLE_CLASS_(Self, Base, Factory)                               \
- public:                                                                             \
-  using inherited = Base;                                                            \
-  static TClass StaticClass() {                                                      \
+#define MORVANT_STREAMABLE_CLASS_(Self, Base, Factory)                                        \
+ public:                                                                                      \
+  using inherited = Base;                                                                     \
+  using RecordedClass = Self;                                                                 \
+  static TClass StaticClass() {                                                               \
     static const TMetaClass meta{#Self, Base::StaticClass(), Factory, &Self::PublishedTable}; \
-    return &meta;                                                                    \
-  }                                                                                  \
-  TClass ClassType() const override { return Self::StaticClass(); }                  \
-  static const TPublishedTable* PublishedTable() {                                   \
-    static const TPublishedTable table = MakePublishedTable<Self>(Base::StaticClass()); \
-    return &table;                                                                   \
-  }                                                                                  \
-  static void Publish(TPublisher<Self>& P);                                          \
-                                                                                     \
+    return &meta;                                                                             \
+  }                                                                                           \
+  TClass ClassType() const override { return Self::StaticClass(); }                           \
+  static const TPublishedTable* PublishedTable() {                                            \
+    static const TPublishedTable table = MakePublishedTable<Self>(Base::StaticClass());       \
+    return &table;                                                                            \
+  }                                                                                           \
+  static void Publish(TPublisher<Self>& P);                                                   \
+                                                                                              \
  private:
 
 // For classes the reader does not create itself (no owner constructor, or
@@ -396,4 +397,4 @@ TPublishedTable MakePublishedTable(TClass Base) {
 #define MORVANT_PUBLISHED(Self, Base) MORVANT_STREAMABLE_CLASS_(Self, Base, nullptr)
 // For components that forms create by class name: Self(TComponent* Owner).
 #define MORVANT_COMPONENT(Self, Base) \
-  MORVANT_STREAMABLE_CLASS_(Self, Base, [](TComponent* Owner) -> TComponent* { return new Self(Owner); })
+  MORVANT_STREAMABLE_CLASS_(Self, Base, [](TComponent* Owner) -> TComponent* { return TObject::Create<Self>(Owner); })

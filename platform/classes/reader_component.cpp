@@ -76,7 +76,7 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
   const AnsiString className = ReadStr();
   const AnsiString name = ReadStr();
   if (!name.IsEmpty() && !IsComponentName(name)) Error("ungültiger Komponentenname '" + name + "'");
-  std::unique_ptr<TComponent> created;
+  TOwnedObject<TComponent> created;
   if (!Root) {
     TClass cls = GetClass(className);
     if (!cls) Error("Klasse " + className + " nicht gefunden");

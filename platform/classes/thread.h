@@ -53,7 +53,7 @@ class TThread : public TObject {
     return thread;
   }
   // Starts the worker unless it was created suspended.
-  virtual void AfterConstruction();
+  void AfterConstruction() override;
 
   void Start();
   void Resume();

@@ -1,7 +1,5 @@
 #include "mmtimer.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -9,6 +7,8 @@
 #include <thread>
 
 #include "clock.h"
+#include "clockwait.h"
+#include "event.h"
 
 namespace {
 
@@ -20,9 +20,9 @@ struct TimerEvent {
   DWORD_PTR User = 0;
   std::uint64_t DueMs = 0;
 
+  // Set by timeKillEvent.
+  TEvent Killed{true, false};
   std::mutex Lock;
-  std::condition_variable Changed;
-  bool Killed = false;
   bool Finished = false;
   std::thread Worker;
 };
@@ -40,17 +40,6 @@ TimerRegistry& Registry() {
   return *registry;
 }
 
-// Waits until the timer is due or killed; false when killed.
-bool WaitUntilDue(TimerEvent& t, std::unique_lock<std::mutex>& lock) {
-  for (;;) {
-    if (t.Killed) return false;
-    const std::uint64_t now = ClockNowMs();
-    if (now >= t.DueMs) return true;
-    const std::uint64_t step = ClockIsVirtual() ? 1 : t.DueMs - now;
-    t.Changed.wait_for(lock, std::chrono::milliseconds(step));
-  }
-}
-
 // The next due time after a tick, on the timer's own schedule; ticks that
 // the clock has already passed are dropped.
 void ScheduleNext(TimerEvent& t) {
@@ -61,15 +50,15 @@ void ScheduleNext(TimerEvent& t) {
 
 void RunTimer(const std::shared_ptr<TimerEvent>& timer) {
   TimerEvent& t = *timer;
-  std::unique_lock lock(t.Lock);
-  while (WaitUntilDue(t, lock)) {
-    // Unlocked, so that the callback may kill its own timer.
-    lock.unlock();
+  // The starter holds the lock until the record is filled in.
+  { std::lock_guard started(t.Lock); }
+  // The callback runs unlocked, so that it may kill its own timer.
+  while (ClockWaitUntil(t.DueMs, t.Killed)) {
     t.Callback(t.Id, 0, t.User, 0, 0);
-    lock.lock();
     if (!t.Periodic) break;
     ScheduleNext(t);
   }
+  std::lock_guard lock(t.Lock);
   t.Finished = true;
 }
 
@@ -150,11 +139,7 @@ MMRESULT timeKillEvent(UINT timerId) {
     timer = it->second;
     r.Timers.erase(it);
   }
-  {
-    std::lock_guard lock(timer->Lock);
-    timer->Killed = true;
-  }
-  timer->Changed.notify_all();
+  timer->Killed.SetEvent();
   if (timer->Worker.get_id() == std::this_thread::get_id()) {
     timer->Worker.detach();
   } else {

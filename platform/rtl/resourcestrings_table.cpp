@@ -100,6 +100,8 @@ constexpr std::array kTable = std::to_array<ResourceStringEntry>({
     {65309, "One clock style must be active!"},
     {65310, "Invalid owner (<>TForm) or second instance on a form"},
     {65311, "Interval not compatible with MinInterval property!"},
+    // The separator of the library's font, point and rectangle texts.
+    {65312, ","},
     // Ini-editor commands.
     {65320, "Path:"},
     {65321, "ON"},

@@ -1,6 +1,7 @@
 #include "wndproc.h"
 
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 static_assert(sizeof(void*) == 8, "object instances are tagged 64-bit values");
@@ -21,7 +22,14 @@ struct InstanceSlot {
 struct InstanceTable {
   std::vector<InstanceSlot> Slots;
   std::vector<std::uint32_t> Free;
+  // Retired values that pass their messages on, and where to. Kept for
+  // good: a retired value is never handed out again, so no entry goes stale.
+  std::unordered_map<std::uintptr_t, WNDPROC> Forwards;
 };
+
+// Retired hooks forwarding to retired hooks form a chain; one that loops
+// back on itself ends in the default handling after this many links.
+constexpr int kMaxForwardHops = 256;
 
 InstanceTable& Instances() {
   static InstanceTable table;
@@ -62,12 +70,13 @@ WNDPROC MakeObjectInstance(const TWndMethod& method) {
   return reinterpret_cast<WNDPROC>(value);
 }
 
-void FreeObjectInstance(WNDPROC instance) {
+void FreeObjectInstance(WNDPROC instance, WNDPROC forwardTo) {
   InstanceSlot* s = Resolve(instance);
   if (!s) return;
   s->Method = nullptr;
   s->Live = false;
   InstanceTable& t = Instances();
+  if (forwardTo && forwardTo != instance) t.Forwards[reinterpret_cast<std::uintptr_t>(instance)] = forwardTo;
   auto index = static_cast<std::uint32_t>(s - t.Slots.data());
   // A slot whose generations are used up is never reused, so no retired
   // value can come back to life.
@@ -75,10 +84,15 @@ void FreeObjectInstance(WNDPROC instance) {
 }
 
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  for (int hop = 0; IsObjectInstance(proc) && !Resolve(proc); ++hop) {
+    const auto& forwards = Instances().Forwards;
+    const auto next = forwards.find(reinterpret_cast<std::uintptr_t>(proc));
+    if (next == forwards.end() || hop == kMaxForwardHops) return DefWindowProc(hwnd, msg, wParam, lParam);
+    proc = next->second;
+  }
   if (!proc) return 0;
   if (IsObjectInstance(proc)) {
     InstanceSlot* s = Resolve(proc);
-    if (!s) return DefWindowProc(hwnd, msg, wParam, lParam);
     // A copy: the method may free its own instance while it runs.
     TWndMethod method = s->Method;
     TMessage m;

@@ -3,16 +3,13 @@
 #include <algorithm>
 
 #include "classregistry.h"
-#include "colorident.h"
-#include "colors.h"
 #include "controlcanvas.h"
 #include "findcontrol.h"
-#include "timage.h"
-#include "ttimer.h"
 #include "focus.h"
+#include "forms_scrollbox.h"
+#include "library_units.h"
 #include "msgbox.h"
 #include "paths.h"
-#include "stdctrls_register.h"
 #include "tscreen.h"
 #include "window.h"
 #include "windowclass.h"
@@ -163,8 +160,7 @@ void TApplication::Run() {
 }
 
 void TApplication::Terminate() {
-  if (terminated_) return;
-  terminated_ = true;
+  if (terminated_.exchange(true)) return;
   // Wakes a loop waiting for input.
   PostQuitMessage(0);
 }
@@ -237,19 +233,15 @@ void DeallocateHWnd(HWND Wnd) {
 namespace Forms {
 
 void Initialize() {
-  // The graphics module has no start-up of its own: its colour names reach
-  // the form streams from here.
-  RegisterColorIdents(&ColorToIdent, &IdentToColor);
-  RegisterClasses({TForm::StaticClass(), TTimer::StaticClass(), TImage::StaticClass()});
-  StdCtrls::Initialize();
-  if (!Application) Application = new TApplication(nullptr);
-  if (!Screen) Screen = new TScreen(nullptr);
+  RegisterClasses({TForm::StaticClass(), TScrollBox::StaticClass()});
+  if (!Application) Application = TObject::Create<TApplication>(nullptr);
+  if (!Screen) Screen = TObject::Create<TScreen>(nullptr);
 }
 
 void Finalize() {
-  delete Application;
+  if (Application) Application->Free();
   Application = nullptr;
-  delete Screen;
+  if (Screen) Screen->Free();
   Screen = nullptr;
 }
 

@@ -21,6 +21,7 @@
 // OnHint fires when it changes.
 #pragma once
 
+#include <atomic>
 #include <exception>
 #include <vector>
 
@@ -57,15 +58,7 @@ class TApplication : public TComponent {
   // before it is streamed; the first form becomes the main form.
   template <class T>
   void CreateForm(T*& Reference) {
-    T* form = new T(this);
-    Reference = form;
-    try {
-      form->AfterConstruction();
-    } catch (...) {
-      Reference = nullptr;
-      delete form;
-      throw;
-    }
+    T* form = TObject::CreateInto(Reference, this);
     if (!mainForm_) mainForm_ = form;
   }
   TCustomForm* GetMainForm() const { return mainForm_; }
@@ -163,7 +156,8 @@ class TApplication : public TComponent {
   WNDPROC instance_ = nullptr;
   TCustomForm* mainForm_ = nullptr;
   bool showMainForm_ = true;
-  bool terminated_ = false;
+  // Read by worker threads that end when the program does.
+  std::atomic<bool> terminated_ = false;
 };
 
 extern TApplication* Application;
@@ -177,9 +171,3 @@ void HandleEventException(TObject* Sender);
 // message-only window whose messages go to Method.
 HWND AllocateHWnd(const TWndMethod& Method);
 void DeallocateHWnd(HWND Wnd);
-
-// Creates Application and Screen (the unit's start-up), and frees them.
-namespace Forms {
-void Initialize();
-void Finalize();
-}  // namespace Forms

@@ -115,7 +115,7 @@ void TApplication::HintTimerExpired(UINT_PTR Id) {
 void TApplication::ShowHintNow() {
   const AnsiString text = GetShortHint(HintTextOf(hintControl_));
   if (text.IsEmpty()) return;
-  if (!hintWindow_) hintWindow_ = new THintWindow(this);
+  if (!hintWindow_) hintWindow_ = TObject::Create<THintWindow>(this);
   hintWindow_->SetColor(hintColor_);
   POINT cursor{};
   GetCursorPos(&cursor);

@@ -45,7 +45,7 @@ TColorDialogForm::TColorDialogForm(TComponent* AOwner) : TForm(AOwner) {
   SetClientHeight(ClientHeight);
 
   MakeLabel("Grundfarben:", Margin, 6);
-  basic_ = new TColorSwatchGrid(this, 8, 6);
+  basic_ = TObject::Create<TColorSwatchGrid>(this, 8, 6);
   basic_->SetName("BasicGrid");
   basic_->SetParent(this);
   basic_->SetLeft(Margin), basic_->SetTop(22);
@@ -54,7 +54,7 @@ TColorDialogForm::TColorDialogForm(TComponent* AOwner) : TForm(AOwner) {
   basic_->OnDblClick = TNotifyEvent(this, &TColorDialogForm::SwatchDblClick);
 
   MakeLabel("Benutzerdefinierte Farben:", Margin, 160);
-  custom_ = new TColorSwatchGrid(this, 8, 2);
+  custom_ = TObject::Create<TColorSwatchGrid>(this, 8, 2);
   custom_->SetName("CustomGrid");
   custom_->SetParent(this);
   custom_->SetLeft(Margin), custom_->SetTop(176);
@@ -62,7 +62,7 @@ TColorDialogForm::TColorDialogForm(TComponent* AOwner) : TForm(AOwner) {
   custom_->OnDblClick = TNotifyEvent(this, &TColorDialogForm::SwatchDblClick);
 
   auto button = [this](const char* Name, const char* Caption, int X, int Y, int W) {
-    TButton* b = new TButton(this);
+    TButton* b = TObject::Create<TButton>(this);
     b->SetName(Name);
     b->SetParent(this);
     b->SetCaption(Caption);
@@ -79,7 +79,7 @@ TColorDialogForm::TColorDialogForm(TComponent* AOwner) : TForm(AOwner) {
   cancel_->SetModalResult(mrCancel);
 
   // The defining part, hidden until the form opens fully.
-  preview_ = new TPanel(this);
+  preview_ = TObject::Create<TPanel>(this);
   preview_->SetName("Preview");
   preview_->SetParent(this);
   preview_->SetCaption("");
@@ -97,7 +97,7 @@ TColorDialogForm::TColorDialogForm(TComponent* AOwner) : TForm(AOwner) {
 }
 
 TLabel* TColorDialogForm::MakeLabel(const char* Caption, int X, int Y) {
-  TLabel* l = new TLabel(this);
+  TLabel* l = TObject::Create<TLabel>(this);
   l->SetParent(this);
   l->SetCaption(Caption);
   l->SetLeft(X), l->SetTop(Y);
@@ -106,7 +106,7 @@ TLabel* TColorDialogForm::MakeLabel(const char* Caption, int X, int Y) {
 
 TEdit* TColorDialogForm::MakeChannel(const char* Name, const char* Caption, int Y) {
   TLabel* l = MakeLabel(Caption, RightLeft, Y + 3);
-  TEdit* e = new TEdit(this);
+  TEdit* e = TObject::Create<TEdit>(this);
   e->SetName(Name);
   e->SetParent(this);
   e->SetText("0");

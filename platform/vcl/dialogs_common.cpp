@@ -1,7 +1,5 @@
 #include "dialogs_common.h"
 
-#include <memory>
-
 #include "forms.h"
 #include "scope_guard.h"
 
@@ -23,7 +21,7 @@ std::optional<Backend::AskAnswer> TCommonDialog::AskHost(const std::string& Kind
 }
 
 int TCommonDialog::RunForm(TCustomForm* Form) {
-  std::unique_ptr<TCustomForm> owned(Form);
+  TOwnedObject<TCustomForm> owned(Form);
   form_ = Form;
   Form->OnShow = [this](TObject*) {
     if (OnShow) OnShow(this);

@@ -44,20 +44,20 @@ TOpenDialogForm::TOpenDialogForm(TComponent* AOwner) : TForm(AOwner) {
   SetClientHeight(262);
 
   auto label = [this](const char* Caption) {
-    TLabel* l = new TLabel(this);
+    TLabel* l = TObject::Create<TLabel>(this);
     l->SetParent(this);
     l->SetCaption(Caption);
     return l;
   };
   auto list = [this](const char* Name) {
-    TListBox* l = new TListBox(this);
+    TListBox* l = TObject::Create<TListBox>(this);
     l->SetName(Name);
     l->SetParent(this);
     return l;
   };
   // Made in the order Tab walks them.
   nameLabel_ = label("Datei&name:");
-  name_ = new TEdit(this);
+  name_ = TObject::Create<TEdit>(this);
   name_->SetName("FileNameEdit");
   name_->SetParent(this);
   name_->SetText("");
@@ -77,20 +77,20 @@ TOpenDialogForm::TOpenDialogForm(TComponent* AOwner) : TForm(AOwner) {
   folderCaption_->SetFocusControl(folders_);
 
   filterLabel_ = label("Datei&typ:");
-  filter_ = new TComboBox(this);
+  filter_ = TObject::Create<TComboBox>(this);
   filter_->SetName("FilterCombo");
   filter_->SetParent(this);
   filter_->SetStyle(csDropDownList);
   filter_->OnChange = TNotifyEvent(this, &TOpenDialogForm::FilterChange);
   filterLabel_->SetFocusControl(filter_);
 
-  ok_ = new TButton(this);
+  ok_ = TObject::Create<TButton>(this);
   ok_->SetName("OkButton");
   ok_->SetParent(this);
   ok_->SetCaption("OK");
   ok_->SetDefault(true);
   ok_->OnClick = TNotifyEvent(this, &TOpenDialogForm::OkClick);
-  cancel_ = new TButton(this);
+  cancel_ = TObject::Create<TButton>(this);
   cancel_->SetName("CancelButton");
   cancel_->SetParent(this);
   cancel_->SetCaption("Abbrechen");

@@ -1,5 +1,7 @@
 #include "forms.h"
 
+#include <utility>
+
 #include "application.h"
 #include "canvas_binding.h"
 #include "colors.h"
@@ -22,7 +24,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), canvas_(new 
 }
 
 TCustomForm::~TCustomForm() {
-  if (created_) DoDestroy();
+  if (std::exchange(created_, false)) DoDestroy();
   if (Screen) Screen->RemoveForm(this);
   if (Application) Application->FormDestroyed(this);
   DestroyHandle();
@@ -59,9 +61,15 @@ void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
 }
 
 void TCustomForm::AfterConstruction() {
+  inherited::AfterConstruction();
   InitInheritedComponent(this, TForm::StaticClass());
   created_ = true;
   DoCreate();
+}
+
+void TCustomForm::BeforeDestruction() {
+  if (std::exchange(created_, false)) DoDestroy();
+  inherited::BeforeDestruction();
 }
 
 void TCustomForm::DoCreate() {
@@ -366,7 +374,7 @@ void TCustomForm::CMDialogChar(TMessage& Message) {
   if (OfferDialogChar(this, Message)) Message.Result = 1;
 }
 
-void TCustomForm::CMRelease(TMessage&) { delete this; }
+void TCustomForm::CMRelease(TMessage&) { Free(); }
 
 void TCustomForm::Release() {
   PostMessage(GetHandle(), CM_RELEASE, 0, 0);

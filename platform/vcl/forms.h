@@ -3,8 +3,8 @@
 //
 // Construction has two steps, because a C++ base constructor cannot see the
 // derived class: the constructor builds the empty form, and
-// AfterConstruction (called by Application->CreateForm and by
-// TCustomForm::Create<T>) reads the form's resources, "RCDATA/<CLASSNAME>"
+// AfterConstruction (run by Application->CreateForm and by
+// TObject::Create<T>) joins the owner, reads the form's resources, "RCDATA/<CLASSNAME>"
 // for its class and each ancestor below TForm, then fires OnCreate. Work a
 // derived form does on its streamed components belongs in Loaded or in an
 // AfterConstruction override that calls inherited first.
@@ -55,20 +55,12 @@ class TCustomForm : public TWinControl {
   explicit TCustomForm(TComponent* AOwner);
   ~TCustomForm() override;
 
-  // A new form of class T, streamed and created (OnCreate has run).
-  template <class T>
-  static T* Create(TComponent* Owner) {
-    T* form = new T(Owner);
-    try {
-      form->AfterConstruction();
-    } catch (...) {
-      delete form;
-      throw;
-    }
-    return form;
-  }
-  // Reads the form's resources, then OnCreate.
-  virtual void AfterConstruction();
+  // Create<T>(Owner) makes a form of class T streamed and created
+  // (OnCreate has run).
+  // Joins the owner, reads the form's resources, then OnCreate.
+  void AfterConstruction() override;
+  // OnDestroy, while the components are still there, then frees them.
+  void BeforeDestruction() override;
 
   TFormBorderStyle GetBorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TFormBorderStyle Value);

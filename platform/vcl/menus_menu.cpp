@@ -51,7 +51,9 @@ TMenuItem* FindShortCutItem(const TMenuItem* Parent, TShortCut Value) {
 
 void TMenu::Publish(TPublisher<TMenu>&) {}
 
-TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(new TMenuItem(nullptr)) { items_->menu_ = this; }
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(TObject::Create<TMenuItem>(nullptr)) {
+  items_->menu_ = this;
+}
 
 TMenu::~TMenu() {
   items_->menu_ = nullptr;
@@ -146,9 +148,9 @@ void TMainMenu::Detach() {
       SetWindowLongPtr(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
     if (::GetMenu(window_) == handle_) ::SetMenu(window_, nullptr);
   }
-  // A retired instance still passes its messages on, should a later
-  // subclass have kept it.
-  if (hook_) FreeObjectInstance(hook_);
+  // A later subclass may still hold the hook: the retired instance passes
+  // its messages on to the procedure it replaced.
+  if (hook_) FreeObjectInstance(hook_, oldProc_);
   hook_ = nullptr;
   oldProc_ = nullptr;
   window_ = nullptr;

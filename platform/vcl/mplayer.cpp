@@ -17,7 +17,7 @@ void TMediaPlayer::Publish(TPublisher<TMediaPlayer>& P) {
 }
 
 TMediaPlayer::TMediaPlayer(TComponent* AOwner)
-    : TCustomControl(AOwner), playback_(std::make_unique<MidiPlayback>()), watch_(new TTimer(this)) {
+    : TCustomControl(AOwner), playback_(std::make_unique<MidiPlayback>()), watch_(TObject::Create<TTimer>(this)) {
   SetBounds(left_, top_, 253, 30);
   watch_->SetEnabled(false);
   watch_->SetInterval(kWatchIntervalMs);

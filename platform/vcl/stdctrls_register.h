@@ -1,7 +1,6 @@
-// The standard controls' start-up: registers their classes, so that form
-// resources can create them by name. Call after Forms::Initialize.
+// The standard controls' start-up, StdCtrls::Initialize: their row of the
+// start-up table (library_units.h) registers their classes, so that form
+// resources can create them by name.
 #pragma once
 
-namespace StdCtrls {
-void Initialize();
-}  // namespace StdCtrls
+#include "library_units.h"

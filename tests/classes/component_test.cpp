@@ -8,12 +8,16 @@
 
 namespace {
 
-// Records what the constructor body saw and every notification.
+// Records what the constructor body saw and every notification, with the
+// class the notified component had then.
 struct Probe : TComponent {
   MORVANT_CLASS(Probe, TComponent)
  public:
   Probe(TComponent* owner, std::vector<std::string>* log, const char* name = "")
-      : TComponent(owner), log_(log), indexInOwnerAtConstruction(GetComponentIndex()) {
+      : TComponent(owner),
+        log_(log),
+        ownerAtConstruction(GetOwner()),
+        ownerCountAtConstruction(owner ? owner->GetComponentCount() : -1) {
     if (name[0]) SetName(name);
   }
   ~Probe() override {
@@ -21,23 +25,43 @@ struct Probe : TComponent {
   }
   TComponent* watched = nullptr;
   std::vector<std::string>* log_;
-  int indexInOwnerAtConstruction;
+  TComponent* ownerAtConstruction;
+  int ownerCountAtConstruction;
 
  protected:
   void Notification(TComponent* c, TOperation op) override {
     inherited::Notification(c, op);
     if (log_ && c != this)
-      log_->push_back(GetName().str() + (op == opInsert ? " +" : " -") + (c->GetName().IsEmpty() ? "?" : c->GetName().str()));
+      log_->push_back(GetName().str() + (op == opInsert ? " +" : " -") +
+                      (c->GetName().IsEmpty() ? "?" : c->GetName().str()) + " " + c->ClassName().str());
     if (op == opRemove && c == watched) watched = nullptr;
   }
 };
 
-TEST(TComponent, IsInItsOwnersListBeforeTheDerivedConstructorBodyRuns) {
+// A Probe of a further class, to see which class the notifications meet.
+struct SubProbe : Probe {
+  MORVANT_CLASS(SubProbe, Probe)
+ public:
+  using Probe::Probe;
+};
+
+// Inherits the record of Probe without declaring its own.
+struct Unrecorded : Probe {
+  using Probe::Probe;
+};
+
+template <class T>
+concept CastsByRecord = requires(TObject* o) {
+  dynamic_cast_object<T>(o);
+};
+
+TEST(TComponent, KnowsItsOwnerInTheConstructorAndJoinsOnceWhole) {
   TComponent owner(nullptr);
-  auto* a = new Probe(&owner, nullptr);
-  auto* b = new Probe(&owner, nullptr);
-  EXPECT_EQ(a->indexInOwnerAtConstruction, 0);
-  EXPECT_EQ(b->indexInOwnerAtConstruction, 1);
+  auto* a = TObject::Create<Probe>(&owner, nullptr);
+  auto* b = TObject::Create<Probe>(&owner, nullptr);
+  EXPECT_EQ(a->ownerAtConstruction, &owner);
+  EXPECT_EQ(a->ownerCountAtConstruction, 0);
+  EXPECT_EQ(b->ownerCountAtConstruction, 1);
   EXPECT_EQ(owner.GetComponentCount(), 2);
   EXPECT_EQ(owner.GetComponents(1), b);
   EXPECT_EQ(b->GetOwner(), &owner);
@@ -46,10 +70,10 @@ TEST(TComponent, IsInItsOwnersListBeforeTheDerivedConstructorBodyRuns) {
 
 TEST(TComponent, OwnerFreesWhatItOwnsLastFirst) {
   std::vector<std::string> log;
-  auto* owner = new Probe(nullptr, &log, "Owner");
-  new Probe(owner, &log, "A");
-  auto* b = new Probe(owner, &log, "B");
-  new Probe(b, &log, "BChild");
+  auto* owner = TObject::Create<Probe>(nullptr, &log, "Owner");
+  TObject::Create<Probe>(owner, &log, "A");
+  auto* b = TObject::Create<Probe>(owner, &log, "B");
+  TObject::Create<Probe>(b, &log, "BChild");
   log.clear();
   owner->Free();
   const std::vector<std::string> frees = [&] {
@@ -58,42 +82,42 @@ TEST(TComponent, OwnerFreesWhatItOwnsLastFirst) {
       if (l.rfind("free", 0) == 0) f.push_back(l);
     return f;
   }();
-  // Each destructor body runs before its inherited part frees what it owns.
-  EXPECT_EQ(frees, (std::vector<std::string>{"free Owner", "free B", "free BChild", "free A"}));
+  // What a component owns is freed before any of its destructors runs.
+  EXPECT_EQ(frees, (std::vector<std::string>{"free BChild", "free B", "free A", "free Owner"}));
 }
 
 TEST(TComponent, SiblingsHearOfInsertionAndFree) {
   std::vector<std::string> log;
   TComponent owner(nullptr);
-  auto* a = new Probe(&owner, &log, "A");
-  auto* b = new Probe(&owner, &log);
+  auto* a = TObject::Create<Probe>(&owner, &log, "A");
+  auto* b = TObject::Create<Probe>(&owner, &log);
   b->SetName("B");
   a->watched = b;
   log.clear();
-  delete b;
+  b->Free();
   EXPECT_EQ(a->watched, nullptr);
-  EXPECT_EQ(log, (std::vector<std::string>{"free B", "A -B"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"A -B Probe", "free B"}));
   EXPECT_EQ(owner.GetComponentCount(), 1);
 
   log.clear();
-  auto* c = new Probe(nullptr, &log, "C");
+  auto* c = TObject::Create<Probe>(nullptr, &log, "C");
   owner.InsertComponent(c);
-  EXPECT_EQ(log, (std::vector<std::string>{"A +C"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"A +C Probe"}));
   EXPECT_EQ(c->GetComponentIndex(), 1);
 }
 
 TEST(TComponent, FreeNotificationReachesAcrossOwners) {
   std::vector<std::string> log;
   TComponent form1(nullptr), form2(nullptr);
-  auto* user = new Probe(&form1, &log, "User");
-  auto* used = new Probe(&form2, &log, "Used");
+  auto* user = TObject::Create<Probe>(&form1, &log, "User");
+  auto* used = TObject::Create<Probe>(&form2, &log, "Used");
   user->watched = used;
   used->FreeNotification(user);
   delete used;
   EXPECT_EQ(user->watched, nullptr);
 
   // Removed again: no notice, and no stale entry left behind.
-  auto* other = new Probe(&form2, &log, "Other");
+  auto* other = TObject::Create<Probe>(&form2, &log, "Other");
   other->FreeNotification(user);
   other->RemoveFreeNotification(user);
   user->watched = other;
@@ -101,7 +125,7 @@ TEST(TComponent, FreeNotificationReachesAcrossOwners) {
   EXPECT_EQ(user->watched, other);
 
   // The watcher going first leaves nothing dangling in the watched one.
-  auto* target = new Probe(&form2, &log, "Target");
+  auto* target = TObject::Create<Probe>(&form2, &log, "Target");
   target->FreeNotification(user);
   delete user;
   delete target;
@@ -109,8 +133,8 @@ TEST(TComponent, FreeNotificationReachesAcrossOwners) {
 
 TEST(TComponent, NameRules) {
   TComponent owner(nullptr);
-  auto* a = new TComponent(&owner);
-  auto* b = new TComponent(&owner);
+  auto* a = TObject::Create<TComponent>(&owner);
+  auto* b = TObject::Create<TComponent>(&owner);
   a->SetName("Button1");
   EXPECT_THROW(b->SetName("BUTTON1"), EComponentError);  // taken, whatever the case
   EXPECT_EQ(b->GetName(), "");
@@ -127,7 +151,7 @@ TEST(TComponent, NameRules) {
 
   // A component moved to an owner that has its name already is refused.
   TComponent other(nullptr);
-  auto* clash = new TComponent(&other);
+  auto* clash = TObject::Create<TComponent>(&other);
   clash->SetName("label");
   EXPECT_THROW(owner.InsertComponent(clash), EComponentError);
   EXPECT_EQ(clash->GetOwner(), &other);
@@ -135,11 +159,11 @@ TEST(TComponent, NameRules) {
 
 TEST(TComponent, StateAndIndex) {
   TComponent owner(nullptr);
-  auto* a = new TComponent(&owner);
-  auto* b = new TComponent(&owner);
+  auto* a = TObject::Create<TComponent>(&owner);
+  auto* b = TObject::Create<TComponent>(&owner);
   owner.SetDesigning(true);
   EXPECT_TRUE(a->GetComponentState().Contains(csDesigning));
-  auto* c = new TComponent(&owner);  // joins a designing owner: designing too
+  auto* c = TObject::Create<TComponent>(&owner);  // joins a designing owner: designing too
   EXPECT_TRUE(c->GetComponentState().Contains(csDesigning));
   owner.SetDesigning(false);
   EXPECT_TRUE(owner.GetComponentState().Empty());
@@ -152,9 +176,54 @@ TEST(TComponent, StateAndIndex) {
   EXPECT_EQ(owner.GetComponentCount(), 0);
 }
 
+TEST(TComponent, OwnerHearsOfTheDerivedClassOnInsertAndRemove) {
+  std::vector<std::string> log;
+  auto* owner = TObject::Create<Probe>(nullptr, &log, "Owner");
+  auto* watcher = TObject::Create<Probe>(nullptr, &log, "Watcher");
+  auto* sub = TObject::Create<SubProbe>(owner, &log, "Sub");
+  sub->FreeNotification(watcher);
+  EXPECT_EQ(log, (std::vector<std::string>{"Owner +Sub SubProbe"}));
+  log.clear();
+  sub->Free();
+  EXPECT_EQ(log, (std::vector<std::string>{"Watcher -Sub SubProbe", "Owner -Sub SubProbe", "free Sub"}));
+
+  // Freeing the owner: each owned component leaves while both are whole,
+  // and the owner is marked as going.
+  TObject::Create<SubProbe>(owner, &log, "First");
+  TObject::Create<SubProbe>(owner, &log, "Second");
+  log.clear();
+  owner->Free();
+  EXPECT_EQ(log, (std::vector<std::string>{"First -Second SubProbe", "Owner -Second SubProbe", "free Second",
+                                           "Owner -First SubProbe", "free First", "free Owner"}));
+  watcher->Free();
+}
+
+TEST(TComponent, FailedConstructionLeavesTheOwnerAsItWas) {
+  std::vector<std::string> log;
+  auto* owner = TObject::Create<Probe>(nullptr, &log, "Owner");
+  TObject::Create<Probe>(owner, nullptr, "Taken");
+  log.clear();
+  EXPECT_THROW(TObject::Create<Probe>(owner, &log, "Taken"), EComponentError);
+  EXPECT_EQ(owner->GetComponentCount(), 1);
+  EXPECT_TRUE(log.empty()) << "no notice of a component that never joined";
+  owner->Free();
+}
+
+TEST(TComponent, RecordCastsNeedTheClassesOwnRecord) {
+  static_assert(CastsByRecord<SubProbe>);
+  static_assert(!CastsByRecord<Unrecorded>, "would let every Probe through as an Unrecorded");
+  TComponent owner(nullptr);
+  TObject* probe = TObject::Create<Probe>(&owner, nullptr);
+  TObject* sub = TObject::Create<SubProbe>(&owner, nullptr);
+  EXPECT_EQ(dynamic_cast_object<SubProbe>(probe), nullptr);
+  EXPECT_EQ(dynamic_cast_object<SubProbe>(sub), sub);
+  EXPECT_EQ(dynamic_cast_object<Probe>(sub), sub);
+  EXPECT_TRUE(sub->Is<Probe>());
+}
+
 TEST(TComponent, RemoveComponentHandsOwnershipBack) {
   TComponent owner(nullptr);
-  auto* a = new TComponent(&owner);
+  auto* a = TObject::Create<TComponent>(&owner);
   owner.RemoveComponent(a);
   EXPECT_EQ(a->GetOwner(), nullptr);
   EXPECT_EQ(owner.GetComponentCount(), 0);

@@ -141,7 +141,7 @@ TEST_F(Streaming, ReadsEveryKindAndWritesTheSameFormBack) {
 TEST_F(Streaming, ValuesEqualToTheirDefaultsAreNotWritten) {
   TTestForm form(nullptr);
   form.SetName("Form1");
-  auto* panel = new TTestPanel(&form);
+  auto* panel = TObject::Create<TTestPanel>(&form);
   panel->SetName("Panel1");
   EXPECT_EQ(Save(&form),
             "object Form1: TTestForm\n"
@@ -210,9 +210,9 @@ TEST_F(Streaming, LoadingStatesFixupsAndLoadedOrder) {
 
 TEST_F(Streaming, ReadsIntoAGivenRootAndFindsAUniqueName) {
   TComponent app(nullptr);
-  auto* first = new TTestForm(&app);
+  auto* first = TObject::Create<TTestForm>(&app);
   first->SetName("Form1");
-  auto* second = new TTestForm(&app);
+  auto* second = TObject::Create<TTestForm>(&app);
   TMemoryStream binary = Binary("object Form1: TTestForm\n  Caption = 'x'\nend\n");
   EXPECT_EQ(ReadComponentFromStream(&binary, second), second);
   EXPECT_EQ(second->GetName(), "Form1_1");

@@ -12,13 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "headless_app.h"
-#include "keyboard.h"
-#include "msgbox.h"
-#include "main_form.h"
-#include "paths.h"
-#include "tregistry.h"
 #include "game_settings.h"
+#include "keyboard.h"
+#include "library_app.h"
+#include "main_form.h"
+#include "msgbox.h"
+#include "paths.h"
+#include "program_units.h"
+#include "tregistry.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -33,7 +34,7 @@ class MainWindowTest : public ::testing::Test {
   void Boot(std::vector<TRect> monitors = {TRect(0, 0, 1024, 768)}) {
     form = nullptr;
     app.reset();
-    app = std::make_unique<TestSupport::HeadlessApp>(std::move(monitors));
+    app = std::make_unique<TestSupport::LibraryApp>(ProgramUnits(), std::move(monitors));
     folder = app->program_folder() + "/";
     std::filesystem::create_directories(folder + "level");
     std::filesystem::copy_file(std::string(MORVANT_DATA_SOURCE) + "/level/tutorial.dat", folder + "level/tutorial.dat");
@@ -79,7 +80,7 @@ class MainWindowTest : public ::testing::Test {
     for (int vk : vks) Key(vk);
   }
 
-  std::unique_ptr<TestSupport::HeadlessApp> app;
+  std::unique_ptr<TestSupport::LibraryApp> app;
   std::string folder;
   TForm1* form = nullptr;
 };

@@ -120,7 +120,7 @@ struct Hook {
   HWND Handle = nullptr;
 };
 
-TEST_F(Messaging, SubclassChainUnhookedOutOfOrderNeverCallsAFreedLink) {
+TEST_F(Messaging, SubclassChainUnhookedOutOfOrderKeepsEveryLinkBelow) {
   HWND w = MakeTopLevel();
   std::vector<int> calls;
   std::vector<std::unique_ptr<Hook>> hooks;
@@ -138,27 +138,61 @@ TEST_F(Messaging, SubclassChainUnhookedOutOfOrderNeverCallsAFreedLink) {
   EXPECT_EQ(calls, (std::vector<int>{3, 2, 1}));
   EXPECT_EQ(log.back().Msg, WM_USER) << "the class procedure ran last";
 
-  // The middle add-on goes first: it retires its instance; the newer link
-  // still calls it, which must fall through to the default handling and not
-  // into the freed object.
-  FreeObjectInstance(hooks[1]->Instance);
+  // The middle add-on goes first: it retires its instance forwarding to the
+  // procedure it replaced. The newer link still calls it, and the message
+  // goes on below it, never into the freed object.
+  FreeObjectInstance(hooks[1]->Instance, hooks[1]->Previous);
   hooks[1].reset();
   calls.clear();
   log.clear();
-  EXPECT_EQ(SendMessage(w, WM_GETTEXTLENGTH, 0, 0), 3) << "DefWindowProc answered for the retired link";
-  EXPECT_EQ(calls, (std::vector<int>{3}));
-  EXPECT_TRUE(log.empty());
+  SendMessage(w, WM_USER, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{3, 1}));
+  ASSERT_FALSE(log.empty()) << "the window's own procedure still runs";
+  EXPECT_EQ(log.back().Msg, WM_USER);
 
-  // A well-behaved add-on unlinks only itself: the top one restores its
-  // predecessor.
-  SetWindowLongPtr(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(hooks[2]->Previous));
-  FreeObjectInstance(hooks[2]->Instance);
+  // The bottom one goes next, while the top one still holds it: the
+  // forwards chain down to the class procedure.
+  FreeObjectInstance(hooks[0]->Instance, hooks[0]->Previous);
+  FreeObjectInstance(hooks[0]->Instance, nullptr);  // twice is harmless and keeps the forward
   calls.clear();
-  SendMessage(w, WM_GETTEXTLENGTH, 0, 0);
+  log.clear();
+  SendMessage(w, WM_USER, 0, 0);
+  EXPECT_EQ(calls, (std::vector<int>{3}));
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back().Msg, WM_USER);
+
+  // The last one unlinks itself as a well-behaved add-on does, restoring
+  // what it replaced, which is the retired middle link: that still passes on.
+  SetWindowLongPtr(w, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(hooks[2]->Previous));
+  FreeObjectInstance(hooks[2]->Instance, hooks[2]->Previous);
+  calls.clear();
+  log.clear();
+  SendMessage(w, WM_USER, 0, 0);
   EXPECT_TRUE(calls.empty());
-  FreeObjectInstance(hooks[0]->Instance);
-  FreeObjectInstance(hooks[0]->Instance) ;  // twice is harmless
-  EXPECT_EQ(CallWindowProc(hooks[0]->Instance, w, WM_GETTEXTLENGTH, 0, 0), 3);
+  EXPECT_FALSE(log.empty());
+}
+
+TEST_F(Messaging, RetiredInstanceWithoutForwardAnswersByDefault) {
+  HWND w = MakeTopLevel();
+  std::vector<int> calls;
+  Hook h{1, nullptr, nullptr, &calls};
+  h.Handle = w;
+  h.Instance = MakeObjectInstance(TWndMethod(&h, &Hook::WndProc));
+  FreeObjectInstance(h.Instance);
+  log.clear();
+  EXPECT_EQ(CallWindowProc(h.Instance, w, WM_GETTEXTLENGTH, 0, 0), 3) << "DefWindowProc answered";
+  EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(Messaging, RetiredInstancesForwardingInACircleEndInTheDefault) {
+  HWND w = MakeTopLevel();
+  Hook h{1, nullptr, nullptr, nullptr};
+  WNDPROC a = MakeObjectInstance(TWndMethod(&h, &Hook::WndProc));
+  WNDPROC b = MakeObjectInstance(TWndMethod(&h, &Hook::WndProc));
+  FreeObjectInstance(a, b);
+  FreeObjectInstance(b, a);
+  EXPECT_EQ(CallWindowProc(a, w, WM_GETTEXTLENGTH, 0, 0), 3);
 }
 
 TEST_F(Messaging, ObjectInstancesKeepTheirIdentity) {

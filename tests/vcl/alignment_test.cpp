@@ -8,7 +8,7 @@ class AlignmentTest : public VclTest {
   void SetUp() override { form = ShownForm(300, 200); }
 
   TSwatch* Add(TAlign align, TRect bounds) {
-    auto* c = new TSwatch(form);
+    auto* c = TObject::Create<TSwatch>(form);
     c->SetBoundsRect(bounds);
     c->SetParent(form);
     c->SetAlign(align);
@@ -71,7 +71,7 @@ TEST_F(AlignmentTest, StripsNeverGrowPastTheSpaceLeft) {
 }
 
 TEST_F(AlignmentTest, WindowedChildrenMoveTheirWindows) {
-  auto* panel = new TLoggingControl(form, nullptr);
+  auto* panel = TObject::Create<TLoggingControl>(form, nullptr);
   panel->SetParent(form);
   panel->SetAlign(alBottom);
   ASSERT_TRUE(panel->HandleAllocated());

@@ -26,7 +26,7 @@ TEST_F(VclTest, OnExceptionReplacesTheBoxAndTimerExceptionsAreCaughtToo) {
   Application->OnException = [&](TObject* sender, Exception* e) {
     seen.push_back(std::string(sender->ClassName().c_str()) + ": " + e->Message.c_str());
   };
-  auto* timer = new TTimer(Application);
+  auto* timer = TObject::Create<TTimer>(Application);
   timer->SetInterval(50);
   timer->SetOnTimer([&](TObject*) { throw EConvertError("bad"); });
   app.advance(120);
@@ -36,7 +36,7 @@ TEST_F(VclTest, OnExceptionReplacesTheBoxAndTimerExceptionsAreCaughtToo) {
 
 TEST_F(VclTest, ProcessMessagesNestsInsideATimerHandlerWithoutReenteringIt) {
   TForm* f = ShownForm();
-  auto* timer = new TTimer(f);
+  auto* timer = TObject::Create<TTimer>(f);
   timer->SetInterval(100);
   int depth = 0, maxDepth = 0, ticks = 0;
   std::vector<std::string> order;
@@ -64,7 +64,7 @@ TEST_F(VclTest, ProcessMessagesNestsInsideATimerHandlerWithoutReenteringIt) {
 }
 
 TEST_F(VclTest, TimerStartsOnlyEnabledWithIntervalAndHandlerAndRestartsOnChange) {
-  auto* timer = new TTimer(Application);
+  auto* timer = TObject::Create<TTimer>(Application);
   int ticks = 0;
   timer->SetInterval(250);
   timer->SetEnabled(false);

@@ -4,7 +4,7 @@
 
 TEST_F(StdCtrlsTest, StatusBarDocksAtTheBottomAndDrawsItsSimpleTextInALoweredField) {
   TForm* f = ShownForm(300, 200);
-  auto* bar = new TStatusBar(f);
+  auto* bar = TObject::Create<TStatusBar>(f);
   bar->SetParent(f);
   bar->SetSimplePanel(true);
   bar->SetSizeGrip(false);
@@ -31,7 +31,7 @@ TEST_F(StdCtrlsTest, StatusBarDocksAtTheBottomAndDrawsItsSimpleTextInALoweredFie
 
 TEST_F(StdCtrlsTest, StatusBarPanelsSplitTheBarAndTheSizeGripTakesTheCorner) {
   TForm* f = ShownForm(300, 200);
-  auto* bar = new TStatusBar(f);
+  auto* bar = TObject::Create<TStatusBar>(f);
   bar->SetParent(f);
   bar->GetPanels()->Add()->SetWidth(100);
   bar->GetPanels()->Add()->SetText("Zwei");

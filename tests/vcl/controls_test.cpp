@@ -35,7 +35,7 @@ TEST_F(VclTest, FormHandleIsCreatedOnFirstNeedAndClientSizeSetsTheOuterSize) {
 TEST_F(VclTest, BackgroundIsFilledWithColorAndGraphicChildrenPaintOnTop) {
   TForm* f = ShownForm();
   f->SetColor(clBlue);
-  auto* swatch = new TSwatch(f);
+  auto* swatch = TObject::Create<TSwatch>(f);
   swatch->SetBounds(10, 10, 20, 20);
   swatch->SetParent(f);
   app.pump();
@@ -47,7 +47,7 @@ TEST_F(VclTest, BackgroundIsFilledWithColorAndGraphicChildrenPaintOnTop) {
 
 TEST_F(VclTest, ClickOnGraphicChildReachesItInItsOwnCoordinates) {
   TForm* f = ShownForm();
-  auto* swatch = new TSwatch(f);
+  auto* swatch = TObject::Create<TSwatch>(f);
   swatch->SetBounds(40, 30, 20, 20);
   swatch->SetParent(f);
   int clicks = 0, downX = -1, downY = -1;
@@ -85,7 +85,7 @@ TEST_F(VclTest, PerformReachesWindowlessControlsAndUnknownMessagesEndInDefaultHa
     }
   };
   TForm* f = ShownForm();
-  auto* probe = new TProbe(f);
+  auto* probe = TObject::Create<TProbe>(f);
   probe->SetParent(f);
   EXPECT_EQ(probe->Perform(CM_BASE + 205, 0, 0), 42);
   EXPECT_EQ(probe->defaulted, std::vector<UINT>{CM_BASE + 205});
@@ -93,9 +93,9 @@ TEST_F(VclTest, PerformReachesWindowlessControlsAndUnknownMessagesEndInDefaultHa
 
 TEST_F(VclTest, ChangingTheParentFontReachesChildrenThatFollowIt) {
   TForm* f = ShownForm();
-  auto* follower = new TSwatch(f);
+  auto* follower = TObject::Create<TSwatch>(f);
   follower->SetParent(f);
-  auto* own = new TSwatch(f);
+  auto* own = TObject::Create<TSwatch>(f);
   own->SetParent(f);
   own->GetFont()->SetSize(20);
   f->GetFont()->SetSize(14);

@@ -44,7 +44,7 @@ namespace {
 class OpenDialogTest : public StdCtrlsTest {
  protected:
   OpenDialogTest() {
-    dialog = new TOpenDialog(Application);
+    dialog = TObject::Create<TOpenDialog>(Application);
     dialog->SetFilter("Morvant II Level-Datei|*.dat");
     dialog->SetDefaultExt("*.dat");
     dialog->SetOptions({ofHideReadOnly, ofPathMustExist, ofFileMustExist, ofEnableSizing});

@@ -22,7 +22,7 @@ TEST_F(StdCtrlsTest, PanelPaintsOuterBevelBorderInnerBevelInward) {
   };
   TForm* f = ShownForm();
   for (const BevelCase& c : cases) {
-    auto* panel = new TPanel(f);
+    auto* panel = TObject::Create<TPanel>(f);
     panel->SetBounds(10, 10, 100, 60);
     panel->SetColor(clRed);
     panel->SetBevelOuter(c.outer);
@@ -41,12 +41,12 @@ TEST_F(StdCtrlsTest, PanelPaintsOuterBevelBorderInnerBevelInward) {
 
 TEST_F(StdCtrlsTest, PanelAlignsChildrenInsideItsFrameAndCentresItsCaption) {
   TForm* f = ShownForm();
-  auto* panel = new TPanel(f);
+  auto* panel = TObject::Create<TPanel>(f);
   panel->SetBounds(16, 8, 200, 100);
   panel->SetBevelOuter(bvLowered);
   panel->SetBorderWidth(3);
   panel->SetParent(f);
-  auto* child = new TPanel(f);
+  auto* child = TObject::Create<TPanel>(f);
   child->SetParent(panel);
   child->SetAlign(alClient);
   app.pump();

@@ -11,7 +11,7 @@ class FocusTest : public VclTest {
     form->SetClientWidth(300);
     form->SetClientHeight(200);
     for (const char* name : {"A", "B", "C", "D"}) {
-      auto* c = new TLoggingControl(form, &log);
+      auto* c = TObject::Create<TLoggingControl>(form, &log);
       c->SetName(name);
       c->SetParent(form);
       controls.push_back(c);

@@ -76,7 +76,7 @@ TEST_F(VclTest, AFormIsBuiltFromItsStreamWithChildrenEventsAndItsOwnProperties) 
   ObjectTextToBinary(&text, &binary);
   binary.SetPosition(0);
 
-  auto* form = new TStreamedForm(Application);
+  auto* form = TObject::Create<TStreamedForm>(Application);
   ReadComponentFromStream(&binary, form);
   form->AfterConstruction();
 
@@ -147,7 +147,7 @@ end
   TMemoryStream binary;
   ObjectTextToBinary(&text, &binary);
   binary.SetPosition(0);
-  auto* form = new TForm(Application);
+  auto* form = TObject::Create<TForm>(Application);
   ReadComponentFromStream(&binary, form);
   std::vector<AnsiString> order;
   for (const char* name : {"Track1", "OkButton", "Track2", "Check1"})

@@ -8,7 +8,7 @@ class ImageTest : public VclTest {
  protected:
   void SetUp() override {
     form = ShownForm();
-    image = new TImage(form);
+    image = TObject::Create<TImage>(form);
     image->SetBounds(10, 20, 40, 30);
     image->SetParent(form);
   }
@@ -67,7 +67,7 @@ TEST_F(ImageTest, ACanvasOverAnotherKindOfGraphicIsRefused) {
 
 TEST_F(VclTest, MouseEnterAndLeaveFollowThePointerOverWindowlessControls) {
   TForm* f = ShownForm();
-  auto* a = new TSwatch(f);
+  auto* a = TObject::Create<TSwatch>(f);
   a->SetBounds(10, 10, 20, 20);
   a->SetParent(f);
   std::vector<std::string> log;

@@ -12,7 +12,7 @@ namespace {
 class MenusTest : public StdCtrlsTest {
  protected:
   TMenuItem* Item(TMenuItem* parent, const char* caption) {
-    auto* item = new TMenuItem(form);
+    auto* item = TObject::Create<TMenuItem>(form);
     item->SetCaption(caption);
     item->OnClick = [this, caption](TObject*) { clicked.push_back(caption); };
     parent->Add(item);
@@ -20,7 +20,7 @@ class MenusTest : public StdCtrlsTest {
   }
   void Build() {
     form = ShownForm(300, 200);
-    menu = new TMainMenu(form);
+    menu = TObject::Create<TMainMenu>(form);
     TMenuItem* game = Item(menu->GetItems(), "&Spiel");
     Item(game, "&Neu");
     Item(game, "-");
@@ -108,7 +108,7 @@ TEST_F(MenusTest, RadioItemsOfAGroupUncheckEachOtherAndTreesRefuseCycles) {
 
 TEST_F(MenusTest, PopupRunsTheChosenItemBeforeItReturns) {
   form = ShownForm(300, 200);
-  auto* popup = new TPopupMenu(form);
+  auto* popup = TObject::Create<TPopupMenu>(form);
   Item(popup->GetItems(), "&Kopieren");
   Item(popup->GetItems(), "&Einfügen");
   bool popped = false;

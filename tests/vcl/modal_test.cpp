@@ -122,7 +122,7 @@ TEST_F(ModalTest, ShowModalOfAVisibleFormIsRefused) {
 }
 
 TEST_F(ModalTest, TimersOfOtherWindowsTickDuringTheModalLoop) {
-  auto* timer = new TTimer(main);
+  auto* timer = TObject::Create<TTimer>(main);
   timer->SetInterval(100);
   int ticks = 0;
   timer->SetOnTimer([&](TObject*) {

@@ -9,7 +9,7 @@ namespace {
 class MediaPlayerTest : public StdCtrlsTest {
  protected:
   MediaPlayerTest() {
-    player = new TMediaPlayer(Application);
+    player = TObject::Create<TMediaPlayer>(Application);
     player->SetVisible(false);
     tune = app.program_folder() + "/midi0.mid";
     // A header chunk and one empty track.

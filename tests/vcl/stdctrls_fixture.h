@@ -1,17 +1,13 @@
-// The standard-control suites: the class-library fixture with the standard
-// classes registered, and pixel helpers.
+// The standard-control suites: the class-library fixture and pixel helpers.
 #pragma once
 
 #include "colors.h"
 #include "gdi.h"
 #include "paint.h"
-#include "stdctrls_register.h"
 #include "vcl_fixture.h"
 
 class StdCtrlsTest : public VclTest {
  protected:
-  StdCtrlsTest() { StdCtrls::Initialize(); }
-
   // The pixel at a point of a windowed control's client area.
   static COLORREF Pixel(TWinControl* control, int x, int y) {
     HDC dc = GetDC(control->GetHandle());

@@ -5,7 +5,7 @@
 
 TEST_F(StdCtrlsTest, AutoSizedLabelFitsItsTextAndRightJustifiedKeepsItsRightEdge) {
   TForm* f = ShownForm();
-  auto* label = new TLabel(f);
+  auto* label = TObject::Create<TLabel>(f);
   label->SetParent(f);
   label->SetBounds(10, 10, 175, 17);
   label->SetCaption("Welt");
@@ -16,7 +16,7 @@ TEST_F(StdCtrlsTest, AutoSizedLabelFitsItsTextAndRightJustifiedKeepsItsRightEdge
   EXPECT_GT(label->GetWidth(), 2 * shortWidth);
   EXPECT_GT(label->GetHeight(), 8);
 
-  auto* value = new TLabel(f);
+  auto* value = TObject::Create<TLabel>(f);
   value->SetParent(f);
   value->SetAutoSize(false);
   value->SetAlignment(taRightJustify);
@@ -29,13 +29,13 @@ TEST_F(StdCtrlsTest, AutoSizedLabelFitsItsTextAndRightJustifiedKeepsItsRightEdge
 TEST_F(StdCtrlsTest, TransparentLabelLeavesTheParentsPixelsAndDrawsInItsFontColour) {
   TForm* f = ShownForm();
   f->SetColor(clBlack);
-  auto* opaque = new TLabel(f);
+  auto* opaque = TObject::Create<TLabel>(f);
   opaque->SetParent(f);
   opaque->SetColor(clBlue);
   opaque->GetFont()->SetColor(clWhite);
   opaque->SetCaption("Zeit");
   opaque->SetBounds(10, 10, 80, 20);
-  auto* clear = new TLabel(f);
+  auto* clear = TObject::Create<TLabel>(f);
   clear->SetParent(f);
   clear->SetTransparent(true);
   clear->GetFont()->SetColor(clYellow);
@@ -52,12 +52,12 @@ TEST_F(StdCtrlsTest, TransparentLabelLeavesTheParentsPixelsAndDrawsInItsFontColo
 
 TEST_F(StdCtrlsTest, LabelAccessKeyFocusesItsFocusControl) {
   TForm* f = ShownForm();
-  auto* target = new TLoggingControl(f, nullptr);
+  auto* target = TObject::Create<TLoggingControl>(f, nullptr);
   target->SetParent(f);
   target->SetTop(100);
-  auto* other = new TLoggingControl(f, nullptr);
+  auto* other = TObject::Create<TLoggingControl>(f, nullptr);
   other->SetParent(f);
-  auto* label = new TLabel(f);
+  auto* label = TObject::Create<TLabel>(f);
   label->SetParent(f);
   label->SetCaption("&Name");
   label->SetFocusControl(target);

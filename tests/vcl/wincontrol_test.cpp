@@ -22,7 +22,7 @@ class TMessageLog : public TCustomControl {
 
 TEST_F(VclTest, VisibleAndEnabledReachTheWindow) {
   TForm* f = ShownForm();
-  auto* c = new TMessageLog(f);
+  auto* c = TObject::Create<TMessageLog>(f);
   c->SetParent(f);
   ASSERT_TRUE(c->HandleAllocated());
   c->Messages.clear();
@@ -38,11 +38,11 @@ TEST_F(VclTest, VisibleAndEnabledReachTheWindow) {
 
 TEST_F(VclTest, RecreateWndBuildsANewWindowKeepingTextBoundsAndChildren) {
   TForm* f = ShownForm();
-  auto* c = new TMessageLog(f);
+  auto* c = TObject::Create<TMessageLog>(f);
   c->SetParent(f);
   c->SetBounds(5, 6, 70, 40);
   c->SetText("Hallo");
-  auto* inner = new TMessageLog(f);
+  auto* inner = TObject::Create<TMessageLog>(f);
   inner->SetParent(c);
   HWND old = c->GetHandle();
   c->RecreateWnd();
@@ -88,9 +88,9 @@ TEST_F(VclTest, CloseQueryCanKeepAFormAndReleaseFreesItAfterItsMessages) {
 
 TEST_F(VclTest, FreeingAControlTakesItsWindowAndItsChildrenAlong) {
   TForm* f = ShownForm();
-  auto* outer = new TMessageLog(f);
+  auto* outer = TObject::Create<TMessageLog>(f);
   outer->SetParent(f);
-  auto* inner = new TSwatch(f);
+  auto* inner = TObject::Create<TSwatch>(f);
   inner->SetParent(outer);
   HWND wnd = outer->GetHandle();
   const int before = f->GetComponentCount();

@@ -2,11 +2,12 @@
 // or with xdotool under Xvfb.
 #include "application.h"
 #include "demo_form.h"
+#include "library_units.h"
 #include "startup.h"
 
 int main() {
   if (const int failed = Backend::InstallHostForProgram()) return failed;
-  Forms::Initialize();
+  const TUnitStartup units(ClassLibraryUnits());
   try {
     Application->Initialize();
     Application->SetTitle("Steuerelemente");
@@ -15,6 +16,5 @@ int main() {
   } catch (Exception& e) {
     Application->ShowException(&e);
   }
-  Forms::Finalize();
   return 0;
 }

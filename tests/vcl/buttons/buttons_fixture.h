@@ -10,7 +10,7 @@ class ButtonsTest : public StdCtrlsTest {
   // Creates a control of class T on the parent at the given bounds.
   template <class T>
   T* Add(TWinControl* parent, int left, int top, int width = -1, int height = -1) {
-    auto* c = new T(parent);
+    auto* c = TObject::Create<T>(parent);
     c->SetParent(parent);
     c->SetBounds(left, top, width < 0 ? c->GetWidth() : width, height < 0 ? c->GetHeight() : height);
     return c;

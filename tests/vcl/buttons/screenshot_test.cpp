@@ -14,7 +14,7 @@
 TEST_F(ButtonsTest, FormWithEveryButtonAndFieldPaintsInTheClassicLook) {
   TForm* f = ShownForm(360, 230);
   f->SetCaption("Knöpfe und Felder");
-  auto* label = new TLabel(f);
+  auto* label = TObject::Create<TLabel>(f);
   label->SetParent(f);
   label->SetBounds(12, 14, 60, 17);
   label->SetCaption("&Name:");

@@ -88,7 +88,7 @@ TSettingsForm* ReadForm(const char* text) {
   TMemoryStream binary;
   ObjectTextToBinary(&source, &binary);
   binary.SetPosition(0);
-  auto* form = new TSettingsForm(Application);
+  auto* form = TObject::Create<TSettingsForm>(Application);
   ReadComponentFromStream(&binary, form);
   return form;
 }

@@ -52,7 +52,7 @@ std::string Text(TComponent* root) {
 
 TEST_F(CoreTest, NonVisualComponentsKeepTheirDesignPositionAndControlsTheirBounds) {
   TMemoryStream binary = Binary(kForm);
-  auto* form = new TForm(Application);
+  auto* form = TObject::Create<TForm>(Application);
   ReadComponentFromStream(&binary, form);
   auto* image = static_cast<TImage*>(form->FindComponent("Image1"));
   auto* timer = static_cast<TTimer*>(form->FindComponent("Timer1"));
@@ -82,6 +82,6 @@ TEST_F(CoreTest, ADesignPositionThatIsNoNumberIsARefusedStream) {
       "    Left = 'links'\n"
       "  end\n"
       "end\n");
-  auto* form = new TForm(Application);
+  auto* form = TObject::Create<TForm>(Application);
   EXPECT_THROW(ReadComponentFromStream(&binary, form), EReadError);
 }

@@ -13,10 +13,10 @@ class AccessKeys : public CoreTest {
  protected:
   void SetUp() override {
     form = ShownForm(300, 200);
-    plain = Named(new TTypingControl(form, false), "Plain", 0);
-    edit = Named(new TTypingControl(form, true), "Edit", 30);
-    target = Named(new TTypingControl(form, false), "Target", 60);
-    hiddenTarget = Named(new TTypingControl(form, false), "HiddenTarget", 90);
+    plain = Named(TObject::Create<TTypingControl>(form, false), "Plain", 0);
+    edit = Named(TObject::Create<TTypingControl>(form, true), "Edit", 30);
+    target = Named(TObject::Create<TTypingControl>(form, false), "Target", 60);
+    hiddenTarget = Named(TObject::Create<TTypingControl>(form, false), "HiddenTarget", 90);
     Label("&Name", target, true);
     Label("&Versteckt", hiddenTarget, false);
     app.pump();
@@ -28,7 +28,7 @@ class AccessKeys : public CoreTest {
     return c;
   }
   void Label(const char* caption, TWinControl* focus, bool visible) {
-    auto* label = new TLabel(form);
+    auto* label = TObject::Create<TLabel>(form);
     label->SetCaption(caption);
     label->SetFocusControl(focus);
     label->SetLeft(150);
@@ -103,7 +103,7 @@ TEST_F(CoreTest, AFormWindowWithTheFocusKeepsPlainCharacters) {
   TForm* f = ShownForm();
   std::string pressed;
   f->OnKeyPress = [&](TObject*, char& key) { pressed += key; };
-  auto* probe = new TAccelProbe(f);
+  auto* probe = TObject::Create<TAccelProbe>(f);
   probe->SetCaption("&Name");
   probe->SetParent(f);
   Type('N', "n");
@@ -116,19 +116,19 @@ TEST_F(CoreTest, AFormWindowWithTheFocusKeepsPlainCharacters) {
 
 TEST_F(CoreTest, MenuAccessKeysStillOpenTheBarWhenNoControlAnswers) {
   TForm* f = ShownForm();
-  auto* focus = new TTypingControl(f, false);
+  auto* focus = TObject::Create<TTypingControl>(f, false);
   focus->SetParent(f);
-  auto* target = new TTypingControl(f, false);
+  auto* target = TObject::Create<TTypingControl>(f, false);
   target->SetTop(40);
   target->SetParent(f);
-  auto* label = new TLabel(f);
+  auto* label = TObject::Create<TLabel>(f);
   label->SetCaption("&Name");
   label->SetFocusControl(target);
   label->SetLeft(150);
   label->SetParent(f);
-  auto* menu = new TMainMenu(f);
+  auto* menu = TObject::Create<TMainMenu>(f);
   std::vector<std::string> clicked;
-  auto* item = new TMenuItem(f);
+  auto* item = TObject::Create<TMenuItem>(f);
   item->SetCaption("&Konfiguration");
   item->OnClick = [&](TObject*) { clicked.push_back("Konfiguration"); };
   menu->GetItems()->Add(item);

@@ -20,7 +20,7 @@ std::vector<HWND> TopLevel() {
 TEST_F(CoreTest, HidingAFormKeepsItsWindowsAndClosingWithHideToo) {
   ShownForm();  // the main form
   TForm* second = ShownForm();
-  auto* child = new TLoggingControl(second, nullptr);
+  auto* child = TObject::Create<TLoggingControl>(second, nullptr);
   child->SetParent(second);
   child->SetCaption("Stand");
   app.pump();
@@ -70,7 +70,7 @@ TEST_F(CoreTest, EveryWayOfFreeingANonMainFormLeavesNoWindowBehind) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
     TForm* f = ShownForm();
-    auto* child = new TLoggingControl(f, nullptr);
+    auto* child = TObject::Create<TLoggingControl>(f, nullptr);
     child->SetParent(f);
     const HWND window = f->GetHandle(), childWindow = child->GetHandle();
     const int forms = Screen->GetFormCount();

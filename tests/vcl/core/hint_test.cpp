@@ -30,15 +30,15 @@ class Hints : public CoreTest {
   void SetUp() override {
     form = ShownForm(300, 200);
     form->SetShowHint(true);
-    swatch = new TSwatch(form);
+    swatch = TObject::Create<TSwatch>(form);
     swatch->SetBounds(10, 10, 40, 40);
     swatch->SetHint("Neues Spiel|Beginnt ein neues Spiel");
     swatch->SetParent(form);
-    windowed = new TLoggingControl(form, nullptr);
+    windowed = TObject::Create<TLoggingControl>(form, nullptr);
     windowed->SetBounds(100, 10, 60, 40);
     windowed->SetHint("Zug zur\xC3\xBC" "ck");
     windowed->SetParent(form);
-    silent = new TSwatch(form);
+    silent = TObject::Create<TSwatch>(form);
     silent->SetBounds(200, 10, 40, 40);
     silent->SetHint("Nie");
     silent->SetShowHint(false);
@@ -150,7 +150,7 @@ TEST_F(Hints, NoHintWhereShowHintIsOffForTheControlOrTheApplication) {
 }
 
 TEST_F(CoreTest, HintRectFitsTheTextAndWrapsAtTheWidthGiven) {
-  auto* w = new THintWindow(Application);
+  auto* w = TObject::Create<THintWindow>(Application);
   const TRect one = w->CalcHintRect(400, "Zug", nullptr);
   const TRect longer = w->CalcHintRect(400, "Zug zur\xC3\xBC" "cknehmen", nullptr);
   const TRect wrapped = w->CalcHintRect(80, "Zug um Zug und so weiter", nullptr);

@@ -20,11 +20,11 @@ TEST_F(CoreTest, FontsListTheInstalledFamiliesSortedOnce) {
 
 TEST_F(CoreTest, ScreenCursorWinsOverTheControlsCursorsUntilReset) {
   TForm* f = ShownForm();
-  auto* hand = new TSwatch(f);
+  auto* hand = TObject::Create<TSwatch>(f);
   hand->SetBounds(10, 10, 40, 40);
   hand->SetCursor(crHandPoint);
   hand->SetParent(f);
-  auto* inner = new TSwatch(f);  // crDefault: the parent's cursor applies
+  auto* inner = TObject::Create<TSwatch>(f);  // crDefault: the parent's cursor applies
   inner->SetBounds(100, 10, 40, 40);
   inner->SetParent(f);
   app.pump();

@@ -11,7 +11,7 @@ namespace {
 class ColorDialogTest : public DialogTest {
  protected:
   ColorDialogTest() {
-    dialog = new TColorDialog(Application);
+    dialog = TObject::Create<TColorDialog>(Application);
     dialog->GetCustomColors()->SetText("FarbeA=00FF00\nFarbeB=FFFFFFFF\n[anderes]\n");
   }
   TColorSwatchGrid* Basic() { return Part<TColorSwatchGrid>(dialog, "BasicGrid"); }

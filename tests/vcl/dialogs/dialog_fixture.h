@@ -32,7 +32,7 @@ class DialogTest : public StdCtrlsTest {
       std::ofstream(levels + "/" + name) << "x";
     // A form the test's input did not close would wait for ever: after a
     // while of virtual time it is cancelled, and the test fails.
-    watchdog_ = new TTimer(Application);
+    watchdog_ = TObject::Create<TTimer>(Application);
     watchdog_->SetInterval(5000);
     watchdog_->SetOnTimer([](TObject*) {
       if (TCustomForm* form = Screen->GetActiveForm(); form && form->IsModal()) {
@@ -46,7 +46,7 @@ class DialogTest : public StdCtrlsTest {
   void Then(std::function<void()> step) {
     steps_.push_back(std::move(step));
     if (!stepper_) {
-      stepper_ = new TTimer(Application);
+      stepper_ = TObject::Create<TTimer>(Application);
       stepper_->SetInterval(10);
       stepper_->SetOnTimer([this](TObject*) {
         if (steps_.empty()) return;

@@ -15,7 +15,7 @@ namespace {
 class OpenFormTest : public DialogTest {
  protected:
   OpenFormTest() {
-    dialog = new TOpenDialog(Application);
+    dialog = TObject::Create<TOpenDialog>(Application);
     dialog->SetFilter("Morvant II Level-Datei|*.dat|Alle|*.*");
     dialog->SetDefaultExt("*.dat");
     dialog->SetOptions({ofHideReadOnly, ofPathMustExist, ofFileMustExist, ofEnableSizing});

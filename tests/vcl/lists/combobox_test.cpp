@@ -18,7 +18,7 @@ class ComboBoxTest : public StdCtrlsTest {
  public:
   void Make(TComboBoxStyle style) {
     form = ShownForm(300, 300);
-    box = new TComboBox(form);
+    box = TObject::Create<TComboBox>(form);
     box->SetParent(form);
     box->SetBounds(10, 10, 150, 21);
     box->SetStyle(style);
@@ -235,7 +235,7 @@ TEST_F(ComboBoxTest, AFormStreamedFromTextBuildsBothControlsWithTheirItems) {
   TMemoryStream binary;
   ObjectTextToBinary(&source, &binary);
   binary.SetPosition(0);
-  auto* f = new TForm(Application);
+  auto* f = TObject::Create<TForm>(Application);
   ReadComponentFromStream(&binary, f);
   auto* list = dynamic_cast<TListBox*>(f->FindComponent("ListBox1"));
   auto* combo = dynamic_cast<TComboBox*>(f->FindComponent("ComboBox1"));

@@ -14,7 +14,7 @@ class ListBoxTest : public StdCtrlsTest {
  public:
   TListBox* MakeList(int items, int height = 97) {
     form = ShownForm(300, 300);
-    list = new TListBox(form);
+    list = TObject::Create<TListBox>(form);
     list->SetParent(form);
     list->SetBounds(10, 10, 120, height);
     for (int i = 0; i < items; ++i) list->GetItems()->Add(("Eintrag " + std::to_string(i)).c_str());

@@ -36,7 +36,7 @@ class MenuKeysTest : public StdCtrlsTest {
  protected:
   void SetUp() override {
     form = ShownForm(300, 200);
-    field = new TLoggingControl(form, nullptr);
+    field = TObject::Create<TLoggingControl>(form, nullptr);
     field->SetParent(form);
     field->SetBounds(10, 10, 100, 40);
     field->OnKeyDown = [this](TObject*, Word& key, TShiftState) { log.push_back("key " + std::to_string(key)); };
@@ -44,7 +44,7 @@ class MenuKeysTest : public StdCtrlsTest {
     app.pump();
   }
   TMenuItem* Item(TMenuItem* parent, const char* caption, TShortCut shortcut = scNone) {
-    auto* item = new TMenuItem(form);
+    auto* item = TObject::Create<TMenuItem>(form);
     item->SetCaption(caption);
     item->SetShortCut(shortcut);
     item->OnClick = [this, caption](TObject*) { log.push_back(caption); };
@@ -66,7 +66,7 @@ class MenuKeysTest : public StdCtrlsTest {
 }  // namespace
 
 TEST_F(MenuKeysTest, ShortcutRunsTheEnabledItemBeforeTheControlSeesTheKey) {
-  auto* menu = new TMainMenu(form);
+  auto* menu = TObject::Create<TMainMenu>(form);
   TMenuItem* game = Item(menu->GetItems(), "&Spiel");
   Item(game, "&Neu", ShortCut('N', {ssCtrl}));
   TMenuItem* save = Item(game, "&Speichern", ShortCut('S', {ssCtrl}));
@@ -85,7 +85,7 @@ TEST_F(MenuKeysTest, ShortcutRunsTheEnabledItemBeforeTheControlSeesTheKey) {
 }
 
 TEST_F(MenuKeysTest, DropDownShowsTheShortcutRightOfTheCaption) {
-  auto* menu = new TMainMenu(form);
+  auto* menu = TObject::Create<TMainMenu>(form);
   TMenuItem* game = Item(menu->GetItems(), "&Spiel");
   Item(game, "&Neu", ShortCut('N', {ssCtrl}));
   menu->AttachTo(form);
@@ -97,7 +97,7 @@ TEST_F(MenuKeysTest, DropDownShowsTheShortcutRightOfTheCaption) {
 }
 
 TEST_F(MenuKeysTest, RightClickAndContextKeyPopUpTheControlsMenu) {
-  auto* popup = new TPopupMenu(form);
+  auto* popup = TObject::Create<TPopupMenu>(form);
   Item(popup->GetItems(), "&Kopieren");
   Item(popup->GetItems(), "&Einfügen", ShortCut('V', {ssCtrl}));
   field->SetPopupMenu(popup);

@@ -10,27 +10,27 @@
 
 TEST_F(StdCtrlsTest, ProgressTabsAndScrollBoxShareAForm) {
   TForm* form = ShownForm(460, 330);
-  auto* bar = new TProgressBar(form);
+  auto* bar = TObject::Create<TProgressBar>(form);
   bar->SetParent(form);
   bar->SetBounds(10, 10, 200, 18);
   bar->SetMax(6);
   bar->SetPosition(4);
 
-  auto* tabs = new TTabControl(form);
+  auto* tabs = TObject::Create<TTabControl>(form);
   tabs->SetParent(form);
   tabs->SetBounds(10, 40, 440, 130);
   for (const char* caption : {"&Allgemein", "Grafik", "Klänge"}) tabs->GetTabs()->Add(caption);
   tabs->SetTabIndex(1);
-  auto* onPage = new TProgressBar(form);
+  auto* onPage = TObject::Create<TProgressBar>(form);
   onPage->SetParent(tabs);
   onPage->SetBounds(tabs->DisplayRect().left + 10, tabs->DisplayRect().top + 10, 150, 16);
   onPage->SetSmooth(true);
   onPage->SetPosition(70);
 
-  auto* box = new TScrollBox(form);
+  auto* box = TObject::Create<TScrollBox>(form);
   box->SetParent(form);
   box->SetBounds(10, 180, 200, 140);
-  auto* inBox = new TProgressBar(form);
+  auto* inBox = TObject::Create<TProgressBar>(form);
   inBox->SetParent(box);
   inBox->SetBounds(10, 10, 400, 300);
   inBox->SetPosition(50);

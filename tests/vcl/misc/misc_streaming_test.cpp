@@ -33,7 +33,7 @@ end
   TMemoryStream binary;
   ObjectTextToBinary(&text, &binary);
   binary.SetPosition(0);
-  auto* form = new TForm(Application);
+  auto* form = TObject::Create<TForm>(Application);
   ReadComponentFromStream(&binary, form);
 
   auto* bar = static_cast<TProgressBar*>(form->FindComponent("Difficulty"));

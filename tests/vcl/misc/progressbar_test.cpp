@@ -8,7 +8,7 @@ class ProgressBarTest : public StdCtrlsTest {
  protected:
   TProgressBar* Bar(int max) {
     form = ShownForm(300, 100);
-    auto* bar = new TProgressBar(form);
+    auto* bar = TObject::Create<TProgressBar>(form);
     bar->SetParent(form);
     bar->SetBounds(10, 10, 200, 20);
     bar->SetMax(max);

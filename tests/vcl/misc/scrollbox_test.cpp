@@ -12,10 +12,10 @@ class ScrollBoxTest : public StdCtrlsTest {
  protected:
   void SetUp() override {
     form = ShownForm(400, 300);
-    box = new TScrollBox(form);
+    box = TObject::Create<TScrollBox>(form);
     box->SetParent(form);
     box->SetBounds(10, 10, 200, 150);
-    child = new TLoggingControl(form, nullptr);
+    child = TObject::Create<TLoggingControl>(form, nullptr);
     child->SetParent(box);
     child->SetBounds(20, 30, 500, 400);
     app.pump();
@@ -144,10 +144,10 @@ class TFramedBox : public TScrollBox {
 };
 
 TEST_F(ScrollBoxTest, SubclassReplacesTheBorderAndKeepsTheBars) {
-  auto* framed = new TFramedBox(form);
+  auto* framed = TObject::Create<TFramedBox>(form);
   framed->SetParent(form);
   framed->SetBounds(220, 10, 150, 100);
-  auto* inner = new TLoggingControl(form, nullptr);
+  auto* inner = TObject::Create<TLoggingControl>(form, nullptr);
   inner->SetParent(framed);
   inner->SetBounds(0, 0, 100, 300);
   app.pump();

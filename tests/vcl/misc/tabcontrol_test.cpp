@@ -9,7 +9,7 @@ class TabControlTest : public StdCtrlsTest {
  protected:
   void SetUp() override {
     form = ShownForm(400, 250);
-    tabs = new TTabControl(form);
+    tabs = TObject::Create<TTabControl>(form);
     tabs->SetParent(form);
     tabs->SetBounds(10, 10, 300, 200);
     for (const char* caption : {"Allgemein", "Grafik", "Klang"}) tabs->GetTabs()->Add(caption);
@@ -72,7 +72,7 @@ TEST_F(TabControlTest, CtrlTabTurnsThePagesFromTheControlAndFromAChildOnAPage) {
   }
 
   // A focused control on the page: Ctrl+Tab still turns the page.
-  auto* child = new TLoggingControl(form, nullptr);
+  auto* child = TObject::Create<TLoggingControl>(form, nullptr);
   child->SetParent(tabs);
   child->SetFocus();
   app.pump();
