@@ -1,10 +1,14 @@
 #include "program_units.h"
 
 #include "library_units.h"
+#include "vyrclass.h"
+#include "vyrmms.h"
 
 TUnitRows ProgramUnits() {
   const TUnitRows components = {
       // The component library's units, one row each, after the units they need.
+      Vyrclass::Unit,
+      Vyrmms::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

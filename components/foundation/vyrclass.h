@@ -155,3 +155,8 @@ class VyrEOneInstError : public Exception {
 };
 
 }  // namespace Vyrclass
+
+// ---- the rest of the unit: settings storage, the application object and
+// its timers, each in a header of its own ----
+#include "vyrclass_storage.h"
+#include "vyrclass_application.h"

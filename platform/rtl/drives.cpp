@@ -54,6 +54,21 @@ std::optional<Volume> FindVolume(LPCSTR root) {
   return best ? std::optional<Volume>(*best) : std::nullopt;
 }
 
+// statvfs of the volume that holds root; FALSE with the last error set for
+// no such volume or one without a medium.
+std::optional<Volume> StatVolume(LPCSTR root, struct statvfs& st) {
+  const std::optional<Volume> v = FindVolume(root);
+  if (!v) {
+    SetLastError(ERROR_PATH_NOT_FOUND);
+    return std::nullopt;
+  }
+  if (!v->Ready || ::statvfs(v->Root.c_str(), &st) != 0) {
+    SetLastError(ERROR_NOT_READY);
+    return std::nullopt;
+  }
+  return v;
+}
+
 DWORD Saturated(unsigned long long v) { return v > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<DWORD>(v); }
 
 std::atomic<UINT> error_mode{0};
@@ -106,16 +121,8 @@ UINT GetDriveType(LPCSTR root) {
 
 BOOL GetDiskFreeSpace(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector, LPDWORD freeClusters,
                       LPDWORD totalClusters) {
-  const std::optional<Volume> v = FindVolume(root);
-  if (!v) {
-    SetLastError(ERROR_PATH_NOT_FOUND);
-    return FALSE;
-  }
   struct statvfs st {};
-  if (!v->Ready || ::statvfs(v->Root.c_str(), &st) != 0) {
-    SetLastError(ERROR_NOT_READY);
-    return FALSE;
-  }
+  if (!StatVolume(root, st)) return FALSE;
   constexpr unsigned long long kSector = 512;
   const unsigned long long unit = st.f_frsize ? st.f_frsize : st.f_bsize;
   const unsigned long long sectors = unit >= kSector ? unit / kSector : 1;
@@ -130,19 +137,23 @@ BOOL GetDiskFreeSpace(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerSe
   return TRUE;
 }
 
+BOOL GetDiskFreeSpaceEx(LPCSTR directory, PULARGE_INTEGER freeBytesAvailable, PULARGE_INTEGER totalBytes,
+                        PULARGE_INTEGER totalFreeBytes) {
+  struct statvfs st {};
+  if (!StatVolume(directory, st)) return FALSE;
+  const unsigned long long unit = st.f_frsize ? st.f_frsize : st.f_bsize;
+  if (freeBytesAvailable) freeBytesAvailable->QuadPart = static_cast<ULONGLONG>(st.f_bavail) * unit;
+  if (totalBytes) totalBytes->QuadPart = static_cast<ULONGLONG>(st.f_blocks) * unit;
+  if (totalFreeBytes) totalFreeBytes->QuadPart = static_cast<ULONGLONG>(st.f_bfree) * unit;
+  return TRUE;
+}
+
 BOOL GetVolumeInformation(LPCSTR root, LPSTR volumeName, DWORD volumeNameSize, LPDWORD serialNumber,
                           LPDWORD maxComponentLength, LPDWORD fileSystemFlags, LPSTR fileSystemName,
                           DWORD fileSystemNameSize) {
-  const std::optional<Volume> v = FindVolume(root);
-  if (!v) {
-    SetLastError(ERROR_PATH_NOT_FOUND);
-    return FALSE;
-  }
   struct statvfs st {};
-  if (!v->Ready || ::statvfs(v->Root.c_str(), &st) != 0) {
-    SetLastError(ERROR_NOT_READY);
-    return FALSE;
-  }
+  const std::optional<Volume> v = StatVolume(root, st);
+  if (!v) return FALSE;
   if ((volumeName && CopyToBuffer(v->Label, volumeName, volumeNameSize) > v->Label.size()) ||
       (fileSystemName && CopyToBuffer(v->FileSystem, fileSystemName, fileSystemNameSize) > v->FileSystem.size())) {
     SetLastError(ERROR_MORE_DATA);

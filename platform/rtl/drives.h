@@ -50,6 +50,12 @@ UINT GetDriveType(LPCSTR root);
 BOOL GetDiskFreeSpace(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector, LPDWORD freeClusters,
                       LPDWORD totalClusters);
 
+// The same figures in full 64-bit bytes, for any folder on the volume:
+// the free bytes this user may take (statvfs f_bavail), the volume's size
+// and all its free bytes (f_bfree). Null pointers are skipped.
+BOOL GetDiskFreeSpaceEx(LPCSTR directory, PULARGE_INTEGER freeBytesAvailable, PULARGE_INTEGER totalBytes,
+                        PULARGE_INTEGER totalFreeBytes);
+
 // Label and file-system name from the volume table; the serial number from
 // the host's file-system id. FALSE (ERROR_NOT_READY / ERROR_PATH_NOT_FOUND)
 // for a drive without medium or no such drive.

@@ -119,6 +119,15 @@ union LARGE_INTEGER {
   LONGLONG QuadPart;
 };
 
+union ULARGE_INTEGER {
+  struct {
+    DWORD LowPart;
+    DWORD HighPart;
+  } u;
+  ULONGLONG QuadPart;
+};
+using PULARGE_INTEGER = ULARGE_INTEGER*;
+
 // Win32 error codes that callers compare GetLastError() with.
 constexpr DWORD ERROR_SUCCESS = 0;
 constexpr DWORD ERROR_FILE_NOT_FOUND = 2;

@@ -1,6 +1,7 @@
 #include "drives.h"
 
 #include <gtest/gtest.h>
+#include <sys/statvfs.h>
 
 #include <string>
 
@@ -67,6 +68,30 @@ TEST_F(Drives, DiskSpaceProductsFitIn32Bits) {
   EXPECT_LE(static_cast<unsigned long long>(spc) * bps * total, 0xFFFFFFFFull);
   EXPECT_LE(freeClusters, total);
   EXPECT_FALSE(GetDiskFreeSpace("q:\\", &spc, &bps, &freeClusters, &total));
+}
+
+TEST_F(Drives, DiskSpaceExGivesTheFullBytesOfTheVolumeBehindAFolder) {
+  Volume home{'c', "/", DRIVE_FIXED, "", "ext4", "", true};
+  Volume tmp{'t', "/tmp", DRIVE_FIXED, "", "tmpfs", "", true};
+  Volume floppy{'a', "/media/floppy", DRIVE_REMOVABLE, "", "vfat", "", false};
+  SetVolumeTableForTesting({home, tmp, floppy});
+
+  struct statvfs st {};
+  ASSERT_EQ(::statvfs("/tmp", &st), 0);
+  const unsigned long long unit = st.f_frsize ? st.f_frsize : st.f_bsize;
+  ULARGE_INTEGER avail{}, total{}, allFree{};
+  ASSERT_TRUE(GetDiskFreeSpaceEx("t:\\", &avail, &total, &allFree));
+  EXPECT_EQ(total.QuadPart, static_cast<unsigned long long>(st.f_blocks) * unit);
+  EXPECT_LE(avail.QuadPart, allFree.QuadPart);
+  EXPECT_LE(allFree.QuadPart, total.QuadPart);
+  ULARGE_INTEGER viaFolder{};
+  ASSERT_TRUE(GetDiskFreeSpaceEx("/tmp/somewhere/below", nullptr, &viaFolder, nullptr));
+  EXPECT_EQ(viaFolder.QuadPart, total.QuadPart) << "a folder names the volume that holds it";
+
+  EXPECT_FALSE(GetDiskFreeSpaceEx("a:\\", &avail, &total, &allFree));
+  EXPECT_EQ(GetLastError(), ERROR_NOT_READY);
+  EXPECT_FALSE(GetDiskFreeSpaceEx("q:\\", &avail, &total, &allFree));
+  EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
 }
 
 TEST_F(Drives, ErrorModeReadsBackWhatWasSet) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "exceptions.h"
+#include "german_locale.h"
 #include "exceptobject.h"
 #include "memory.h"
 #include "resourcestrings.h"
@@ -32,24 +33,7 @@ TEST(SysUtilsConversions, IntegersBothWays) {
 
 namespace {
 
-// Switches to a German locale (decimal comma) for the test's duration, when
-// the machine has one.
-class GermanLocale {
- public:
-  GermanLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
-      if (std::setlocale(LC_ALL, name)) {
-        active_ = true;
-        break;
-      }
-  }
-  ~GermanLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
-  bool active() const { return active_; }
-
- private:
-  std::string saved_;
-  bool active_ = false;
-};
+using TestSupport::GermanLocale;
 
 void ExpectFloatRoundTrips() {
   const double values[] = {0.1 + 0.2, 1.0 / 3, -2.5, 123456.789, 1e20, 1e-7, 5e-324, 1.7976931348623157e308, 100000.0, 0.0};

@@ -15,11 +15,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "application.h"
@@ -100,6 +102,21 @@ class LibraryApp {
       if (next > now) ClockAdvance(next - now);
       pump();
       if (next >= end) return;
+    }
+  }
+
+  // Pumps until done() holds or real_ms of real time have passed, for
+  // workers that follow the virtual clock on threads of their own (a
+  // high-resolution timer's thread or multimedia timer): after an advance()
+  // their tick arrives shortly, not at once. True when done() held.
+  template <class Done>
+  bool pump_until(Done done, int real_ms) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(real_ms);
+    for (;;) {
+      pump();
+      if (done()) return true;
+      if (std::chrono::steady_clock::now() > giveUp) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
   }
 
