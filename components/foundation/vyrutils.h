@@ -13,11 +13,16 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "ansistring.h"
+#include "bitmap.h"
+#include "canvas.h"
+#include "palette.h"
 #include "rect.h"
 #include "streams.h"
 #include "tstrings.h"
+#include "vyrgraph.h"
 #include "vyrprocs.h"
 
 class TFont;
@@ -83,5 +88,136 @@ TRect VyrStringToRect(const AnsiString& S);
 // List cleared and given the pieces of S between separators; a trailing
 // separator adds no empty piece.
 void VyrParseToStrList(const AnsiString& S, char Separator, TStrings* List);
+
+}  // namespace Vyrutils
+
+// ======== drawing ========
+// Stateless routines on a canvas (or a DC where said). They change only the
+// pen, brush, copy mode and clip named beside them; a routine that clips
+// puts back the caller's clip afterwards.
+
+class TBitmap;
+class TIcon;
+class TList;
+
+namespace Vyrutils {
+
+using Vyrgraph::TVyrBevelStyle;
+using Vyrgraph::TVyrBorderStyle;
+using Vyrgraph::TVyrButtonState;
+using Vyrgraph::TVyrGradientStyle;
+using Vyrgraph::TVyrUserButtonStyle;
+
+// ---- frames and small shapes ----
+// A ring of Width pixels inside Rect, which shrinks to the inner area. False
+// and nothing drawn for Width 0, bvNone and bvShadow.
+bool VyrDrawFrame3D(TCanvas* Canvas, TRect& Rect, TVyrBevelStyle Style, TColor Light, TColor Shadow, int Width);
+// A drop shadow of Depth pixels right and bottom, then FrameWidth rings in
+// FrameColor; Flags is not consulted.
+bool VyrDrawFrameShadow(TCanvas* Canvas, TRect& Rect, TColor FrameColor, TColor ShadowColor, TColor BackColor,
+                        std::uint8_t Depth, std::uint8_t FrameWidth, bool Transparent, std::uint16_t Flags);
+// One of the fifteen standard frames with DrawEdge, Flags added to the edge
+// flags; Rect shrinks by what was drawn. True, also for an unknown style.
+bool VyrDrawStdFrame(TCanvas* Canvas, TRect& Rect, TVyrBorderStyle Style, std::uint16_t Flags);
+// The width of a standard frame.
+int VyrDrawStdFrameExt(TVyrBorderStyle Style);
+// A one-pixel frame: TopLeft left and top, BottomRight right and bottom.
+void VyrDrawBorder(TCanvas* Canvas, const TRect& Rect, TColor TopLeft, TColor BottomRight);
+// An arrow triangle of Size 2..15 (else nothing): down spans X..X+2*Size-2,
+// up is centred on X + Size div 2; disabled it is embossed.
+void VyrDrawTriangle(TCanvas* Canvas, int X, int Y, int Size, TColor Color, bool Down, bool Enabled);
+// Fills and frames a button face; Rect becomes the content area.
+// Flags: 0x01 round corners (ubsWin31), 0x02 focused, 0x04 standard frames,
+// 0x08 sunken edge when pressed (ubsWin40), 0x10 outer frame filled, 0x20
+// default button.
+bool VyrDrawBtnFace(TCanvas* Canvas, bool Flat, TRect& Rect, TVyrUserButtonStyle UserStyle, TVyrButtonState State,
+                    std::uint16_t Flags, TColor Color);
+
+// ---- bitmaps ----
+// Flag word of the bitmap draws: 0x0001 clip to the destination (the clip
+// draws only), 0x0008 centre, 0x0010 stretch (0x0200 keep the height, 0x0400
+// keep the width, 0x0600 fit), 0x0020 tile from the top-left (tiles reach
+// past the destination unless clipped), 0x0040 transparent colour, 0x0080
+// brush copy (Extra the TBitmap), 0x0100 masked (Extra the mask TCanvas,
+// white transparent), 0x1000 realize the bitmap's palette.
+// The palette flag counts unless the application object auto-realizes and
+// the screen has fewer than 9 bits per pixel.
+bool VyrPaletteRealizeAllowed();
+void VyrBmpCreateFromRect(TBitmap* Bitmap, const TRect& Rect, TColor Color);
+// A four-tone copy of Source (white, highlight, shadow, black around the
+// average brightness); the colour of pixel (0, 0) stays transparent.
+void VyrBmpCreateGrayscale(TBitmap* Dest, TBitmap* Source);
+void VyrBmpCreateMasks(TBitmap* Source, TBitmap* Mask, TBitmap* Image, TColor TransparentColor);
+// Mask: transparent pixels white, others black; Image: the area with the
+// transparent pixels black. Both sized to Rect; Mask may be the bitmap of
+// Canvas itself.
+void VyrBmpCreateMasksExt(TCanvas* Canvas, const TRect& Rect, TBitmap* Mask, TColor TransparentColor, TBitmap* Image);
+// The placed rectangle (the first tile's in tile mode), or Rect when it has
+// no area; the empty rect for an empty Rect.
+TRect VyrBmpDrawExt(TCanvas* Canvas, const TRect& Rect, TCanvas* SrcCanvas, const TRect& SrcRect, std::uint16_t Flags,
+                    TColor Color, HPALETTE Palette, void* Extra);
+TRect VyrBmpDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, std::uint16_t Flags, TColor Color);
+// ClipOffset moves the clip rectangle by its low and high word.
+void VyrBmpClipDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, std::uint16_t Flags, int ClipOffset,
+                    TColor Color);
+void VyrBmpClipDrawExt(TCanvas* Canvas, const TRect& Rect, TCanvas* SrcCanvas, const TRect& SrcRect,
+                       std::uint16_t Flags, int ClipOffset, TColor Color, void* Extra);
+void VyrBmpStretchDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
+// Back shows in Rect where Overlay has OverlayColor; where Overlay has other
+// pixels Back is first painted with them, and BackColor stays transparent.
+// Both bitmaps are changed: Overlay becomes its mask.
+void VyrMaskBmpDraw(TCanvas* Canvas, const TRect& Rect, TBitmap* Overlay, TBitmap* Back, TColor OverlayColor,
+                    TColor BackColor);
+// Dest filled with Glyph's transparent colour and the glyph embossed at
+// (X, Y) in highlight and shadow.
+void VyrBmpDrawDisabledState(TBitmap* Dest, TBitmap* Glyph, int X, int Y);
+void VyrCopyBmpSize(TBitmap* Source, TBitmap* Dest);
+void VyrIcon2Bitmap(TBitmap* Bitmap, TIcon* Icon, TColor BackColor);
+void VyrBmpFromDesktop(TBitmap* Bitmap, const TRect& Rect);
+// Destination AND the bitmap as a pattern: white takes the pattern.
+void VyrFillPattern(HDC DC, const TRect& Rect, TBitmap* Bitmap);
+// Tiles Bitmap over Rect, starting at Offset inside the bitmap; nothing for a
+// negative offset.
+void VyrFillTexture(HDC DC, const TRect& Rect, TBitmap* Bitmap, const TPoint& Offset);
+
+// ---- device-independent file images ----
+// ColorCount 0 the bitmap's own depth, 2, 16 or 256 colours; 16 and 32 bits
+// are written as 24.
+void InitBitmapInfoHeader(HBITMAP Bitmap, BITMAPINFOHEADER& Header, int ColorCount);
+void GetDIBSizes(HBITMAP Bitmap, int& HeaderSize, int& ImageSize, int ColorCount);
+// BitmapInfo must have room for the colour table.
+bool GetDIBitsWithPalette(HBITMAP Bitmap, HPALETTE Palette, BITMAPINFO& BitmapInfo, int ColorCount, void* Bits);
+// The whole file image; a zero handle raises Exception "Bitmap ist ungültig".
+std::vector<std::uint8_t> BuildDIBFileImage(HBITMAP Bitmap, HPALETTE Palette, int ColorCount);
+// With WithSize a 4-byte length goes first.
+void WriteDIBFileImage(TStream* Stream, HBITMAP Bitmap, HPALETTE Palette, int ColorCount, bool WithSize);
+// The file image without length (2 colours for a monochrome bitmap); the
+// stream is left at position 0.
+void VyrBmpSaveDIBStream(TStream* Stream, TBitmap* Bitmap, int ColorCount);
+// Compressed: a compressed stream of the bitmap's own image (Colors -1) or
+// of its DIB image. Plain: the DIB image with its length in front, or
+// (Colors -1) a 4-byte length and the bitmap's own image. Reading checks the
+// length against the stream; bad data raises EReadError or the picture
+// reader's error.
+void stWriteBitmap(TStream* Stream, TBitmap* Bitmap, bool Compressed, int Colors);
+void stReadBitmap(TStream* Stream, TBitmap* Bitmap, bool Compressed);
+
+// ---- gradients ----
+// Colour lists hold plain RGB values in their pointer slots, index 0 the
+// start colour.
+void VyrGradientCreateColorList(TColor StartColor, TColor EndColor, std::uint8_t Count, TList* List);
+HPALETTE VyrGradientCreatePalette(TList* List);
+// Flags: 0x0001 clip to Rect (moved by ClipOffset), 0x0004 paint off-screen
+// first, 0x1000 use the palette. Leaves the brush solid and the pen clear.
+void VyrGradientPaintExt(TCanvas* Canvas, const TRect& Rect, TVyrGradientStyle Style, TList* List, HPALETTE Palette,
+                         std::uint16_t Flags, int ClipOffset);
+void VyrGradientPaint(TCanvas* Canvas, const TRect& Rect, TColor StartColor, TColor EndColor, std::uint8_t ColorCount,
+                      TVyrGradientStyle Style, std::uint16_t Flags, int ClipOffset);
+
+// ======== text and layout ========
+
+// A rect of Source's size placed in Target: left, centre or right column,
+// top, centre or bottom row (centring truncates toward zero).
+TRect VyrAlignRect(Vyrgraph::TVyrAlignment Alignment, const TRect& Source, const TRect& Target);
 
 }  // namespace Vyrutils
