@@ -45,6 +45,12 @@ enum class TVyrUserButtonStyle {
   ubsExplorer, ubsExplorerColored, ubsIntegrated
 };
 enum class TVyrButtonState { bsUp, bsDisabledUp, bsMouseOver, bsOptionSet, bsDown, bsDragOver, bsDropDownOpen, bsDisabledDown };
+// How the text routines draw; as a set value n is bit 2^n.
+enum class TVyrDrawTextStyle {
+  dtDisabled, dtEnabled, dt3DDisabled, dtClip, dtAccelChar, dtAutoSize, dtRectText, dtRectGlyph, dtRectGlyphText,
+  dtCalculate
+};
+using TVyrDrawTextStyles = TSet<TVyrDrawTextStyle>;
 enum class TVyrMeterDirection { mdHorizontal, mdVertical, mdHorizontalReverse, mdVerticalReverse };
 
 using TVyrFrameSides = TSet<TVyrFrameSide>;

@@ -1,11 +1,8 @@
 // Caption settings: the 3D look, rotation and position, and the caption with
 // its font.
-#include "dc.h"
-#include "font.h"
-#include "gdiobj.h"
-#include "text.h"
 #include "vyrgraph.h"
 #include "vyrgraph_setter.h"
+#include "vyrutils.h"
 
 namespace Vyrgraph {
 
@@ -144,28 +141,13 @@ void TVyrCaption::SetMultiLine(bool Value) {
   if (StoreIfChanged(multiLine_, Value)) Change();
 }
 
-namespace {
-
-// The platform's TrueType test for the font's face.
-bool IsTrueTypeFont(TFont* Font) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font->GetHandle());
-  TEXTMETRIC metrics{};
-  GetTextMetrics(dc, &metrics);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return (metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0;
-}
-
-}  // namespace
-
 void TVyrCaption::FontChanged(TObject* Sender) {
   // The correction below changes the font or the angle again: that nested
   // report is part of this one.
   if (inFontChange_) return;
   inFontChange_ = true;
   TScopeGuard done([&] { inFontChange_ = false; });
-  if (fontFx_->GetAngle() != 0 && !IsTrueTypeFont(font_.get())) {
+  if (fontFx_->GetAngle() != 0 && !Vyrutils::VyrIsTrueTypeFont(font_.get())) {
     if (Sender == fontFx_.get())
       font_->SetName("Arial");
     else

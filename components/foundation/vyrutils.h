@@ -220,4 +220,33 @@ void VyrGradientPaint(TCanvas* Canvas, const TRect& Rect, TColor StartColor, TCo
 // top, centre or bottom row (centring truncates toward zero).
 TRect VyrAlignRect(Vyrgraph::TVyrAlignment Alignment, const TRect& Source, const TRect& Target);
 
+using Vyrgraph::TVyr3DCaption;
+using Vyrgraph::TVyrDrawTextStyles;
+
+// The room a caption's 3D copies take beyond the text: the light depth, the
+// shadow depth or both, by style; 0 without a caption.
+int Vyr3DExtraSize(const TVyr3DCaption* Caption);
+// Text with DrawText flags Flags and the caption's 3D copies (a rotated Fx
+// caption leaves its turned font on the canvas). dtClip clips to ClipRect,
+// or Rect when nil, and puts back the caller's clip. Nothing for an empty
+// text or rect.
+void VyrDrawTextExt(TCanvas* Canvas, const AnsiString& Text, TVyr3DCaption* Caption, const TRect& Rect, int Flags,
+                    TVyrDrawTextStyles Styles, const TRect* ClipRect);
+void VyrDrawText(TCanvas* Canvas, const AnsiString& Text, TVyr3DCaption* Caption, const TRect& Rect,
+                 std::uint16_t Flags);
+// Rect becomes the text's extent with the 3D extra and 2 * (Border + 1) on
+// the right and bottom; "" and (with ShowAccelChar) "&" measure as " ". A
+// rotated caption gets the PosX, PosY that centre the turned text.
+void VyrDrawTextCalcExt(TCanvas* Canvas, const AnsiString& Text, TVyr3DCaption* Caption, TRect& Rect, TFont* Font,
+                        bool MultiLine, bool ShowAccelChar, int Border, int Flags);
+// The same on the screen.
+void VyrDrawTextCalc(const AnsiString& Text, TVyr3DCaption* Caption, TRect& Rect, TFont* Font, bool MultiLine,
+                     bool ShowAccelChar, int Border, int Flags);
+int VyrGet3DTextWidth(const AnsiString& Text, TVyr3DCaption* Caption, TFont* Font);
+int VyrGet3DTextHeight(TVyr3DCaption* Caption, TFont* Font);
+// The height of "W"; 0 when measuring fails.
+int VyrGetFontHeight(TFont* Font);
+bool VyrIsTrueTypeFont(TFont* Font);
+bool VyrIsTrueTypeFontCheck(TCanvas* Canvas);
+
 }  // namespace Vyrutils
