@@ -346,6 +346,11 @@ class TVyrCaption : public Vyrclass::TVyrObject {
   void SetMultiLine(bool Value);
   bool GetOwnCaption() const { return ownCaption_; }
 
+  // Text (or, when empty and the caption is its own, Caption) in R by
+  // Alignment, in Color as the brush colour, with Font and FontFx. Flags
+  // holds the text-drawing styles (dtAccelChar shows the prefix).
+  void DrawCaption(TCanvas* Canvas, const AnsiString& Text, const TRect& R, TColor Color, TVyrDrawTextStyles Flags);
+
   // A rotated caption needs a TrueType face: an angle set on a bitmap face
   // switches it to "Arial", a bitmap face chosen under an angle resets the
   // angle.

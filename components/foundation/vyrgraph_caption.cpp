@@ -1,5 +1,6 @@
 // Caption settings: the 3D look, rotation and position, and the caption with
 // its font.
+#include "text.h"
 #include "vyrgraph.h"
 #include "vyrgraph_setter.h"
 #include "vyrutils.h"
@@ -154,6 +155,24 @@ void TVyrCaption::FontChanged(TObject* Sender) {
       fontFx_->SetAngle(0);
   }
   Change();
+}
+
+void TVyrCaption::DrawCaption(TCanvas* Canvas, const AnsiString& Text, const TRect& R, TColor Color,
+                              TVyrDrawTextStyles Flags) {
+  const AnsiString text = (Text.IsEmpty() && ownCaption_) ? caption_ : Text;
+  const bool showPrefix = Flags.Contains(TVyrDrawTextStyle::dtAccelChar);
+  int format = Vyrutils::VyrAlignmentDrawTextFlags(alignment_) | DT_WORDBREAK | DT_EXPANDTABS;
+  if (!showPrefix) format |= DT_NOPREFIX;
+  const bool angled = fontFx_->GetAngle() != 0;
+  if (angled || !multiLine_) format |= DT_SINGLELINE;
+  const int row = static_cast<int>(alignment_) / 3;
+  TRect r = R;
+  if ((angled && alignment_ != TVyrAlignment::agTopLeft) || (!angled && multiLine_ && row > 0))
+    r = Vyrutils::VyrAlignTextRect(alignment_, text, fontFx_.get(), R, font_.get(), multiLine_, showPrefix, 0);
+  Canvas->GetBrush()->SetStyle(bsClear);
+  Canvas->GetBrush()->SetColor(Color);
+  Canvas->SetFont(font_.get());
+  Vyrutils::VyrDrawTextExt(Canvas, text, fontFx_.get(), r, format, Flags, nullptr);
 }
 
 void TVyrCaption::Assign(TPersistent* Source) {

@@ -249,4 +249,23 @@ int VyrGetFontHeight(TFont* Font);
 bool VyrIsTrueTypeFont(TFont* Font);
 bool VyrIsTrueTypeFontCheck(TCanvas* Canvas);
 
+using Vyrgraph::TVyrGlyphTextLayout;
+
+// DrawText's alignment flags of a nine-way alignment.
+int VyrAlignmentDrawTextFlags(Vyrgraph::TVyrAlignment Alignment);
+// Text measured in Rect (one pixel narrower, no border) and aligned in it.
+TRect VyrAlignTextRect(Vyrgraph::TVyrAlignment Alignment, const AnsiString& Text, TVyr3DCaption* Caption,
+                       const TRect& Rect, TFont* Font, bool MultiLine, bool ShowAccelChar, int Flags);
+// Lays out the glyph (GlyphRect of GlyphCanvas; none for a nil canvas or an
+// empty rect) and the caption in Rect by Layout, and draws both (dtCalculate
+// draws nothing). GlyphRect becomes the focus rectangle.
+void VyrDrawTextAndGlyphExt(TCanvas* Canvas, const AnsiString& Text, TVyr3DCaption* Caption, const TRect& Rect,
+                            TCanvas* GlyphCanvas, TRect& GlyphRect, TCanvas* MaskCanvas, TColor TransparentColor,
+                            TVyrGlyphTextLayout* Layout, bool MultiLine, bool ShowAccelChar, bool Transparent,
+                            TVyrDrawTextStyles Styles, int Flags);
+// The same for a whole bitmap (none when nil or empty) and its mask.
+void VyrDrawTextAndGlyph(TCanvas* Canvas, const AnsiString& Text, TVyr3DCaption* Caption, const TRect& Rect,
+                         TBitmap* Glyph, TBitmap* Mask, TVyrGlyphTextLayout* Layout, bool MultiLine, bool ShowAccelChar,
+                         bool Transparent, TVyrDrawTextStyles Styles, int Flags);
+
 }  // namespace Vyrutils
