@@ -97,8 +97,11 @@ void VyrParseToStrList(const AnsiString& S, char Separator, TStrings* List);
 // puts back the caller's clip afterwards.
 
 class TBitmap;
+class TControl;
+class TForm;
 class TIcon;
 class TList;
+class TStringList;
 
 namespace Vyrutils {
 
@@ -267,5 +270,37 @@ void VyrDrawTextAndGlyphExt(TCanvas* Canvas, const AnsiString& Text, TVyr3DCapti
 void VyrDrawTextAndGlyph(TCanvas* Canvas, const AnsiString& Text, TVyr3DCaption* Caption, const TRect& Rect,
                          TBitmap* Glyph, TBitmap* Mask, TVyrGlyphTextLayout* Layout, bool MultiLine, bool ShowAccelChar,
                          bool Transparent, TVyrDrawTextStyles Styles, int Flags);
+
+// ======== window helpers ========
+
+// The divisors of N in ascending order; nothing for N below 2.
+void VyrGetDivider(TStringList* List, int N);
+// Lets messages flow until Ms have passed on the platform clock, sleeping
+// in short slices when none are waiting.
+void VyrWait(unsigned Ms);
+// Centred on the screen, in its upper third when Upper; kept on screen.
+void VyrCenterWindow(HWND Wnd, bool Upper);
+void VyrCenterForm(TForm* Form);
+// Child centred over Parent, kept on the screen; with Show its ShowModal
+// result, else 0.
+int VyrCenterChild(TForm* Parent, TForm* Child, bool Show);
+void VyrCenterChildWindow(HWND Parent, HWND Child, bool Flag);
+// Control is Parent or lies inside it; false for nil.
+bool VyrIsChild(TControl* Parent, TControl* Control);
+// Brings the window of an earlier running instance forward; this platform
+// sees no other process's windows, so it finds none.
+void VyrActivatePrevInstance();
+
+// Custom-colour lists: IniObject a TIniFile or a TRegIniFile, anything else
+// is ignored. Loading replaces List by the section's lines; saving writes
+// every "name=value" line.
+void VyrLoadCustomColorList(TObject* IniObject, const AnsiString& Section, TStrings* List);
+void VyrSaveCustomColorList(TObject* IniObject, const AnsiString& Section, TStrings* List);
+void VyrLoadCustomColorFromIniFile(const AnsiString& FileName, const AnsiString& Section, TStrings* List);
+void VyrSaveCustomColorToIniFile(const AnsiString& FileName, const AnsiString& Section, TStrings* List);
+// "korvel.ini" in the Windows folder, section "Selbstdefinierte Farben".
+AnsiString VyrKorvelIniFileName();
+void VyrLoadKorvelCustomColor(TStrings* List);
+void VyrSaveKorvelCustomColor(TStrings* List);
 
 }  // namespace Vyrutils
