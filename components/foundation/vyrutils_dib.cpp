@@ -79,8 +79,13 @@ std::vector<std::uint8_t> BuildDIBFileImage(HBITMAP Bitmap, HPALETTE Palette, in
   file.bfSize = static_cast<DWORD>(image.size());
   file.bfOffBits = static_cast<DWORD>(offBits);
   std::memcpy(image.data(), &file, sizeof(file));
-  auto* info = reinterpret_cast<BITMAPINFO*>(image.data() + 14);
-  GetDIBitsWithPalette(Bitmap, Palette, *info, ColorCount, image.data() + offBits);
+  // The file image puts the header at offset 14: fill aligned copies and
+  // move them in.
+  std::vector<std::uint32_t> info((static_cast<std::size_t>(headerSize) + 3) / 4, 0);
+  std::vector<std::uint32_t> bits((static_cast<std::size_t>(imageSize) + 3) / 4, 0);
+  GetDIBitsWithPalette(Bitmap, Palette, *reinterpret_cast<BITMAPINFO*>(info.data()), ColorCount, bits.data());
+  std::memcpy(image.data() + 14, info.data(), static_cast<std::size_t>(headerSize));
+  std::memcpy(image.data() + offBits, bits.data(), static_cast<std::size_t>(imageSize));
   return image;
 }
 

@@ -116,8 +116,7 @@ bool VyrDrawStdFrame(TCanvas* Canvas, TRect& Rect, TVyrBorderStyle Style, std::u
       Edge(Canvas, Rect, BDR_SUNKENINNER, F | 0x2003);
       break;
     case TVyrBorderStyle::lsRaisedExt:
-      Edge(Canvas, Rect, BDR_RAISEDOUTER, F | 0x300F);
-      Edge(Canvas, Rect, BDR_RAISEDINNER, 0x200C);
+      VyrDrawStdFrame(Canvas, Rect, TVyrBorderStyle::lsRaisedspb, Flags);
       Rect.left += 1;
       Rect.top += 1;
       break;

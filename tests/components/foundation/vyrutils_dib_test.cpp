@@ -27,9 +27,12 @@ TEST_F(DibImageTest, HeaderFieldsByColourCount) {
     BITMAPINFOHEADER info;
     std::memcpy(&file, bytes, sizeof(file));
     std::memcpy(&info, bytes + 14, sizeof(info));
-    EXPECT_EQ(file.bfType, 0x4D42);
-    EXPECT_EQ(file.bfSize, c.fileSize) << c.colors;
-    EXPECT_EQ(file.bfOffBits, c.offBits) << c.colors;
+    // Copies: the file header is packed, its fields unaligned.
+    const WORD type = file.bfType;
+    const DWORD fileSize = file.bfSize, offBits = file.bfOffBits;
+    EXPECT_EQ(type, 0x4D42);
+    EXPECT_EQ(fileSize, c.fileSize) << c.colors;
+    EXPECT_EQ(offBits, c.offBits) << c.colors;
     EXPECT_EQ(info.biBitCount, c.bitCount) << c.colors;
     EXPECT_EQ(info.biSizeImage, c.sizeImage) << c.colors;
     EXPECT_EQ(info.biWidth, 3);

@@ -112,3 +112,18 @@ TEST_F(WindowHelperTest, CustomColourListsRoundTrip) {
     EXPECT_EQ(Lines(back), std::vector<AnsiString>{"kept"});
   }
 }
+
+class SmallScreenTest : public ::testing::Test {
+ protected:
+  TestSupport::LibraryApp app{FoundationRows(), {TRect(0, 0, 800, 600)}};
+};
+
+TEST_F(SmallScreenTest, CentredChildStaysOnTheScreen) {
+  TForm* parent = app.create_form<TForm>();
+  TForm* child = app.create_form<TForm>();
+  parent->SetBounds(700, 500, 100, 100);
+  child->SetBounds(0, 0, 200, 200);
+  EXPECT_EQ(VyrCenterChild(parent, child, false), 0);
+  EXPECT_EQ(TPoint(child->GetLeft(), child->GetTop()), TPoint(600, 400));
+  EXPECT_EQ(VyrCenterChild(nullptr, child, true), 0);
+}

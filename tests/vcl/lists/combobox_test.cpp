@@ -141,7 +141,7 @@ TEST_F(ComboBoxTest, TypingEditsTheTextAndFiresOnChangePerKey) {
 // TEdit does, and Shift-moves select from an anchor letter by letter.
 TEST_F(ComboBoxTest, TheEditPartTakesWhatAnEditTakesAndSelectsWholeLetters) {
   Make(csDropDown);
-  auto* edit = new TEdit(form);
+  auto* edit = TObject::Create<TEdit>(form);
   edit->SetParent(form);
   edit->SetBounds(10, 60, 150, 21);
   const unsigned letters[] = {U'a', 0x7F, 0x1B, 0xD800, U'\u00e4', 0x1F600, 0x110000, U'z'};
