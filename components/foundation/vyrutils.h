@@ -303,4 +303,17 @@ AnsiString VyrKorvelIniFileName();
 void VyrLoadKorvelCustomColor(TStrings* List);
 void VyrSaveKorvelCustomColor(TStrings* List);
 
+// The zoom of a form opening from a point (the cursor for X < 0): focus
+// rectangles on the screen DC, two passes that cancel, Delay ms a frame.
+void VyrExplodeFormExt(TForm* Form, int X, int Y, int Delay, int Steps);
+void VyrExplodeForm(TForm* Form);
+// From W0 x H0 to the window's size, after (FromPoint) a move halfway from
+// the point.
+void VyrExplodeFormExt2(TForm* Form, int X, int Y, bool FromPoint, int Delay, int W0, int H0, int Steps);
+void VyrExplodeForm2(TForm* Form);
+// The system menu of the form (or the application window) trimmed to
+// Entries.
+void VyrCheckFormSysMenu(TForm* Form, Vyrprocs::TVyrSysMenuEntries Entries);
+void VyrCheckApplicationSysMenu(Vyrprocs::TVyrSysMenuEntries Entries);
+
 }  // namespace Vyrutils

@@ -127,3 +127,13 @@ TEST_F(SmallScreenTest, CentredChildStaysOnTheScreen) {
   EXPECT_EQ(TPoint(child->GetLeft(), child->GetTop()), TPoint(600, 400));
   EXPECT_EQ(VyrCenterChild(nullptr, child, true), 0);
 }
+
+TEST_F(WindowHelperTest, ExplodeWaitsEachFrameOnTheClock) {
+  TForm* form = app.create_form<TForm>();
+  form->SetBounds(100, 100, 200, 100);
+  const DWORD start = GetTickCount();
+  VyrExplodeFormExt(form, 0, 0, 2, 4);
+  EXPECT_GE(GetTickCount() - start, 16u) << "two passes of four frames, 2 ms each";
+  VyrExplodeFormExt2(form, 0, 0, true, 1, 10, 20, 4);
+  VyrExplodeFormExt(nullptr, 0, 0, 1, 4);
+}
