@@ -145,3 +145,26 @@ TEST_F(BitmapDrawTest, PatternTurnsWhiteIntoThePattern) {
   EXPECT_EQ(Px(dst.get(), 0, 0), clRed);
   EXPECT_EQ(Px(dst.get(), 1, 0), clBlack);
 }
+
+TEST_F(BitmapDrawTest, DisabledGlyphIsEmbossed) {
+  auto glyph = MakeBitmap(4, 4, clWhite);
+  glyph->GetCanvas()->SetPixels(1, 1, clBlack);
+  auto dest = MakeBitmap(6, 6, clRed);
+  VyrBmpDrawDisabledState(dest.get(), glyph.get(), 0, 0);
+  EXPECT_EQ(Px(dest.get(), 1, 1), Rgb(clBtnShadow));
+  EXPECT_EQ(Px(dest.get(), 2, 2), Rgb(clBtnHighlight));
+  EXPECT_EQ(Px(dest.get(), 0, 0), clWhite) << "filled with the glyph's transparent colour";
+}
+
+TEST_F(BitmapDrawTest, FrameShadowFillsRightAndBottomAndFrames) {
+  auto bmp = MakeBitmap(10, 10, clWhite);
+  TRect r(0, 0, 10, 10);
+  EXPECT_TRUE(VyrDrawFrameShadow(bmp->GetCanvas(), r, clBlack, clBlue, clRed, 2, 1, false, 0));
+  EXPECT_EQ(r, TRect(1, 1, 7, 7));
+  EXPECT_EQ(Px(bmp.get(), 9, 5), clBlue);
+  EXPECT_EQ(Px(bmp.get(), 5, 9), clBlue);
+  EXPECT_EQ(Px(bmp.get(), 9, 0), clRed) << "corner gap in the back colour";
+  EXPECT_EQ(Px(bmp.get(), 0, 9), clRed);
+  EXPECT_EQ(Px(bmp.get(), 0, 0), clBlack);
+  EXPECT_EQ(Px(bmp.get(), 4, 4), clWhite);
+}
