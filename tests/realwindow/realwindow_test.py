@@ -36,7 +36,7 @@ class Failure(Exception):
     pass
 
 
-def wait_for(what, test, timeout=10.0, interval=0.05):
+def wait_for(what, test, timeout=30.0, interval=0.05):
     deadline = time.monotonic() + timeout
     while True:
         value = test()
@@ -195,7 +195,7 @@ class Game:
         m = re.search(r'^"%s"=dword:([0-9a-fA-F]+)' % re.escape(name), self.registry(), re.M)
         return int(m.group(1), 16) if m else None
 
-    def wait_exit(self, timeout=10):
+    def wait_exit(self, timeout=30):
         try:
             return self.proc.wait(timeout)
         except subprocess.TimeoutExpired:
