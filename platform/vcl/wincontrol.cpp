@@ -177,7 +177,8 @@ void TWinControl::InsertControl(TControl* AControl) {
   }
   AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
   AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
-  AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+  // Only windowed controls have a 3-D look to take over.
+  if (dynamic_cast_object<TWinControl>(AControl)) AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
   AControl->Invalidate();
   Realign();
 }
