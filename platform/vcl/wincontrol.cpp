@@ -179,6 +179,7 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
   // Only windowed controls have a 3-D look to take over.
   if (dynamic_cast_object<TWinControl>(AControl)) AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+  if (AControl->parentBiDiMode_) AControl->biDiMode_ = GetBiDiMode();
   AControl->Invalidate();
   Realign();
 }
@@ -228,6 +229,7 @@ void TWinControl::Broadcast(TMessage& Message) {
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
+  ConstrainSize(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   left_ = ALeft;
@@ -241,6 +243,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TWinControl::BoundsChanged(bool Resized) {
   RequestAlign();
   if (Resized) {
+    AnchorControls();
     Realign();
     Resize();
   }

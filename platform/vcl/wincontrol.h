@@ -185,6 +185,11 @@ class TWinControl : public TControl {
   int alignDisabled_ = 0;
   bool aligning_ = false;
   bool alignPending_ = false;
+  // Moves and sizes the unaligned children by their anchors for the change
+  // of this control's size since the last call (not while loading: the
+  // stream holds their places for the size it gives).
+  void AnchorControls();
+  int anchoredWidth_ = 0, anchoredHeight_ = 0;
   bool ctl3D_ = true;
   bool parentCtl3D_ = true;
 };
