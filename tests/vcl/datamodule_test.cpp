@@ -2,10 +2,8 @@
 
 #include "classregistry.h"
 #include "datamodule.h"
-#include "formres.h"
-#include "formtext.h"
+#include "form_text.h"
 #include "menus.h"
-#include "streams.h"
 #include "ttimer.h"
 #include "vcl_fixture.h"
 
@@ -54,12 +52,7 @@ TEST_F(VclTest, ADataModuleIsBuiltFromItsResourceAndWrittenBackTheSame) {
   app.advance(100);
   EXPECT_EQ(module->Ticks, 2);
 
-  TMemoryStream binary;
-  WriteComponentToStream(&binary, module);
-  binary.SetPosition(0);
-  TMemoryStream text;
-  ObjectBinaryToText(&binary, &text);
-  const std::string written(static_cast<const char*>(text.GetMemory()), static_cast<std::size_t>(text.GetSize()));
+  const std::string written = TestSupport::WrittenFormText(module);
   for (const char* line : {"object Sounds: TTestDataModule\n", "  Left = 200\n", "  Width = 215\n",
                            "  object Ticker: TTimer\n", "    OnTimer = TickerTimer\n", "  object Choices: TPopupMenu\n",
                            "    object Louder: TMenuItem\n"})

@@ -3,9 +3,7 @@
 #include <string>
 
 #include "classregistry.h"
-#include "formres.h"
-#include "formtext.h"
-#include "streams.h"
+#include "form_text.h"
 #include "vcl_fixture.h"
 
 namespace {
@@ -29,24 +27,13 @@ class StandardPropertiesTest : public VclTest {
     VclTest::TearDown();
   }
 
-  TForm* Load(const char* formText) {
-    TStringStream text{AnsiString(formText)};
-    TMemoryStream binary;
-    ObjectTextToBinary(&text, &binary);
-    binary.SetPosition(0);
+  TForm* Load(const std::string& formText) {
     auto* form = TObject::Create<TForm>(Application);
-    ReadComponentFromStream(&binary, form);
+    TestSupport::ReadFormText(formText, form);
     return form;
   }
 
-  static std::string Written(TComponent* c) {
-    TMemoryStream binary;
-    WriteComponentToStream(&binary, c);
-    binary.SetPosition(0);
-    TMemoryStream text;
-    ObjectBinaryToText(&binary, &text);
-    return std::string(static_cast<const char*>(text.GetMemory()), static_cast<std::size_t>(text.GetSize()));
-  }
+  static std::string Written(TComponent* c) { return TestSupport::WrittenFormText(c); }
 
   static TPlainControl* Child(TForm* f, const char* name) {
     return dynamic_cast_object<TPlainControl>(f->FindComponent(name));
@@ -74,7 +61,7 @@ end
   const std::size_t follows = text.find("object Follows");
   EXPECT_EQ(text.substr(follows, text.find("end", follows) - follows).find("Ctl3D"), std::string::npos) << text;
   f->Free();
-  TForm* back = Load(text.c_str());
+  TForm* back = Load(text);
   EXPECT_FALSE(Child(back, "Follows")->GetCtl3D());
   EXPECT_TRUE(Child(back, "Raised")->GetCtl3D());
   back->Free();
