@@ -4,6 +4,7 @@
 
 #include "classregistry.h"
 #include "controlcanvas.h"
+#include "datamodule.h"
 #include "findcontrol.h"
 #include "focus.h"
 #include "forms_scrollbox.h"
@@ -233,7 +234,7 @@ void DeallocateHWnd(HWND Wnd) {
 namespace Forms {
 
 void Initialize() {
-  RegisterClasses({TForm::StaticClass(), TScrollBox::StaticClass()});
+  RegisterClasses({TForm::StaticClass(), TScrollBox::StaticClass(), TDataModule::StaticClass()});
   if (!Application) Application = TObject::Create<TApplication>(nullptr);
   if (!Screen) Screen = TObject::Create<TScreen>(nullptr);
 }

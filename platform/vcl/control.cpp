@@ -60,6 +60,8 @@ TCustomForm* GetParentForm(TControl* Control) {
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont), color_(clWindow) {
   controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   font_->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+  constraints_ = std::make_unique<TSizeConstraints>();
+  constraints_->OnChange = TNotifyEvent(this, &TControl::ConstraintsChanged);
 }
 
 TControl::~TControl() {
@@ -104,6 +106,17 @@ void TControl::Publish(TPublisher<TControl>& P) {
   P.Event("OnMouseUp", &TControl::OnMouseUp);
   P.Event("OnResize", &TControl::OnResize);
   P.Component("PopupMenu", &TControl::GetPopupMenu, &TControl::SetPopupMenu);
+  P.Set("Anchors", &TControl::GetAnchors, &TControl::SetAnchors, {"akLeft", "akTop", "akRight", "akBottom"},
+        static_cast<Int64>(TAnchors{akLeft, akTop}.Bits()));
+  P.Object("Constraints", &TControl::GetConstraints);
+  P.Enum("BiDiMode", &TControl::GetBiDiMode, &TControl::SetBiDiMode,
+         {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"})
+      .Stored([](TControl* c) { return !c->GetParentBiDiMode(); });
+  P.Bool("ParentBiDiMode", &TControl::GetParentBiDiMode, &TControl::SetParentBiDiMode, true);
+  P.Enum("DragKind", &TControl::GetDragKind, &TControl::SetDragKind, {"dkDrag", "dkDock"}, dkDrag);
+  P.Enum("DragMode", &TControl::GetDragMode, &TControl::SetDragMode, {"dmManual", "dmAutomatic"}, dmManual);
+  P.Integer("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor, crDrag);
+  P.Integer("Tag", &TControl::GetTag, &TControl::SetTag, 0);
 }
 
 // ---- geometry ----
@@ -111,6 +124,7 @@ void TControl::Publish(TPublisher<TControl>& P) {
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
+  ConstrainSize(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   InvalidateControl(GetShowing(), false);
@@ -119,6 +133,20 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   width_ = AWidth;
   height_ = AHeight;
   BoundsChanged(resized);
+}
+
+void TControl::ConstrainSize(int& Width, int& Height) const { constraints_->Apply(Width, Height); }
+
+void TControl::ConstraintsChanged(TObject*) { SetBounds(left_, top_, width_, height_); }
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+  parentBiDiMode_ = false;
+  biDiMode_ = Value;
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+  parentBiDiMode_ = Value;
+  if (Value && parent_) biDiMode_ = parent_->biDiMode_;
 }
 
 void TControl::BoundsChanged(bool Resized) {

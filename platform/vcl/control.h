@@ -15,6 +15,7 @@
 #include "published.h"
 #include "rect.h"
 #include "sets.h"
+#include "sizeconstraints.h"
 
 class TWinControl;
 class TCustomForm;
@@ -67,6 +68,15 @@ using TMouseWheelUpDownEvent = TClosure<void(TObject* Sender, TShiftState Shift,
 
 using TCursor = short;
 constexpr TCursor crDefault = 0;
+constexpr TCursor crDrag = -12;
+
+// Which edges of its parent a control keeps its distance to when the parent
+// is resized; with neither edge of a direction it keeps its centre.
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum TDragKind { dkDrag, dkDock };
+enum TDragMode { dmManual, dmAutomatic };
 constexpr TCursor crNone = -1;
 constexpr TCursor crArrow = -2;
 constexpr TCursor crCross = -3;
@@ -109,6 +119,11 @@ class TControl : public TComponent {
 
   TAlign GetAlign() const { return align_; }
   void SetAlign(TAlign Value);
+  TAnchors GetAnchors() const { return anchors_; }
+  void SetAnchors(TAnchors Value) { anchors_ = Value; }
+  // Every size the control takes is brought within these.
+  TSizeConstraints* GetConstraints() const { return constraints_.get(); }
+  void SetConstraints(TSizeConstraints* Value) { constraints_->Assign(Value); }
 
   // ---- tree and state ----
   TWinControl* GetParent() const { return parent_; }
@@ -159,6 +174,18 @@ class TControl : public TComponent {
   void SetPopupMenu(TComponent* Value);
   int GetHelpContext() const { return helpContext_; }
   void SetHelpContext(int Value) { helpContext_ = Value; }
+  // Stored and streamed; the drawing is always left to right.
+  TBiDiMode GetBiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode Value);
+  bool GetParentBiDiMode() const { return parentBiDiMode_; }
+  void SetParentBiDiMode(bool Value);
+  // Stored and streamed; no dragging is built on them yet.
+  TDragKind GetDragKind() const { return dragKind_; }
+  void SetDragKind(TDragKind Value) { dragKind_ = Value; }
+  TDragMode GetDragMode() const { return dragMode_; }
+  void SetDragMode(TDragMode Value) { dragMode_ = Value; }
+  TCursor GetDragCursor() const { return dragCursor_; }
+  void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
 
   // ---- messages and painting ----
   LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -198,6 +225,10 @@ class TControl : public TComponent {
   virtual void BoundsChanged(bool Resized);
   virtual void VisibleChanging() {}
   void RequestAlign();
+  // Width and height brought within the Constraints.
+  void ConstrainSize(int& Width, int& Height) const;
+  // The constraints changed: the current size is brought within them.
+  void ConstraintsChanged(TObject* Sender);
 
   virtual void CMColorChanged(TMessage& Message);
   virtual void CMFontChanged(TMessage& Message);
@@ -242,6 +273,13 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   TComponent* popupMenu_ = nullptr;
   int helpContext_ = 0;
+  TAnchors anchors_{akLeft, akTop};
+  std::unique_ptr<TSizeConstraints> constraints_;
+  TBiDiMode biDiMode_ = bdLeftToRight;
+  bool parentBiDiMode_ = true;
+  TDragKind dragKind_ = dkDrag;
+  TDragMode dragMode_ = dmManual;
+  TCursor dragCursor_ = crDrag;
 };
 
 // The form at the top of a control's parent chain; nullptr when there is none.

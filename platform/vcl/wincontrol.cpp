@@ -42,6 +42,12 @@ void TWinControl::Publish(TPublisher<TWinControl>& P) {
   P.Integer("TabOrder", &TWinControl::GetTabOrder, &TWinControl::SetTabOrder).Stored([](TWinControl* c) {
     return c->GetTabOrder() >= 0;
   });
+  // Written whenever the control has its own look, true included: a flat
+  // parent would otherwise hand its look over on loading.
+  P.Bool("Ctl3D", &TWinControl::GetCtl3D, &TWinControl::SetCtl3D).Stored([](TWinControl* c) {
+    return !c->GetParentCtl3D();
+  });
+  P.Bool("ParentCtl3D", &TWinControl::GetParentCtl3D, &TWinControl::SetParentCtl3D, true);
   P.Event("OnEnter", &TWinControl::OnEnter);
   P.Event("OnExit", &TWinControl::OnExit);
   P.Event("OnKeyDown", &TWinControl::OnKeyDown);
@@ -171,6 +177,9 @@ void TWinControl::InsertControl(TControl* AControl) {
   }
   AControl->Perform(CM_PARENTCOLORCHANGED, 0, 0);
   AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
+  // Only windowed controls have a 3-D look to take over.
+  if (dynamic_cast_object<TWinControl>(AControl)) AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+  if (AControl->parentBiDiMode_) AControl->biDiMode_ = GetBiDiMode();
   AControl->Invalidate();
   Realign();
 }
@@ -220,6 +229,7 @@ void TWinControl::Broadcast(TMessage& Message) {
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
+  ConstrainSize(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   left_ = ALeft;
@@ -233,6 +243,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TWinControl::BoundsChanged(bool Resized) {
   RequestAlign();
   if (Resized) {
+    AnchorControls();
     Realign();
     Resize();
   }
@@ -342,6 +353,8 @@ void TWinControl::Dispatch(TMessage& Message) {
     case CM_EXIT: CMExit(Message); break;
     case CM_DIALOGKEY: CMDialogKey(Message); break;
     case CM_FOCUSCHANGED: CMFocusChanged(Message); break;
+    case CM_CTL3DCHANGED: CMCtl3DChanged(Message); break;
+    case CM_PARENTCTL3DCHANGED: CMParentCtl3DChanged(Message); break;
     default: TControl::Dispatch(Message); break;
   }
 }
@@ -367,6 +380,30 @@ void TWinControl::WMSetText(TMessage& Message) {
 void TWinControl::CMColorChanged(TMessage& Message) {
   TControl::CMColorChanged(Message);
   NotifyControls(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+  parentCtl3D_ = false;
+  if (ctl3D_ == Value) return;
+  ctl3D_ = Value;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+  if (parentCtl3D_ == Value) return;
+  parentCtl3D_ = Value;
+  if (Value && parent_) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::CMCtl3DChanged(TMessage&) {
+  Invalidate();
+  NotifyControls(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::CMParentCtl3DChanged(TMessage&) {
+  if (!parentCtl3D_ || !parent_) return;
+  SetCtl3D(parent_->GetCtl3D());
+  parentCtl3D_ = true;
 }
 
 void TWinControl::CMFontChanged(TMessage& Message) {

@@ -68,6 +68,14 @@ class TWinControl : public TControl {
   virtual void SetFocus();
   // Every windowed descendant in tab order, depth first.
   void GetTabOrderList(std::vector<TWinControl*>& List) const;
+
+  // ---- 3-D look ----
+  // A change sends CM_CTL3DCHANGED to the control, and its children that
+  // follow their parent (ParentCtl3D) take it over and receive theirs.
+  bool GetCtl3D() const { return ctl3D_; }
+  void SetCtl3D(bool Value);
+  bool GetParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool Value);
   // The next focusable control after CurControl in tab order (wrapping);
   // nullptr when there is none.
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent) const;
@@ -138,6 +146,8 @@ class TWinControl : public TControl {
   // The form tells every control of it which one has the focus now.
   virtual void CMFocusChanged(TMessage& Message);
   virtual void WMPaint(TMessage& Message);
+  virtual void CMCtl3DChanged(TMessage& Message);
+  virtual void CMParentCtl3DChanged(TMessage& Message);
   virtual void WMEraseBkgnd(TMessage& Message);
   virtual void WMSetFocus(TMessage& Message);
   virtual void WMKillFocus(TMessage& Message);
@@ -175,6 +185,13 @@ class TWinControl : public TControl {
   int alignDisabled_ = 0;
   bool aligning_ = false;
   bool alignPending_ = false;
+  // Moves and sizes the unaligned children by their anchors for the change
+  // of this control's size since the last call (not while loading: the
+  // stream holds their places for the size it gives).
+  void AnchorControls();
+  int anchoredWidth_ = 0, anchoredHeight_ = 0;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
 };
 
 // Forgets a control that the pointer-tracking holds (a control going away).

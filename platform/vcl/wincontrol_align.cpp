@@ -72,3 +72,27 @@ void TWinControl::AlignControls(TControl*, TRect& Rect) {
     }
   }
 }
+
+void TWinControl::AnchorControls() {
+  const int dx = width_ - anchoredWidth_, dy = height_ - anchoredHeight_;
+  anchoredWidth_ = width_;
+  anchoredHeight_ = height_;
+  if ((dx == 0 && dy == 0) || GetComponentState().Contains(csLoading)) return;
+  // Along one direction: kept to the near edge, the far edge, both or the centre.
+  auto follow = [](bool nearEdge, bool farEdge, int delta, int& pos, int& size) {
+    if (nearEdge && farEdge)
+      size += delta;
+    else if (farEdge)
+      pos += delta;
+    else if (!nearEdge)
+      pos += delta / 2;
+  };
+  for (TControl* c : std::vector<TControl*>(controls_)) {
+    if (c->GetAlign() != alNone) continue;
+    const TAnchors a = c->GetAnchors();
+    int left = c->GetLeft(), top = c->GetTop(), width = c->GetWidth(), height = c->GetHeight();
+    follow(a.Contains(akLeft), a.Contains(akRight), dx, left, width);
+    follow(a.Contains(akTop), a.Contains(akBottom), dy, top, height);
+    c->SetBounds(left, top, width, height);
+  }
+}

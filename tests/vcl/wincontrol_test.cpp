@@ -100,3 +100,35 @@ TEST_F(VclTest, FreeingAControlTakesItsWindowAndItsChildrenAlong) {
   EXPECT_EQ(f->GetControlCount(), 0);
   app.pump();
 }
+
+TEST_F(VclTest, Ctl3DReachesTheChildrenThatFollowTheirParent) {
+  TForm* f = ShownForm();
+  auto* follower = TObject::Create<TMessageLog>(f);
+  follower->SetParent(f);
+  auto* grandchild = TObject::Create<TMessageLog>(f);
+  grandchild->SetParent(follower);
+  auto* own = TObject::Create<TMessageLog>(f);
+  own->SetParent(f);
+  own->SetCtl3D(true);  // its own now, though the same value
+  follower->Messages.clear();
+  grandchild->Messages.clear();
+  own->Messages.clear();
+
+  f->SetCtl3D(false);
+  EXPECT_FALSE(follower->GetCtl3D());
+  EXPECT_TRUE(follower->GetParentCtl3D());
+  EXPECT_EQ(follower->Count(CM_CTL3DCHANGED), 1);
+  EXPECT_FALSE(grandchild->GetCtl3D());
+  EXPECT_EQ(grandchild->Count(CM_CTL3DCHANGED), 1);
+  EXPECT_TRUE(own->GetCtl3D());
+  EXPECT_EQ(own->Count(CM_CTL3DCHANGED), 0);
+
+  // A control put under a flat parent takes the parent's look.
+  auto* late = TObject::Create<TMessageLog>(f);
+  late->SetParent(f);
+  EXPECT_FALSE(late->GetCtl3D());
+  // Following the parent again takes its value back.
+  own->SetParentCtl3D(true);
+  EXPECT_FALSE(own->GetCtl3D());
+  EXPECT_EQ(own->Count(CM_CTL3DCHANGED), 1);
+}
