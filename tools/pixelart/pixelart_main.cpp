@@ -8,6 +8,7 @@
 #include <string>
 
 #include "assets.h"
+#include "dialog_pictures.h"
 #include "png_codec.h"
 #include "preview.h"
 
@@ -45,6 +46,14 @@ void WriteAssets(const pixelart::Assets& a, const std::string& folder) {
   WritePng(folder, "exit_symbol.png", a.ExitSymbol);
 }
 
+// The dialogs' fills: the About box's shield and the tiles of the world
+// chooser and the settings dialog.
+void WriteDialogPictures(const std::string& folder) {
+  WritePng(folder, "about.png", pixelart::AboutShield());
+  WritePng(folder, "world_fill.png", pixelart::WorldChooserTile());
+  WritePng(folder, "settings_fill.png", pixelart::SettingsTile());
+}
+
 void WritePreviews(const pixelart::Assets& a, const std::string& folder) {
   WritePng(folder, "preview.png", pixelart::Enlarged(pixelart::PreviewBoard(a), 2));
   WritePng(folder, "preview_floor.png", pixelart::PreviewFloor(a));
@@ -61,6 +70,7 @@ int main(int argc, char** argv) {
   try {
     const pixelart::Assets assets = pixelart::DrawAssets();
     WriteAssets(assets, argv[1]);
+    WriteDialogPictures(argv[1]);
     if (argc == 3) WritePreviews(assets, argv[2]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "pixelart: %s\n", e.what());
