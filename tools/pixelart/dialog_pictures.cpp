@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "noise.h"
 
@@ -15,17 +16,37 @@ constexpr Colour kGoldDark = Rgb(140, 100, 36);
 constexpr Colour kAzure = Rgb(30, 62, 122);
 constexpr Colour kParchment = Rgb(242, 234, 214);
 
-// Distance in pixels from (x, y) to the shield's rim. The outline is the
-// lens of two ellipses centred on the top corners, with radii W and 8H/7,
-// closed by the top edge.
-double RimDistance(int x, int y) {
-  const double w = kAboutWidth, r = 8.0 * kAboutHeight / 7.0;
-  const double dy = y / r;
-  const double leftEllipse = std::pow(x / w, 2) + dy * dy;
-  const double rightEllipse = std::pow((x - w) / w, 2) + dy * dy;
-  const double m = std::max(leftEllipse, rightEllipse);
-  if (m >= 1) return -1;
-  return std::min((1 - std::sqrt(m)) * w, static_cast<double>(y));
+// The outline the About box's region cuts: the lens of two ellipses centred
+// on the top corners (radii W and 8H/7) less two notch ellipses on the same
+// corners (radii W/2 and H/5), which leave a peak at the top centre.
+bool InShield(int x, int y) {
+  const double w = kAboutWidth, h = kAboutHeight, r = 8.0 * h / 7.0;
+  auto inEllipse = [](double dx, double dy, double rx, double ry) { return (dx * dx) / (rx * rx) + (dy * dy) / (ry * ry) < 1; };
+  const double px = x + 0.5, py = y + 0.5;
+  const bool lens = inEllipse(px, py, w, r) && inEllipse(px - w, py, w, r);
+  const bool notched = inEllipse(px, py, w / 2, h / 5) || inEllipse(px - w, py, w / 2, h / 5);
+  return lens && !notched;
+}
+
+// Distance in pixels from every pixel to the nearest one outside the shield
+// (0 outside), by a two-pass chamfer transform.
+std::vector<double> RimDistances() {
+  const int w = kAboutWidth, h = kAboutHeight;
+  constexpr double kFar = 1e9, kStraight = 1.0, kDiagonal = 1.4142;
+  std::vector<double> d(static_cast<std::size_t>(w) * h);
+  auto at = [&](int x, int y) -> double& { return d[static_cast<std::size_t>(y) * w + x]; };
+  auto get = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? 0.0 : at(x, y); };
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) at(x, y) = InShield(x, y) ? kFar : 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      at(x, y) = std::min({at(x, y), get(x - 1, y) + kStraight, get(x, y - 1) + kStraight,
+                           get(x - 1, y - 1) + kDiagonal, get(x + 1, y - 1) + kDiagonal});
+  for (int y = h - 1; y >= 0; --y)
+    for (int x = w - 1; x >= 0; --x)
+      at(x, y) = std::min({at(x, y), get(x + 1, y) + kStraight, get(x, y + 1) + kStraight,
+                           get(x + 1, y + 1) + kDiagonal, get(x - 1, y + 1) + kDiagonal});
+  return d;
 }
 
 bool InStar(double x, double y, double cx, double cy, double radius) {
@@ -53,24 +74,15 @@ Colour Field(int x, int y, double rim) {
   return c;
 }
 
-void PaintChief(PixelCanvas& p) {
-  // The band across the top carries three stars; it ends well above the
-  // first label.
-  constexpr int kChiefBottom = 122;
-  for (int y = 0; y < kChiefBottom + 6; ++y)
-    for (int x = 0; x < kAboutWidth; ++x) {
-      const double rim = RimDistance(x, y);
-      if (rim < 26) continue;
-      if (y >= kChiefBottom) {
-        p.Put(x, y, y < kChiefBottom + 2 ? kOutline : Mix(kGoldLight, kGoldDark, (y - kChiefBottom - 2) / 4.0));
-        continue;
-      }
-      const double grain = TilingNoise(x, y, 32, 512, 41);
-      Colour c = Shade(kAzure, 0.92 + 0.16 * grain + 0.25 * (1 - y / double(kChiefBottom)));
-      for (int cx : {207, 307, 407})
-        if (InStar(x + 0.5, y + 0.5, cx, 72, 24)) c = Mix(kGoldLight, kGoldDark, (y - 50) / 44.0);
-      p.Put(x, y, c);
-    }
+// The azure chief above a gold stripe fills the shield's peak and carries a
+// star; it ends above the first label.
+constexpr int kChiefBottom = 126;
+
+Colour Chief(int x, int y) {
+  const double grain = TilingNoise(x, y, 32, 512, 41);
+  Colour c = Shade(kAzure, 0.92 + 0.16 * grain + 0.3 * (1 - y / double(kChiefBottom)));
+  if (InStar(x + 0.5, y + 0.5, 307, 96, 24)) c = Mix(kGoldLight, kGoldDark, (y - 72) / 48.0);
+  return c;
 }
 
 void PaintCrate(PixelCanvas& p, int left, int top, int size) {
@@ -92,19 +104,22 @@ void PaintCrate(PixelCanvas& p, int left, int top, int size) {
 }  // namespace
 
 PixelCanvas AboutShield() {
-  PixelCanvas p(kAboutWidth, kAboutHeight, kAzure);
+  const std::vector<double> rims = RimDistances();
+  PixelCanvas p(kAboutWidth, kAboutHeight, kOutline);
   for (int y = 0; y < kAboutHeight; ++y)
     for (int x = 0; x < kAboutWidth; ++x) {
-      const double rim = RimDistance(x, y);
+      const double rim = rims[static_cast<std::size_t>(y) * kAboutWidth + x];
       Colour c;
-      if (rim < 0) c = kOutline;                          // outside: cut away by the region
-      else if (rim < 5) c = kOutline;
+      if (rim < 5) c = kOutline;  // also what lies outside, cut away by the region
       else if (rim < 21) c = Mix(kGoldLight, kGoldDark, (rim - 5) / 16.0 * 0.6 + 0.4 * Hash01(x / 3, y / 3, 61));
       else if (rim < 26) c = kOutline;
+      else if (y < kChiefBottom) c = Chief(x, y);
+      else if (y < kChiefBottom + 2) c = kOutline;
+      else if (y < kChiefBottom + 7) c = Mix(kGoldLight, kGoldDark, (y - kChiefBottom - 2) / 5.0);
+      else if (y < kChiefBottom + 9) c = kOutline;
       else c = Field(x, y, rim);
       p.Put(x, y, c);
     }
-  PaintChief(p);
   PaintCrate(p, kAboutWidth / 2 - 24, 384, 48);
   return p;
 }
