@@ -69,4 +69,20 @@ bool RecordSolution(int world, int level, int steps) {
   return true;
 }
 
+TGameStatistics ReadStatistics() {
+  constexpr int kWorlds = 50, kLevels = 19;
+  TRegistryIniFile reg(kRegistryKey);
+  TGameStatistics stats;
+  for (int world = 0; world < kWorlds; ++world) {
+    const AnsiString section = ScoreSection(world);
+    for (int level = 1; level <= kLevels; ++level) {
+      if (reg.ReadBool(section, "G" + AnsiString(level), false)) ++stats.Solved;
+      stats.BestSteps += reg.ReadInteger(section, "M" + AnsiString(level), 0);
+    }
+  }
+  stats.Steps = static_cast<std::uint32_t>(reg.ReadInteger("STAT", "ZUEGE", 0));
+  stats.Attempts = static_cast<std::uint32_t>(reg.ReadInteger("STAT", "VERSUCHE", 0));
+  return stats;
+}
+
 }  // namespace Game

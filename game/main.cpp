@@ -3,6 +3,7 @@
 #include "main_form.h"
 #include "program_units.h"
 #include "startup.h"
+#include "statistics_form.h"
 
 int main() {
   if (const int failed = Backend::InstallHostForProgram()) return failed;
@@ -11,6 +12,7 @@ int main() {
     Application->Initialize();
     Application->SetTitle("TALLIX MORVANT II");
     Application->CreateForm(Form1);
+    Application->CreateForm(Form6);
     Application->Run();
   } catch (Exception& e) {
     Application->ShowException(&e);

@@ -1,10 +1,11 @@
 // The menu's commands. The level and world commands do nothing while a
-// replay runs (the rules test that); the dialogs' items wait for their forms.
+// replay runs (the rules test that); the dialogs' items show their forms.
 #include "application.h"
 #include "level_commands.h"
 #include "level_loader.h"
 #include "main_form.h"
 #include "shell.h"
+#include "statistics_form.h"
 
 using namespace Game;
 
@@ -40,7 +41,7 @@ void TForm1::EditorSpielebene1Click(TObject*) {
 // dialogs of their own; their items are in the menu already.
 void TForm1::Spielweltladen1Click(TObject*) {}
 void TForm1::Einstellungen1Click(TObject*) {}
-void TForm1::Statistik1Click(TObject*) {}
+void TForm1::Statistik1Click(TObject*) { Form6->ShowModal(); }
 void TForm1::About1Click(TObject*) {}
 
 void TForm1::Inhalt1Click(TObject*) {

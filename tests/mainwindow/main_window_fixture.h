@@ -19,12 +19,14 @@
 #include "msgbox.h"
 #include "paths.h"
 #include "program_units.h"
+#include "statistics_form.h"
 #include "tregistry.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:
   ~MainWindowTest() override {
     form = nullptr;
+    Form6 = nullptr;
     app.reset();
     SetProgramPathForTesting("");
   }
@@ -42,9 +44,11 @@ class MainWindowTest : public ::testing::Test {
   }
 
   // The main window created, shown and activated: the start-up has run.
+  // The dialogs are created after it, as the program does.
   TForm1* Open() {
     if (!app) Boot();
     Application->CreateForm(form);
+    Application->CreateForm(Form6);
     form->Show();
     app->pump();
     return form;
