@@ -140,6 +140,34 @@ TEST_F(LayoutTest, CalculateDrawsNothingAndAnswersTheFocusRect) {
   EXPECT_FALSE(p.drewGlyph);
 }
 
+TEST_F(LayoutTest, FocusRectangleByStyle) {
+  // Text 40 x 10 right of the glyph, top-left in (0, 0, 100, 50): the glyph
+  // at (0, 0, 16, 16), the text at (19, 4, 59, 14).
+  canvas.GetFont()->SetHeight(8);
+  ASSERT_EQ(Measured("000000000."), TSize(40, 10)) << "the font's metrics moved";
+  struct Case {
+    TVyrDrawTextStyles styles;
+    TRect focus;
+  } cases[] = {
+      {{TVyrDrawTextStyle::dtRectText}, TRect(18, 3, 60, 15)},
+      {{TVyrDrawTextStyle::dtRectGlyph}, TRect(0, 0, 16, 16)},
+      {{TVyrDrawTextStyle::dtRectGlyphText}, TRect(-1, -1, 60, 17)},
+      {{}, TRect(1, 1, 99, 49)},
+      {{TVyrDrawTextStyle::dtCalculate}, TRect(-2, -2, 61, 18)},
+  };
+  for (const Case& c : cases) {
+    TVyrGlyphTextLayout layout;
+    layout.SetAlignText2Glyph(TVyrTextArrange::taRight);
+    layout.SetAlignment(TVyrAlignment::agTopLeft);
+    TRect focus(0, 0, 16, 16);
+    TVyrDrawTextStyles styles = c.styles;
+    styles.Include(TVyrDrawTextStyle::dtEnabled);
+    VyrDrawTextAndGlyphExt(&canvas, "000000000.", nullptr, TRect(0, 0, 100, 50), glyph->GetCanvas(), focus, nullptr,
+                           clNone, &layout, false, false, false, styles, 0);
+    EXPECT_EQ(focus, c.focus) << c.styles.Bits();
+  }
+}
+
 TEST_F(LayoutTest, DefaultCaptionDrawsCentredOnOneLine) {
   TVyrCaption caption;
   caption.DrawCaption(&canvas, "Hi", TRect(0, 0, 100, 50), clBtnFace, {});
