@@ -4,6 +4,7 @@
 #include "application.h"
 #include "clock.h"
 #include "drawing_fixture.h"
+#include "folders.h"
 #include "forms.h"
 #include "inifiles.h"
 #include "messages.h"
@@ -136,6 +137,42 @@ TEST_F(WindowHelperTest, ShowModalAnswersTheResultAndFreesTheForm) {
   EXPECT_EQ(VyrShowModal<TQuickDialog>(Application), mrOk);
   EXPECT_EQ(TQuickDialog::freed, 1);
   EXPECT_EQ(Application->GetComponentCount(), owned);
+}
+
+TEST_F(WindowHelperTest, CentreFormsAndChildWindows) {
+  TForm* form = app.create_form<TForm>();
+  form->SetBounds(0, 0, 200, 100);
+  VyrCenterForm(form);
+  EXPECT_EQ(TPoint(form->GetLeft(), form->GetTop()), TPoint(412, 334));
+
+  TForm* parent = app.create_form<TForm>();
+  parent->SetBounds(100, 100, 300, 200);
+  form->SetBounds(0, 0, 101, 50);
+  VyrCenterChildWindow(parent->GetHandle(), form->GetHandle(), false);
+  EXPECT_EQ(WindowAt(form->GetHandle()), TPoint(199, 175));
+  parent->SetBounds(950, 700, 100, 100);
+  VyrCenterChildWindow(parent->GetHandle(), form->GetHandle(), true);
+  EXPECT_EQ(WindowAt(form->GetHandle()), TPoint(923, 718)) << "kept on the screen";
+}
+
+TEST_F(WindowHelperTest, DevelopmentColoursLiveInTheWindowsFolder) {
+  char folder[MAX_PATH] = {};
+  GetWindowsDirectory(folder, MAX_PATH);
+  const AnsiString name = VyrKorvelIniFileName();
+  EXPECT_EQ(name.Pos(AnsiString(folder)), 1) << name.c_str();
+  EXPECT_EQ(ExtractFileName(name), "korvel.ini");
+
+  TStringList colours;
+  colours.Add("FarbeA=FF8000");
+  colours.Add("FarbeP=FFFFFFFF");
+  VyrSaveKorvelCustomColor(&colours);
+  TIniFile ini(name);
+  TStringList stored;
+  ini.ReadSectionValues("Selbstdefinierte Farben", &stored);
+  EXPECT_EQ(Lines(stored), Lines(colours));
+  TStringList back;
+  VyrLoadKorvelCustomColor(&back);
+  EXPECT_EQ(Lines(back), Lines(colours));
 }
 
 TEST_F(WindowHelperTest, IsChildFollowsTheParentChain) {
