@@ -1,5 +1,7 @@
 #include "vyrclass_storage.h"
 
+#include <utility>
+
 #include "font_class.h"
 #include "inifiles.h"
 #include "paths.h"
@@ -173,74 +175,114 @@ AnsiString TVyrIniCtrl::CounterIdent(const AnsiString& Ident, int Index) const {
   return FAlphaCounter ? Ident + static_cast<char>('A' + Index) : Ident + IntToStr(Index);
 }
 
-bool TVyrIniCtrl::ReadBool(const AnsiString& Section, const AnsiString& Ident, bool Default) {
+template <class R, class... Params, class... Args>
+R TVyrIniCtrl::OnStore(const AnsiString& Section, R (TVyrSettingsStore::*Operation)(const AnsiString&, Params...),
+                       Args&&... Arguments) {
   const AnsiString section = ResolveSection(Section);
-  return OpenStore()->ReadBool(section, Ident, Default);
+  return (OpenStore().get()->*Operation)(section, std::forward<Args>(Arguments)...);
+}
+
+bool TVyrIniCtrl::ReadBool(const AnsiString& Section, const AnsiString& Ident, bool Default) {
+  return OnStore(Section, &TVyrSettingsStore::ReadBool, Ident, Default);
 }
 
 void TVyrIniCtrl::WriteBool(const AnsiString& Section, const AnsiString& Ident, bool Value) {
-  const AnsiString section = ResolveSection(Section);
-  OpenStore()->WriteBool(section, Ident, Value);
+  OnStore(Section, &TVyrSettingsStore::WriteBool, Ident, Value);
 }
 
 int TVyrIniCtrl::ReadInteger(const AnsiString& Section, const AnsiString& Ident, int Default) {
-  const AnsiString section = ResolveSection(Section);
-  return OpenStore()->ReadInteger(section, Ident, Default);
+  return OnStore(Section, &TVyrSettingsStore::ReadInteger, Ident, Default);
 }
 
 void TVyrIniCtrl::WriteInteger(const AnsiString& Section, const AnsiString& Ident, int Value) {
-  const AnsiString section = ResolveSection(Section);
-  OpenStore()->WriteInteger(section, Ident, Value);
+  OnStore(Section, &TVyrSettingsStore::WriteInteger, Ident, Value);
 }
 
 AnsiString TVyrIniCtrl::ReadString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Default) {
-  const AnsiString section = ResolveSection(Section);
-  return OpenStore()->ReadString(section, Ident, Default);
+  return OnStore(Section, &TVyrSettingsStore::ReadString, Ident, Default);
 }
 
 void TVyrIniCtrl::WriteString(const AnsiString& Section, const AnsiString& Ident, const AnsiString& Value) {
-  const AnsiString section = ResolveSection(Section);
-  OpenStore()->WriteString(section, Ident, Value);
+  OnStore(Section, &TVyrSettingsStore::WriteString, Ident, Value);
 }
 
+namespace {
+
+// A value kept as text: how it is written and read back.
+template <class T>
+struct TextCoding {
+  AnsiString (*encode)(const T&);
+  T (*decode)(const AnsiString&);
+};
+
+const TextCoding<double> kFloatText{[](const double& V) { return FloatToStr(V); },
+                                    [](const AnsiString& S) { return StrToFloat(S); }};
+const TextCoding<TDateTime> kDateText{[](const TDateTime& V) { return DateToStr(V); },
+                                      [](const AnsiString& S) { return StrToDate(S); }};
+const TextCoding<TDateTime> kTimeText{[](const TDateTime& V) { return TimeToStr(V); },
+                                      [](const AnsiString& S) { return StrToTime(S); }};
+const TextCoding<TDateTime> kDateTimeText{[](const TDateTime& V) { return DateTimeToStr(V); },
+                                          [](const AnsiString& S) { return StrToDateTime(S); }};
+const TextCoding<TColor> kColorText{[](const TColor& V) { return ColorToString(V); },
+                                    [](const AnsiString& S) { return StringToColor(S); }};
+const TextCoding<TPoint> kPointText{[](const TPoint& V) { return Vyrutils::VyrPointToString(V); },
+                                    [](const AnsiString& S) { return Vyrutils::VyrStringToPoint(S); }};
+const TextCoding<TRect> kRectText{[](const TRect& V) { return Vyrutils::VyrRectToString(V); },
+                                  [](const AnsiString& S) { return Vyrutils::VyrStringToRect(S); }};
+
+// The default goes in as text, so that a missing entry reads back as it.
+template <class T>
+T ReadAsText(TVyrIniCtrl& Ini, const AnsiString& Section, const AnsiString& Ident, const T& Default,
+             const TextCoding<T>& Coding) {
+  return Coding.decode(Ini.ReadString(Section, Ident, Coding.encode(Default)));
+}
+
+template <class T>
+void WriteAsText(TVyrIniCtrl& Ini, const AnsiString& Section, const AnsiString& Ident, const T& Value,
+                 const TextCoding<T>& Coding) {
+  Ini.WriteString(Section, Ident, Coding.encode(Value));
+}
+
+}  // namespace
+
 double TVyrIniCtrl::ReadFloat(const AnsiString& Section, const AnsiString& Ident, double Default) {
-  return StrToFloat(ReadString(Section, Ident, FloatToStr(Default)));
+  return ReadAsText(*this, Section, Ident, Default, kFloatText);
 }
 
 void TVyrIniCtrl::WriteFloat(const AnsiString& Section, const AnsiString& Ident, double Value) {
-  WriteString(Section, Ident, FloatToStr(Value));
+  WriteAsText(*this, Section, Ident, Value, kFloatText);
 }
 
 TDateTime TVyrIniCtrl::ReadDate(const AnsiString& Section, const AnsiString& Ident, TDateTime Default) {
-  return StrToDate(ReadString(Section, Ident, DateToStr(Default)));
+  return ReadAsText(*this, Section, Ident, Default, kDateText);
 }
 
 void TVyrIniCtrl::WriteDate(const AnsiString& Section, const AnsiString& Ident, TDateTime Value) {
-  WriteString(Section, Ident, DateToStr(Value));
+  WriteAsText(*this, Section, Ident, Value, kDateText);
 }
 
 TDateTime TVyrIniCtrl::ReadTime(const AnsiString& Section, const AnsiString& Ident, TDateTime Default) {
-  return StrToTime(ReadString(Section, Ident, TimeToStr(Default)));
+  return ReadAsText(*this, Section, Ident, Default, kTimeText);
 }
 
 void TVyrIniCtrl::WriteTime(const AnsiString& Section, const AnsiString& Ident, TDateTime Value) {
-  WriteString(Section, Ident, TimeToStr(Value));
+  WriteAsText(*this, Section, Ident, Value, kTimeText);
 }
 
 TDateTime TVyrIniCtrl::ReadDateTime(const AnsiString& Section, const AnsiString& Ident, TDateTime Default) {
-  return StrToDateTime(ReadString(Section, Ident, DateTimeToStr(Default)));
+  return ReadAsText(*this, Section, Ident, Default, kDateTimeText);
 }
 
 void TVyrIniCtrl::WriteDateTime(const AnsiString& Section, const AnsiString& Ident, TDateTime Value) {
-  WriteString(Section, Ident, DateTimeToStr(Value));
+  WriteAsText(*this, Section, Ident, Value, kDateTimeText);
 }
 
 TColor TVyrIniCtrl::ReadColor(const AnsiString& Section, const AnsiString& Ident, TColor Default) {
-  return StringToColor(ReadString(Section, Ident, ColorToString(Default)));
+  return ReadAsText(*this, Section, Ident, Default, kColorText);
 }
 
 void TVyrIniCtrl::WriteColor(const AnsiString& Section, const AnsiString& Ident, TColor Value) {
-  WriteString(Section, Ident, ColorToString(Value));
+  WriteAsText(*this, Section, Ident, Value, kColorText);
 }
 
 bool TVyrIniCtrl::ReadFont(const AnsiString& Section, const AnsiString& Ident, TFont* Font) {
@@ -255,19 +297,19 @@ void TVyrIniCtrl::WriteFont(const AnsiString& Section, const AnsiString& Ident, 
 }
 
 TPoint TVyrIniCtrl::ReadPoint(const AnsiString& Section, const AnsiString& Ident, const TPoint& Default) {
-  return Vyrutils::VyrStringToPoint(ReadString(Section, Ident, Vyrutils::VyrPointToString(Default)));
+  return ReadAsText(*this, Section, Ident, Default, kPointText);
 }
 
 void TVyrIniCtrl::WritePoint(const AnsiString& Section, const AnsiString& Ident, const TPoint& Value) {
-  WriteString(Section, Ident, Vyrutils::VyrPointToString(Value));
+  WriteAsText(*this, Section, Ident, Value, kPointText);
 }
 
 TRect TVyrIniCtrl::ReadRect(const AnsiString& Section, const AnsiString& Ident, const TRect& Default) {
-  return Vyrutils::VyrStringToRect(ReadString(Section, Ident, Vyrutils::VyrRectToString(Default)));
+  return ReadAsText(*this, Section, Ident, Default, kRectText);
 }
 
 void TVyrIniCtrl::WriteRect(const AnsiString& Section, const AnsiString& Ident, const TRect& Value) {
-  WriteString(Section, Ident, Vyrutils::VyrRectToString(Value));
+  WriteAsText(*this, Section, Ident, Value, kRectText);
 }
 
 void TVyrIniCtrl::ReadStrings(const AnsiString& Section, const AnsiString& Ident, TStrings* List) {
@@ -314,25 +356,19 @@ void TVyrIniCtrl::WriteColorList(const AnsiString& Section, TStrings* List) {
 }
 
 void TVyrIniCtrl::ReadSection(const AnsiString& Section, TStrings* List) {
-  const AnsiString section = ResolveSection(Section);
-  OpenStore()->ReadSection(section, List);
+  OnStore(Section, &TVyrSettingsStore::ReadSection, List);
 }
 
 void TVyrIniCtrl::ReadSections(TStrings* List) { OpenStore()->ReadSections(List); }
 
 void TVyrIniCtrl::ReadSectionValues(const AnsiString& Section, TStrings* List) {
-  const AnsiString section = ResolveSection(Section);
-  OpenStore()->ReadSectionValues(section, List);
+  OnStore(Section, &TVyrSettingsStore::ReadSectionValues, List);
 }
 
-void TVyrIniCtrl::EraseSection(const AnsiString& Section) {
-  const AnsiString section = ResolveSection(Section);
-  OpenStore()->EraseSection(section);
-}
+void TVyrIniCtrl::EraseSection(const AnsiString& Section) { OnStore(Section, &TVyrSettingsStore::EraseSection); }
 
 void TVyrIniCtrl::DeleteKey(const AnsiString& Section, const AnsiString& Ident) {
-  const AnsiString section = ResolveSection(Section);
-  OpenStore()->DeleteKey(section, Ident);
+  OnStore(Section, &TVyrSettingsStore::DeleteKey, Ident);
 }
 
 }  // namespace Vyrclass

@@ -118,6 +118,10 @@ class TVyrIniCtrl : public TVyrComponent {
  private:
   // The store for one operation.
   std::unique_ptr<TVyrSettingsStore> OpenStore();
+  // Operation on the store for one operation, in Section as resolved.
+  template <class R, class... Params, class... Args>
+  R OnStore(const AnsiString& Section, R (TVyrSettingsStore::*Operation)(const AnsiString&, Params...),
+            Args&&... Arguments);
   AnsiString IniFileName();
   AnsiString RegistryPath() const;
   // The section name as stored, per target and user; remembered.

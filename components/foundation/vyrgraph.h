@@ -52,6 +52,12 @@ enum class TVyrDrawTextStyle {
 };
 using TVyrDrawTextStyles = TSet<TVyrDrawTextStyle>;
 enum class TVyrMeterDirection { mdHorizontal, mdVertical, mdHorizontalReverse, mdVerticalReverse };
+// Where a dialog goes inside its target, and what the target is.
+enum class TVyrDlgPosition {
+  bpCustom, bpTopLeft, bpTopCenter, bpTopRight, bpCenterLeft, bpCenter, bpCenterRight, bpBottomLeft, bpBottomCenter,
+  bpBottomRight
+};
+enum class TVyrDlgPosRel { brScreen, brScreenWorkArea, brMainForm, brActiveWindow };
 
 using TVyrFrameSides = TSet<TVyrFrameSide>;
 using TVyrFillOptions = TSet<TVyrFillOption>;

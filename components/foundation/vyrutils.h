@@ -20,6 +20,7 @@
 #include "canvas.h"
 #include "palette.h"
 #include "rect.h"
+#include "scope_guard.h"
 #include "streams.h"
 #include "tstrings.h"
 #include "vyrgraph.h"
@@ -285,6 +286,21 @@ void VyrCenterForm(TForm* Form);
 // result, else 0.
 int VyrCenterChild(TForm* Parent, TForm* Child, bool Show);
 void VyrCenterChildWindow(HWND Parent, HWND Child, bool Flag);
+// The window placed in Target by Position (bpCustom as bpTopLeft); one
+// that would leave the screen goes to Target's right or bottom edge, and
+// never to a negative coordinate. Flag is not consulted.
+void VyrPositionWindow(HWND Wnd, const TRect& Target, Vyrgraph::TVyrDlgPosition Position, bool Flag);
+// The screen, its work area, or the window rect of the main or the active
+// form (the screen when there is none).
+TRect VyrDlgGetTargetRect(Vyrgraph::TVyrDlgPosRel Rel);
+// A form of class Form made for Owner, shown modally and freed; its modal
+// result.
+template <class Form>
+int VyrShowModal(TComponent* Owner) {
+  Form* form = TObject::Create<Form>(Owner);
+  TScopeGuard freeForm([form] { form->Free(); });
+  return form->ShowModal();
+}
 // Control is Parent or lies inside it; false for nil.
 bool VyrIsChild(TControl* Parent, TControl* Control);
 // Brings the window of an earlier running instance forward; this platform

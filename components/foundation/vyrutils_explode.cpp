@@ -35,54 +35,69 @@ void Frame(HDC Dc, const TRect& R, int Delay) {
 
 int R(double V) { return static_cast<int>(Round(V)); }
 
+// What both zooms start from: the point (the cursor for X < 0), the step
+// count (40 below 4), the delay (at least 1) and the form's window rect.
+struct Zoom {
+  TPoint start;
+  int steps;
+  int delay;
+  RECT window;
+};
+
+Zoom ZoomOf(TForm* Form, int X, int Y, int Delay, int Steps) {
+  Zoom z{StartPoint(X, Y), Steps < 4 ? 40 : Steps, std::max(1, Delay), {}};
+  GetWindowRect(Form->GetHandle(), &z.window);
+  return z;
+}
+
+// Two passes on the screen DC: the second takes away what the first drew.
+template <class Pass>
+void TwoPasses(Pass Draw) {
+  HDC dc = GetDC(nullptr);
+  for (int pass = 0; pass < 2; ++pass) Draw(dc);
+  ReleaseDC(nullptr, dc);
+}
+
 }  // namespace
 
 void VyrExplodeFormExt(TForm* Form, int X, int Y, int Delay, int Steps) {
   if (!Form) return;
-  const TPoint start = StartPoint(X, Y);
-  if (Steps < 4) Steps = 40;
-  if (Delay < 1) Delay = 1;
-  RECT w{};
-  GetWindowRect(Form->GetHandle(), &w);
-  const double dx = double(w.left - start.x) / Steps, dy = double(w.top - start.y) / Steps;
-  const double dw = double(w.right - w.left) / Steps, dh = double(w.bottom - w.top) / Steps;
-  HDC dc = GetDC(nullptr);
-  for (int pass = 0; pass < 2; ++pass)
-    for (int i = 1; i <= Steps; ++i) {
-      const int L = R(i * dx + start.x), T = R(i * dy + start.y);
-      Frame(dc, TRect(L, T, R(i * dw + L), R(i * dh + T)), Delay);
+  const Zoom z = ZoomOf(Form, X, Y, Delay, Steps);
+  const RECT& w = z.window;
+  const double dx = double(w.left - z.start.x) / z.steps, dy = double(w.top - z.start.y) / z.steps;
+  const double dw = double(w.right - w.left) / z.steps, dh = double(w.bottom - w.top) / z.steps;
+  TwoPasses([&](HDC dc) {
+    for (int i = 1; i <= z.steps; ++i) {
+      const int L = R(i * dx + z.start.x), T = R(i * dy + z.start.y);
+      Frame(dc, TRect(L, T, R(i * dw + L), R(i * dh + T)), z.delay);
     }
-  ReleaseDC(nullptr, dc);
+  });
 }
 
 void VyrExplodeForm(TForm* Form) { VyrExplodeFormExt(Form, -1, 0, ExplodeDelay(), 40); }
 
 void VyrExplodeFormExt2(TForm* Form, int X, int Y, bool FromPoint, int Delay, int W0, int H0, int Steps) {
   if (!Form) return;
-  const TPoint start = StartPoint(X, Y);
-  if (Steps < 4) Steps = 40;
-  if (Delay < 1) Delay = 1;
-  RECT w{};
-  GetWindowRect(Form->GetHandle(), &w);
+  const Zoom z = ZoomOf(Form, X, Y, Delay, Steps);
+  const RECT& w = z.window;
+  const TPoint start = z.start;
   const double W = w.right - w.left, H = w.bottom - w.top;
   const double cx = w.left + W / 2, cy = w.top + H / 2;
-  HDC dc = GetDC(nullptr);
-  for (int pass = 0; pass < 2; ++pass) {
+  TwoPasses([&](HDC dc) {
     if (FromPoint) {
       // Halfway from the start point toward the window's centre, at the
       // starting size.
-      const int half = std::max(1, Steps / 2);
+      const int half = std::max(1, z.steps / 2);
       for (int i = 1; i <= half; ++i) {
         const double x = start.x + (cx - start.x) * i / (2.0 * half), y = start.y + (cy - start.y) * i / (2.0 * half);
-        Frame(dc, TRect(R(x - W0 / 2.0), R(y - H0 / 2.0), R(x + W0 / 2.0), R(y + H0 / 2.0)), Delay);
+        Frame(dc, TRect(R(x - W0 / 2.0), R(y - H0 / 2.0), R(x + W0 / 2.0), R(y + H0 / 2.0)), z.delay);
       }
     }
-    for (int i = 1; i <= Steps; ++i) {
-      const double ww = W0 + (W - W0) * i / Steps, hh = H0 + (H - H0) * i / Steps;
-      Frame(dc, TRect(R(cx - ww / 2), R(cy - hh / 2), R(cx + ww / 2), R(cy + hh / 2)), Delay);
+    for (int i = 1; i <= z.steps; ++i) {
+      const double ww = W0 + (W - W0) * i / z.steps, hh = H0 + (H - H0) * i / z.steps;
+      Frame(dc, TRect(R(cx - ww / 2), R(cy - hh / 2), R(cx + ww / 2), R(cy + hh / 2)), z.delay);
     }
-  }
-  ReleaseDC(nullptr, dc);
+  });
 }
 
 void VyrExplodeForm2(TForm* Form) { VyrExplodeFormExt2(Form, -1, 0, true, ExplodeDelay(), 10, 20, 40); }

@@ -1,4 +1,7 @@
 // Frames, the arrow triangle and the button faces.
+#include <initializer_list>
+#include <iterator>
+
 #include "drawedge.h"
 #include "osversion.h"
 #include "syscolors.h"
@@ -97,56 +100,60 @@ bool VyrDrawFrameShadow(TCanvas* Canvas, TRect& Rect, TColor FrameColor, TColor 
   return true;
 }
 
+namespace {
+
+// One step of a standard frame: an edge (with or without the caller's
+// flags), or the rect moved in on its top-left or bottom-right side.
+struct FrameStep {
+  enum Kind { kEdge, kEdgeWithFlags, kTopLeftIn, kBottomRightIn } kind;
+  UINT edge = 0;
+  UINT flags = 0;
+};
+
+using Steps = std::initializer_list<FrameStep>;
+constexpr FrameStep kMoveTopLeft{FrameStep::kTopLeftIn};
+constexpr FrameStep kMoveBottomRight{FrameStep::kBottomRightIn};
+
+constexpr FrameStep Plain(UINT EdgeKind, UINT Flags) { return {FrameStep::kEdge, EdgeKind, Flags}; }
+constexpr FrameStep WithFlags(UINT EdgeKind, UINT Flags) { return {FrameStep::kEdgeWithFlags, EdgeKind, Flags}; }
+
+// The steps of each style, in TVyrBorderStyle's order.
+const Steps kStdFrames[] = {
+    /* lsNone */ {},
+    /* lsSingle */ {WithFlags(BDR_SUNKENOUTER, 0x3003), Plain(BDR_RAISEDOUTER, 0x000C)},
+    /* lsLowered */ {WithFlags(EDGE_SUNKEN, 0x300F)},
+    /* lsRaised */ {WithFlags(EDGE_RAISED, 0x300F)},
+    /* lsRaisedspb */ {WithFlags(BDR_RAISEDOUTER, 0x300F), Plain(BDR_RAISEDINNER, 0x200C)},
+    /* lsLoweredspb */ {WithFlags(BDR_SUNKENOUTER, 0x200F), WithFlags(BDR_SUNKENINNER, 0x2003)},
+    /* lsRaisedExt */ {WithFlags(BDR_RAISEDOUTER, 0x300F), Plain(BDR_RAISEDINNER, 0x200C), kMoveTopLeft},
+    /* lsLoweredExt */ {WithFlags(BDR_SUNKENOUTER, 0x200F), Plain(BDR_SUNKENINNER, 0x2003), kMoveBottomRight},
+    /* lsFrameInset */ {WithFlags(EDGE_ETCHED, 0x200F)},
+    /* lsFrameOffset */ {WithFlags(BDR_RAISEDINNER, 0x200F), WithFlags(BDR_SUNKENOUTER, 0x200F)},
+    /* lsWindowBorder */ {WithFlags(BDR_RAISEDOUTER, 0x200C), kMoveTopLeft, WithFlags(BDR_RAISEDINNER, 0x200F)},
+    /* lsSingleRaised */ {WithFlags(BDR_RAISEDINNER, 0x200F)},
+    /* lsSingleLowered */ {WithFlags(BDR_SUNKENOUTER, 0x200F)},
+    /* lsDoubleRaised */ {WithFlags(BDR_RAISEDINNER, 0x200F), WithFlags(BDR_RAISEDINNER, 0x200F)},
+    /* lsDoubleLowered */ {WithFlags(BDR_SUNKENOUTER, 0x200F), WithFlags(BDR_SUNKENOUTER, 0x200F)},
+};
+
+}  // namespace
+
 bool VyrDrawStdFrame(TCanvas* Canvas, TRect& Rect, TVyrBorderStyle Style, std::uint16_t Flags) {
-  const UINT F = Flags;
-  switch (Style) {
-    case TVyrBorderStyle::lsNone: break;
-    case TVyrBorderStyle::lsSingle:
-      Edge(Canvas, Rect, BDR_SUNKENOUTER, F | 0x3003);
-      Edge(Canvas, Rect, BDR_RAISEDOUTER, 0x000C);
-      break;
-    case TVyrBorderStyle::lsLowered: Edge(Canvas, Rect, EDGE_SUNKEN, F | 0x300F); break;
-    case TVyrBorderStyle::lsRaised: Edge(Canvas, Rect, EDGE_RAISED, F | 0x300F); break;
-    case TVyrBorderStyle::lsRaisedspb:
-      Edge(Canvas, Rect, BDR_RAISEDOUTER, F | 0x300F);
-      Edge(Canvas, Rect, BDR_RAISEDINNER, 0x200C);
-      break;
-    case TVyrBorderStyle::lsLoweredspb:
-      Edge(Canvas, Rect, BDR_SUNKENOUTER, F | 0x200F);
-      Edge(Canvas, Rect, BDR_SUNKENINNER, F | 0x2003);
-      break;
-    case TVyrBorderStyle::lsRaisedExt:
-      VyrDrawStdFrame(Canvas, Rect, TVyrBorderStyle::lsRaisedspb, Flags);
-      Rect.left += 1;
-      Rect.top += 1;
-      break;
-    case TVyrBorderStyle::lsLoweredExt:
-      Edge(Canvas, Rect, BDR_SUNKENOUTER, F | 0x200F);
-      Edge(Canvas, Rect, BDR_SUNKENINNER, 0x2003);
-      Rect.right -= 1;
-      Rect.bottom -= 1;
-      break;
-    case TVyrBorderStyle::lsFrameInset: Edge(Canvas, Rect, EDGE_ETCHED, F | 0x200F); break;
-    case TVyrBorderStyle::lsFrameOffset:
-      Edge(Canvas, Rect, BDR_RAISEDINNER, F | 0x200F);
-      Edge(Canvas, Rect, BDR_SUNKENOUTER, F | 0x200F);
-      break;
-    case TVyrBorderStyle::lsWindowBorder:
-      Edge(Canvas, Rect, BDR_RAISEDOUTER, F | 0x200C);
-      Rect.left += 1;
-      Rect.top += 1;
-      Edge(Canvas, Rect, BDR_RAISEDINNER, F | 0x200F);
-      break;
-    case TVyrBorderStyle::lsSingleRaised: Edge(Canvas, Rect, BDR_RAISEDINNER, F | 0x200F); break;
-    case TVyrBorderStyle::lsSingleLowered: Edge(Canvas, Rect, BDR_SUNKENOUTER, F | 0x200F); break;
-    case TVyrBorderStyle::lsDoubleRaised:
-      Edge(Canvas, Rect, BDR_RAISEDINNER, F | 0x200F);
-      Edge(Canvas, Rect, BDR_RAISEDINNER, F | 0x200F);
-      break;
-    case TVyrBorderStyle::lsDoubleLowered:
-      Edge(Canvas, Rect, BDR_SUNKENOUTER, F | 0x200F);
-      Edge(Canvas, Rect, BDR_SUNKENOUTER, F | 0x200F);
-      break;
+  const auto index = static_cast<std::size_t>(Style);
+  if (index >= std::size(kStdFrames)) return true;
+  for (const FrameStep& step : kStdFrames[index]) {
+    switch (step.kind) {
+      case FrameStep::kEdge: Edge(Canvas, Rect, step.edge, step.flags); break;
+      case FrameStep::kEdgeWithFlags: Edge(Canvas, Rect, step.edge, Flags | step.flags); break;
+      case FrameStep::kTopLeftIn:
+        Rect.left += 1;
+        Rect.top += 1;
+        break;
+      case FrameStep::kBottomRightIn:
+        Rect.right -= 1;
+        Rect.bottom -= 1;
+        break;
+    }
   }
   return true;
 }

@@ -1,5 +1,6 @@
 // The gradient engine: colour lists, their palettes and the eight
 // geometries, one GDI call per band.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -76,8 +77,10 @@ TRect OriginRect(TVyrGradientStyle Style, int W, int H) {
   }
 }
 
-void PaintBands(TCanvas* Work, TRect R0, TVyrGradientStyle Style, TList* List, bool WithPalette, int W, int H) {
+// Area is the rect being painted, in the work canvas's coordinates.
+void PaintBands(TCanvas* Work, const TRect& Area, TRect R0, TVyrGradientStyle Style, TList* List, bool WithPalette) {
   const int n = List->GetCount();
+  const int W = Area.Width(), H = Area.Height();
   TBrush* brush = Work->GetBrush();
   brush->SetStyle(bsSolid);
   Work->GetPen()->SetStyle(psClear);
@@ -102,7 +105,11 @@ void PaintBands(TCanvas* Work, TRect R0, TVyrGradientStyle Style, TList* List, b
         Work->FillRect(TRect(R0.left, R0.top + MulDiv(i, H, n), R0.right, R0.top + MulDiv(i + 1, H, n)));
         break;
       case TVyrGradientStyle::gstSquare:
-        Work->Rectangle(C.x - dx / 2, C.y - dy / 2, C.x + dx / 2 + 2, C.y + dy / 2 + 2);
+        // A band reaches one pixel past half its size on the right and
+        // bottom (the pen-less Rectangle keeps its last column and row
+        // free); for an even size that pixel lies outside Area.
+        Work->Rectangle(C.x - dx / 2, C.y - dy / 2, std::min(C.x + dx / 2 + 2, Area.right + 1),
+                        std::min(C.y + dy / 2 + 2, Area.bottom + 1));
         break;
       case TVyrGradientStyle::gstElliptic: {
         const int ex = static_cast<int>(Round(dx / 1.4)), ey = static_cast<int>(Round(dy / 1.4));
@@ -139,7 +146,7 @@ void VyrGradientPaintExt(TCanvas* Canvas, const TRect& Rect, TVyrGradientStyle S
     // picture beneath, as when painting directly.
     work->GetCanvas()->CopyRect(TRect(0, 0, W, H), Canvas, Rect);
     if (withPalette) Realize(work->GetCanvas(), Palette);
-    PaintBands(work->GetCanvas(), R0, Style, List, withPalette, W, H);
+    PaintBands(work->GetCanvas(), TRect(0, 0, W, H), R0, Style, List, withPalette);
     if (withPalette) Realize(Canvas, Palette);
     Canvas->Draw(Rect.left, Rect.top, work.get());
     return;
@@ -149,7 +156,7 @@ void VyrGradientPaintExt(TCanvas* Canvas, const TRect& Rect, TVyrGradientStyle S
   if (Flags & 0x0001)
     clip = std::make_unique<Detail::ClipScope>(Canvas->GetHandle(), Detail::ClipRectWithOffset(Rect, ClipOffset));
   if (withPalette) Realize(Canvas, Palette);
-  PaintBands(Canvas, R0, Style, List, withPalette, W, H);
+  PaintBands(Canvas, Rect, R0, Style, List, withPalette);
   if (withPalette) Realize(Canvas, Palette);
 }
 

@@ -84,6 +84,50 @@ void VyrCenterChildWindow(HWND Parent, HWND Child, bool /*Flag*/) {
                ClampToScreen(y, h, GetSystemMetrics(SM_CYSCREEN)), 0, 0, kPlaceOnly);
 }
 
+namespace {
+
+// The offset of Size in Room for a column or row: 0 first, 1 centred, 2 last.
+int PlaceIn(int Room, int Size, int Place) { return Place == 0 ? 0 : Place == 1 ? (Room - Size) / 2 : Room - Size; }
+
+TRect ScreenRect() { return TRect(0, 0, Screen->GetWidth(), Screen->GetHeight()); }
+
+// The screen stands in for a form that is not there.
+TRect WindowRectOf(TCustomForm* Form) {
+  if (!Form) return ScreenRect();
+  RECT r{};
+  GetWindowRect(Form->GetHandle(), &r);
+  return TRect(r);
+}
+
+}  // namespace
+
+void VyrPositionWindow(HWND Wnd, const TRect& Target, Vyrgraph::TVyrDlgPosition Position, bool /*Flag*/) {
+  RECT r{};
+  GetWindowRect(Wnd, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  // bpCustom goes top-left; the rest run row by row from bpTopLeft.
+  const int cell = std::max(0, static_cast<int>(Position) - static_cast<int>(Vyrgraph::TVyrDlgPosition::bpTopLeft));
+  int x = Target.left + PlaceIn(Target.Width(), w, cell % 3);
+  int y = Target.top + PlaceIn(Target.Height(), h, cell / 3);
+  if (x + w > GetSystemMetrics(SM_CXSCREEN)) x = Target.right - w;
+  if (y + h > GetSystemMetrics(SM_CYSCREEN)) y = Target.bottom - h;
+  SetWindowPos(Wnd, nullptr, std::max(0, x), std::max(0, y), 0, 0, kPlaceOnly);
+}
+
+TRect VyrDlgGetTargetRect(Vyrgraph::TVyrDlgPosRel Rel) {
+  switch (Rel) {
+    case Vyrgraph::TVyrDlgPosRel::brScreenWorkArea: {
+      RECT area{};
+      SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0);
+      return TRect(area);
+    }
+    case Vyrgraph::TVyrDlgPosRel::brMainForm: return WindowRectOf(Application->GetMainForm());
+    case Vyrgraph::TVyrDlgPosRel::brActiveWindow: return WindowRectOf(Screen->GetActiveForm());
+    case Vyrgraph::TVyrDlgPosRel::brScreen: break;
+  }
+  return ScreenRect();
+}
+
 bool VyrIsChild(TControl* Parent, TControl* Control) {
   for (TControl* c = Control; c; c = c->GetParent())
     if (c == Parent) return true;

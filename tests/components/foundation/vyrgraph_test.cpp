@@ -1,6 +1,9 @@
 #include <functional>
+#include <string>
 
+#include "classregistry.h"
 #include "drawing_fixture.h"
+#include "form_text.h"
 #include "vyrgraph.h"
 
 using namespace Vyrgraph;
@@ -14,9 +17,77 @@ struct ChangeCounter {
   TNotifyEvent Handler() { return TNotifyEvent(this, &ChangeCounter::Changed); }
 };
 
+// A component that publishes a fill and a bevel, as the controls do.
+class TSettingsHost : public TComponent {
+  MORVANT_COMPONENT(TSettingsHost, TComponent)
+ public:
+  explicit TSettingsHost(TComponent* AOwner) : TComponent(AOwner) {}
+  TVyrFillObject* GetFill() const { return fill_.get(); }
+  TVyrBevel* GetBevel() const { return bevel_.get(); }
+
+ private:
+  std::unique_ptr<TVyrFillObject> fill_ = std::make_unique<TVyrFillObject>();
+  std::unique_ptr<TVyrBevel> bevel_ = std::make_unique<TVyrBevel>();
+};
+
+void TSettingsHost::Publish(TPublisher<TSettingsHost>& P) {
+  P.Object("Fill", &TSettingsHost::GetFill);
+  P.Object("Bevel", &TSettingsHost::GetBevel);
+}
+
 }  // namespace
 
 class SettingsObjectTest : public DrawingTest {};
+
+class SettingsStreamTest : public DrawingTest {
+ protected:
+  void SetUp() override { RegisterClass(TSettingsHost::StaticClass()); }
+  void TearDown() override { UnRegisterClass(TSettingsHost::StaticClass()); }
+
+  static TSettingsHost* ThroughBinary(TSettingsHost* Host) {
+    TMemoryStream binary;
+    WriteComponentToStream(&binary, Host);
+    binary.SetPosition(0);
+    return dynamic_cast_object<TSettingsHost>(ReadComponentFromStream(&binary, nullptr));
+  }
+  static TSettingsHost* ThroughText(TSettingsHost* Host) {
+    return dynamic_cast_object<TSettingsHost>(TestSupport::ReadFormText(TestSupport::WrittenFormText(Host), nullptr));
+  }
+};
+
+TEST_F(SettingsStreamTest, BitmapFillKeepsItsPicture) {
+  const std::vector<TColor> pixels{clRed, clLime, clBlue, clWhite, clBlack, static_cast<TColor>(0x123456)};
+  for (auto through : {&ThroughBinary, &ThroughText}) {
+    auto* host = TObject::Create<TSettingsHost>(nullptr);
+    host->SetName("Host");
+    host->GetFill()->SetStyle(TVyrFillStyle::sfBitmap);
+    host->GetFill()->SetTileMode(TVyrTileMode::tmCenter);
+    host->GetFill()->GetBitmapProp()->Assign(FromPixels(3, 2, pixels).get());
+    TSettingsHost* back = through(host);
+    host->Free();
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->GetFill()->GetStyle(), TVyrFillStyle::sfBitmap);
+    EXPECT_EQ(back->GetFill()->GetTileMode(), TVyrTileMode::tmCenter);
+    TBitmap* bmp = back->GetFill()->GetBitmap();
+    ASSERT_EQ(bmp->GetWidth(), 3);
+    ASSERT_EQ(bmp->GetHeight(), 2);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(Px(bmp, i % 3, i / 3), pixels[static_cast<size_t>(i)]) << i;
+    back->Free();
+  }
+}
+
+TEST_F(SettingsStreamTest, RangeValuesClampWhenRead) {
+  auto* host = dynamic_cast_object<TSettingsHost>(TestSupport::ReadFormText(R"(object Host: TSettingsHost
+  Bevel.WidthOuter = 300
+  Bevel.WidthInner = -5
+end
+)",
+                                                                             nullptr));
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(host->GetBevel()->GetWidthOuter(), 50);
+  EXPECT_EQ(host->GetBevel()->GetWidthInner(), 0);
+  host->Free();
+}
 
 TEST_F(SettingsObjectTest, BevelExtents) {
   struct Case {

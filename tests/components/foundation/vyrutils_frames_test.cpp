@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <set>
 #include <utility>
 
@@ -136,6 +137,43 @@ TEST_F(FrameTest, StandardFramesMakeTheirEdgeCalls) {
   EXPECT_EQ(VyrDrawStdFrameExt(TVyrBorderStyle::lsNone), 0);
   EXPECT_EQ(VyrDrawStdFrameExt(TVyrBorderStyle::lsSingle), 1);
   EXPECT_EQ(VyrDrawStdFrameExt(TVyrBorderStyle::lsLowered), 2);
+}
+
+TEST_F(FrameTest, StandardFramesAddTheCallersFlagsToTheirEdgesButSome) {
+  // Per edge call: whether BF_MIDDLE given by the caller reaches it.
+  struct Case {
+    TVyrBorderStyle style;
+    std::vector<bool> takesFlags;
+  } cases[] = {
+      {TVyrBorderStyle::lsSingle, {true, false}},       {TVyrBorderStyle::lsLowered, {true}},
+      {TVyrBorderStyle::lsRaised, {true}},              {TVyrBorderStyle::lsRaisedspb, {true, false}},
+      {TVyrBorderStyle::lsLoweredspb, {true, true}},    {TVyrBorderStyle::lsRaisedExt, {true, false}},
+      {TVyrBorderStyle::lsLoweredExt, {true, false}},   {TVyrBorderStyle::lsFrameInset, {true}},
+      {TVyrBorderStyle::lsFrameOffset, {true, true}},   {TVyrBorderStyle::lsWindowBorder, {true, true}},
+      {TVyrBorderStyle::lsSingleRaised, {true}},        {TVyrBorderStyle::lsSingleLowered, {true}},
+      {TVyrBorderStyle::lsDoubleRaised, {true, true}},  {TVyrBorderStyle::lsDoubleLowered, {true, true}},
+  };
+  auto edgeFlags = [](TVyrBorderStyle style, std::uint16_t flags) {
+    RecordingDC rec(20, 20);
+    TCanvas canvas;
+    canvas.SetHandle(rec.Handle());
+    TRect r(0, 0, 20, 20);
+    VyrDrawStdFrame(&canvas, r, style, flags);
+    canvas.SetHandle(nullptr);
+    std::vector<long> out;
+    for (const AnsiString& call : CallsNamed(rec.Calls(), "DrawEdge")) {
+      const std::string text = call.c_str();
+      out.push_back(std::strtol(text.c_str() + text.rfind(',') + 1, nullptr, 10));
+    }
+    return out;
+  };
+  for (const Case& c : cases) {
+    const auto plain = edgeFlags(c.style, 0), middle = edgeFlags(c.style, BF_MIDDLE);
+    ASSERT_EQ(plain.size(), c.takesFlags.size()) << int(c.style);
+    ASSERT_EQ(middle.size(), c.takesFlags.size()) << int(c.style);
+    for (std::size_t i = 0; i < plain.size(); ++i)
+      EXPECT_EQ(middle[i] - plain[i], c.takesFlags[i] ? BF_MIDDLE : 0) << int(c.style) << " call " << i;
+  }
 }
 
 TEST_F(FrameTest, StandardFrameAddsTheCallersFlagsAndAcceptsUnknownStyles) {

@@ -64,11 +64,26 @@ TEST_F(GradientTest, OffscreenPaintGivesTheSamePixels) {
     auto offscreen = MakeBitmap(30, 20, clWhite);
     VyrGradientPaintExt(direct->GetCanvas(), TRect(3, 2, 27, 18), style, &list, nullptr, 0, 0);
     VyrGradientPaintExt(offscreen->GetCanvas(), TRect(3, 2, 27, 18), style, &list, nullptr, 0x0004, 0);
-    // Inside the rect: the square's outer band reaches one pixel past it,
-    // which only direct painting shows.
+    // Inside the rect: the elliptic bands reach past it, which only direct
+    // painting shows.
     for (int y = 2; y < 18; ++y)
       for (int x = 3; x < 27; ++x)
         ASSERT_EQ(Px(direct.get(), x, y), Px(offscreen.get(), x, y)) << int(style) << " at " << x << "," << y;
+  }
+}
+
+TEST_F(GradientTest, SquareBandsStayInsideTheRect) {
+  TList list;
+  VyrGradientCreateColorList(clRed, clBlue, 5, &list);
+  for (const TSize size : {TSize(24, 16), TSize(25, 17), TSize(2, 2), TSize(1, 1)}) {
+    auto bmp = MakeBitmap(int(size.cx) + 6, int(size.cy) + 6, clWhite);
+    const TRect rect(3, 3, 3 + int(size.cx), 3 + int(size.cy));
+    VyrGradientPaintExt(bmp->GetCanvas(), rect, TVyrGradientStyle::gstSquare, &list, nullptr, 0, 0);
+    for (int y = 0; y < bmp->GetHeight(); ++y)
+      for (int x = 0; x < bmp->GetWidth(); ++x) {
+        const bool inside = x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+        ASSERT_EQ(Px(bmp.get(), x, y) != clWhite, inside) << size.cx << "x" << size.cy << " at " << x << "," << y;
+      }
   }
 }
 

@@ -77,33 +77,54 @@ TEST_F(LayoutTest, AlignRectColumnsAndRows) {
 }
 
 TEST_F(LayoutTest, ArrangementsPlaceTextAndGlyph) {
-  // Spacing 2, glyph 16 x 16, the text as measured (w x h), block centred
-  // in (0, 0, 100, 50); the text sits one pixel in from its place.
-  const TSize t = Measured("Hello");
-  const int w = int(t.cx), h = int(t.cy);
+  // A text measured 40 x 10 beside or above a 16 x 16 glyph with Spacing 2,
+  // the block centred in (0, 0, 100, 50); the text sits one pixel in from
+  // its place. Side by side the block is 58 x 16 at (21, 17), stacked
+  // 40 x 28 at (30, 11).
+  canvas.GetFont()->SetHeight(8);
+  const AnsiString text = "000000000.";
+  ASSERT_EQ(Measured(text), TSize(40, 10)) << "the font's metrics moved";
   struct Case {
     TVyrTextArrange arrange;
-    int blockW, blockH;
-    TPoint glyph, text;  // inside the block
+    TPoint glyph, text;
   } cases[] = {
-      {TVyrTextArrange::taRight, w + 18, std::max(h, 16), TPoint(0, (std::max(h, 16) - 16) / 2),
-       TPoint(18, (std::max(h, 16) - h) / 2)},
-      {TVyrTextArrange::taRightTop, w + 18, std::max(h, 16), TPoint(0, 0), TPoint(18, (std::max(h, 16) - h) / 2)},
-      {TVyrTextArrange::taLeft, w + 18, std::max(h, 16), TPoint(w + 2, (std::max(h, 16) - 16) / 2),
-       TPoint(0, (std::max(h, 16) - h) / 2)},
-      {TVyrTextArrange::taLeftTop, w + 18, std::max(h, 16), TPoint(w + 2, 0), TPoint(0, (std::max(h, 16) - h) / 2)},
-      {TVyrTextArrange::taTop, std::max(w, 16), h + 18, TPoint((std::max(w, 16) - 16) / 2, h + 2),
-       TPoint((std::max(w, 16) - w) / 2, 0)},
-      {TVyrTextArrange::taTopLeft, std::max(w, 16), h + 18, TPoint(0, h + 2), TPoint((std::max(w, 16) - w) / 2, 0)},
-      {TVyrTextArrange::taBottom, std::max(w, 16), h + 18, TPoint((std::max(w, 16) - 16) / 2, 0),
-       TPoint((std::max(w, 16) - w) / 2, 18)},
-      {TVyrTextArrange::taBottomLeft, std::max(w, 16), h + 18, TPoint(0, 0), TPoint((std::max(w, 16) - w) / 2, 18)},
+      {TVyrTextArrange::taRight, TPoint(21, 17), TPoint(40, 21)},
+      {TVyrTextArrange::taRightTop, TPoint(21, 17), TPoint(40, 21)},
+      {TVyrTextArrange::taLeft, TPoint(63, 17), TPoint(22, 21)},
+      {TVyrTextArrange::taLeftTop, TPoint(63, 17), TPoint(22, 21)},
+      {TVyrTextArrange::taTop, TPoint(42, 23), TPoint(31, 12)},
+      {TVyrTextArrange::taTopLeft, TPoint(30, 23), TPoint(31, 12)},
+      {TVyrTextArrange::taBottom, TPoint(42, 11), TPoint(31, 30)},
+      {TVyrTextArrange::taBottomLeft, TPoint(30, 11), TPoint(31, 30)},
   };
   for (const Case& c : cases) {
-    const int bx = (100 - c.blockW) / 2, by = (50 - c.blockH) / 2;
-    const Placed p = Lay("Hello", c.arrange, TVyrAlignment::agCenter);
-    EXPECT_EQ(p.glyph, TPoint(bx + c.glyph.x, by + c.glyph.y)) << int(c.arrange);
-    EXPECT_EQ(p.text, TPoint(bx + c.text.x + 1, by + c.text.y + 1)) << int(c.arrange);
+    const Placed p = Lay(text, c.arrange, TVyrAlignment::agCenter);
+    EXPECT_EQ(p.glyph, c.glyph) << int(c.arrange);
+    EXPECT_EQ(p.text, c.text) << int(c.arrange);
+  }
+}
+
+TEST_F(LayoutTest, TopArrangementsKeepTheSmallerGlyphUp) {
+  // A glyph lower than the text: taLeftTop and taRightTop leave it at the
+  // block's top, taLeft and taRight centre it on the text.
+  glyph = MakeBitmap(4, 4, clRed);
+  canvas.GetFont()->SetHeight(8);
+  const AnsiString text = "000000000.";
+  ASSERT_EQ(Measured(text), TSize(40, 10)) << "the font's metrics moved";
+  // Block 46 x 10 at (27, 20).
+  struct Case {
+    TVyrTextArrange arrange;
+    TPoint glyph, text;
+  } cases[] = {
+      {TVyrTextArrange::taRight, TPoint(27, 23), TPoint(34, 21)},
+      {TVyrTextArrange::taRightTop, TPoint(27, 20), TPoint(34, 21)},
+      {TVyrTextArrange::taLeft, TPoint(69, 23), TPoint(28, 21)},
+      {TVyrTextArrange::taLeftTop, TPoint(69, 20), TPoint(28, 21)},
+  };
+  for (const Case& c : cases) {
+    const Placed p = Lay(text, c.arrange, TVyrAlignment::agCenter);
+    EXPECT_EQ(p.glyph, c.glyph) << int(c.arrange);
+    EXPECT_EQ(p.text, c.text) << int(c.arrange);
   }
 }
 
@@ -117,6 +138,34 @@ TEST_F(LayoutTest, CalculateDrawsNothingAndAnswersTheFocusRect) {
   const Placed p = Lay("Hello", TVyrTextArrange::taRight, TVyrAlignment::agTopLeft, {TVyrDrawTextStyle::dtCalculate});
   EXPECT_FALSE(p.drewText);
   EXPECT_FALSE(p.drewGlyph);
+}
+
+TEST_F(LayoutTest, FocusRectangleByStyle) {
+  // Text 40 x 10 right of the glyph, top-left in (0, 0, 100, 50): the glyph
+  // at (0, 0, 16, 16), the text at (19, 4, 59, 14).
+  canvas.GetFont()->SetHeight(8);
+  ASSERT_EQ(Measured("000000000."), TSize(40, 10)) << "the font's metrics moved";
+  struct Case {
+    TVyrDrawTextStyles styles;
+    TRect focus;
+  } cases[] = {
+      {{TVyrDrawTextStyle::dtRectText}, TRect(18, 3, 60, 15)},
+      {{TVyrDrawTextStyle::dtRectGlyph}, TRect(0, 0, 16, 16)},
+      {{TVyrDrawTextStyle::dtRectGlyphText}, TRect(-1, -1, 60, 17)},
+      {{}, TRect(1, 1, 99, 49)},
+      {{TVyrDrawTextStyle::dtCalculate}, TRect(-2, -2, 61, 18)},
+  };
+  for (const Case& c : cases) {
+    TVyrGlyphTextLayout layout;
+    layout.SetAlignText2Glyph(TVyrTextArrange::taRight);
+    layout.SetAlignment(TVyrAlignment::agTopLeft);
+    TRect focus(0, 0, 16, 16);
+    TVyrDrawTextStyles styles = c.styles;
+    styles.Include(TVyrDrawTextStyle::dtEnabled);
+    VyrDrawTextAndGlyphExt(&canvas, "000000000.", nullptr, TRect(0, 0, 100, 50), glyph->GetCanvas(), focus, nullptr,
+                           clNone, &layout, false, false, false, styles, 0);
+    EXPECT_EQ(focus, c.focus) << c.styles.Bits();
+  }
 }
 
 TEST_F(LayoutTest, DefaultCaptionDrawsCentredOnOneLine) {

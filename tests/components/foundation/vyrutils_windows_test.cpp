@@ -4,14 +4,19 @@
 #include "application.h"
 #include "clock.h"
 #include "drawing_fixture.h"
+#include "folders.h"
 #include "forms.h"
 #include "inifiles.h"
 #include "messages.h"
+#include "metrics.h"
 #include "paths.h"
 #include "tregistry.h"
+#include "tscreen.h"
 #include "window_pos.h"
 
 using namespace Vyrutils;
+using Vyrgraph::TVyrDlgPosition;
+using Vyrgraph::TVyrDlgPosRel;
 
 namespace {
 
@@ -26,6 +31,17 @@ TPoint WindowAt(HWND Wnd) {
   GetWindowRect(Wnd, &r);
   return TPoint(r.left, r.top);
 }
+
+// A dialog that closes with mrOk as soon as it shows, and says when it goes.
+class TQuickDialog : public TForm {
+  MORVANT_CLASS(TQuickDialog, TForm)
+ public:
+  explicit TQuickDialog(TComponent* AOwner) : TForm(AOwner) {
+    OnShow = [this](TObject*) { SetModalResult(mrOk); };
+  }
+  ~TQuickDialog() override { ++freed; }
+  static inline int freed = 0;
+};
 
 }  // namespace
 
@@ -62,6 +78,101 @@ TEST_F(WindowHelperTest, CentreWindowOnTheScreen) {
   EXPECT_EQ(WindowAt(form->GetHandle()), TPoint(412, 334));
   VyrCenterWindow(form->GetHandle(), true);
   EXPECT_EQ(WindowAt(form->GetHandle()), TPoint(412, 222));
+}
+
+TEST_F(WindowHelperTest, PositionWindowInItsTarget) {
+  // On the 1024 x 768 screen.
+  struct Case {
+    TVyrDlgPosition position;
+    TRect target;
+    int w, h;
+    TPoint at;
+  } cases[] = {
+      {TVyrDlgPosition::bpCustom, TRect(100, 100, 600, 400), 200, 100, TPoint(100, 100)},
+      {TVyrDlgPosition::bpTopLeft, TRect(100, 100, 600, 400), 200, 100, TPoint(100, 100)},
+      {TVyrDlgPosition::bpTopCenter, TRect(100, 100, 600, 400), 201, 100, TPoint(249, 100)},
+      {TVyrDlgPosition::bpTopRight, TRect(100, 100, 600, 400), 200, 100, TPoint(400, 100)},
+      {TVyrDlgPosition::bpCenterLeft, TRect(100, 100, 600, 400), 200, 101, TPoint(100, 199)},
+      {TVyrDlgPosition::bpCenter, TRect(100, 100, 600, 400), 200, 100, TPoint(250, 200)},
+      {TVyrDlgPosition::bpCenterRight, TRect(100, 100, 600, 400), 200, 100, TPoint(400, 200)},
+      {TVyrDlgPosition::bpBottomLeft, TRect(100, 100, 600, 400), 200, 100, TPoint(100, 300)},
+      {TVyrDlgPosition::bpBottomCenter, TRect(100, 100, 600, 400), 200, 100, TPoint(250, 300)},
+      {TVyrDlgPosition::bpBottomRight, TRect(100, 100, 600, 400), 200, 100, TPoint(400, 300)},
+      // Past the screen's right or bottom: back to the target's edge.
+      {TVyrDlgPosition::bpTopLeft, TRect(800, 0, 1024, 768), 300, 100, TPoint(724, 0)},
+      {TVyrDlgPosition::bpTopLeft, TRect(0, 700, 1024, 768), 200, 100, TPoint(0, 668)},
+      // Larger than the target: never negative.
+      {TVyrDlgPosition::bpCenter, TRect(0, 0, 100, 100), 201, 300, TPoint(0, 0)},
+  };
+  TForm* form = app.create_form<TForm>();
+  for (const Case& c : cases) {
+    form->SetBounds(0, 0, c.w, c.h);
+    VyrPositionWindow(form->GetHandle(), c.target, c.position, false);
+    EXPECT_EQ(WindowAt(form->GetHandle()), c.at) << int(c.position) << " in " << c.target.left << "," << c.target.top;
+  }
+}
+
+TEST_F(WindowHelperTest, DialogTargets) {
+  EXPECT_EQ(VyrDlgGetTargetRect(TVyrDlgPosRel::brScreen), TRect(0, 0, 1024, 768));
+  RECT area{};
+  SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0);
+  EXPECT_EQ(VyrDlgGetTargetRect(TVyrDlgPosRel::brScreenWorkArea), TRect(area));
+  EXPECT_EQ(VyrDlgGetTargetRect(TVyrDlgPosRel::brMainForm), TRect(0, 0, 1024, 768)) << "no main form yet";
+
+  TForm* main = nullptr;
+  Application->CreateForm(main);
+  main->SetBounds(10, 20, 300, 200);
+  TForm* other = app.create_form<TForm>();
+  other->SetBounds(400, 300, 100, 50);
+  other->Show();
+  app.pump();
+  EXPECT_EQ(VyrDlgGetTargetRect(TVyrDlgPosRel::brMainForm), TRect(10, 20, 310, 220));
+  ASSERT_EQ(Screen->GetActiveForm(), other);
+  EXPECT_EQ(VyrDlgGetTargetRect(TVyrDlgPosRel::brActiveWindow), TRect(400, 300, 500, 350));
+}
+
+TEST_F(WindowHelperTest, ShowModalAnswersTheResultAndFreesTheForm) {
+  TQuickDialog::freed = 0;
+  const int owned = Application->GetComponentCount();
+  EXPECT_EQ(VyrShowModal<TQuickDialog>(Application), mrOk);
+  EXPECT_EQ(TQuickDialog::freed, 1);
+  EXPECT_EQ(Application->GetComponentCount(), owned);
+}
+
+TEST_F(WindowHelperTest, CentreFormsAndChildWindows) {
+  TForm* form = app.create_form<TForm>();
+  form->SetBounds(0, 0, 200, 100);
+  VyrCenterForm(form);
+  EXPECT_EQ(TPoint(form->GetLeft(), form->GetTop()), TPoint(412, 334));
+
+  TForm* parent = app.create_form<TForm>();
+  parent->SetBounds(100, 100, 300, 200);
+  form->SetBounds(0, 0, 101, 50);
+  VyrCenterChildWindow(parent->GetHandle(), form->GetHandle(), false);
+  EXPECT_EQ(WindowAt(form->GetHandle()), TPoint(199, 175));
+  parent->SetBounds(950, 700, 100, 100);
+  VyrCenterChildWindow(parent->GetHandle(), form->GetHandle(), true);
+  EXPECT_EQ(WindowAt(form->GetHandle()), TPoint(923, 718)) << "kept on the screen";
+}
+
+TEST_F(WindowHelperTest, DevelopmentColoursLiveInTheWindowsFolder) {
+  char folder[MAX_PATH] = {};
+  GetWindowsDirectory(folder, MAX_PATH);
+  const AnsiString name = VyrKorvelIniFileName();
+  EXPECT_EQ(name.Pos(AnsiString(folder)), 1) << name.c_str();
+  EXPECT_EQ(ExtractFileName(name), "korvel.ini");
+
+  TStringList colours;
+  colours.Add("FarbeA=FF8000");
+  colours.Add("FarbeP=FFFFFFFF");
+  VyrSaveKorvelCustomColor(&colours);
+  TIniFile ini(name);
+  TStringList stored;
+  ini.ReadSectionValues("Selbstdefinierte Farben", &stored);
+  EXPECT_EQ(Lines(stored), Lines(colours));
+  TStringList back;
+  VyrLoadKorvelCustomColor(&back);
+  EXPECT_EQ(Lines(back), Lines(colours));
 }
 
 TEST_F(WindowHelperTest, IsChildFollowsTheParentChain) {
