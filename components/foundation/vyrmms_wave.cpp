@@ -95,6 +95,8 @@ void TVyrWave::ReplaceImage(std::unique_ptr<TMemoryStream> Image, const TVyrWave
 }
 
 void TVyrWave::LoadBytes(TStream* Stream, Int64 Count) {
+  // A stream reads at most 2 GiB at once; no wave is that long.
+  if (Count > 0x7FFFFFFF) throw EReadError("Wave-Daten zu lang");
   auto image = std::make_unique<TMemoryStream>();
   TVyrWaveInfo info;
   if (Count > 0) {
