@@ -194,7 +194,6 @@ class TVyrBitmapListItem : public TVyrListItem {
 
  private:
   void LoadFromSource();
-  void BitmapChanged(TObject* Sender);
 
   std::unique_ptr<TBitmap> bitmap_;
   TVyrSavePixelFormat pixelFormat_ = TVyrSavePixelFormat::spfDefault;
@@ -356,6 +355,7 @@ class TVyrCustomContainer : public TVyrBaseContainer {
  public:
   explicit TVyrCustomContainer(TComponent* AOwner);
   ~TVyrCustomContainer() override;
+  void BeforeDestruction() override;
 
   int GetCount() const { return static_cast<int>(items_.size()); }
   // EListError out of range.
@@ -385,11 +385,8 @@ class TVyrCustomContainer : public TVyrBaseContainer {
   int IndexOf(const TVyrListItem* Item) const;
   // Copies of Other's items appended, then one change.
   void AddList(TVyrCustomContainer* Other);
-  // The container's owner changed an item: its OnChange with Item as
-  // sender.
+  // An item changed: the container's OnChange with Item as sender.
   void Update(TVyrListItem* Item);
-  // Takes Item out of the list without freeing it (an item going away).
-  void Detach(TVyrListItem* Item);
 
   // The container stream; WithIndex adds the offset table.
   virtual void ReadData(TStream* Stream, bool WithIndex);
@@ -406,12 +403,21 @@ class TVyrCustomContainer : public TVyrBaseContainer {
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
   TComponent* GetChildOwner() override { return this; }
 
+  // A new ownerless item of the container's class.
+  TVyrListItem* NewItem() const;
+
  protected:
   void SetItemClass(TClass Class, TVyrListItemClassType Kind);
-  TVyrListItem* NewItem();
+  // An item leaving the container (freed or taken by another owner) leaves
+  // the list.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Runs Body as one change: inside BeginUpdate and EndUpdate(true) unless
+  // an update is running already.
+  template <class F>
+  void Batch(F Body);
 
  private:
-  void ReadItems(TStream* Stream, bool WithIndex, std::vector<TOwnedObject<TVyrListItem>>& Read);
+  void AddItems(TVyrCustomContainer* Other);
 
   bool defaultCompressed_ = false;
   std::vector<TVyrListItem*> items_;
@@ -421,6 +427,22 @@ class TVyrCustomContainer : public TVyrBaseContainer {
   TClass itemClass_ = nullptr;
   TVyrListItemClassType kind_ = TVyrListItemClassType::icInvalid;
 };
+
+template <class F>
+void TVyrCustomContainer::Batch(F Body) {
+  if (GetUpdating()) {
+    Body();
+    return;
+  }
+  BeginUpdate();
+  try {
+    Body();
+  } catch (...) {
+    EndUpdate(false);
+    throw;
+  }
+  EndUpdate(true);
+}
 
 // The interface controls draw through. L is the list index, I the image
 // index in it.
@@ -457,6 +479,10 @@ class TVyrCustomImageList : public TVyrCustomContainer {
                         int I) = 0;
 
   void Assign(TPersistent* Source) override;
+
+ protected:
+  // The list index put back to the first list, also when there is none.
+  void SetListIndexUnchecked(int Value) { listIndex_ = Value; }
 
  private:
   TVyrSavePixelFormat defaultPixelFormat_ = TVyrSavePixelFormat::spfDefault;
