@@ -244,3 +244,21 @@ TEST_F(Containers, TheContainerControlCarriesTheGlobalListsThroughAForm) {
   EXPECT_EQ(Px(global->GetItems(0)->GetBitmap(), 2, 1), clRed);
   EXPECT_EQ(Px(global->GetItems(1)->GetBitmap(), 0, 0), clBlue);
 }
+
+TEST_F(Containers, InTheDesignerTheControlKeepsItsOwnListsShownThroughTheGlobalOnes) {
+  TForm* form = TObject::Create<TForm>(Application);
+  form->SetDesigning(true);
+  auto* ctrl = TObject::Create<TVyrContainerCtrl>(form);
+  TVyrContainer* own = ctrl->GetContainer();
+  ASSERT_NE(own, VyrGlobalContainer());
+  own->GetImageList()->Add(nullptr);
+  EXPECT_EQ(VyrGlobalContainer()->GetImageList()->GetCount(), 1);
+
+  EXPECT_THROW(TObject::Create<TVyrContainerCtrl>(form), Vyrclass::VyrEOneInstError);
+  EXPECT_EQ(form->GetComponentCount(), 1);
+  EXPECT_EQ(VyrGlobalContainer()->GetImageList()->GetCount(), 1);
+
+  ctrl->Free();
+  EXPECT_EQ(VyrGlobalContainer()->GetImageList()->GetCount(), 0);
+  form->Free();
+}

@@ -9,6 +9,7 @@
 
 #include "bitmap_class.h"
 #include "colors.h"
+#include "forms.h"
 #include "library_app.h"
 #include "streams.h"
 #include "vyrclass.h"
