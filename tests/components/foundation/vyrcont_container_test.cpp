@@ -262,3 +262,40 @@ TEST_F(Containers, InTheDesignerTheControlKeepsItsOwnListsShownThroughTheGlobalO
   EXPECT_EQ(VyrGlobalContainer()->GetImageList()->GetCount(), 0);
   form->Free();
 }
+
+TEST_F(Containers, BadStreamsRaiseReadErrorsAndOlderOrForeignDataIsPassedOver) {
+  TOwnedObject<TVyrStringList> source(TObject::Create<TVyrStringList>(nullptr));
+  source->GetItems(source->Add(nullptr))->GetItems()->Add("Zeile");
+  TMemoryStream good;
+  source->SaveToStream(&good);
+  const std::string data = Bytes(&good);
+  for (const std::string& bad : {data.substr(0, data.size() - 2), Replaced(data, 0, LE32(7)), std::string("\x01")}) {
+    TOwnedObject<TVyrStringList> list(TObject::Create<TVyrStringList>(nullptr));
+    list->Add(nullptr);
+    TStringStream stream(AnsiString(bad.data(), bad.size()));
+    EXPECT_THROW(list->LoadFromStream(&stream), EReadError) << Hex(bad);
+    EXPECT_EQ(list->GetCount(), 1);
+  }
+
+  // Bitmaps of other modules are not read here: the item stays empty.
+  TOwnedObject<TVyrBitmapList> library(TObject::Create<TVyrBitmapList>(nullptr));
+  library->SetSource(TVyrContainerSource::sdLibResource);
+  library->SetPath("bilder.dll");
+  library->Add(nullptr);
+  EXPECT_TRUE(library->GetItems(0)->GetBitmap()->GetEmpty());
+  EXPECT_FALSE(VyrBmpLoadFromFile("bilder.dll", 1, library->GetItems(0)->GetHeldBitmap()));
+
+  // A strip item's older "Bitmap" block is read over and not written again.
+  TOwnedObject<TVyrImageList> images(TObject::Create<TVyrImageList>(nullptr));
+  images->SetName("Bilder");
+  images->Add(nullptr);
+  std::string text = TestSupport::WrittenFormText(images.get());
+  const std::size_t at = text.find("Internal");
+  ASSERT_NE(at, std::string::npos) << text;
+  text.insert(at, "Bitmap = {\n  01020304}\n    ");
+  TOwnedObject<TComponent> back(TestSupport::ReadFormText(text, nullptr));
+  auto* read = dynamic_cast_object<TVyrImageList>(back.get());
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->GetCount(), 1);
+  EXPECT_EQ(TestSupport::WrittenFormText(read).find("Bitmap ="), std::string::npos);
+}
