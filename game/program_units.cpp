@@ -2,6 +2,7 @@
 
 #include "library_units.h"
 #include "vyrclass.h"
+#include "vyrcont.h"
 #include "vyrmms.h"
 
 TUnitRows ProgramUnits() {
@@ -9,6 +10,7 @@ TUnitRows ProgramUnits() {
       // The component library's units, one row each, after the units they need.
       Vyrclass::Unit,
       Vyrmms::Unit,
+      Vyrcont::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
