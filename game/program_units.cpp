@@ -2,6 +2,8 @@
 
 #include "library_units.h"
 #include "vyrclass.h"
+#include "vyrctrl.h"
+#include "vyrled.h"
 #include "vyrmms.h"
 
 TUnitRows ProgramUnits() {
@@ -9,6 +11,8 @@ TUnitRows ProgramUnits() {
       // The component library's units, one row each, after the units they need.
       Vyrclass::Unit,
       Vyrmms::Unit,
+      Vyrctrl::Unit,
+      Vyrled::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
