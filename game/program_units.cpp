@@ -2,6 +2,7 @@
 
 #include "library_units.h"
 #include "vyrclass.h"
+#include "vyrcont.h"
 #include "vyrctrl.h"
 #include "vyrled.h"
 #include "vyrmms.h"
@@ -11,6 +12,7 @@ TUnitRows ProgramUnits() {
       // The component library's units, one row each, after the units they need.
       Vyrclass::Unit,
       Vyrmms::Unit,
+      Vyrcont::Unit,
       Vyrctrl::Unit,
       Vyrled::Unit,
   };
