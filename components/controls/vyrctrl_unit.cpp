@@ -5,6 +5,7 @@
 // its constructors change.
 #include "classregistry.h"
 #include "colors.h"
+#include "vyrcont.h"
 #include "vyrctrl.h"
 
 namespace Vyrctrl {
@@ -42,6 +43,9 @@ void TVyrCustomStatusBar::Publish(TPublisher<TVyrCustomStatusBar>&) {}
 void TVyrSimplePanel::Publish(TPublisher<TVyrSimplePanel>&) {}
 
 void TVyrCustomParentPanel::Publish(TPublisher<TVyrCustomParentPanel>& P) {
+  // A list of the global container goes as "Internal" instead.
+  P.Component("ImageList", &TVyrCustomControl::GetImageList, &TVyrCustomControl::SetImageList)
+      .Stored([](TVyrCustomControl* c) { return c->GetImageLink().ImageListStored(); });
   P.Integer("ImageIndex", &TVyrCustomControl::GetImageIndex, &TVyrCustomControl::SetImageIndex, 0);
   P.Integer("ListIndex", &TVyrCustomControl::GetListIndex, &TVyrCustomControl::SetListIndex, 0);
   P.Bool("QuickDraw", &TVyrCustomParentPanel::GetQuickDraw, &TVyrCustomParentPanel::SetQuickDraw, false);

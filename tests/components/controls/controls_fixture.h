@@ -13,10 +13,11 @@
 #include "forms.h"
 #include "library_app.h"
 #include "vyrclass.h"
+#include "vyrcont.h"
 #include "vyrctrl.h"
 #include "vyrled.h"
 
-inline TUnitRows ControlRows() { return {Vyrclass::Unit, Vyrctrl::Unit, Vyrled::Unit}; }
+inline TUnitRows ControlRows() { return {Vyrclass::Unit, Vyrcont::Unit, Vyrctrl::Unit, Vyrled::Unit}; }
 
 // A window-less control that paints only through the shared background
 // routine, and counts its direct paints and its invalidations.
