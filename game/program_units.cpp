@@ -3,12 +3,14 @@
 #include "library_units.h"
 #include "vyrclass.h"
 #include "vyrmms.h"
+#include "vyrregion.h"
 
 TUnitRows ProgramUnits() {
   const TUnitRows components = {
       // The component library's units, one row each, after the units they need.
       Vyrclass::Unit,
       Vyrmms::Unit,
+      Vyrregion::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
