@@ -2,6 +2,7 @@
 
 #include "library_units.h"
 #include "vyrclass.h"
+#include "vyrforma.h"
 #include "vyrmms.h"
 #include "vyrregion.h"
 
@@ -11,6 +12,7 @@ TUnitRows ProgramUnits() {
       Vyrclass::Unit,
       Vyrmms::Unit,
       Vyrregion::Unit,
+      Vyrforma::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
