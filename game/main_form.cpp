@@ -52,6 +52,12 @@ void TForm1::Publish(TPublisher<TForm1>& P) {
   P.Field("Timer2", &TForm1::Timer2);
   P.Field("MediaPlayer1", &TForm1::MediaPlayer1);
   P.Field("OpenDialog1", &TForm1::OpenDialog1);
+  P.Field("VyrWaveComp1", &TForm1::VyrWaveComp1);
+  P.Field("VyrWaveComp2", &TForm1::VyrWaveComp2);
+  P.Field("VyrWaveComp3", &TForm1::VyrWaveComp3);
+  P.Field("VyrWaveComp4", &TForm1::VyrWaveComp4);
+  P.Field("VyrWaveComp5", &TForm1::VyrWaveComp5);
+  P.Field("VyrWaveComp6", &TForm1::VyrWaveComp6);
   P.Field("MainMenu1", &TForm1::MainMenu1);
   P.Field("Level1", &TForm1::Level1);
   P.Field("Level11", &TForm1::Level11);

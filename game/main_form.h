@@ -15,6 +15,7 @@
 #include "stdctrls_label.h"
 #include "timage.h"
 #include "ttimer.h"
+#include "vyrmms.h"
 
 class TForm1 : public TForm, public TGameState, public GameHost {
   MORVANT_COMPONENT(TForm1, TForm)
@@ -60,6 +61,13 @@ class TForm1 : public TForm, public TGameState, public GameHost {
   TTimer* Timer2 = nullptr;
   TMediaPlayer* MediaPlayer1 = nullptr;
   TOpenDialog* OpenDialog1 = nullptr;
+  // The six sound effects (see PlayGameSound).
+  Vyrmms::TVyrWaveComp* VyrWaveComp1 = nullptr;
+  Vyrmms::TVyrWaveComp* VyrWaveComp2 = nullptr;
+  Vyrmms::TVyrWaveComp* VyrWaveComp3 = nullptr;
+  Vyrmms::TVyrWaveComp* VyrWaveComp4 = nullptr;
+  Vyrmms::TVyrWaveComp* VyrWaveComp5 = nullptr;
+  Vyrmms::TVyrWaveComp* VyrWaveComp6 = nullptr;
   TMainMenu* MainMenu1 = nullptr;
   TMenuItem* Level1 = nullptr;
   TMenuItem* Level11 = nullptr;

@@ -9,15 +9,29 @@
 #include "files.h"
 #include "format.h"
 #include "game_settings.h"
-#include "game_sounds.h"
 #include "main_form.h"
 #include "random.h"
 #include "resourcestrings.h"
 
 void TForm1::ProcessMessages() { Application->ProcessMessages(); }
 
+// Each sound id names the wave component that plays it; ids without one
+// play nothing. Play returns at once and its answer is not wanted: without a
+// wave device the game is simply silent.
 void TForm1::PlayGameSound(int id) {
-  if (SoundOn) Game::PlaySoundOfId(id);
+  if (!SoundOn) return;
+  Vyrmms::TVyrWaveComp* wave = nullptr;
+  switch (id) {
+    case Game::sndExitItem: wave = VyrWaveComp1; break;
+    case Game::sndBoxPushed: wave = VyrWaveComp6; break;
+    case Game::sndTeleport:
+    case Game::sndFloorChange: wave = VyrWaveComp3; break;
+    case Game::sndWall: wave = VyrWaveComp2; break;
+    case Game::sndDoorOrGate: wave = VyrWaveComp4; break;
+    case Game::sndKey: wave = VyrWaveComp5; break;
+    default: break;
+  }
+  if (wave) wave->Play();
 }
 
 void TForm1::SetCaption(const AnsiString& text) { TForm::SetCaption(text); }

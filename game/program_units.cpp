@@ -2,6 +2,7 @@
 
 #include "library_units.h"
 #include "vyrclass.h"
+#include "vyrcont.h"
 #include "vyrforma.h"
 #include "vyrmms.h"
 #include "vyrregion.h"
@@ -11,6 +12,7 @@ TUnitRows ProgramUnits() {
       // The component library's units, one row each, after the units they need.
       Vyrclass::Unit,
       Vyrmms::Unit,
+      Vyrcont::Unit,
       Vyrregion::Unit,
       Vyrforma::Unit,
   };

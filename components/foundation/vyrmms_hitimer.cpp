@@ -214,6 +214,4 @@ void TVyrHiTimer::WndProc(TMessage& Message) {
   Message.Result = DefWindowProc(FWindow, Message.Msg, Message.WParam, Message.LParam);
 }
 
-void Initialize() { RegisterClasses({TVyrHiTimer::StaticClass()}); }
-
 }  // namespace Vyrmms

@@ -27,6 +27,10 @@
 
 class TFont;
 
+namespace Vyrmms {
+class TVyrWave;
+}
+
 namespace Vyrutils {
 
 constexpr int kVyrBlockSize = 32782;
@@ -66,6 +70,11 @@ AnsiString stReadString(TStream* Stream);
 // 4-byte length and the bytes. A cut or corrupt body raises EReadError.
 void stWriteStringList(TStream* Stream, TStrings* List, bool Compressed);
 void stReadStringList(TStream* Stream, TStrings* List, bool Compressed);
+// The wave's image: a compressed stream of it, or its 4-byte length and the
+// bytes. A cut or corrupt body raises EReadError (or EInvalidWave for bytes
+// that are no wave), the wave unchanged.
+void stWriteWave(TStream* Stream, Vyrmms::TVyrWave* Wave, bool Compressed);
+void stReadWave(TStream* Stream, Vyrmms::TVyrWave* Wave, bool Compressed);
 
 // ---- text encodings ----
 // The separator of the texts below: LoadStr(IDS_DEFAULTDELIMITER), "," as

@@ -29,12 +29,13 @@ class MainWindowTest : public ::testing::Test {
     SetProgramPathForTesting("");
   }
 
-  // The application on a desktop of these monitors, the program folder
+  // The application, on the program's start-up table, on a desktop of these
+  // monitors (and a host of the test's own, if given), the program folder
   // holding the shipped tutorial.
-  void Boot(std::vector<TRect> monitors = {TRect(0, 0, 1024, 768)}) {
+  void Boot(std::vector<TRect> monitors = {TRect(0, 0, 1024, 768)}, std::unique_ptr<HeadlessHost> host = nullptr) {
     form = nullptr;
     app.reset();
-    app = std::make_unique<TestSupport::LibraryApp>(ProgramUnits(), std::move(monitors));
+    app = std::make_unique<TestSupport::LibraryApp>(ProgramUnits(), std::move(host), std::move(monitors));
     folder = app->program_folder() + "/";
     std::filesystem::create_directories(folder + "level");
     std::filesystem::copy_file(std::string(MORVANT_DATA_SOURCE) + "/level/tutorial.dat", folder + "level/tutorial.dat");

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -34,7 +35,13 @@ namespace TestSupport {
 
 class LibraryApp {
  public:
-  explicit LibraryApp(const TUnitRows& rows, std::vector<TRect> monitors = {TRect(0, 0, 1024, 768)}) {
+  explicit LibraryApp(const TUnitRows& rows, std::vector<TRect> monitors = {TRect(0, 0, 1024, 768)})
+      : LibraryApp(rows, nullptr, std::move(monitors)) {}
+
+  // The same on a host of the test's own, such as an AudioRecordingHost
+  // without wave devices; nullptr: the plain headless host.
+  LibraryApp(const TUnitRows& rows, std::unique_ptr<HeadlessHost> ownHost,
+             std::vector<TRect> monitors = {TRect(0, 0, 1024, 768)}) {
     std::string pattern = (std::filesystem::temp_directory_path() / "morvant-app-XXXXXX").string();
     root_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     for (const char* sub : {"config", "runtime", "tmp", "program"})
@@ -43,6 +50,10 @@ class LibraryApp {
     SetEnv("XDG_RUNTIME_DIR", root_ + "/runtime");
     SetEnv("TMPDIR", root_ + "/tmp");
     host_ = &InstallHeadlessHost();
+    if (ownHost) {
+      host_ = ownHost.get();
+      Backend::InstallHost(std::move(ownHost));
+    }
     host_->SetDisplays(std::move(monitors));
     units_.emplace(ConcatUnitRows(ClassLibraryUnits(), rows));
   }

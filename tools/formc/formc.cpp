@@ -7,6 +7,8 @@
 // declares for it (fileproperty.h): a TPicture's Data as the class name and
 // the graphic's data, a TBitmap's as a length and a BMP file, and so on;
 // a property of a known class that declares nothing takes the file's bytes.
+// A file its property cannot take (a wave the program could not load, say)
+// stops the build with the file's name.
 #include <cstdio>
 #include <string>
 
@@ -19,17 +21,20 @@
 #include "forms_scrollbox.h"
 #include "library_units.h"
 #include "streams.h"
+#include "vyrmms.h"
 
 namespace {
 
 // The classes a form may name and what they take from files: the class
-// library's rows but Forms, which makes the Application; a build tool opens
-// no windows.
+// library's rows but Forms, which makes the Application (a build tool opens
+// no windows), and the rows of the component library that only register
+// (not Vyrclass, which makes the library's application object).
 void RegisterFormClasses() {
   for (const TUnitRow& row : ClassLibraryUnits()) {
     if (std::string(row.Name) != "Forms" && row.Initialize) row.Initialize();
   }
   RegisterClasses({TForm::StaticClass(), TScrollBox::StaticClass()});
+  for (const TUnitRow& row : {Vyrmms::Unit}) row.Initialize();
 }
 
 AnsiString FolderOf(const std::string& path) {

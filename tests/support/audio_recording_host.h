@@ -1,6 +1,8 @@
-// A headless host whose audio side the media tests script: it logs every
-// sound call in order, and the test decides whether devices and a
-// synthesizer exist and when a tune ends.
+// A headless host whose audio side a test scripts: it logs every sound call
+// in order, and the test decides whether devices and a synthesizer exist and
+// when a tune ends. The plain host's record (the waves played, the stops)
+// is kept as well, so the harness may boot on this one (Devices = 0: a
+// machine without sound).
 #pragma once
 
 #include <cstdint>
@@ -17,10 +19,12 @@ class AudioRecordingHost : public HeadlessHost {
     const auto* b = static_cast<const std::uint8_t*>(data);
     Calls.push_back(loop ? "PlayWave loop" : "PlayWave");
     CurrentWave.assign(b, b + size);
+    HeadlessHost::PlayWave(data, size, loop);
   }
   void StopWave() override {
     Calls.push_back("StopWave");
     CurrentWave.clear();
+    HeadlessHost::StopWave();
   }
   bool PlayMidi(const std::string& path) override {
     Calls.push_back("PlayMidi " + path);
