@@ -4,8 +4,10 @@
 #include "vyrclass.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
+#include "vyrforma.h"
 #include "vyrled.h"
 #include "vyrmms.h"
+#include "vyrregion.h"
 
 TUnitRows ProgramUnits() {
   const TUnitRows components = {
@@ -13,6 +15,8 @@ TUnitRows ProgramUnits() {
       Vyrclass::Unit,
       Vyrmms::Unit,
       Vyrcont::Unit,
+      Vyrregion::Unit,
+      Vyrforma::Unit,
       Vyrctrl::Unit,
       Vyrled::Unit,
   };

@@ -2,6 +2,7 @@
 // and without offsets, and the one-item file.
 #include "exceptions.h"
 #include "vyrcont_fixture.h"
+#include "wave_fixture.h"
 
 using ContainerBytes = ContainerTest;
 
@@ -159,5 +160,40 @@ TEST_F(ContainerBytes, BitmapAndStringItemsRoundTripPlainAndCompressed) {
     ASSERT_EQ(stringsBack->GetCount(), 2);
     EXPECT_EQ(stringsBack->GetItems(0)->GetItems()->GetText(), "eins\r\nzwei\r\n");
     EXPECT_TRUE(stringsBack->GetItems(1)->GetEmpty());
+  }
+}
+
+TEST_F(ContainerBytes, WaveItemsCarryTheirImageAndAnEmptyOneNoBody) {
+  const WaveFixture::Bytes image = WaveFixture::Pcm22k(100, 7);
+  for (bool compressed : {false, true}) {
+    TOwnedObject<TVyrWaveList> waves(TObject::Create<TVyrWaveList>(nullptr));
+    TVyrWaveListItem* sound = waves->GetItems(waves->Add(nullptr));
+    sound->SetCompressed(compressed);
+    TMemoryStream source;
+    WaveFixture::Fill(source, image);
+    sound->GetWave()->LoadFromStream(&source);
+    TVyrWaveListItem* silent = waves->GetItems(waves->Add(nullptr));
+
+    TMemoryStream record;
+    silent->WriteData(&record);
+    EXPECT_EQ(Hex(Bytes(&record)), "00");
+    if (!compressed) {
+      TMemoryStream body;
+      sound->WriteData(&body);
+      EXPECT_EQ(Bytes(&body).substr(0, 5), std::string("\x08\x90\x00\x00\x00", 5));
+      EXPECT_EQ(body.GetSize(), 5 + 144);
+    }
+
+    const std::string name = File("sounds.wvl");
+    waves->SaveToFile(name.c_str());
+    TOwnedObject<TVyrWaveList> back(TObject::Create<TVyrWaveList>(nullptr));
+    back->LoadFromFile(name.c_str());
+    ASSERT_EQ(back->GetCount(), 2);
+    EXPECT_EQ(WaveFixture::Image(*back->GetItems(0)->GetWave()), image);
+    EXPECT_TRUE(back->GetItems(1)->GetEmpty());
+
+    TOwnedObject<Vyrmms::TVyrWave> one(TObject::Create<Vyrmms::TVyrWave>());
+    EXPECT_TRUE(VyrWVLGetItem(name.c_str(), 0, one.get()));
+    EXPECT_EQ(WaveFixture::Image(*one), image);
   }
 }
