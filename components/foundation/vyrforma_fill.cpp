@@ -49,7 +49,7 @@ void TVyrBack::Publish(TPublisher<TVyrBack>&) {}
 TVyrCustomFormFill::TVyrCustomFormFill(TComponent* AOwner) : TVyrWndProcComponent(AOwner) {
 #ifdef VYRFORMA_IMAGE_LISTS
   changeLink_ = new Vyrcont::TVyrChangeLink();
-  changeLink_->OnChange = TNotifyEvent(this, &TVyrCustomFormFill::ImageListChanged);
+  changeLink_->SetOnChange(TNotifyEvent(this, &TVyrCustomFormFill::ImageListChanged));
 #endif
 }
 

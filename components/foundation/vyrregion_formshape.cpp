@@ -42,7 +42,7 @@ TVyrFormShape::TVyrFormShape(TComponent* AOwner)
   fillObject_->SetOnChange(TNotifyEvent(this, &TVyrFormShape::GetChange));
 #ifdef VYRREGION_IMAGE_LISTS
   changeLink_ = new Vyrcont::TVyrChangeLink();
-  changeLink_->OnChange = TNotifyEvent(this, &TVyrFormShape::ImageListChange);
+  changeLink_->SetOnChange(TNotifyEvent(this, &TVyrFormShape::ImageListChange));
 #endif
 }
 

@@ -16,8 +16,9 @@
 #include "vyrcont.h"
 #include "vyrctrl.h"
 #include "vyrled.h"
+#include "vyrregion.h"
 
-inline TUnitRows ControlRows() { return {Vyrclass::Unit, Vyrcont::Unit, Vyrctrl::Unit, Vyrled::Unit}; }
+inline TUnitRows ControlRows() { return {Vyrclass::Unit, Vyrcont::Unit, Vyrregion::Unit, Vyrctrl::Unit, Vyrled::Unit}; }
 
 // A window-less control that paints only through the shared background
 // routine, and counts its direct paints and its invalidations.

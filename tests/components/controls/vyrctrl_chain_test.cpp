@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "controls_fixture.h"
+#include "vyrregion.h"
 
 using namespace Vyrctrl;
 
@@ -157,4 +158,20 @@ TEST_F(BackgroundChainTest, AListThatGoesLeavesNoLinkBehind) {
   list = nullptr;
   EXPECT_EQ(back->GetImageList(), nullptr);
   EXPECT_EQ(back->GetBackImage(), nullptr);
+}
+
+TEST_F(BackgroundChainTest, OnAFormTheFormShapeIsTheProvider) {
+  EXPECT_EQ(VyrCheckForFormShape(Probe(BackPanel())), -1);  // not on a form
+  auto* shape = TObject::Create<Vyrregion::TVyrFormShape>(form);
+  shape->GetFillObject()->SetStyle(Vyrgraph::TVyrFillStyle::sfGradient);
+  form->Invalidate();
+  app.pump();
+  TProbeControl* probe = Probe(form);
+  probe->SetTransparent(true);
+  EXPECT_EQ(VyrCheckForFormShape(probe), shape->GetComponentIndex());
+  ASSERT_TRUE(probe->CheckOptimized());
+  TBitmap* back = shape->BackBitmap();
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(PaintedCorner(probe), Rgb(back->GetCanvas()->GetPixels(5, 7)));
+  EXPECT_EQ(Shown(probe, 29, 9), Rgb(back->GetCanvas()->GetPixels(34, 16)));
 }
