@@ -128,6 +128,7 @@ class TVyrGraphicControl : public TVyrBaseGraphicControl {
 class TVyrResWinControl : public TWinControl {
   MORVANT_CLASS(TVyrResWinControl, TWinControl)
  public:
+  explicit TVyrResWinControl(TComponent* AOwner) : TWinControl(AOwner) {}
   using TWinControl::CreateHandle;
   void FreeResources() { DestroyHandle(); }
 };
