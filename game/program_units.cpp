@@ -3,7 +3,11 @@
 #include "library_units.h"
 #include "vyrclass.h"
 #include "vyrcont.h"
+#include "vyrctrl.h"
+#include "vyrforma.h"
+#include "vyrled.h"
 #include "vyrmms.h"
+#include "vyrregion.h"
 
 TUnitRows ProgramUnits() {
   const TUnitRows components = {
@@ -11,6 +15,10 @@ TUnitRows ProgramUnits() {
       Vyrclass::Unit,
       Vyrmms::Unit,
       Vyrcont::Unit,
+      Vyrregion::Unit,
+      Vyrforma::Unit,
+      Vyrctrl::Unit,
+      Vyrled::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

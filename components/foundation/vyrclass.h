@@ -164,3 +164,4 @@ class VyrEOneInstError : public Exception {
 // its timers, each in a header of its own ----
 #include "vyrclass_storage.h"
 #include "vyrclass_application.h"
+#include "vyrclass_regionmask.h"

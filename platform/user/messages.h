@@ -89,6 +89,9 @@ constexpr UINT WM_CAPTURECHANGED = 0x0215;
 constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 constexpr UINT WM_MOUSEHOVER = 0x02A1;
+// Never sent by this platform, whose palettes do nothing; handled by the
+// components that repaint when the system palette changes.
+constexpr UINT WM_PALETTECHANGED = 0x0311;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_DROPFILES = 0x0233;
 constexpr UINT WM_CONTEXTMENU = 0x007B;

@@ -16,7 +16,11 @@
 
 class DrawingTest : public ::testing::Test {
  protected:
-  TestSupport::LibraryApp app{FoundationRows()};
+  DrawingTest() : DrawingTest(FoundationRows()) {}
+  // Under more rows than the foundation's own.
+  explicit DrawingTest(const TUnitRows& Rows) : app{Rows} {}
+
+  TestSupport::LibraryApp app;
 
   static std::unique_ptr<TBitmap> MakeBitmap(int W, int H, TColor Fill = clWhite) {
     auto bmp = std::make_unique<TBitmap>();

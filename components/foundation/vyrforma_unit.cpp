@@ -1,0 +1,8 @@
+#include "classregistry.h"
+#include "vyrforma.h"
+
+namespace Vyrforma {
+
+void Initialize() { RegisterClasses({TVyrBack::StaticClass(), TVyrFormFill::StaticClass()}); }
+
+}  // namespace Vyrforma

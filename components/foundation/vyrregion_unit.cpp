@@ -1,0 +1,8 @@
+#include "classregistry.h"
+#include "vyrregion.h"
+
+namespace Vyrregion {
+
+void Initialize() { RegisterClasses({TVyrFormShape::StaticClass()}); }
+
+}  // namespace Vyrregion
