@@ -5,13 +5,10 @@
 #include "paint.h"
 #include "reader.h"
 #include "vyrclass_application.h"
+#include "vyrcont.h"
 #include "vyrforma.h"
 #include "vyrsysin.h"
 #include "writer.h"
-#if __has_include("vyrcont.h")
-#include "vyrcont.h"
-#define VYRFORMA_IMAGE_LISTS 1
-#endif
 
 namespace Vyrforma {
 
@@ -33,10 +30,8 @@ class TDCCanvas {
 
 void TVyrCustomFormFill::Publish(TPublisher<TVyrCustomFormFill>& P) {
   P.Bool("DefaultFill", &TVyrCustomFormFill::GetDefaultFill, &TVyrCustomFormFill::SetDefaultFill, true);
-#ifdef VYRFORMA_IMAGE_LISTS
   P.Component("ImageList", &TVyrCustomFormFill::GetImageList, &TVyrCustomFormFill::SetImageList)
       .Stored([](TVyrCustomFormFill* f) { return f->GetImageList() && !Vyrcont::VyrIsGlobalIdent(f->GetImageList()); });
-#endif
   P.Integer("ImageIndex", &TVyrCustomFormFill::GetImageIndex, &TVyrCustomFormFill::SetImageIndex, 0);
   P.Integer("ListIndex", &TVyrCustomFormFill::GetListIndex, &TVyrCustomFormFill::SetListIndex, 0);
   P.Enum("PaintMode", &TVyrCustomFormFill::GetPaintMode, &TVyrCustomFormFill::SetPaintMode, kPaintModes,
@@ -47,10 +42,8 @@ void TVyrCustomFormFill::Publish(TPublisher<TVyrCustomFormFill>& P) {
 void TVyrBack::Publish(TPublisher<TVyrBack>&) {}
 
 TVyrCustomFormFill::TVyrCustomFormFill(TComponent* AOwner) : TVyrWndProcComponent(AOwner) {
-#ifdef VYRFORMA_IMAGE_LISTS
   changeLink_ = new Vyrcont::TVyrChangeLink();
   changeLink_->SetOnChange(TNotifyEvent(this, &TVyrCustomFormFill::ImageListChanged));
-#endif
 }
 
 void TVyrCustomFormFill::BeforeDestruction() {
@@ -59,10 +52,8 @@ void TVyrCustomFormFill::BeforeDestruction() {
 }
 
 TVyrCustomFormFill::~TVyrCustomFormFill() {
-#ifdef VYRFORMA_IMAGE_LISTS
   if (imageList_) imageList_->UnRegisterChanges(changeLink_);
   delete changeLink_;
-#endif
 }
 
 void TVyrCustomFormFill::Invalidate() {
@@ -71,11 +62,7 @@ void TVyrCustomFormFill::Invalidate() {
 }
 
 bool TVyrCustomFormFill::IMLEmpty() const {
-#ifdef VYRFORMA_IMAGE_LISTS
   return !imageList_ || !imageList_->IsValidItem(listIndex_, imageIndex_);
-#else
-  return true;
-#endif
 }
 
 void TVyrCustomFormFill::SetIndex(int Index, int Value) {
@@ -87,7 +74,6 @@ void TVyrCustomFormFill::SetIndex(int Index, int Value) {
 
 void TVyrCustomFormFill::SetImageList(Vyrcont::TVyrCustomImageList* Value) {
   if (imageList_ == Value) return;
-#ifdef VYRFORMA_IMAGE_LISTS
   if (imageList_) {
     imageList_->UnRegisterChanges(changeLink_);
     imageList_->RemoveFreeNotification(this);
@@ -97,20 +83,15 @@ void TVyrCustomFormFill::SetImageList(Vyrcont::TVyrCustomImageList* Value) {
     imageList_->RegisterChanges(changeLink_);
     imageList_->FreeNotification(this);
   }
-#else
-  imageList_ = Value;
-#endif
   if (!GetComponentState().Contains(csDestroying)) GetIMLChange(nullptr);
 }
 
 void TVyrCustomFormFill::Notification(TComponent* AComponent, TOperation Operation) {
   TVyrWndProcComponent::Notification(AComponent, Operation);
-#ifdef VYRFORMA_IMAGE_LISTS
   if (Operation == opRemove && imageList_ && AComponent == imageList_) {
     imageList_->UnRegisterChanges(changeLink_);
     imageList_ = nullptr;
   }
-#endif
 }
 
 void TVyrCustomFormFill::SetPaintMode(TVyrPaintMode Value) {
@@ -138,28 +119,16 @@ void TVyrCustomFormFill::RestoreState() {
 }
 
 void TVyrCustomFormFill::ReadIdent(TReader* Reader) {
-#ifdef VYRFORMA_IMAGE_LISTS
   SetImageList(Vyrcont::VyrReadGlobalIdent(Reader));
-#else
-  Reader->ReadString();
-#endif
 }
 
 void TVyrCustomFormFill::WriteIdent(TWriter* Writer) {
-#ifdef VYRFORMA_IMAGE_LISTS
   Vyrcont::VyrWriteGlobalIdent(Writer, imageList_);
-#else
-  (void)Writer;
-#endif
 }
 
 void TVyrCustomFormFill::DefineProperties(TFiler* Filer) {
   TVyrWndProcComponent::DefineProperties(Filer);
-#ifdef VYRFORMA_IMAGE_LISTS
   const bool global = Vyrcont::VyrIsGlobalIdent(imageList_);
-#else
-  const bool global = false;
-#endif
   Filer->DefineProperty("Internal", TReaderProc(this, &TVyrCustomFormFill::ReadIdent),
                         TWriterProc(this, &TVyrCustomFormFill::WriteIdent), global);
 }
@@ -207,7 +176,6 @@ bool TVyrCustomFormFill::PaintClientArea(HDC DC) {
 }
 
 bool TVyrBack::PaintClientArea(HDC DC) {
-#ifdef VYRFORMA_IMAGE_LISTS
   TForm* form = GetOwnerForm();
   if (form && GetPaintMode() == TVyrPaintMode::pcControl && !IMLEmpty()) {
     TDCCanvas canvas(DC);
@@ -219,7 +187,6 @@ bool TVyrBack::PaintClientArea(HDC DC) {
     GetImageList()->ClipDraw(canvas.get(), form->GetClientRect(), flags, 0, 0, GetListIndex(), GetImageIndex());
     return true;
   }
-#endif
   return TVyrCustomFormFill::PaintClientArea(DC);
 }
 

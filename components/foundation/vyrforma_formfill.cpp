@@ -1,11 +1,8 @@
 // TVyrFormFill: the form's background from a fill, a gradient cached per
 // size.
 #include "forms.h"
-#include "vyrforma.h"
-#if __has_include("vyrcont.h")
 #include "vyrcont.h"
-#define VYRFORMA_IMAGE_LISTS 1
-#endif
+#include "vyrforma.h"
 
 namespace Vyrforma {
 
@@ -44,7 +41,6 @@ void TVyrFormFill::SetEraseMode() {
 }
 
 void TVyrFormFill::GetIMLChange(TObject*) {
-#ifdef VYRFORMA_IMAGE_LISTS
   if (!IMLEmpty()) {
     TBitmap item;
     GetImageList()->GetBitmapItem(GetListIndex(), GetImageIndex(), &item);
@@ -52,9 +48,6 @@ void TVyrFormFill::GetIMLChange(TObject*) {
   } else {
     fillObject_->SetListBitmap(nullptr);
   }
-#else
-  fillObject_->SetListBitmap(nullptr);
-#endif
   GetChange(this);
 }
 

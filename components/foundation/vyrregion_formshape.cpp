@@ -7,13 +7,10 @@
 #include "metrics.h"
 #include "paint.h"
 #include "reader.h"
+#include "vyrcont.h"
 #include "vyrregion.h"
 #include "window.h"
 #include "writer.h"
-#if __has_include("vyrcont.h")
-#include "vyrcont.h"
-#define VYRREGION_IMAGE_LISTS 1
-#endif
 
 namespace Vyrregion {
 
@@ -25,10 +22,8 @@ void TVyrFormShape::Publish(TPublisher<TVyrFormShape>& P) {
   P.Bool("FormDragable", &TVyrFormShape::GetFormDragable, &TVyrFormShape::SetFormDragable, true);
   P.Bool("UseRgnBitmap", &TVyrFormShape::GetUseRgnBitmap, &TVyrFormShape::SetUseRgnBitmap, true);
   P.Object("FillObject", &TVyrFormShape::GetFillObject);
-#ifdef VYRREGION_IMAGE_LISTS
   P.Component("ImageList", &TVyrFormShape::GetImageList, &TVyrFormShape::SetImageList)
       .Stored(&TVyrFormShape::IsImageListStored);
-#endif
   P.Integer("ListIndex", &TVyrFormShape::GetListIndex, &TVyrFormShape::SetListIndex, 0);
   P.Integer("ImageIndex", &TVyrFormShape::GetImageIndex, &TVyrFormShape::SetImageIndex, 0);
 }
@@ -40,10 +35,8 @@ TVyrFormShape::TVyrFormShape(TComponent* AOwner)
       backBitmap_(std::make_unique<TBitmap>()) {
   region_->SetOnChange(TNotifyEvent(this, &TVyrFormShape::GetChange));
   fillObject_->SetOnChange(TNotifyEvent(this, &TVyrFormShape::GetChange));
-#ifdef VYRREGION_IMAGE_LISTS
   changeLink_ = new Vyrcont::TVyrChangeLink();
   changeLink_->SetOnChange(TNotifyEvent(this, &TVyrFormShape::ImageListChange));
-#endif
 }
 
 // One per form at design time; the owner lists the component once it is
@@ -60,10 +53,8 @@ void TVyrFormShape::BeforeDestruction() {
 }
 
 TVyrFormShape::~TVyrFormShape() {
-#ifdef VYRREGION_IMAGE_LISTS
   if (imageList_) imageList_->UnRegisterChanges(changeLink_);
   delete changeLink_;
-#endif
   fillObject_->SetOnChange(TNotifyEvent());
   region_->SetOnChange(TNotifyEvent());
 }
@@ -90,7 +81,6 @@ void TVyrFormShape::GetChange(TObject*) {
 void TVyrFormShape::ImageListChange(TObject* Sender) { GetChange(Sender); }
 
 void TVyrFormShape::SetImageList(Vyrcont::TVyrCustomImageList* Value) {
-#ifdef VYRREGION_IMAGE_LISTS
   if (imageList_ == Value) return;
   if (imageList_) {
     imageList_->UnRegisterChanges(changeLink_);
@@ -102,42 +92,23 @@ void TVyrFormShape::SetImageList(Vyrcont::TVyrCustomImageList* Value) {
     imageList_->FreeNotification(this);
   }
   if (!GetComponentState().Contains(csDestroying)) GetChange(this);
-#else
-  imageList_ = Value;
-#endif
 }
 
 bool TVyrFormShape::IsImageListStored() const {
-#ifdef VYRREGION_IMAGE_LISTS
   return imageList_ && !Vyrcont::VyrIsGlobalIdent(imageList_);
-#else
-  return false;
-#endif
 }
 
 void TVyrFormShape::ReadIdent(TReader* Reader) {
-#ifdef VYRREGION_IMAGE_LISTS
   SetImageList(Vyrcont::VyrReadGlobalIdent(Reader));
-#else
-  Reader->ReadString();
-#endif
 }
 
 void TVyrFormShape::WriteIdent(TWriter* Writer) {
-#ifdef VYRREGION_IMAGE_LISTS
   Vyrcont::VyrWriteGlobalIdent(Writer, imageList_);
-#else
-  (void)Writer;
-#endif
 }
 
 void TVyrFormShape::DefineProperties(TFiler* Filer) {
   TVyrWndProcComponent::DefineProperties(Filer);
-#ifdef VYRREGION_IMAGE_LISTS
   const bool global = Vyrcont::VyrIsGlobalIdent(imageList_);
-#else
-  const bool global = false;
-#endif
   Filer->DefineProperty("Internal", TReaderProc(this, &TVyrFormShape::ReadIdent),
                         TWriterProc(this, &TVyrFormShape::WriteIdent), global);
 }
@@ -149,10 +120,8 @@ void TVyrFormShape::Loaded() {
 
 void TVyrFormShape::Notification(TComponent* AComponent, TOperation Operation) {
   TVyrWndProcComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent && AComponent == reinterpret_cast<TComponent*>(imageList_)) {
-#ifdef VYRREGION_IMAGE_LISTS
+  if (Operation == opRemove && AComponent && AComponent == imageList_) {
     imageList_->UnRegisterChanges(changeLink_);
-#endif
     imageList_ = nullptr;
   }
 }
@@ -271,7 +240,6 @@ void TVyrFormShape::PaintBorder(HDC DC) {
   if (!maskPicture) {
     if (fillObject_->GetStyle() != TVyrFillStyle::sfNone) {
       backBitmap_->SetSize(rect.Width(), rect.Height());
-#ifdef VYRREGION_IMAGE_LISTS
       if (fillObject_->GetStyle() == TVyrFillStyle::sfBitmapList && imageList_ &&
           imageList_->IsValidItem(listIndex_, imageIndex_)) {
         // Taking the item in is no change of the settings: no new region.
@@ -281,7 +249,6 @@ void TVyrFormShape::PaintBorder(HDC DC) {
         fillObject_->SetListBitmap(&item);
         fillObject_->EndUpdate(false);
       }
-#endif
       fillObject_->FillCanvas(backBitmap_->GetCanvas(), rect, clWhite);
       if (!design) canvas.Draw(0, 0, backBitmap_.get());
     }

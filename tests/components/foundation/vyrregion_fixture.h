@@ -1,11 +1,15 @@
 // The application the region and form-fill suites run under: the rows of
-// the foundation as the program starts them, with the region unit.
+// the foundation as the program starts them, up to the form fill.
 #pragma once
 
 #include "drawing_fixture.h"
+#include "vyrcont.h"
+#include "vyrforma.h"
 #include "vyrregion.h"
 
-inline TUnitRows RegionRows() { return {Vyrclass::Unit, Vyrmms::Unit, Vyrregion::Unit}; }
+inline TUnitRows RegionRows() {
+  return {Vyrclass::Unit, Vyrmms::Unit, Vyrcont::Unit, Vyrregion::Unit, Vyrforma::Unit};
+}
 
 class RegionTest : public DrawingTest {
  protected:
