@@ -32,7 +32,7 @@ enum HostWindowFlags : unsigned {
 
 enum class EventKind {
   None,
-  KeyDown,       // VirtualKey, Repeat, Modifiers
+  KeyDown,       // VirtualKey, Repeat, Modifiers, StateOnly
   KeyUp,
   Text,          // Text (UTF-8) typed, after key translation of the host
   MouseMove,     // X, Y in screen coordinates
@@ -64,6 +64,9 @@ struct Event {
   HostWindowId Window = 0;
   int VirtualKey = 0;  // Windows virtual-key code
   bool Repeat = false;
+  // A key event the host made up when the keyboard moved between windows:
+  // the key's state changed, but it was not pressed or released now.
+  bool StateOnly = false;
   unsigned Modifiers = 0;
   int X = 0, Y = 0;
   int Button = 0;

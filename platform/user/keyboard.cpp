@@ -129,6 +129,13 @@ void InputMessageTaken(DWORD serial) {
 void HostKey(const Backend::Event& e, bool down) {
   KeyState& k = Keys();
   int vk = e.VirtualKey & 0xFF;
+  if (e.StateOnly) {
+    // The keyboard came to us with the key already held, or left with it
+    // held: no window saw it go down or up, and none does now.
+    SetAsyncKey(vk, down);
+    ApplyHostModifiers(e.Modifiers);
+    return;
+  }
   bool wasDown = (k.Async[static_cast<std::size_t>(vk)] & 0x80) != 0;
   bool isLock = vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL;
   if (down && !wasDown && !isLock) k.Async[static_cast<std::size_t>(vk)] ^= 1;

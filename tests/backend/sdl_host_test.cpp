@@ -250,6 +250,61 @@ TEST_F(SdlHostTest, WindowEventsBecomeTheLayersEvents) {
   }
 }
 
+// SDL brings its key table up to date on every focus change by pushing key
+// events along with it; they are key state, not key presses.
+TEST_F(SdlHostTest, KeysPushedWithAFocusChangeAreStateOnly) {
+  Backend::HostWindowId w = OpenWindow(Bounds(10, 10, 64, 64));
+  auto focus = [&](Uint8 which) {
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = SdlId(w);
+    e.window.event = which;
+    return e;
+  };
+  auto key = [&](Uint32 type, SDL_Scancode scancode, SDL_Keycode sym) {
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = type;
+    e.key.windowID = SdlId(w);
+    e.key.keysym.scancode = scancode;
+    e.key.keysym.sym = sym;
+    return e;
+  };
+  const SDL_Event altDown = key(SDL_KEYDOWN, SDL_SCANCODE_LALT, SDLK_LALT);
+  const SDL_Event altUp = key(SDL_KEYUP, SDL_SCANCODE_LALT, SDLK_LALT);
+  const SDL_Event aDown = key(SDL_KEYDOWN, SDL_SCANCODE_A, SDLK_a);
+  const SDL_Event aUp = key(SDL_KEYUP, SDL_SCANCODE_A, SDLK_a);
+  const SDL_Event gained = focus(SDL_WINDOWEVENT_FOCUS_GAINED), lost = focus(SDL_WINDOWEVENT_FOCUS_LOST),
+                  exposed = focus(SDL_WINDOWEVENT_EXPOSED);
+  struct Case {
+    const char* Name;
+    std::vector<SDL_Event> Pushed;  // in one go, as SDL pushes a focus change
+    std::vector<bool> StateOnly;    // of each key event handed out, in order
+  } cases[] = {
+      {"modifiers held and keys let go as the focus comes", {gained, altDown, aUp}, {true, true}},
+      {"a key pressed anew after the focus came", {gained, aDown, altDown}, {false, false}},
+      {"keys after something else", {gained, exposed, altDown}, {false}},
+      {"keys let go as the focus leaves", {aUp, altUp, lost}, {true, true}},
+      {"a key let go, then something else", {aUp, exposed, lost}, {false}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    for (SDL_Event e : c.Pushed) ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError();
+    std::vector<bool> stateOnly;
+    Backend::Event out;
+    while (host->NextEvent(out, 0))
+      if (out.Kind == Backend::EventKind::KeyDown || out.Kind == Backend::EventKind::KeyUp)
+        stateOnly.push_back(out.StateOnly);
+    EXPECT_EQ(stateOnly, c.StateOnly);
+  }
+  // The same modifier pressed once the focus change was taken is a press.
+  SDL_Event e = gained;
+  Through(e);
+  e = altDown;
+  EXPECT_FALSE(Through(e).StateOnly);
+}
+
 TEST_F(SdlHostTest, OnlyTheDesktopsMovesAreReported) {
   Backend::HostWindowId w = OpenWindow(Bounds(10, 10, 64, 64));
   host->SetBounds(w, Bounds(30, 40, 64, 64));

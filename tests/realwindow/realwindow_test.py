@@ -11,7 +11,7 @@ The oracle is mostly the registry file the game writes on closing: "ZUEGE"
 counts the steps the figure took, so a key that did not reach the game shows
 as a step missing.
 
-Usage: realwindow_test.py GAME_EXECUTABLE --wm openbox|none
+Usage: realwindow_test.py GAME_EXECUTABLE --wm openbox|none [--case TEXT] [--display N]
 Skips (exit code 77) when no X server can be started, unless CI is set.
 """
 
@@ -50,14 +50,15 @@ def wait_for(what, test, timeout=30.0, interval=0.05):
 class Display:
     """A private Xvfb on a free display number, optionally with openbox."""
 
-    def __init__(self, wm, workdir):
+    def __init__(self, wm, workdir, number=None):
         self.wm = wm
         self.workdir = workdir
         self.procs = []
         read_fd, write_fd = os.pipe()
         try:
             xvfb = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                ["Xvfb"] + ([":%d" % number] if number is not None else []) +
+                ["-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                 pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         except FileNotFoundError:
             raise Skip("Xvfb is not installed (scripts/setup installs it)")
@@ -201,6 +202,10 @@ class Game:
         except subprocess.TimeoutExpired:
             raise Failure("the game did not end")
 
+    def last_words(self):
+        with open(os.path.join(self.config, "stderr.txt"), errors="replace") as f:
+            return " | ".join(f.read().splitlines()[-5:]) or "none"
+
     def close(self):
         if self.proc.poll() is None:
             self.proc.kill()
@@ -284,14 +289,22 @@ def case_menu_escape_then_keys(display, game):
     expect_one_step_after(game, popup, "the menu")
 
 
-def case_alt_e_then_down(display, game):
-    # Both keys at once: the menu opens and the arrow is the menu's.
-    game.display.run("xdotool", "key", "--delay", "0", "alt+e", "Down")
+def case_alt_w_then_down(display, game, delay):
+    # Spielwelt is not the bar's first menu, and only its drop-down has the
+    # open dialog second: Down then Return there opens it. Typed at once,
+    # the arrow is the menu's; typed at a player's pace, Alt is still held
+    # while the drop-down shows, and must not count as pressed again.
+    game.display.run("xdotool", "key", "--delay", str(delay), "alt+w", "Down")
     popup = game.new_window_besides([game.window])
     if not game.has_focus(game.window):
         raise Failure("the open menu took the keyboard from the game window")
-    game.key("Escape", "Escape")
-    wait_for("the menu closed", lambda: popup not in game.windows())
+    game.key("Return")
+    dialog = wait_for("the open dialog from Spielwelt", lambda: game.find_window("Öffnen", mapped=True))
+    if popup in game.windows():
+        raise Failure("the menu stayed open over the dialog")
+    game.key("Escape")
+    wait_for("the dialog closed", lambda: dialog not in game.windows())
+    wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
     game.key("alt+F4")
     expect_steps_saved(game, 0)
 
@@ -345,7 +358,8 @@ CASES = [
     ("a box above the game, then the keys", case_box_then_keys),
     ("a solved level's box, then the keys", case_solved_level_then_keys),
     ("a menu closed by Escape, then the keys", case_menu_escape_then_keys),
-    ("Alt+E and Down at once", case_alt_e_then_down),
+    ("Alt+W and Down at once", lambda display, game: case_alt_w_then_down(display, game, 0)),
+    ("Alt+W and Down at a player's pace", lambda display, game: case_alt_w_then_down(display, game, 150)),
     ("a drop-down in the open dialog, then the keys", case_drop_down_then_keys),
     ("SIGTERM saves", case_sigterm_saves),
     ("the taskbar entry", case_taskbar_entry),
@@ -357,6 +371,7 @@ def main():
     parser.add_argument("game")
     parser.add_argument("--wm", choices=["openbox", "none"], required=True)
     parser.add_argument("--case", help="run only the cases whose name holds this")
+    parser.add_argument("--display", type=int, help="the Xvfb display number (default: the first free one)")
     args = parser.parse_args()
     in_ci = bool(os.environ.get("CI"))
 
@@ -372,7 +387,7 @@ def main():
     workdir = tempfile.mkdtemp(prefix="morvant-realwindow-")
     try:
         try:
-            display = Display(args.wm, workdir)
+            display = Display(args.wm, workdir, args.display)
         except Skip as e:
             if in_ci:
                 print("FAIL: no X server: %s" % e)
@@ -397,6 +412,9 @@ def main():
                         shot = os.path.join(os.getcwd(), "realwindow-%s-%d.png" % (args.wm, i))
                         display.run("import", "-window", "root", shot, check=False)
                         print("     screen saved to " + shot)
+                        print("     the game %s; its last words: %s" % (
+                            "runs" if game.proc.poll() is None else "ended with %s" % game.proc.returncode,
+                            game.last_words()))
                 finally:
                     if game:
                         game.close()

@@ -109,6 +109,35 @@ TEST_F(Input, KeyStateAnswersForTheMessageBeingHandled) {
   EXPECT_GE(GetAsyncKeyState(VK_SHIFT), 0);
 }
 
+TEST_F(Input, KeysReportedOnAFocusChangeOnlyMoveTheKeyState) {
+  HWND w = MakeTopLevel();
+  SetFocus(w);
+  bool shiftOnA = false;
+  handler = [&](HWND, UINT msg, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+    if (msg == WM_KEYDOWN && wParam == 'A') shiftOnA = GetKeyState(VK_SHIFT) < 0;
+    return std::nullopt;
+  };
+  auto stateOnly = [&](Backend::EventKind kind, int vk, unsigned modifiers) {
+    Backend::Event e;
+    e.Kind = kind;
+    e.VirtualKey = vk;
+    e.Modifiers = modifiers;
+    e.StateOnly = true;
+    host->PostEvent(e);
+  };
+  log.clear();
+  stateOnly(Backend::EventKind::KeyDown, VK_SHIFT, modShift);  // held as the keyboard came
+  TestSupport::PumpUntilIdle();
+  EXPECT_LT(GetAsyncKeyState(VK_SHIFT), 0);
+  host->PostKey('A', modShift, "A");
+  stateOnly(Backend::EventKind::KeyUp, VK_SHIFT, 0);  // let go while the keyboard was elsewhere
+  TestSupport::PumpUntilIdle();
+  EXPECT_TRUE(shiftOnA);
+  EXPECT_GE(GetAsyncKeyState(VK_SHIFT), 0);
+  EXPECT_EQ(Seen(w, {WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP}),
+            (std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, 'A'}, {WM_CHAR, 'A'}, {WM_KEYUP, 'A'}}));
+}
+
 TEST_F(Input, AltF4ClosesTheActiveWindowAndSoDoesTheDesktop) {
   HWND a = MakeTopLevel();
   HWND child = MakeChild(a, TRect(0, 0, 10, 10));

@@ -136,6 +136,33 @@ TEST_F(Menus, AltAloneThenArrowsAndAccessKeysInsideThePopup) {
   EXPECT_EQ(Commands(w), std::vector<WPARAM>{kCopy});
 }
 
+// Without a window manager the drop-down has the X focus for a moment while
+// Alt may still be held; the host reports Alt anew on each focus change,
+// as key state only. It must not count as Alt pressed alone (which would
+// close the drop-down and then select the bar's first item).
+TEST_F(Menus, AltReportedOnAFocusChangeLeavesTheDropDownOpen) {
+  HWND w = MakeWindowWithMenu();
+  auto stateOnly = [&](Backend::EventKind kind, unsigned modifiers) {
+    Backend::Event e;
+    e.Kind = kind;
+    e.VirtualKey = VK_MENU;
+    e.Modifiers = modifiers;
+    e.StateOnly = true;
+    host->PostEvent(e);
+  };
+  AltWith('D', "d");
+  stateOnly(Backend::EventKind::KeyDown, Backend::modAlt);  // the drop-down gains the focus
+  stateOnly(Backend::EventKind::KeyUp, 0);                   // and gives it back
+  stateOnly(Backend::EventKind::KeyDown, Backend::modAlt);  // the window has it again
+  host->PostKeyUp(VK_MENU);                                  // Alt let go at last
+  host->PostKey(VK_RETURN);
+  host->PostKey(VK_ESCAPE);  // leaves a menu left open by mistake
+  host->PostKey(VK_ESCAPE);
+  TestSupport::PumpUntilIdle();
+  EXPECT_EQ(Commands(w), std::vector<WPARAM>{kOpen});
+  EXPECT_EQ(Count(w, WM_ENTERMENULOOP), 1);
+}
+
 TEST_F(Menus, BarItemWithoutSubItemsSendsItsCommandAtOnce) {
   HWND w = MakeWindowWithMenu();
   AltWith('H', "h");

@@ -10,6 +10,7 @@
 #include "clock.h"
 #include "sdl_audio.h"
 #include "sdl_window.h"
+#include "sdl_x11.h"
 
 namespace SdlBackend {
 namespace {
@@ -58,17 +59,11 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
     error = SDL_GetError();
     return nullptr;
   }
-  Uint32 wake = SDL_RegisterEvents(1);
-  if (wake == static_cast<Uint32>(-1)) {
-    error = SDL_GetError();
-    SDL_Quit();
-    return nullptr;
-  }
   SDL_StartTextInput();
-  return std::unique_ptr<SdlHost>(new SdlHost(wake));
+  return std::unique_ptr<SdlHost>(new SdlHost());
 }
 
-SdlHost::SdlHost(std::uint32_t wakeEvent) : wakeEvent_(wakeEvent), audio_(std::make_unique<SdlAudio>()) {}
+SdlHost::SdlHost() : audio_(std::make_unique<SdlAudio>()) {}
 
 SdlHost::~SdlHost() {
   audio_.reset();
@@ -180,32 +175,37 @@ void SdlHost::Present(Backend::HostWindowId w, const Surface& surface, const TRe
   if (SdlWindow* window = Find(w)) window->Present(surface, dirty);
 }
 
+bool SdlHost::TakeQueued(Backend::Event& out) {
+  SDL_Event e;
+  // Not SDL_PollEvent: it stops at the marker of its previous call, which
+  // would hide an event queued since.
+  while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+    const bool stateOnly = focusKeys_.StateOnly(e);
+    out = Backend::Event();
+    if (Translate(e, out)) {
+      out.StateOnly = stateOnly;
+      return true;
+    }
+  }
+  return false;
+}
+
 bool SdlHost::NextEvent(Backend::Event& out, std::uint64_t deadlineMs) {
   for (;;) {
-    SDL_Event e;
+    SDL_PumpEvents();
+    if (TakeQueued(out)) return true;
+    // Woken, or timed out: the caller looks at its queue and timers again.
+    if (wait_.TakeWake()) return false;
     std::uint64_t now = ClockNowMs();
-    int got;
-    if (now >= deadlineMs) {
-      // Not SDL_PollEvent: it stops at the marker of its previous call,
-      // which would hide an event queued since.
-      SDL_PumpEvents();
-      got = SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
-    } else {
-      got = SDL_WaitEventTimeout(&e, static_cast<int>(std::min<std::uint64_t>(deadlineMs - now, INT_MAX)));
-    }
-    // Timed out, or woken: the caller looks at its queue and timers again.
-    if (!got || e.type == wakeEvent_) return false;
-    out = Backend::Event();
-    if (Translate(e, out)) return true;
+    if (now >= deadlineMs) return false;
+    SDL_Window* any = windows_.empty() ? nullptr : windows_.begin()->second->Handle();
+    if (xConnection_ < 0) xConnection_ = X11::ConnectionFd(any);
+    if (X11::EventsAlreadyRead(any)) continue;
+    if (wait_.Wait(static_cast<int>(std::min<std::uint64_t>(deadlineMs - now, INT_MAX)), xConnection_)) return false;
   }
 }
 
-void SdlHost::Wake() {
-  SDL_Event e;
-  SDL_zero(e);
-  e.type = wakeEvent_;
-  SDL_PushEvent(&e);
-}
+void SdlHost::Wake() { wait_.Wake(); }
 
 void SdlHost::PlayWave(const void* data, std::size_t size, bool loop) { audio_->PlayWave(data, size, loop); }
 void SdlHost::StopWave() { audio_->StopWave(); }

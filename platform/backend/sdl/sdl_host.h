@@ -13,6 +13,8 @@
 #include <string>
 
 #include "host.h"
+#include "sdl_focus_keys.h"
+#include "sdl_wait.h"
 
 struct SDL_Cursor;
 struct SDL_Window;
@@ -66,7 +68,7 @@ class SdlHost : public Backend::Host {
   bool OnCaption(SDL_Window* window, int x, int y) const;
 
  private:
-  explicit SdlHost(std::uint32_t wakeEvent);
+  SdlHost();
 
   SdlWindow* Find(Backend::HostWindowId w) const;
   Backend::HostWindowId IdOf(std::uint32_t sdlWindowId) const;
@@ -74,14 +76,18 @@ class SdlHost : public Backend::Host {
   // SDL's event as ours; false for events the layer has no use for.
   bool Translate(SDL_Event& e, Backend::Event& out);
   bool TranslateWindowEvent(const SDL_Event& e, Backend::Event& out);
+  // The next event of SDL's queue, translated; false when it holds none.
+  bool TakeQueued(Backend::Event& out);
 
-  std::uint32_t wakeEvent_;
   std::map<Backend::HostWindowId, std::unique_ptr<SdlWindow>> windows_;
   Backend::HostWindowId nextId_ = 1;
   CaptionTest captionTest_ = nullptr;
   void* captionContext_ = nullptr;
   std::array<SDL_Cursor*, static_cast<std::size_t>(Backend::Cursor::No) + 1> cursors_{};
   std::unique_ptr<SdlAudio> audio_;
+  FocusKeyFilter focusKeys_;
+  EventWait wait_;
+  int xConnection_ = -1;  // known once a window exists
 };
 
 }  // namespace SdlBackend

@@ -144,6 +144,16 @@ unsigned long FocusedWindow(SDL_Window* any) {
   return focus == PointerRoot ? 0 : focus;
 }
 
+int ConnectionFd(SDL_Window* any) {
+  auto t = TargetOf(any);
+  return t ? ConnectionNumber(t->display) : -1;
+}
+
+bool EventsAlreadyRead(SDL_Window* any) {
+  auto t = TargetOf(any);
+  return t && XEventsQueued(t->display, QueuedAlready) > 0;
+}
+
 unsigned long XWindowOf(SDL_Window* window) {
   auto t = TargetOf(window);
   return t ? t->window : 0;

@@ -22,6 +22,12 @@ void SetLegacyTitle(SDL_Window* window, const std::string& utf8);
 
 // The X window with the keyboard focus, 0 for none (or not X11).
 unsigned long FocusedWindow(SDL_Window* any);
+// The file descriptor of the X connection that `any` was made on, -1 when
+// not X11.
+int ConnectionFd(SDL_Window* any);
+// True when X events were read from the connection but not yet handled (a
+// wait on the connection would not see them).
+bool EventsAlreadyRead(SDL_Window* any);
 // The X window behind an SDL window, 0 when not X11.
 unsigned long XWindowOf(SDL_Window* window);
 // Gives the keyboard to `window`: through the window manager when there is
