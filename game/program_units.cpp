@@ -2,6 +2,9 @@
 
 #include "library_units.h"
 #include "vyrclass.h"
+#include "vyrcont.h"
+#include "vyrctrl.h"
+#include "vyrled.h"
 #include "vyrmms.h"
 
 TUnitRows ProgramUnits() {
@@ -9,6 +12,9 @@ TUnitRows ProgramUnits() {
       // The component library's units, one row each, after the units they need.
       Vyrclass::Unit,
       Vyrmms::Unit,
+      Vyrcont::Unit,
+      Vyrctrl::Unit,
+      Vyrled::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

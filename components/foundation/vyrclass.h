@@ -48,6 +48,10 @@ class TVyrChangeContract : public Base {
   bool updating_ = false;
 };
 
+// The colour depth a bitmap is stored with in the library's streams:
+// its own, 2, 16 or 256 colours.
+enum class TVyrSavePixelFormat { spfDefault, spfMono, spf4bit, spf8bit };
+
 // Base of every settings sub-object (bevel, gradient, caption ...). The owner
 // points OnChange at its own handler.
 class TVyrObject : public TVyrChangeContract<TPersistent> {
