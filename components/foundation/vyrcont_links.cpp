@@ -12,6 +12,8 @@ void TVyrChangeLink::Change() {
   if (onChange_) onChange_(sender_);
 }
 
+void TVyrBaseContainer::Publish(TPublisher<TVyrBaseContainer>&) {}
+
 TVyrBaseContainer::TVyrBaseContainer(TComponent* AOwner) : Vyrclass::TVyrComponent(AOwner) {}
 
 TVyrBaseContainer::~TVyrBaseContainer() { DetachLinks(); }
