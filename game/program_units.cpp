@@ -4,8 +4,11 @@
 #include "vyrclass.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
+#include "vyrextca.h"
+#include "vyrgroup.h"
 #include "vyrled.h"
 #include "vyrmms.h"
+#include "vyrstdcs.h"
 
 TUnitRows ProgramUnits() {
   const TUnitRows components = {
@@ -15,6 +18,9 @@ TUnitRows ProgramUnits() {
       Vyrcont::Unit,
       Vyrctrl::Unit,
       Vyrled::Unit,
+      Vyrstdcs::Unit,
+      Vyrgroup::Unit,
+      Vyrextca::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

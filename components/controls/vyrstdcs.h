@@ -3,9 +3,12 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "rect.h"
 #include "sets.h"
+#include "unitstartup.h"
+#include "vyrctrl.h"
 #include "vyrgraph.h"
 
 namespace Vyrstdcs {
@@ -47,5 +50,155 @@ TRect VyrDockLabelBounds(const TRect& Control, int LabelWidth, int LabelHeight, 
 // The reverse: where the control goes when the label at Label moved.
 TRect VyrDockControlBounds(const TRect& Label, int ControlWidth, int ControlHeight, TVyrDockPosition Position,
                            int Margin, bool AdjustDockedSize);
+
+
+// ======== the labels ========
+
+// What every label shares: alignment, automatic size, the accelerator
+// character, the focus control and the drawing options.
+class TVyrBaseLabel : public Vyrctrl::TVyrBaseGraphicControl {
+  MORVANT_PUBLISHED(TVyrBaseLabel, Vyrctrl::TVyrBaseGraphicControl)
+ public:
+  explicit TVyrBaseLabel(TComponent* AOwner);
+
+  TVyrAlignment GetAlignment() const { return FAlignment; }
+  void SetAlignment(TVyrAlignment Value);
+  TVyrLabelOptions GetOptions() const { return FOptions; }
+  void SetOptions(TVyrLabelOptions Value);
+  bool GetBool(int Index) const;
+  void SetBool(int Index, bool Value);
+  bool GetAutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool V) { SetBool(0, V); }
+  bool GetMultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool V) { SetBool(1, V); }
+  bool GetShowAccelChar() const { return FShowAccelChar; }
+  void SetShowAccelChar(bool V) { SetBool(2, V); }
+  TWinControl* GetFocusControl() const { return FFocusControl; }
+  virtual void SetControl(TWinControl* Value);
+
+  void GetChange(TObject* Sender) override;
+  bool GetEmpty() override;
+  virtual AnsiString GetLabelText() const { return GetCaption(); }
+  virtual void FontChange(TObject* Sender);
+  virtual void CorrectBounds() {}
+
+ protected:
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Dispatch(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+  void CMTextChanged(TMessage& Message) override;
+  int TextFlags(int LineFlags) const { return VyrLabelTextFlags(FAlignment, FOptions, FShowAccelChar, LineFlags); }
+  // The text rect a label of this text needs (its right and bottom are the
+  // size), measured with Caption's 3D copies and Border.
+  TRect MeasureText(Vyrgraph::TVyr3DCaption* Caption, int Border);
+
+  bool FPainting = false;
+
+ private:
+  bool FShowAccelChar = true;
+  bool FAutoSize = true;
+  bool FReserved = false;
+  bool FMultiLine = false;
+  TVyrAlignment FAlignment = TVyrAlignment::agTopLeft;
+  TWinControl* FFocusControl = nullptr;
+  TVyrLabelOptions FOptions;
+};
+
+// The label of the game's dialogs: a bevel and an effect font that can
+// turn the text.
+class TVyrCustomLabel : public TVyrBaseLabel {
+  MORVANT_PUBLISHED(TVyrCustomLabel, TVyrBaseLabel)
+ public:
+  explicit TVyrCustomLabel(TComponent* AOwner);
+  ~TVyrCustomLabel() override;
+
+  Vyrgraph::TVyrBevel* GetBevel() const { return FBevel.get(); }
+  void SetBevel(Vyrgraph::TVyrBevel* Value) { FBevel->Assign(Value); }
+  Vyrgraph::TVyrFxCaption* GetFontFx() const { return FFontFx.get(); }
+  void SetFontFx(Vyrgraph::TVyrFxCaption* Value) { FFontFx->Assign(Value); }
+  int GetBevelExtend() const { return FBevel->GetBevelExtend(); }
+
+  void GetChange(TObject* Sender) override;
+  bool GetEmpty() override;
+  void FontChange(TObject* Sender) override;
+  void CorrectBounds() override;
+  // The flags the paint hands to the text routine.
+  int PaintFlags() const;
+
+ protected:
+  void Paint() override;
+  void CMFontChanged(TMessage& Message) override;
+
+ private:
+  std::unique_ptr<Vyrgraph::TVyrBevel> FBevel;
+  std::unique_ptr<Vyrgraph::TVyrFxCaption> FFontFx;
+};
+
+class TVyrLabel : public TVyrCustomLabel {
+  MORVANT_COMPONENT(TVyrLabel, TVyrCustomLabel)
+ public:
+  explicit TVyrLabel(TComponent* AOwner) : TVyrCustomLabel(AOwner) {}
+};
+
+// A label with a 3D font that can be a link: a click opens Jump (or the
+// caption) through the shell.
+class TVyrCustomSimpleLabel : public TVyrBaseLabel {
+  MORVANT_PUBLISHED(TVyrCustomSimpleLabel, TVyrBaseLabel)
+ public:
+  explicit TVyrCustomSimpleLabel(TComponent* AOwner);
+  ~TVyrCustomSimpleLabel() override;
+
+  Vyrgraph::TVyr3DCaption* GetFont3D() const { return FFont3D.get(); }
+  void SetFont3D(Vyrgraph::TVyr3DCaption* Value) { FFont3D->Assign(Value); }
+  AnsiString GetJump() const { return FJump; }
+  void SetJump(const AnsiString& Value) { FJump = Value; }
+  TColor GetActiveColor() const { return FActiveColor; }
+  void SetActiveColor(TColor V) { SetColorValue(0, V); }
+  TColor GetInActiveColor() const { return FInActiveColor; }
+  void SetInActiveColor(TColor V) { SetColorValue(1, V); }
+  void SetColorValue(int Index, TColor Value);
+  bool GetJumpUnderline() const { return FJumpUnderline; }
+  void SetJumpUnderLine(bool Value);
+  TVyrJumpModes GetJumpMode() const { return FJumpMode; }
+  void SetJumpMode(TVyrJumpModes Value);
+  int GetCounter() const { return FCounter; }
+  void ResetCounter();
+  bool GetLegacyJump() const { return FUseAsJump; }
+  // The target a click opens in the current mode; empty for none.
+  AnsiString JumpTarget() const;
+
+  void CorrectBounds() override;
+  int PaintFlags() const { return TextFlags(GetMultiLine() ? 0 : 0x20); }
+
+ protected:
+  void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
+  void Paint() override;
+  void Click() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  void ReadUseAsJump(TReader* Reader);
+
+  std::unique_ptr<Vyrgraph::TVyr3DCaption> FFont3D;
+  AnsiString FJump;
+  TColor FActiveColor = static_cast<TColor>(0x800080);
+  TColor FInActiveColor = static_cast<TColor>(0xFF0000);
+  bool FUseAsJump = false;
+  bool FJumpUnderline = true;
+  TVyrJumpModes FJumpMode = TVyrJumpModes::jmNone;
+  int FCounter = 0;
+};
+
+class TVyrSimpleLabel : public TVyrCustomSimpleLabel {
+  MORVANT_COMPONENT(TVyrSimpleLabel, TVyrCustomSimpleLabel)
+ public:
+  explicit TVyrSimpleLabel(TComponent* AOwner) : TVyrCustomSimpleLabel(AOwner) {}
+};
+
+void Initialize();
+inline constexpr TUnitRow Unit{"vyrstdcs", &Initialize, nullptr};
 
 }  // namespace Vyrstdcs

@@ -1,0 +1,130 @@
+// The labels as controls: what they hand to the text routine, their
+// background, fonts, links and form text.
+#include <string>
+
+#include "controls_fixture.h"
+#include "font_class.h"
+#include "unitstartup.h"
+#include "vyrstdcs.h"
+
+using namespace Vyrstdcs;
+
+namespace {
+
+class LabelTest : public ControlsTest {
+ protected:
+  TUnitStartup units{{Vyrstdcs::Unit}};
+  TForm* form = nullptr;
+  void SetUp() override { form = NewForm(clWhite); }
+};
+
+TEST_F(LabelTest, TheFlagsOfThePaint) {
+  auto* label = Place<TVyrLabel>(form, 10, 10, 100, 30);
+  label->SetAutoSize(false);
+  label->SetAlignment(TVyrAlignment::agBottomRight);
+  EXPECT_EQ(label->PaintFlags(), 0x7A);
+  label->SetShowAccelChar(false);
+  label->SetOptions({TVyrLabelOption::loEndEllipsis});
+  EXPECT_EQ(label->PaintFlags(), 0x887A);
+  auto* autosized = Place<TVyrLabel>(form, 10, 50, 100, 30);
+  autosized->SetAutoSize(true);
+  EXPECT_EQ(autosized->PaintFlags(), 0x50);
+  auto* simple = Place<TVyrSimpleLabel>(form, 10, 90, 100, 30);
+  simple->SetAlignment(TVyrAlignment::agCenter);
+  EXPECT_EQ(simple->PaintFlags(), 0x75);
+}
+
+TEST_F(LabelTest, AnEmptyTransparentLabelDrawsNothingAndAnOpaqueOneItsColour) {
+  auto* empty = Place<TVyrLabel>(form, 10, 10, 40, 20);
+  empty->SetCaption("");
+  app.pump();
+  EXPECT_TRUE(empty->GetEmpty());
+  EXPECT_EQ(Shown(empty, 2, 2), clWhite);
+  auto* opaque = Place<TVyrLabel>(form, 60, 10, 40, 20);
+  opaque->SetAutoSize(false);
+  opaque->SetTransparent(false);
+  opaque->SetColor(clRed);
+  opaque->SetCaption("i");
+  app.pump();
+  EXPECT_EQ(Shown(opaque, 38, 18), clRed);
+}
+
+TEST_F(LabelTest, AngleAndBitmapFaces) {
+  auto* label = Place<TVyrLabel>(form, 10, 10, 100, 30);
+  label->GetFont()->SetName("Arial");
+  label->GetFontFx()->SetAngle(45);
+  EXPECT_EQ(label->GetFontFx()->GetAngle(), 45) << "an outline face turns";
+  label->GetFont()->SetName("Fixedsys");
+  if (label->GetFontFx()->GetAngle() == 45) GTEST_SKIP() << "no bitmap face on this host";
+  EXPECT_EQ(label->GetFontFx()->GetAngle(), 0) << "a bitmap face cannot turn";
+  label->GetFontFx()->SetAngle(45);
+  EXPECT_EQ(std::string(label->GetFont()->GetName().c_str()), "Arial");
+}
+
+TEST_F(LabelTest, LinksOpenTheirTargetAndARefusedOneGoesDead) {
+  auto* link = Place<TVyrSimpleLabel>(form, 10, 10, 100, 20);
+  link->SetJumpMode(TVyrJumpModes::jmInternet);
+  struct Case {
+    const char* caption;
+    const char* jump;
+    const char* opened;
+  } cases[] = {{"info@host.de", "", "mailto:info@host.de"},
+               {"www.host.de", "", "www.host.de"},
+               {"Hilfe", "https://host.de/hilfe", "https://host.de/hilfe"}};
+  for (const Case& c : cases) {
+    link->SetCaption(c.caption);
+    link->SetJump(c.jump);
+    app.click(link, 5, 5);
+    app.pump();
+    EXPECT_EQ(app.host().OpenedUrls().back(), c.opened);
+  }
+  EXPECT_EQ(link->GetJumpMode(), TVyrJumpModes::jmInternet);
+  const auto asked = app.host().Asked().size();
+  app.host().RefuseUrls(true);
+  app.click(link, 5, 5);
+  app.pump();
+  EXPECT_EQ(link->GetJumpMode(), TVyrJumpModes::jmNone);
+  EXPECT_FALSE(link->GetEnabled());
+  EXPECT_EQ(app.host().Asked().size(), asked) << "no message box";
+}
+
+TEST_F(LabelTest, AnOldFormsJumpFlag) {
+  const std::string text = R"(object Link: TVyrSimpleLabel
+  Left = 4
+  Top = 4
+  Width = 80
+  Height = 16
+  Caption = 'www.host.de'
+  UseAsJump = True
+end
+)";
+  auto* link = static_cast<TVyrSimpleLabel*>(TestSupport::ReadFormText(text, nullptr));
+  EXPECT_EQ(link->GetJumpMode(), TVyrJumpModes::jmInternet);
+  link->SetJumpUnderLine(false);
+  EXPECT_FALSE(link->GetFont()->GetStyle().Contains(fsUnderline));
+  link->SetJumpUnderLine(true);
+  EXPECT_TRUE(link->GetFont()->GetStyle().Contains(fsUnderline));
+  const std::string written = TestSupport::WrittenFormText(link);
+  EXPECT_EQ(written.find("UseAsJump"), std::string::npos);
+  EXPECT_NE(written.find("JumpMode = jmInternet"), std::string::npos) << written;
+  link->Free();
+}
+
+TEST_F(LabelTest, FormTextRoundTrip) {
+  auto* label = Place<TVyrLabel>(form, 10, 10, 100, 30);
+  label->SetAutoSize(false);
+  label->SetAlignment(TVyrAlignment::agCenterRight);
+  label->SetMultiLine(true);
+  label->SetOptions({TVyrLabelOption::loPathEllipsis});
+  label->SetShowAccelChar(false);
+  label->SetCaption("Geschwindigkeit");
+  auto* copy = static_cast<TVyrLabel*>(TestSupport::ReadFormText(TestSupport::WrittenFormText(label), nullptr));
+  EXPECT_FALSE(copy->GetAutoSize());
+  EXPECT_EQ(copy->GetAlignment(), TVyrAlignment::agCenterRight);
+  EXPECT_TRUE(copy->GetMultiLine());
+  EXPECT_EQ(copy->GetOptions(), TVyrLabelOptions{TVyrLabelOption::loPathEllipsis});
+  EXPECT_FALSE(copy->GetShowAccelChar());
+  copy->Free();
+}
+
+}  // namespace
