@@ -23,6 +23,10 @@ bool IsIdentifier(const AnsiString& s) {
 
 }  // namespace
 
+void TComponent::Publish(TPublisher<TComponent>& P) {
+  P.Integer("Tag", &TComponent::GetTag, &TComponent::SetTag, 0);
+}
+
 TComponent::TComponent(TComponent* AOwner) : owner_(AOwner) {}
 
 TComponent::~TComponent() { Release(); }

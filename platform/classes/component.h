@@ -20,6 +20,7 @@
 #include "ansistring.h"
 #include "events.h"
 #include "persistent.h"
+#include "published.h"
 #include "sets.h"
 
 class TReader;
@@ -45,8 +46,9 @@ using TComponentState = TSet<TComponentStateMember>;
 class TComponent;
 using TGetChildProc = TClosure<void(TComponent* Child)>;
 
+// Publishes Tag, so that every component of a form may carry one.
 class TComponent : public TPersistent {
-  MORVANT_CLASS(TComponent, TPersistent)
+  MORVANT_PUBLISHED(TComponent, TPersistent)
  public:
   explicit TComponent(TComponent* AOwner);
   // Does what BeforeDestruction does unless that has run.

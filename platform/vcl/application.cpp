@@ -85,6 +85,18 @@ void TApplication::UnhookMainWindow(const TWindowHook& Hook) {
 
 bool TApplication::HelpContext(THelpContext) { return false; }
 
+bool TApplication::ExecuteAction(TBasicAction* Action) {
+  bool handled = false;
+  if (OnActionExecute) OnActionExecute(Action, handled);
+  return handled;
+}
+
+bool TApplication::UpdateAction(TBasicAction* Action) {
+  bool handled = false;
+  if (OnActionUpdate) OnActionUpdate(Action, handled);
+  return handled;
+}
+
 void TApplication::FormDestroyed(TCustomForm* Form) {
   if (mainForm_ == Form) mainForm_ = nullptr;
 }
@@ -147,7 +159,15 @@ void TApplication::Idle() {
       HandleException(this);
     }
   }
-  if (done && !terminated_) WaitMessage();
+  if (!done) return;
+  try {
+    if (Screen)
+      for (int i = Screen->GetFormCount() - 1; i >= 0; --i)
+        if (i < Screen->GetFormCount()) Screen->GetForms(i)->UpdateActions();
+  } catch (...) {
+    HandleException(this);
+  }
+  if (!terminated_) WaitMessage();
 }
 
 void TApplication::HandleMessage() {

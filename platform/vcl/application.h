@@ -89,6 +89,13 @@ class TApplication : public TComponent {
   // There is no help system: nothing opens, and the answer is false.
   bool HelpContext(THelpContext Context);
 
+  // Every action asks these after its list and before its own handler;
+  // true when OnActionExecute / OnActionUpdate handled it.
+  bool ExecuteAction(TBasicAction* Action);
+  bool UpdateAction(TBasicAction* Action);
+  TActionEvent OnActionExecute;
+  TActionEvent OnActionUpdate;
+
   // ---- hints ----
   bool GetShowHint() const { return showHint_; }
   // False hides a showing hint and frees the hint window.
@@ -123,6 +130,8 @@ class TApplication : public TComponent {
  private:
   friend class TCustomForm;
   bool ProcessMessage(MSG& Msg);
+  // OnIdle; when it is done, the showing forms update their actions, then
+  // the loop waits for input.
   void Idle();
   void FormDestroyed(TCustomForm* Form);
   void WndProc(TMessage& Message);

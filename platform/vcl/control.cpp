@@ -71,7 +71,9 @@ TControl::~TControl() {
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   inherited::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == popupMenu_) popupMenu_ = nullptr;
+  if (Operation != opRemove) return;
+  if (AComponent == popupMenu_) popupMenu_ = nullptr;
+  if (AComponent && AComponent == GetAction()) SetAction(nullptr);
 }
 
 void TControl::SetPopupMenu(TComponent* Value) {
@@ -86,20 +88,22 @@ void TControl::Publish(TPublisher<TControl>& P) {
   P.Integer("Height", &TControl::GetHeight, &TControl::SetHeight);
   P.Enum("Align", &TControl::GetAlign, &TControl::SetAlign, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"},
          alNone);
-  P.String("Caption", &TControl::GetCaption, &TControl::SetCaption);
+  P.String("Caption", &TControl::GetCaption, &TControl::SetCaption).Stored(&TControl::IsCaptionStored);
   P.Color("Color", &TControl::GetColor, &TControl::SetColor).Stored([](TControl* c) { return !c->GetParentColor(); });
   P.Bool("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, true);
   P.Object("Font", &TControl::GetFont).Stored([](TControl* c) { return !c->GetParentFont(); });
   P.Bool("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont, true);
-  P.Bool("Visible", &TControl::GetVisible, &TControl::SetVisible, true);
-  P.Bool("Enabled", &TControl::GetEnabled, &TControl::SetEnabled, true);
-  P.String("Hint", &TControl::GetHint, &TControl::SetHint);
+  P.Bool("Visible", &TControl::GetVisible, &TControl::SetVisible, true).Stored(&TControl::IsVisibleStored);
+  P.Bool("Enabled", &TControl::GetEnabled, &TControl::SetEnabled, true).Stored(&TControl::IsEnabledStored);
+  P.String("Hint", &TControl::GetHint, &TControl::SetHint).Stored(&TControl::IsHintStored);
   P.Bool("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint)
       .Stored([](TControl* c) { return !c->GetParentShowHint(); });
   P.Bool("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint, true);
   P.Integer("Cursor", &TControl::GetCursor, &TControl::SetCursor, crDefault);
-  P.Integer("HelpContext", &TControl::GetHelpContext, &TControl::SetHelpContext, 0);
-  P.Event("OnClick", &TControl::OnClick);
+  P.Integer("HelpContext", &TControl::GetHelpContext, &TControl::SetHelpContext, 0)
+      .Stored(&TControl::IsHelpContextStored);
+  P.Component("Action", &TControl::GetAction, &TControl::SetAction);
+  P.Event("OnClick", &TControl::OnClick).Stored(&TControl::IsOnClickStored);
   P.Event("OnDblClick", &TControl::OnDblClick);
   P.Event("OnMouseDown", &TControl::OnMouseDown);
   P.Event("OnMouseMove", &TControl::OnMouseMove);
@@ -116,7 +120,6 @@ void TControl::Publish(TPublisher<TControl>& P) {
   P.Enum("DragKind", &TControl::GetDragKind, &TControl::SetDragKind, {"dkDrag", "dkDock"}, dkDrag);
   P.Enum("DragMode", &TControl::GetDragMode, &TControl::SetDragMode, {"dmManual", "dmAutomatic"}, dmManual);
   P.Integer("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor, crDrag);
-  P.Integer("Tag", &TControl::GetTag, &TControl::SetTag, 0);
 }
 
 // ---- geometry ----
@@ -141,12 +144,23 @@ void TControl::ConstraintsChanged(TObject*) { SetBounds(left_, top_, width_, hei
 
 void TControl::SetBiDiMode(TBiDiMode Value) {
   parentBiDiMode_ = false;
+  if (biDiMode_ == Value) return;
   biDiMode_ = Value;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
 }
 
 void TControl::SetParentBiDiMode(bool Value) {
+  if (parentBiDiMode_ == Value) return;
   parentBiDiMode_ = Value;
-  if (Value && parent_) biDiMode_ = parent_->biDiMode_;
+  if (Value && parent_) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+void TControl::CMBiDiModeChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+  if (!parentBiDiMode_ || !parent_) return;
+  SetBiDiMode(parent_->GetBiDiMode());
+  parentBiDiMode_ = true;
 }
 
 void TControl::BoundsChanged(bool Resized) {
@@ -366,6 +380,8 @@ void TControl::Dispatch(TMessage& Message) {
     case CM_HITTEST: CMHitTest(Message); break;
     case CM_MOUSEENTER: CMMouseEnter(Message); break;
     case CM_MOUSELEAVE: CMMouseLeave(Message); break;
+    case CM_BIDIMODECHANGED: CMBiDiModeChanged(Message); break;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(Message); break;
     case WM_CONTEXTMENU: WMContextMenu(Message); break;
     default: DefaultHandler(Message); break;
   }
@@ -407,7 +423,15 @@ void TControl::MouseButtonUp(TMessage& Message, TMouseButton Button) {
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  // A handler of the control's own wins over the action; the action's own
+  // handler is run through the action, so that its list and Update see it.
+  TBasicAction* action = GetAction();
+  if (OnClick && action && OnClick != action->GetOnExecute())
+    OnClick(this);
+  else if (action && !GetComponentState().Contains(csDesigning))
+    actionLink_->Execute(this);
+  else if (OnClick)
+    OnClick(this);
 }
 
 void TControl::DblClick() {

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "actnlist.h"
 #include "ansistring.h"
 #include "component.h"
 #include "controlmessages.h"
@@ -84,6 +85,44 @@ constexpr TCursor crIBeam = -4;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHandPoint = -21;
 
+class TControl;
+
+// A control's tie to its action: Caption, Enabled, Hint, Visible,
+// HelpContext and OnClick (the action's OnExecute) follow the action while
+// the control's value agrees with the action's.
+class TControlActionLink : public TActionLink {
+  MORVANT_CLASS(TControlActionLink, TActionLink)
+ public:
+  explicit TControlActionLink(TControl* AClient) : client_(AClient) {}
+
+  bool IsCaptionLinked() override;
+  bool IsEnabledLinked() override;
+  bool IsHelpContextLinked() override;
+  bool IsHintLinked() override;
+  bool IsVisibleLinked() override;
+  bool IsOnExecuteLinked() override;
+  void SetCaption(const AnsiString& Value) override;
+  void SetEnabled(bool Value) override;
+  void SetHelpContext(int Value) override;
+  void SetHint(const AnsiString& Value) override;
+  void SetVisible(bool Value) override;
+  void SetOnExecute(const TNotifyEvent& Value) override;
+
+ protected:
+  TControl* client_;
+};
+
+// The class of link a control makes (GetActionLinkClass): its record and
+// how to make one for a client.
+struct TControlActionLinkClass {
+  TClass Class = nullptr;
+  TControlActionLink* (*Create)(TControl* Client) = nullptr;
+};
+template <class Link>
+TControlActionLinkClass ActionLinkClassOf() {
+  return {Link::StaticClass(), [](TControl* Client) -> TControlActionLink* { return TObject::Create<Link>(Client); }};
+}
+
 // The shift state of a mouse message's key flags, and of the keyboard now.
 TShiftState KeysToShiftState(WPARAM Keys);
 TShiftState KeyboardShiftState();
@@ -141,6 +180,14 @@ class TControl : public TComponent {
   bool GetEnabled() const { return enabled_; }
   virtual void SetEnabled(bool Value);
   void BringToFront();
+
+  // ---- action ----
+  // The action this control shows and runs on a click; see actnlist.h.
+  // Its link is made on first need; nullptr clears it.
+  TBasicAction* GetAction() const;
+  void SetAction(TBasicAction* Value);
+  // The action's OnUpdate (the idle time calls it for visible controls).
+  virtual void InitiateAction();
   void SendToBack();
 
   TControlStyle GetControlStyle() const { return controlStyle_; }
@@ -174,7 +221,9 @@ class TControl : public TComponent {
   void SetPopupMenu(TComponent* Value);
   int GetHelpContext() const { return helpContext_; }
   void SetHelpContext(int Value) { helpContext_ = Value; }
-  // Stored and streamed; the drawing is always left to right.
+  // Stored and streamed; the drawing is always left to right. A change
+  // sends CM_BIDIMODECHANGED to the control, and its children that follow
+  // their parent (ParentBiDiMode) take it over and receive theirs.
   TBiDiMode GetBiDiMode() const { return biDiMode_; }
   void SetBiDiMode(TBiDiMode Value);
   bool GetParentBiDiMode() const { return parentBiDiMode_; }
@@ -210,6 +259,8 @@ class TControl : public TComponent {
   // Routes a message to its handler; unknown ones go to DefaultHandler.
   virtual void Dispatch(TMessage& Message);
 
+  // With an action: OnClick when the control has a handler of its own,
+  // otherwise the action's Execute.
   virtual void Click();
   virtual void DblClick();
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -240,6 +291,18 @@ class TControl : public TComponent {
   virtual void CMHitTest(TMessage& Message);
   virtual void CMMouseEnter(TMessage& Message);
   virtual void CMMouseLeave(TMessage& Message);
+  virtual void CMBiDiModeChanged(TMessage& Message);
+  virtual void CMParentBiDiModeChanged(TMessage& Message);
+
+  // The link to the action; nullptr before the first action.
+  TControlActionLink* GetActionLink() const { return actionLink_.get(); }
+  virtual TControlActionLinkClass GetActionLinkClass() const;
+  // Takes over the action's properties; with CheckDefaults only those the
+  // control still has at their defaults (an action set while loading, or
+  // after the form is read).
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  // An action set while the form was read is applied once it is whole.
+  void Loaded() override;
   // Shows the PopupMenu when it pops up by itself, else asks the parent;
   // lParam (-1, -1) means the key asked, and the menu shows on the control.
   virtual void WMContextMenu(TMessage& Message);
@@ -259,6 +322,14 @@ class TControl : public TComponent {
 
  private:
   void FontChanged(TObject* Sender);
+  // The stored tests of the properties an action may carry: not stored
+  // while linked.
+  bool IsCaptionStored() const;
+  bool IsEnabledStored() const;
+  bool IsHintStored() const;
+  bool IsVisibleStored() const;
+  bool IsHelpContextStored() const;
+  bool IsOnClickStored() const;
   void MouseButtonDown(TMessage& Message, TMouseButton Button, bool Double);
   void MouseButtonUp(TMessage& Message, TMouseButton Button);
   friend class TWinControl;
@@ -280,6 +351,7 @@ class TControl : public TComponent {
   TDragKind dragKind_ = dkDrag;
   TDragMode dragMode_ = dmManual;
   TCursor dragCursor_ = crDrag;
+  TOwnedObject<TControlActionLink> actionLink_;
 };
 
 // The form at the top of a control's parent chain; nullptr when there is none.

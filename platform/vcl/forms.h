@@ -101,6 +101,10 @@ class TCustomForm : public TWinControl {
   // Frees the form once the messages now queued are handled.
   void Release();
   TModalResult ShowModal();
+  // The idle time's update of a showing form's actions: those of its
+  // visible controls and menu items through them, then every other action
+  // of its action lists.
+  virtual void UpdateActions();
 
   TRect GetClientRect() const override;
   bool GetShowing() const override;

@@ -48,7 +48,7 @@ void Initialize() { RegisterClasses({TMediaPlayer::StaticClass()}); }
 }  // namespace MPlayer
 
 const TUnitRows& ClassLibraryUnits() {
-  static const TUnitRows rows{Graphics::Unit, Forms::Unit, ExtCtrls::Unit, StdCtrls::Unit,
-                              ComCtrls::Unit, Menus::Unit, Dialogs::Unit,  MPlayer::Unit};
+  static const TUnitRows rows{Graphics::Unit, Forms::Unit,    ExtCtrls::Unit, StdCtrls::Unit, ComCtrls::Unit,
+                              Menus::Unit,    ActnList::Unit, Dialogs::Unit,  MPlayer::Unit};
   return rows;
 }

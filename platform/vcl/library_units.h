@@ -37,6 +37,11 @@ void Initialize();
 inline constexpr TUnitRow Unit{"Menus", &Initialize, nullptr};
 }  // namespace Menus
 
+namespace ActnList {
+void Initialize();
+inline constexpr TUnitRow Unit{"ActnList", &Initialize, nullptr};
+}  // namespace ActnList
+
 namespace Dialogs {
 void Initialize();
 inline constexpr TUnitRow Unit{"Dialogs", &Initialize, nullptr};
@@ -47,5 +52,6 @@ void Initialize();
 inline constexpr TUnitRow Unit{"MPlayer", &Initialize, nullptr};
 }  // namespace MPlayer
 
-// Graphics, Forms, ExtCtrls, StdCtrls, ComCtrls, Menus, Dialogs, MPlayer.
+// Graphics, Forms, ExtCtrls, StdCtrls, ComCtrls, Menus, ActnList, Dialogs,
+// MPlayer.
 const TUnitRows& ClassLibraryUnits();

@@ -17,29 +17,41 @@
 
 #include <vector>
 
+#include "actnlist.h"
 #include "component.h"
 #include "events.h"
 #include "hwnd.h"
+#include "menus_shortcut.h"
 #include "published.h"
-#include "shiftstate.h"
 
 class TMenu;
 class TCustomForm;
 class TWinControl;
+class TMenuItem;
 
-using TShortCut = WORD;
-constexpr TShortCut scNone = 0;
-constexpr TShortCut scShift = 0x2000;
-constexpr TShortCut scCtrl = 0x4000;
-constexpr TShortCut scAlt = 0x8000;
+// A menu item's tie to its action: Caption, Checked, Enabled, ShortCut,
+// Visible and OnClick follow the action while the item agrees with it.
+class TMenuActionLink : public TActionLink {
+  MORVANT_CLASS(TMenuActionLink, TActionLink)
+ public:
+  explicit TMenuActionLink(TMenuItem* AClient) : client_(AClient) {}
 
-// The shortcut of a key with modifiers; scNone for a key beyond 255.
-TShortCut ShortCut(WORD Key, TShiftState Shift);
-void ShortCutToKey(TShortCut Value, WORD& Key, TShiftState& Shift);
-// "Strg+S", "Umsch+Entf", "Alt+F4"; empty for a key without a name.
-AnsiString ShortCutToText(TShortCut Value);
-// The reverse, in any letter case; scNone for a text it does not know.
-TShortCut TextToShortCut(const AnsiString& Text);
+  bool IsCaptionLinked() override;
+  bool IsCheckedLinked() override;
+  bool IsEnabledLinked() override;
+  bool IsShortCutLinked() override;
+  bool IsVisibleLinked() override;
+  bool IsOnExecuteLinked() override;
+  void SetCaption(const AnsiString& Value) override;
+  void SetChecked(bool Value) override;
+  void SetEnabled(bool Value) override;
+  void SetShortCut(TShortCut Value) override;
+  void SetVisible(bool Value) override;
+  void SetOnExecute(const TNotifyEvent& Value) override;
+
+ private:
+  TMenuItem* client_;
+};
 
 class TMenuItem : public TComponent {
   MORVANT_COMPONENT(TMenuItem, TComponent)
@@ -83,9 +95,16 @@ class TMenuItem : public TComponent {
   // Frees every sub-item.
   void Clear();
 
-  // OnClick, when enabled.
+  // When enabled: OnClick, or with an action and no handler of its own,
+  // the action's Execute.
   virtual void Click();
   TNotifyEvent OnClick;
+
+  // The action the item shows and runs; nullptr clears it.
+  TBasicAction* GetAction() const { return actionLink_ ? actionLink_->GetAction() : nullptr; }
+  void SetAction(TBasicAction* Value);
+  // The action's OnUpdate (the form's idle update calls it).
+  void InitiateAction();
 
   // Streaming: sub-items are the item's children.
   bool HasParent() const override { return true; }
@@ -93,9 +112,17 @@ class TMenuItem : public TComponent {
   void SetParentComponent(TComponent* Value) override;
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
 
+ protected:
+  // Takes over the action's properties; with CheckDefaults only those
+  // still at their defaults.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
  private:
   friend class TMenu;
   void Changed();
+  bool Linked(bool (TMenuActionLink::*Test)()) const;
   TMenu* RootMenu() const;
 
   AnsiString caption_;
@@ -109,6 +136,7 @@ class TMenuItem : public TComponent {
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
   TMenu* menu_ = nullptr;  // set on a menu's root item
+  TOwnedObject<TMenuActionLink> actionLink_;
 };
 
 enum TFindItemKind { fkCommand, fkHandle, fkShortCut };
@@ -174,8 +202,8 @@ class TMainMenu : public TMenu {
 };
 
 // The key handling's question before a key reaches Control: the popup
-// menus of Control and its parents, then the form's main menu, are asked
-// for the key's shortcut; failing that, the context key and Shift+F10 ask
+// menus of Control and its parents, then the form's main menu, then the
+// form's action lists are asked for the key's shortcut; failing that, the context key and Shift+F10 ask
 // for Control's context menu. True when the key was used.
 bool IsMenuKey(TWinControl* Control, WORD Key, TShiftState Shift);
 

@@ -27,14 +27,23 @@ UINT AllocateCommand(TMenuItem* Item) {
 }  // namespace
 
 void TMenuItem::Publish(TPublisher<TMenuItem>& P) {
-  P.String("Caption", &TMenuItem::GetCaption, &TMenuItem::SetCaption);
-  P.Bool("Checked", &TMenuItem::GetChecked, &TMenuItem::SetChecked, false);
+  // What the action carries is not stored while the item agrees with it.
+  auto unlinked = [](bool (TMenuActionLink::*test)()) {
+    return [test](TMenuItem* item) { return !item->Linked(test); };
+  };
+  P.Component("Action", &TMenuItem::GetAction, &TMenuItem::SetAction);
+  P.String("Caption", &TMenuItem::GetCaption, &TMenuItem::SetCaption).Stored(unlinked(&TMenuActionLink::IsCaptionLinked));
+  P.Bool("Checked", &TMenuItem::GetChecked, &TMenuItem::SetChecked, false)
+      .Stored(unlinked(&TMenuActionLink::IsCheckedLinked));
   P.Bool("RadioItem", &TMenuItem::GetRadioItem, &TMenuItem::SetRadioItem, false);
   P.Integer("GroupIndex", &TMenuItem::GetGroupIndex, &TMenuItem::SetGroupIndex, 0);
-  P.Bool("Enabled", &TMenuItem::GetEnabled, &TMenuItem::SetEnabled, true);
-  P.Bool("Visible", &TMenuItem::GetVisible, &TMenuItem::SetVisible, true);
-  P.Integer("ShortCut", &TMenuItem::GetShortCut, &TMenuItem::SetShortCut, 0);
-  P.Event("OnClick", &TMenuItem::OnClick);
+  P.Bool("Enabled", &TMenuItem::GetEnabled, &TMenuItem::SetEnabled, true)
+      .Stored(unlinked(&TMenuActionLink::IsEnabledLinked));
+  P.Bool("Visible", &TMenuItem::GetVisible, &TMenuItem::SetVisible, true)
+      .Stored(unlinked(&TMenuActionLink::IsVisibleLinked));
+  P.Integer("ShortCut", &TMenuItem::GetShortCut, &TMenuItem::SetShortCut, 0)
+      .Stored(unlinked(&TMenuActionLink::IsShortCutLinked));
+  P.Event("OnClick", &TMenuItem::OnClick).Stored(unlinked(&TMenuActionLink::IsOnExecuteLinked));
 }
 
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), command_(AllocateCommand(this)) {}
@@ -126,7 +135,14 @@ void TMenuItem::Clear() {
 }
 
 void TMenuItem::Click() {
-  if (enabled_ && OnClick) OnClick(this);
+  if (!enabled_) return;
+  TBasicAction* action = GetAction();
+  if (OnClick && action && OnClick != action->GetOnExecute())
+    OnClick(this);
+  else if (action && !GetComponentState().Contains(csDesigning))
+    actionLink_->Execute(this);
+  else if (OnClick)
+    OnClick(this);
 }
 
 TComponent* TMenuItem::GetParentComponent() const {

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "keyboard.h"
-#include "menus.h"
+#include "menus_shortcut.h"
 #include "sysutils.h"
 
 namespace {

@@ -15,6 +15,45 @@ TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner) {
   SetTabStop(true);
 }
 
+// ---- the action ----
+
+TButtonActionLink::TButtonActionLink(TControl* AClient)
+    : TControlActionLink(AClient), button_(static_cast<TButtonControl*>(AClient)) {}
+
+bool TButtonActionLink::IsCheckedLinked() {
+  return TControlActionLink::IsCheckedLinked() && button_->GetChecked() == CustomAction()->GetChecked();
+}
+
+void TButtonActionLink::SetChecked(bool Value) {
+  if (!IsCheckedLinked()) return;
+  // The action's state is no click of the button's.
+  const bool disabled = button_->GetClicksDisabled();
+  button_->SetClicksDisabled(true);
+  struct Restore {
+    TButtonControl* button;
+    bool disabled;
+    ~Restore() { button->SetClicksDisabled(disabled); }
+  } restore{button_, disabled};
+  button_->SetChecked(Value);
+}
+
+TControlActionLinkClass TButtonControl::GetActionLinkClass() const { return ActionLinkClassOf<TButtonActionLink>(); }
+
+void TButtonControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  TWinControl::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast_object<TCustomAction>(Sender);
+  if (!action || (CheckDefaults && GetChecked())) return;
+  const bool disabled = clicksDisabled_;
+  clicksDisabled_ = true;
+  SetChecked(action->GetChecked());
+  clicksDisabled_ = disabled;
+}
+
+bool TButtonControl::IsCheckedStored() const {
+  auto* link = dynamic_cast_object<TButtonActionLink>(GetActionLink());
+  return !link || !link->IsCheckedLinked();
+}
+
 DWORD TButtonControl::ButtonKind() const {
   if (!handle_) return BS_PUSHBUTTON;
   return static_cast<DWORD>(GetWindowLong(handle_, GWL_STYLE)) & BS_TYPEMASK;

@@ -16,6 +16,20 @@
 #include "button_messages.h"
 #include "wincontrol.h"
 
+class TButtonControl;
+
+// A button's tie to its action adds Checked, set without a click.
+class TButtonActionLink : public TControlActionLink {
+  MORVANT_CLASS(TButtonActionLink, TControlActionLink)
+ public:
+  explicit TButtonActionLink(TControl* AClient);
+  bool IsCheckedLinked() override;
+  void SetChecked(bool Value) override;
+
+ private:
+  TButtonControl* button_;
+};
+
 class TButtonControl : public TWinControl {
   MORVANT_PUBLISHED(TButtonControl, TWinControl)
  public:
@@ -25,6 +39,13 @@ class TButtonControl : public TWinControl {
   bool GetPushed() const { return pushed_; }
 
  protected:
+  friend class TButtonActionLink;
+  TControlActionLinkClass GetActionLinkClass() const override;
+  // Also takes over the action's Checked (with CheckDefaults only onto an
+  // unchecked button).
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  // Checked is not stored while it follows the action.
+  bool IsCheckedStored() const;
   bool GetClicksDisabled() const { return clicksDisabled_; }
   void SetClicksDisabled(bool Value) { clicksDisabled_ = Value; }
   virtual bool GetChecked() const { return false; }

@@ -9,7 +9,7 @@ void TCustomCheckBox::Publish(TPublisher<TCustomCheckBox>& P) {
          {"taLeftJustify", "taRightJustify"}, taRightJustify);
   P.Bool("AllowGrayed", &TCustomCheckBox::GetAllowGrayed, &TCustomCheckBox::SetAllowGrayed, false);
   P.Bool("Checked", &TCustomCheckBox::GetChecked, &TCustomCheckBox::SetChecked, false)
-      .Stored([](TCustomCheckBox* c) { return c->GetState() != cbGrayed; });
+      .Stored([](TCustomCheckBox* c) { return c->GetState() != cbGrayed && c->IsCheckedStored(); });
   P.Enum("State", &TCustomCheckBox::GetState, &TCustomCheckBox::SetState, {"cbUnchecked", "cbChecked", "cbGrayed"},
          cbUnchecked);
 }

@@ -7,7 +7,8 @@
 void TRadioButton::Publish(TPublisher<TRadioButton>& P) {
   P.Enum("Alignment", &TRadioButton::GetAlignment, &TRadioButton::SetAlignment, {"taLeftJustify", "taRightJustify"},
          taRightJustify);
-  P.Bool("Checked", &TRadioButton::GetChecked, &TRadioButton::SetChecked, false);
+  P.Bool("Checked", &TRadioButton::GetChecked, &TRadioButton::SetChecked, false)
+      .Stored([](TRadioButton* c) { return c->IsCheckedStored(); });
 }
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {

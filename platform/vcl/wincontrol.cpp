@@ -179,7 +179,7 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->Perform(CM_PARENTFONTCHANGED, 0, 0);
   // Only windowed controls have a 3-D look to take over.
   if (dynamic_cast_object<TWinControl>(AControl)) AControl->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
-  if (AControl->parentBiDiMode_) AControl->biDiMode_ = GetBiDiMode();
+  AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
   AControl->Invalidate();
   Realign();
 }
@@ -404,6 +404,11 @@ void TWinControl::CMParentCtl3DChanged(TMessage&) {
   if (!parentCtl3D_ || !parent_) return;
   SetCtl3D(parent_->GetCtl3D());
   parentCtl3D_ = true;
+}
+
+void TWinControl::CMBiDiModeChanged(TMessage& Message) {
+  TControl::CMBiDiModeChanged(Message);
+  NotifyControls(CM_PARENTBIDIMODECHANGED);
 }
 
 void TWinControl::CMFontChanged(TMessage& Message) {

@@ -148,6 +148,7 @@ class TWinControl : public TControl {
   virtual void WMPaint(TMessage& Message);
   virtual void CMCtl3DChanged(TMessage& Message);
   virtual void CMParentCtl3DChanged(TMessage& Message);
+  void CMBiDiModeChanged(TMessage& Message) override;
   virtual void WMEraseBkgnd(TMessage& Message);
   virtual void WMSetFocus(TMessage& Message);
   virtual void WMKillFocus(TMessage& Message);

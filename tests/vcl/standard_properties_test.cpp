@@ -152,3 +152,42 @@ TEST_F(StandardPropertiesTest, ConstraintsHoldEverySizeTheControlTakes) {
   EXPECT_EQ(c->GetWidth(), 40);
   c->Free();
 }
+
+TEST_F(StandardPropertiesTest, ABiDiModeChangeReachesTheChildrenThatFollowTheirParent) {
+  auto* parent = TObject::Create<TPlainControl>(nullptr);
+  auto* follows = TObject::Create<TPlainControl>(parent);
+  follows->SetParent(parent);
+  auto* grandChild = TObject::Create<TPlainControl>(parent);
+  grandChild->SetParent(follows);
+  auto* own = TObject::Create<TPlainControl>(parent);
+  own->SetParent(parent);
+  own->SetBiDiMode(bdRightToLeftNoAlign);
+
+  parent->SetBiDiMode(bdRightToLeft);
+  EXPECT_EQ(follows->GetBiDiMode(), bdRightToLeft);
+  EXPECT_TRUE(follows->GetParentBiDiMode());
+  EXPECT_EQ(grandChild->GetBiDiMode(), bdRightToLeft);
+  EXPECT_EQ(own->GetBiDiMode(), bdRightToLeftNoAlign);
+
+  own->SetParentBiDiMode(true);
+  EXPECT_EQ(own->GetBiDiMode(), bdRightToLeft);
+  // A control put into a parent takes the parent's over.
+  auto* late = TObject::Create<TPlainControl>(parent);
+  late->SetParent(follows);
+  EXPECT_EQ(late->GetBiDiMode(), bdRightToLeft);
+  parent->Free();
+}
+
+TEST_F(StandardPropertiesTest, AComponentThatIsNoControlCarriesATagInFormText) {
+  TForm* f = Load(R"(object Host: TForm
+  object Ticker: TTimer
+    Tag = 12
+  end
+end
+)");
+  TComponent* ticker = f->FindComponent("Ticker");
+  ASSERT_NE(ticker, nullptr);
+  EXPECT_EQ(ticker->GetTag(), 12);
+  EXPECT_NE(Written(f).find("  object Ticker: TTimer\n    Tag = 12\n"), std::string::npos) << Written(f);
+  f->Free();
+}
