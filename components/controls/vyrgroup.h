@@ -40,6 +40,21 @@ void VyrCreateRadioStrip(TBitmap* Strip, int GlyphSize, bool Flat);
 
 // ======== the controls ========
 
+class TVyrButtonControl;
+
+// Ties a button's checked state to its action; the action setting it is no
+// click of the button's.
+class TVyrButtonActionLink : public TControlActionLink {
+  MORVANT_CLASS(TVyrButtonActionLink, TControlActionLink)
+ public:
+  explicit TVyrButtonActionLink(TControl* AClient);
+  bool IsCheckedLinked() override;
+  void SetChecked(bool Value) override;
+
+ private:
+  TVyrButtonControl* FClient;
+};
+
 // A windowed control showing a glyph cell and a caption, laid out by
 // Alignment and drawn by the text-and-glyph routine.
 class TVyrButtonControl : public Vyrctrl::TVyrCustomPanel {
@@ -94,6 +109,9 @@ class TVyrButtonControl : public Vyrctrl::TVyrCustomPanel {
   TNotifyEvent OnChange;
 
  protected:
+  friend class TVyrButtonActionLink;
+  TControlActionLinkClass GetActionLinkClass() const override;
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   void Loaded() override;
   void CreateParams(TCreateParams& Params) override;
   void WndProc(TMessage& Message) override;

@@ -3,6 +3,7 @@
 
 #include "bitmap_class.h"
 #include "brush_class.h"
+#include "actnlist.h"
 #include "canvas.h"
 #include "controlmessages.h"
 #include "keyboard.h"
@@ -107,8 +108,47 @@ void TVyrButtonControl::GetChange(TObject*) {
   Paint();
 }
 
-// Until the action model lands every Checked is the control's own.
-bool TVyrButtonControl::IsCheckedStored() const { return true; }
+// ---- the action link ----
+
+TVyrButtonActionLink::TVyrButtonActionLink(TControl* AClient)
+    : TControlActionLink(AClient), FClient(static_cast<TVyrButtonControl*>(AClient)) {}
+
+bool TVyrButtonActionLink::IsCheckedLinked() {
+  return TControlActionLink::IsCheckedLinked() && FClient->GetChecked() == CustomAction()->GetChecked();
+}
+
+void TVyrButtonActionLink::SetChecked(bool Value) {
+  if (!IsCheckedLinked()) return;
+  const bool disabled = FClient->FClicksDisabled;
+  FClient->FClicksDisabled = true;
+  try {
+    FClient->SetChecked(Value);
+  } catch (...) {
+    FClient->FClicksDisabled = disabled;
+    throw;
+  }
+  FClient->FClicksDisabled = disabled;
+}
+
+TControlActionLinkClass TVyrButtonControl::GetActionLinkClass() const {
+  return ActionLinkClassOf<TVyrButtonActionLink>();
+}
+
+void TVyrButtonControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+  Vyrctrl::TVyrCustomPanel::ActionChange(Sender, CheckDefaults);
+  auto* action = dynamic_cast_object<TCustomAction>(Sender);
+  if (!action || (CheckDefaults && GetChecked())) return;
+  const bool disabled = FClicksDisabled;
+  FClicksDisabled = true;
+  SetChecked(action->GetChecked());
+  FClicksDisabled = disabled;
+}
+
+// Checked stays out of the form text while it follows the action.
+bool TVyrButtonControl::IsCheckedStored() const {
+  TControlActionLink* link = GetActionLink();
+  return !link || !link->IsCheckedLinked();
+}
 
 void TVyrButtonControl::Changed() {
   if (OnChange) OnChange(this);

@@ -2,6 +2,7 @@
 // boxes, radio groups, the cell they paint, and their form text.
 #include <string>
 
+#include "actnlist.h"
 #include "controls_fixture.h"
 #include "keyboard.h"
 #include "unitstartup.h"
@@ -124,6 +125,30 @@ TEST_F(CheckControlsTest, FormTextRoundTrip) {
   EXPECT_TRUE(radioCopy->GetChecked());
   EXPECT_TRUE(radioCopy->GetGlyphTransparent());
   radioCopy->Free();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CheckControlsTest, AnActionHoldsTheCheckedState) {
+  auto* box = Place<TVyrCheckBox>(form, 10, 10, 105, 17);
+  int changes = 0, clicks = 0;
+  box->OnChange = TNotifyEvent([&](TObject*) { ++changes; });
+  auto* action = TObject::Create<TAction>(form);
+  action->SetChecked(true);
+  box->SetAction(action);
+  box->OnClick = TNotifyEvent([&](TObject*) { ++clicks; });
+  EXPECT_TRUE(box->GetChecked());
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(TestSupport::WrittenFormText(box).find("Checked = "), std::string::npos) << "the action holds it";
+  action->SetChecked(false);
+  EXPECT_FALSE(box->GetChecked()) << "the box follows";
+  EXPECT_EQ(changes, 0);
+  box->SetAction(nullptr);
+  box->SetChecked(true);
+  EXPECT_NE(TestSupport::WrittenFormText(box).find("Checked = True"), std::string::npos);
 }
 
 }  // namespace
