@@ -10,6 +10,7 @@
 #include "unitstartup.h"
 #include "vyrctrl.h"
 #include "vyrgraph.h"
+#include "wndproc.h"
 
 namespace Vyrstdcs {
 
@@ -196,6 +197,69 @@ class TVyrSimpleLabel : public TVyrCustomSimpleLabel {
   MORVANT_COMPONENT(TVyrSimpleLabel, TVyrCustomSimpleLabel)
  public:
   explicit TVyrSimpleLabel(TComponent* AOwner) : TVyrCustomSimpleLabel(AOwner) {}
+};
+
+
+// A link label that sticks to a side of its FocusControl, following it as
+// it moves, resizes, shows, hides and enables; it hooks the control's
+// window procedure through the platform's chain, so other hooks may come
+// and go in any order.
+class TVyrCustomDockLabel : public TVyrCustomSimpleLabel {
+  MORVANT_PUBLISHED(TVyrCustomDockLabel, TVyrCustomSimpleLabel)
+ public:
+  explicit TVyrCustomDockLabel(TComponent* AOwner);
+  ~TVyrCustomDockLabel() override;
+  void BeforeDestruction() override;
+
+  bool GetBoolean(int Index) const;
+  void SetBoolean(int Index, bool Value);
+  bool GetAdjustDockedSize() const { return FAdjustDockedSize; }
+  void SetAdjustDockedSize(bool V) { SetBoolean(0, V); }
+  bool GetDocked() const { return FDocked; }
+  void SetDocked(bool V) { SetBoolean(1, V); }
+  bool GetReflectOwnChanges() const { return FReflectOwnChanges; }
+  void SetReflectOwnChanges(bool V) { SetBoolean(2, V); }
+  TVyrDockPosition GetPosition() const { return FPosition; }
+  void SetPosition(TVyrDockPosition Value);
+  int GetMargin() const { return FMargin; }
+  void SetMargin(int Value);
+  void SetControl(TWinControl* Value) override;
+  bool HasControl() const { return FDocked && GetFocusControl(); }
+
+  void CorrectBounds() override;
+  void AdjustToControl();
+  void AdjustToLabel();
+
+ protected:
+  void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void BoundsChange(Vyrctrl::TVyrBoundsChangeStates State) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  void DockControl();
+  void InitWndProc();
+  void RestoreWndProc();
+  void OwnWndProc(TMessage& Message);
+  void ReadAdjustSize(TReader* Reader);
+
+  bool FAdjustDockedSize = false;
+  bool FAdjusting = false;
+  bool FDocked = true;
+  bool FRestoring = false;
+  bool FReflectOwnChanges = false;
+  TVyrDockPosition FPosition = TVyrDockPosition::dpLeft;
+  int FMargin = 1;
+  WNDPROC FInstance = nullptr;
+  WNDPROC FSavedProc = nullptr;
+  HWND FHooked = nullptr;
+};
+
+class TVyrDockLabel : public TVyrCustomDockLabel {
+  MORVANT_COMPONENT(TVyrDockLabel, TVyrCustomDockLabel)
+ public:
+  explicit TVyrDockLabel(TComponent* AOwner) : TVyrCustomDockLabel(AOwner) {}
 };
 
 void Initialize();

@@ -46,6 +46,22 @@ void TVyrSimpleLabel::Publish(TPublisher<TVyrSimpleLabel>& P) {
   P.Enum("JumpMode", &S::GetJumpMode, &S::SetJumpMode, {"jmInternet", "jmApplication", "jmNone", "jmCustom"}, 2);
 }
 
-void Initialize() { RegisterClasses({TVyrLabel::StaticClass(), TVyrSimpleLabel::StaticClass()}); }
+void TVyrCustomDockLabel::Publish(TPublisher<TVyrCustomDockLabel>&) {}
+
+void TVyrDockLabel::Publish(TPublisher<TVyrDockLabel>& P) {
+  using D = TVyrDockLabel;
+  PublishBase(P);
+  P.Bool("AutoSize", &D::GetAutoSize, &D::SetAutoSize, false);
+  P.Object("Font3D", &D::GetFont3D);
+  P.Bool("AdjustDockedSize", &D::GetAdjustDockedSize, &D::SetAdjustDockedSize, false);
+  P.Bool("Docked", &D::GetDocked, &D::SetDocked, true);
+  P.Integer("Margin", &D::GetMargin, &D::SetMargin, 1);
+  P.Enum("Position", &D::GetPosition, &D::SetPosition, {"dpBottom", "dpLeft", "dpRight", "dpTop"}, 1);
+  P.Bool("ReflectOwnChanges", &D::GetReflectOwnChanges, &D::SetReflectOwnChanges, false);
+}
+
+void Initialize() {
+  RegisterClasses({TVyrLabel::StaticClass(), TVyrSimpleLabel::StaticClass(), TVyrDockLabel::StaticClass()});
+}
 
 }  // namespace Vyrstdcs

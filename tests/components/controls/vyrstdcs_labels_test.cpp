@@ -128,3 +128,85 @@ TEST_F(LabelTest, FormTextRoundTrip) {
 }
 
 }  // namespace
+
+namespace {
+
+class DockLabelTest : public LabelTest {
+ protected:
+  TWinControl* control = nullptr;
+  TVyrDockLabel* label = nullptr;
+  void SetUp() override {
+    LabelTest::SetUp();
+    control = Place<Vyrctrl::TVyrSimplePanel>(form, 100, 50, 80, 21);
+    label = Place<TVyrDockLabel>(form, 0, 0, 40, 13);
+    control->HandleNeeded();
+  }
+};
+
+TEST_F(DockLabelTest, TheLabelSticksToEachSideAndFollows) {
+  using P = TVyrDockPosition;
+  struct Case {
+    P position;
+    bool adjust;
+    TRect bounds;
+  } cases[] = {{P::dpLeft, true, Bounds(59, 50, 40, 21)},
+               {P::dpRight, false, Bounds(181, 50, 40, 21)},
+               {P::dpBottom, true, Bounds(100, 72, 80, 21)},
+               {P::dpTop, false, Bounds(100, 28, 80, 21)}};
+  label->SetControl(control);
+  for (const Case& c : cases) {
+    label->SetPosition(c.position);
+    label->SetAdjustDockedSize(c.adjust);
+    label->AdjustToControl();
+    EXPECT_EQ(label->GetBoundsRect(), c.bounds) << static_cast<int>(c.position);
+  }
+  label->SetPosition(P::dpLeft);
+  control->SetBounds(200, 100, 80, 21);
+  app.pump();
+  EXPECT_EQ(label->GetTop(), 100) << "the move reached the label";
+  EXPECT_EQ(label->GetLeft() + label->GetWidth() + 1, 200);
+}
+
+TEST_F(DockLabelTest, TwoHooksComeAndGoInEitherOrder) {
+  for (bool labelFirst : {true, false}) {
+    auto* second = Place<TVyrDockLabel>(form, 0, 0, 30, 13);
+    label->SetControl(control);
+    second->SetControl(control);
+    if (labelFirst) {
+      label->SetControl(nullptr);
+      second->SetControl(nullptr);
+    } else {
+      second->SetControl(nullptr);
+      label->SetControl(nullptr);
+    }
+    // Messages still reach the control itself.
+    const std::string caption = labelFirst ? "eins" : "zwei";
+    SendMessage(control->GetHandle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+    EXPECT_EQ(std::string(control->GetCaption().c_str()), caption);
+    label->SetControl(control);
+    control->SetBounds(130, 70, 80, 21);
+    app.pump();
+    EXPECT_EQ(label->GetTop(), 70) << "hooked again after " << (labelFirst ? "label first" : "second first");
+    label->SetControl(nullptr);
+    second->Free();
+  }
+}
+
+TEST_F(DockLabelTest, AnOldFormsAdjustSize) {
+  const std::string text = R"(object Dock: TVyrDockLabel
+  Left = 4
+  Top = 4
+  Width = 40
+  Height = 13
+  AdjustSize = True
+end
+)";
+  auto* dock = static_cast<TVyrDockLabel*>(TestSupport::ReadFormText(text, nullptr));
+  EXPECT_TRUE(dock->GetAdjustDockedSize());
+  const std::string written = TestSupport::WrittenFormText(dock);
+  EXPECT_EQ(written.find("AdjustSize ="), std::string::npos);
+  EXPECT_NE(written.find("AdjustDockedSize = True"), std::string::npos);
+  dock->Free();
+}
+
+}  // namespace
