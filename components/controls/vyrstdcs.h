@@ -262,6 +262,39 @@ class TVyrDockLabel : public TVyrCustomDockLabel {
   explicit TVyrDockLabel(TComponent* AOwner) : TVyrCustomDockLabel(AOwner) {}
 };
 
+
+// Text with a glyph from an image list, laid out by a glyph-and-text
+// layout that replaces the base's alignment.
+class TVyrCustomGlyphLabel : public TVyrBaseLabel {
+  MORVANT_PUBLISHED(TVyrCustomGlyphLabel, TVyrBaseLabel)
+ public:
+  explicit TVyrCustomGlyphLabel(TComponent* AOwner);
+  ~TVyrCustomGlyphLabel() override;
+
+  Vyrgraph::TVyrGlyphTextLayout* GetLayout() const { return FLayout.get(); }
+  Vyrgraph::TVyr3DCaption* GetFont3D() const { return FFont3D.get(); }
+  Vyrgraph::TVyrBevel* GetBevel() const { return FBevel.get(); }
+  HPALETTE GetPalette();
+
+  void CorrectBounds() override;
+
+ protected:
+  void Paint() override;
+
+ private:
+  std::unique_ptr<Vyrgraph::TVyrGlyphTextLayout> FLayout;
+  std::unique_ptr<Vyrgraph::TVyr3DCaption> FFont3D;
+  std::unique_ptr<Vyrgraph::TVyrBevel> FBevel;
+};
+
+class TVyrGlyphLabel : public TVyrCustomGlyphLabel {
+  MORVANT_COMPONENT(TVyrGlyphLabel, TVyrCustomGlyphLabel)
+ public:
+  explicit TVyrGlyphLabel(TComponent* AOwner) : TVyrCustomGlyphLabel(AOwner) {}
+  void SetImageIndexValue(int Value) { SetIndex(0, Value); }
+  void SetListIndexValue(int Value) { SetIndex(1, Value); }
+};
+
 void Initialize();
 inline constexpr TUnitRow Unit{"vyrstdcs", &Initialize, nullptr};
 

@@ -60,8 +60,22 @@ void TVyrDockLabel::Publish(TPublisher<TVyrDockLabel>& P) {
   P.Bool("ReflectOwnChanges", &D::GetReflectOwnChanges, &D::SetReflectOwnChanges, false);
 }
 
+void TVyrCustomGlyphLabel::Publish(TPublisher<TVyrCustomGlyphLabel>&) {}
+
+void TVyrGlyphLabel::Publish(TPublisher<TVyrGlyphLabel>& P) {
+  using G = TVyrGlyphLabel;
+  PublishBase(P);
+  // The layout takes the name of the base's alignment.
+  P.Object("Alignment", &G::GetLayout);
+  P.Object("Bevel", &G::GetBevel);
+  P.Object("Font3D", &G::GetFont3D);
+  P.Integer("ImageIndex", &G::GetImageIndex, &G::SetImageIndexValue, 0);
+  P.Integer("ListIndex", &G::GetListIndex, &G::SetListIndexValue, 0);
+}
+
 void Initialize() {
-  RegisterClasses({TVyrLabel::StaticClass(), TVyrSimpleLabel::StaticClass(), TVyrDockLabel::StaticClass()});
+  RegisterClasses({TVyrLabel::StaticClass(), TVyrSimpleLabel::StaticClass(), TVyrDockLabel::StaticClass(),
+                   TVyrGlyphLabel::StaticClass()});
 }
 
 }  // namespace Vyrstdcs

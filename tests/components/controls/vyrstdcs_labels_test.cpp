@@ -5,6 +5,8 @@
 #include "controls_fixture.h"
 #include "font_class.h"
 #include "unitstartup.h"
+#include "vyrextca.h"
+#include "vyrgroup.h"
 #include "vyrstdcs.h"
 
 using namespace Vyrstdcs;
@@ -207,6 +209,113 @@ end
   EXPECT_EQ(written.find("AdjustSize ="), std::string::npos);
   EXPECT_NE(written.find("AdjustDockedSize = True"), std::string::npos);
   dock->Free();
+}
+
+}  // namespace
+
+namespace {
+
+// Every published class of the three units inside one form, through the
+// form text, the binary stream and back: what comes out reads the same.
+class AllClassesStreamingTest : public ControlsTest {
+ protected:
+  TUnitStartup units{{Vyrstdcs::Unit, Vyrgroup::Unit, Vyrextca::Unit}};
+};
+
+TEST_F(AllClassesStreamingTest, EveryClassComesBackWithItsValues) {
+  const std::string text = R"(object Host: TForm
+  Left = 0
+  Top = 0
+  Width = 400
+  Height = 300
+  object Speed: TVyrLabel
+    Left = 8
+    Top = 8
+    Width = 120
+    Height = 16
+    Alignment = agCenterRight
+    AutoSize = False
+    Caption = 'Geschwindigkeit'
+    FontFx.Angle = 0
+    MultiLine = True
+    Options = [loEndEllipsis]
+    ShowAccelChar = False
+  end
+  object Mail: TVyrSimpleLabel
+    Left = 8
+    Top = 30
+    Width = 80
+    Height = 16
+    Caption = 'info@host.de'
+    Jump = 'mailto:info@host.de'
+    JumpMode = jmInternet
+    JumpUnderline = False
+  end
+  object Side: TVyrDockLabel
+    Left = 8
+    Top = 50
+    Width = 40
+    Height = 13
+    AdjustDockedSize = True
+    Docked = False
+    Margin = 3
+    Position = dpTop
+    ReflectOwnChanges = True
+  end
+  object Icon: TVyrGlyphLabel
+    Left = 8
+    Top = 70
+    Width = 60
+    Height = 20
+    Alignment.Spacing = 6
+    Caption = 'Bild'
+  end
+  object Music: TVyrCheckBox
+    Left = 8
+    Top = 100
+    Width = 150
+    Height = 17
+    AllowGrayed = True
+    Caption = 'Hintergrundmusik'
+    Checked = True
+    State = cbChecked
+    GlyphNumber = 2
+    ReadOnly = True
+    UseBitmap = True
+  end
+  object Choice: TVyrRadioButton
+    Left = 8
+    Top = 120
+    Width = 150
+    Height = 17
+    Caption = 'Eins'
+    Checked = True
+    TabStop = True
+  end
+  object Delay: TVyrTrackBar
+    Left = 8
+    Top = 140
+    Width = 313
+    Height = 33
+    MaxValue = 5
+    Position = 3
+    TickLength = 8
+    TickMarks = tmTopLeft
+    TrackTransparent = True
+  end
+end
+)";
+  auto* form = TObject::Create<TForm>(Application);
+  TestSupport::ReadFormText(text, form);
+  const std::string once = TestSupport::WrittenFormText(form);
+  form->Free();
+  auto* again = TObject::Create<TForm>(Application);
+  TestSupport::ReadFormText(once, again);
+  EXPECT_EQ(TestSupport::WrittenFormText(again), once);
+  for (const char* line : {"Alignment = agCenterRight", "JumpMode = jmInternet", "Position = dpTop",
+                           "Alignment.Spacing = 6", "GlyphNumber = 2", "MaxValue = 5", "Position = 3",
+                           "TickMarks = tmTopLeft", "Options = [loEndEllipsis]"})
+    EXPECT_NE(once.find(line), std::string::npos) << line << "\n" << once;
 }
 
 }  // namespace
