@@ -8,6 +8,7 @@
 
 #include "actnlist.h"
 #include "classregistry.h"
+#include "exceptions.h"
 #include "form_text.h"
 #include "keyboard.h"
 #include "menus.h"
@@ -250,6 +251,28 @@ TEST_F(ActionsTest, FreeingAnEndOfTheLinkLeavesTheOtherWhole) {
   list = nullptr;
   EXPECT_EQ(form->GetComponentCount(), owned - 2);
   EXPECT_EQ(button->GetAction(), nullptr);
+}
+
+TEST_F(ActionsTest, TheListKeepsItsActionsInOrderAndForgetsImagesThatGo) {
+  int changes = 0;
+  list->OnChange = [&](TObject*) { ++changes; };
+  TAction* first = NewAction("Eins");
+  TAction* second = NewAction("Zwei");
+  second->SetIndex(0);
+  EXPECT_EQ(list->GetActions(0), second);
+  EXPECT_EQ(first->GetIndex(), 1);
+  EXPECT_THROW(list->GetActions(2), EListError);
+
+  auto* images = TObject::Create<TActionList>(nullptr);  // any component, owned elsewhere
+  list->SetImages(images);
+  images->Free();
+  EXPECT_EQ(list->GetImages(), nullptr);
+  EXPECT_EQ(changes, 5) << "two actions, the move, the images set and gone";
+
+  first->SetActionList(nullptr);
+  EXPECT_EQ(list->GetActionCount(), 1);
+  EXPECT_EQ(first->GetIndex(), -1);
+  EXPECT_FALSE(first->HasParent());
 }
 
 TEST_F(ActionsTest, CheckingAnActionOfAGroupUnchecksTheOthersOfThatGroupOnly) {
