@@ -57,6 +57,12 @@ int TVyrCustomTrackBar::GetInteger(int Index) const {
 
 void TVyrCustomTrackBar::SetInteger(int Index, int Value) {
   if (GetInteger(Index) == Value) return;
+  // A stream gives the bounds one after the other: each is checked against
+  // the other once both are in (Loaded).
+  if (Loading() && (Index == 0 || Index == 1)) {
+    (Index == 0 ? FMaxValue : FMinValue) = Value;
+    return;
+  }
   switch (Index) {
     case 0:
       if (Value <= FMinValue) return;
@@ -255,6 +261,9 @@ TBitmap* TVyrCustomTrackBar::BackBitmap() {
 
 void TVyrCustomTrackBar::Loaded() {
   TVyrCustomPanel::Loaded();
+  if (FMaxValue <= FMinValue) FMaxValue = FMinValue == INT32_MAX ? FMinValue : FMinValue + 1;
+  if (FMinValue == FMaxValue) FMinValue = FMaxValue - 1;
+  FPosition = std::clamp(FPosition, FMinValue, FMaxValue);
   if (!IsCustom()) CreateThumb();
   if (FFocusStyle == TVyrTrackBarFocusStyle::tbNoFocus) SetTabStop(false);
 }

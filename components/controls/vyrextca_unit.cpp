@@ -20,8 +20,6 @@ void TVyrCustomTrackBar::Publish(TPublisher<TVyrCustomTrackBar>& P) {
   P.Integer("ListIndex", &B::GetListIndex, &B::SetListIndex, 0);
   P.Integer("LineSize", &B::GetLineSize, &B::SetLineSize, 1);
   P.Integer("Margin", &B::GetMargin, &B::SetMargin, 1);
-  // MinValue before MaxValue would be refused against the default range
-  // of a bar streamed with a range above 10; the maximum goes first.
   P.Integer("MaxValue", &B::GetMaxValue, &B::SetMaxValue, 10);
   P.Integer("MinValue", &B::GetMinValue, &B::SetMinValue, 0);
   P.Enum("Orientation", &B::GetOrientation, &B::SetOrientation, {"toHorizontal", "toVertical"}, 0);

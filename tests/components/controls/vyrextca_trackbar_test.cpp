@@ -1,6 +1,7 @@
 // The track bar as a control: its rules, its paint, paging by timer and
 // its form text.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls_fixture.h"
@@ -176,6 +177,18 @@ TEST_F(TrackBarTest, FormTextKeepsTheValuesAndOnlyACustomThumb) {
   EXPECT_EQ(copy->GetTickMarks(), TVyrTickMarks::tmBoth);
   EXPECT_TRUE(copy->GetTrackTransparent());
   copy->Free();
+
+  // Ranges on either side of the default one read back whole.
+  for (const auto& range : {std::pair{-10, -5}, std::pair{20, 30}}) {
+    bar->SetMinValue(-100);
+    bar->SetMaxValue(range.second);
+    bar->SetMinValue(range.first);
+    copy = static_cast<TVyrTrackBar*>(TestSupport::ReadFormText(TestSupport::WrittenFormText(bar), nullptr));
+    EXPECT_EQ(copy->GetMinValue(), range.first);
+    EXPECT_EQ(copy->GetMaxValue(), range.second);
+    EXPECT_EQ(copy->GetPosition(), bar->GetPosition());
+    copy->Free();
+  }
 
   // A custom thumb of two images, 11 wide each and 19 high.
   TBitmap custom;
