@@ -4,10 +4,13 @@
 #include "vyrclass.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
+#include "vyrextca.h"
 #include "vyrforma.h"
+#include "vyrgroup.h"
 #include "vyrled.h"
 #include "vyrmms.h"
 #include "vyrregion.h"
+#include "vyrstdcs.h"
 
 TUnitRows ProgramUnits() {
   const TUnitRows components = {
@@ -19,6 +22,9 @@ TUnitRows ProgramUnits() {
       Vyrforma::Unit,
       Vyrctrl::Unit,
       Vyrled::Unit,
+      Vyrstdcs::Unit,
+      Vyrgroup::Unit,
+      Vyrextca::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
