@@ -1,7 +1,6 @@
 #include "main_form.h"
 
 #include "application.h"
-#include "counter_display.h"
 #include "game_settings.h"
 #include "level_commands.h"
 #include "level_loader.h"
@@ -192,10 +191,9 @@ void TForm1::Timer2Timer(TObject*) { MusicTick(*this, *this, musicFailed_); }
 // ---- the counters ----
 
 void TForm1::ShowCounters() {
-  // The counters are plain labels for now; ShowCounter is the one place
-  // that writes them.
-  ShowCounter(VyrLEDLabel1, Floor + 1, 1);
-  ShowCounter(VyrLEDLabel2, LevelNumber, 3);
-  ShowCounter(VyrLEDLabel3, ExitsTotal - ExitsTaken, 3);
-  ShowCounter(VyrLEDLabel5, Steps, 4);
+  // Each display pads its number to its own Digits.
+  if (VyrLEDLabel1) VyrLEDLabel1->SetValue(Floor + 1);
+  if (VyrLEDLabel2) VyrLEDLabel2->SetValue(LevelNumber);
+  if (VyrLEDLabel3) VyrLEDLabel3->SetValue(ExitsTotal - ExitsTaken);
+  if (VyrLEDLabel5) VyrLEDLabel5->SetValue(Steps);
 }

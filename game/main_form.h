@@ -15,6 +15,7 @@
 #include "stdctrls_label.h"
 #include "timage.h"
 #include "ttimer.h"
+#include "vyrled.h"
 #include "vyrmms.h"
 
 class TForm1 : public TForm, public TGameState, public GameHost {
@@ -52,10 +53,10 @@ class TForm1 : public TForm, public TGameState, public GameHost {
   TLabel* Label3 = nullptr;
   TLabel* Label4 = nullptr;
   // The four counters: exits left, floor, level, steps.
-  TLabel* VyrLEDLabel1 = nullptr;
-  TLabel* VyrLEDLabel2 = nullptr;
-  TLabel* VyrLEDLabel3 = nullptr;
-  TLabel* VyrLEDLabel5 = nullptr;
+  Vyrled::TVyrLEDLabel* VyrLEDLabel1 = nullptr;
+  Vyrled::TVyrLEDLabel* VyrLEDLabel2 = nullptr;
+  Vyrled::TVyrLEDLabel* VyrLEDLabel3 = nullptr;
+  Vyrled::TVyrLEDLabel* VyrLEDLabel5 = nullptr;
   TStatusBar* StatusBar1 = nullptr;
   TTimer* Timer1 = nullptr;
   TTimer* Timer2 = nullptr;

@@ -3,7 +3,12 @@
 #include "library_units.h"
 #include "vyrclass.h"
 #include "vyrcont.h"
+#include "vyrctrl.h"
+#include "vyrextca.h"
+#include "vyrgroup.h"
+#include "vyrled.h"
 #include "vyrmms.h"
+#include "vyrstdcs.h"
 
 TUnitRows ProgramUnits() {
   const TUnitRows components = {
@@ -11,6 +16,11 @@ TUnitRows ProgramUnits() {
       Vyrclass::Unit,
       Vyrmms::Unit,
       Vyrcont::Unit,
+      Vyrctrl::Unit,
+      Vyrled::Unit,
+      Vyrstdcs::Unit,
+      Vyrgroup::Unit,
+      Vyrextca::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

@@ -136,7 +136,8 @@ class Host {
   virtual int WaveOutDeviceCount() = 0;
 
   // Hands a web page, a mail address or a document to the desktop; no wait.
-  virtual void OpenUrl(const std::string& target) = 0;
+  // Answers whether the desktop took it, so callers can report a failure.
+  virtual bool OpenUrl(const std::string& target) = 0;
 
   // Headless: the test's answer to a box or dialog, recorded; SDL: none.
   virtual std::optional<AskAnswer> Ask(const AskRecord& what) = 0;

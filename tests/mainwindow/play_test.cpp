@@ -22,7 +22,7 @@ TEST_F(PlayTest, AStepMovesTheFigureAndTheViewShowsItMasked) {
   EXPECT_EQ(form->PlayerX, 2);
   EXPECT_EQ(form->Steps, 1);
   EXPECT_EQ(form->SpriteOffsetX, 0);
-  EXPECT_EQ(form->VyrLEDLabel5->GetCaption(), AnsiString("0001"));
+  EXPECT_EQ(form->VyrLEDLabel5->GetValue(), 1);
 
   // Under the mask's black the figure's own pixels show; under its white the
   // background does. The view starts at cell (0, 0) here.
@@ -44,6 +44,22 @@ TEST_F(PlayTest, AStepMovesTheFigureAndTheViewShowsItMasked) {
     }
   EXPECT_GT(inked, 100);
   EXPECT_GT(clear, 100);
+}
+
+TEST_F(PlayTest, TheStepCounterShowsEachStepInItsSegments) {
+  Open();
+  // Cell 4 of the steps display (inside its 1-pixel bevel) and a pixel of
+  // the inner upright that a 1 lights and a 0 does not.
+  auto lit = [&](int cell) {
+    TCanvas* canvas = form->VyrLEDLabel5->GetCanvas();
+    return static_cast<TColor>(ColorToRGB(canvas->GetPixels(1 + cell * 19 + 9, 1 + 8))) ==
+           static_cast<TColor>(ColorToRGB(clLime));
+  };
+  EXPECT_FALSE(lit(3));
+  Key(VK_RIGHT);
+  EXPECT_EQ(form->VyrLEDLabel5->GetValue(), form->Steps);
+  EXPECT_TRUE(lit(3));
+  EXPECT_FALSE(lit(2));
 }
 
 TEST_F(PlayTest, SoundsPlayOnlyWhenSwitchedOn) {
@@ -130,7 +146,7 @@ TEST_F(PlayTest, AnEditorLevelComesFromTheOpenDialogAndScoresBesideItself) {
   Open();
   form->EditorSpielebene1Click(form);
   ASSERT_EQ(form->EditorLevel, 1);
-  EXPECT_EQ(form->VyrLEDLabel3->GetCaption(), AnsiString("001"));
+  EXPECT_EQ(form->VyrLEDLabel3->GetValue(), 1);
   Key(VK_RIGHT);
   EXPECT_EQ(ReadFile("eigene.dat.sco"), "2 0 ");
   EXPECT_EQ(GetInt("SCORE0", "G1"), -1) << "editor levels have no entries";

@@ -14,10 +14,10 @@ TEST_F(MainWindowTest, FirstStartShowsLevelOneOfTheTutorialAndWritesNothing) {
   EXPECT_EQ(form->ScrollSpeed, 8);
   EXPECT_FALSE(form->SoundOn);
   EXPECT_EQ(form->StatusBar1->GetSimpleText(), AnsiString("Hinweis: Sammle alle Ausgänge ein, um die Ebene zu lösen."));
-  EXPECT_EQ(form->VyrLEDLabel2->GetCaption(), AnsiString("001"));
-  EXPECT_EQ(form->VyrLEDLabel1->GetCaption(), AnsiString("1"));
-  EXPECT_EQ(form->VyrLEDLabel3->GetCaption(), AnsiString("003"));
-  EXPECT_EQ(form->VyrLEDLabel5->GetCaption(), AnsiString("0000"));
+  EXPECT_EQ(form->VyrLEDLabel2->GetValue(), 1);
+  EXPECT_EQ(form->VyrLEDLabel1->GetValue(), 1);
+  EXPECT_EQ(form->VyrLEDLabel3->GetValue(), 3);
+  EXPECT_EQ(form->VyrLEDLabel5->GetValue(), 0);
   EXPECT_TRUE(form->Timer1->GetEnabled());
   EXPECT_EQ(form->Timer1->GetInterval(), 250u);
   EXPECT_TRUE(form->Timer2->GetEnabled());

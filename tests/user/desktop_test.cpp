@@ -37,6 +37,16 @@ TEST_F(Desktop, ShellExecuteHandsOpenToTheHost) {
   EXPECT_TRUE(MessageBeep(0));
 }
 
+TEST_F(Desktop, ShellExecuteReportsADesktopThatRefuses) {
+  host->RefuseUrls(true);
+  auto refused = reinterpret_cast<std::intptr_t>(ShellExecute(nullptr, "open", "https://example.org/x", nullptr, nullptr, 1));
+  EXPECT_EQ(refused, SE_ERR_NOASSOC);
+  host->RefuseUrls(false);
+  EXPECT_GT(reinterpret_cast<std::intptr_t>(ShellExecute(nullptr, "open", "https://example.org/y", nullptr, nullptr, 1)), 32);
+  EXPECT_EQ(host->OpenedUrls(), (std::vector<std::string>{"https://example.org/x", "https://example.org/y"}))
+      << "a refused target is still recorded";
+}
+
 TEST_F(Desktop, AFormBecomesAChildOfAnotherWindowAndBack) {
   HWND hostWindow = MakeTopLevel(WS_POPUP | WS_VISIBLE, TRect(0, 0, 200, 200));
   HWND form = MakeTopLevel(WS_POPUP | WS_VISIBLE, TRect(300, 300, 350, 350));

@@ -3,15 +3,25 @@
 #include "application.h"
 #include "demo_form.h"
 #include "library_units.h"
+#include "settings_form.h"
 #include "startup.h"
+#include "vyrclass.h"
+#include "vyrcont.h"
+#include "vyrctrl.h"
+#include "vyrextca.h"
+#include "vyrgroup.h"
+#include "vyrstdcs.h"
 
 int main() {
   if (const int failed = Backend::InstallHostForProgram()) return failed;
-  const TUnitStartup units(ClassLibraryUnits());
+  // The class library, then the component units the second form places.
+  const TUnitStartup units(ConcatUnitRows(ClassLibraryUnits(), {Vyrclass::Unit, Vyrcont::Unit, Vyrctrl::Unit,
+                                                              Vyrstdcs::Unit, Vyrgroup::Unit, Vyrextca::Unit}));
   try {
     Application->Initialize();
     Application->SetTitle("Steuerelemente");
     Application->CreateForm(DemoForm);
+    Application->CreateForm(SettingsDemoForm);
     Application->Run();
   } catch (Exception& e) {
     Application->ShowException(&e);

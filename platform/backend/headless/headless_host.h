@@ -63,6 +63,8 @@ class HeadlessHost : public Backend::Host {
   void QueueAnswer(Backend::AskAnswer answer);
   const std::vector<Backend::AskRecord>& Asked() const { return asked_; }
   const std::vector<std::string>& OpenedUrls() const { return urls_; }
+  // Lets tests play a desktop that cannot open anything.
+  void RefuseUrls(bool refuse) { refuseUrls_ = refuse; }
   const std::vector<std::vector<std::uint8_t>>& PlayedWaves() const { return waves_; }
   // Whether the last wave was asked to loop and no stop or new wave came
   // since.
@@ -100,7 +102,11 @@ class HeadlessHost : public Backend::Host {
   void StopMidi() override { midiPlaying_ = false; }
   bool MidiPlaying() override { return midiPlaying_; }
   int WaveOutDeviceCount() override { return 1; }
-  void OpenUrl(const std::string& target) override { urls_.push_back(target); }
+  // Every target asked for is kept, refused or not.
+  bool OpenUrl(const std::string& target) override {
+    urls_.push_back(target);
+    return !refuseUrls_;
+  }
   std::optional<Backend::AskAnswer> Ask(const Backend::AskRecord& what) override;
 
   Backend::Cursor CurrentCursor() const { return cursor_; }
@@ -126,6 +132,7 @@ class HeadlessHost : public Backend::Host {
   std::deque<Backend::AskAnswer> answers_;
   std::vector<Backend::AskRecord> asked_;
   std::vector<std::string> urls_;
+  bool refuseUrls_ = false;
   std::vector<std::vector<std::uint8_t>> waves_;
   std::vector<std::string> midis_;
   int waveStops_ = 0;

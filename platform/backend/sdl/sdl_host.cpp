@@ -215,9 +215,10 @@ bool SdlHost::MidiPlaying() { return audio_->MidiPlaying(); }
 int SdlHost::WaveOutDeviceCount() { return audio_->OutputDeviceCount(); }
 
 // SDL hands the target to xdg-open in a detached grandchild and returns.
-void SdlHost::OpenUrl(const std::string& target) {
-  if (SDL_OpenURL(target.c_str()) != 0) 
-    std::fprintf(stderr, "morvant2: cannot open %s: %s\n", target.c_str(), SDL_GetError());
+bool SdlHost::OpenUrl(const std::string& target) {
+  if (SDL_OpenURL(target.c_str()) == 0) return true;
+  std::fprintf(stderr, "morvant2: cannot open %s: %s\n", target.c_str(), SDL_GetError());
+  return false;
 }
 
 // Real dialogs are drawn by the layer.

@@ -56,7 +56,7 @@ class SdlHost : public Backend::Host {
   bool MidiPlaying() override;
   int WaveOutDeviceCount() override;
 
-  void OpenUrl(const std::string& target) override;
+  bool OpenUrl(const std::string& target) override;
   std::optional<Backend::AskAnswer> Ask(const Backend::AskRecord& what) override;
 
   // The SDL window behind a host window (tests inject events for it).

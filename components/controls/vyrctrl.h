@@ -1,0 +1,335 @@
+// The window-less root of the library's controls and the bases built on
+// both roots: graphic controls with a transparent mode and a bevel, the
+// handle class, the ini and container components, and the panels that
+// pass on or provide the background bitmap of the background chain.
+#pragma once
+
+#include <memory>
+
+#include "graphiccontrol.h"
+#include "unitstartup.h"
+#include "vyrcctrl.h"
+#include "vyrclass.h"
+#include "vyrgraph.h"
+
+class TBitmap;
+class TForm;
+
+namespace Vyrctrl {
+
+using Vyrcctrl::TVyrCustomControl;
+using Vyrcctrl::TVyrImageLink;
+
+enum class TVyrBoundsChangeState { bcSize, bcPos };
+using TVyrBoundsChangeStates = TSet<TVyrBoundsChangeState>;
+using TVyrOnBoundsChangeEvent = TClosure<void(TObject* Sender, TVyrBoundsChangeStates State)>;
+
+// ---- window-less controls ----
+
+class TVyrBaseControl : public TGraphicControl {
+  MORVANT_PUBLISHED(TVyrBaseControl, TGraphicControl)
+ public:
+  explicit TVyrBaseControl(TComponent* AOwner);
+  ~TVyrBaseControl() override;
+
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  Vyrcont::TVyrCustomImageList* GetImageList() const { return imageLink_.GetImageList(); }
+  void SetImageList(Vyrcont::TVyrCustomImageList* Value) { imageLink_.SetImageList(Value); }
+  int GetImageIndex() const { return imageLink_.GetImageIndex(); }
+  // Stores the index without a repaint; the published setter is SetIndex.
+  void SetImageIndex(int Value) { imageLink_.StoreImageIndex(Value); }
+  int GetListIndex() const { return imageLink_.GetListIndex(); }
+  void SetIndex(int Which, int Value) { imageLink_.SetIndex(Which, Value); }
+  bool IMLEmpty() const { return imageLink_.IMLEmpty(); }
+  TVyrImageLink& GetImageLink() { return imageLink_; }
+
+  virtual bool CheckOptimized() { return false; }
+  virtual void GetChange(TObject* Sender);
+  virtual bool GetEmpty() { return true; }
+  virtual void GetIMLChange(TObject* Sender) { GetChange(Sender); }
+
+  // (X, Y) of the parent's client area in the coordinates of the provider
+  // of the parent's background.
+  TPoint BackMapPoint(int X, int Y) const;
+  void GetScreenRect(TRect& Rect) const;
+
+  TNotifyEvent OnMouseExit;
+  TVyrOnBoundsChangeEvent OnBoundsChange;
+
+ protected:
+  void DefineProperties(TFiler* Filer) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Dispatch(TMessage& Message) override;
+  void CMMouseEnter(TMessage& Message) override;
+  void CMMouseLeave(TMessage& Message) override;
+
+  virtual void BoundsChange(TVyrBoundsChangeStates State);
+  virtual void MouseEnter();
+  virtual void MouseExit();
+
+  void DrawDashedFrame();
+  void FillControl();
+  // The shared background of every window-less control: when CheckOptimized,
+  // the piece of the provider's bitmap behind the client rect is copied
+  // onto the canvas. True when something was painted.
+  bool PaintBackground();
+  bool Loading() const { return GetComponentState().Contains(csLoading); }
+  bool Designing() const { return GetComponentState().Contains(csDesigning); }
+
+ private:
+  TVyrImageLink imageLink_;
+};
+
+class TVyrBaseGraphicControl : public TVyrBaseControl {
+  MORVANT_PUBLISHED(TVyrBaseGraphicControl, TVyrBaseControl)
+ public:
+  explicit TVyrBaseGraphicControl(TComponent* AOwner);
+
+  bool GetTransparent() const { return transparent_; }
+  void SetTransparent(bool Value);
+  // Opaque at run time: a direct Paint now; otherwise an invalidation.
+  void InvalidateControl();
+  // Transparent off and opaque, without a repaint.
+  void DisableTransMode();
+
+  bool CheckOptimized() override;
+  void GetChange(TObject* Sender) override;
+
+ protected:
+  void Paint() override;
+  void Dispatch(TMessage& Message) override;
+
+ private:
+  bool transparent_ = true;
+};
+
+class TVyrGraphicControl : public TVyrBaseGraphicControl {
+  MORVANT_PUBLISHED(TVyrGraphicControl, TVyrBaseGraphicControl)
+ public:
+  explicit TVyrGraphicControl(TComponent* AOwner);
+  ~TVyrGraphicControl() override;
+
+  Vyrgraph::TVyrBevel* GetBevel() const { return bevel_.get(); }
+  void SetBevel(Vyrgraph::TVyrBevel* Value);
+  int BevelExt() const { return bevel_->GetBevelExtend(); }
+  int DblBevelExt() const { return 2 * BevelExt(); }
+  TRect BeveledRect() const { return bevel_->ClientRect(GetClientRect()); }
+
+ protected:
+  void Paint() override;
+
+ private:
+  std::unique_ptr<Vyrgraph::TVyrBevel> bevel_;
+};
+
+// ---- the handle class and the non-visual bases ----
+
+class TVyrResWinControl : public TWinControl {
+  MORVANT_CLASS(TVyrResWinControl, TWinControl)
+ public:
+  using TWinControl::CreateHandle;
+  void FreeResources() { DestroyHandle(); }
+};
+
+// Makes or drops the window of any windowed control; nothing for nil.
+void VyrCreateHandle(TWinControl* WinControl);
+void VyrFreeResources(TWinControl* WinControl);
+
+// A component of a form that restores its state when the form is created
+// and saves it when the form goes, through an ini control.
+class TVyrCustomIniComponent : public Vyrclass::TVyrComponent {
+  MORVANT_PUBLISHED(TVyrCustomIniComponent, Vyrclass::TVyrComponent)
+ public:
+  // Raises when the owner is no form; the component then never joins it.
+  explicit TVyrCustomIniComponent(TComponent* AOwner);
+  void AfterConstruction() override;
+
+  Vyrclass::TVyrIniCtrl* GetIniLink() const { return iniLink_; }
+  void SetIniLink(Vyrclass::TVyrIniCtrl* Value);
+  AnsiString GetSection() const { return section_; }
+  void SetSection(const AnsiString& Value);
+
+ protected:
+  void ReadState(TReader* Reader) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  virtual void RestoreState() {}
+  virtual void SaveState() {}
+  virtual void CreateSectionDefault(AnsiString& /*Section*/) {}
+  void SetSectionDefault();
+  void NotificationStandard(TComponent* AComponent);
+
+ private:
+  void OwnerFormCreate(TObject* Sender);
+  void OwnerFormDestroy(TObject* Sender);
+  bool Designing() const { return GetComponentState().Contains(csDesigning); }
+
+  Vyrclass::TVyrIniCtrl* iniLink_ = nullptr;
+  bool linkSearch_ = false;
+  AnsiString section_;
+  TNotifyEvent savedOnCreate_;
+  TNotifyEvent savedOnDestroy_;
+};
+
+class TVyrContainerComponent : public Vyrclass::TVyrComponent {
+  MORVANT_PUBLISHED(TVyrContainerComponent, Vyrclass::TVyrComponent)
+ public:
+  explicit TVyrContainerComponent(TComponent* AOwner);
+  ~TVyrContainerComponent() override;
+
+  Vyrcont::TVyrCustomImageList* GetImageList() const { return imageLink_.GetImageList(); }
+  void SetImageList(Vyrcont::TVyrCustomImageList* Value) { imageLink_.SetImageList(Value); }
+  int GetImageIndex() const { return imageLink_.GetImageIndex(); }
+  int GetListIndex() const { return imageLink_.GetListIndex(); }
+  void SetIndex(int Which, int Value) { imageLink_.SetIndex(Which, Value); }
+  bool IMLEmpty() const { return imageLink_.IMLEmpty(); }
+  virtual void GetIMLChange(TObject* /*Sender*/) {}
+
+ protected:
+  void DefineProperties(TFiler* Filer) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  TVyrImageLink imageLink_;
+};
+
+// ---- free routines ----
+
+// The index among the parent form's components of the last one of class
+// "TVyrFormShape"; -1 when the parent is no form or holds none.
+int VyrCheckForFormShape(TControl* Control);
+// TypeName less a leading 'T' or 't', followed by the smallest n >= 1 that
+// no component of Owner is named (case-insensitively).
+AnsiString VyrUniqueName(const AnsiString& TypeName, TComponent* Owner);
+
+// The form shape's side of the chain (the shape of the control's parent
+// form, found by VyrCheckForFormShape): whether it serves a background, the
+// bitmap, and the copy of the piece behind Rect.
+bool VyrFormShapeBackCheck(TWinControl* Form);
+TBitmap* VyrFormShapeBackBitmap(TWinControl* Form);
+bool VyrFormShapeBackDrawArea(TWinControl* Form, TCanvas* Canvas, const TRect& Rect, const TPoint& Point);
+
+// ---- panels ----
+
+class TVyrCustomPanel : public TVyrCustomControl {
+  MORVANT_PUBLISHED(TVyrCustomPanel, TVyrCustomControl)
+ public:
+  explicit TVyrCustomPanel(TComponent* AOwner);
+
+  bool GetLocked() const { return locked_; }
+  void SetLocked(bool Value) { locked_ = Value; }
+
+  TBitmap* BackBitmap() override;
+  bool BackBitmapCheck() override;
+  bool BackDrawArea(TCanvas* Canvas, const TRect& Rect, const TPoint& Point, int Flags) override;
+  TPoint BackMapPoint(const TPoint& P) override;
+
+ protected:
+  // What the panel's own chain does when it owns no bitmap: ask above.
+  bool PassBackCheck();
+  TBitmap* PassBackBitmap();
+  TPoint PassBackMapPoint(const TPoint& P);
+  bool PassBackDrawArea(TCanvas* Canvas, const TRect& Rect, const TPoint& Point);
+
+ private:
+  // Half the border: what a child's point moves by on its way through.
+  TPoint HalfBorder() const;
+
+  bool locked_ = false;
+};
+
+class TVyrCustomBevelPanel : public TVyrCustomPanel {
+  MORVANT_PUBLISHED(TVyrCustomBevelPanel, TVyrCustomPanel)
+ public:
+  explicit TVyrCustomBevelPanel(TComponent* AOwner);
+  ~TVyrCustomBevelPanel() override;
+
+  Vyrgraph::TVyrBevel* GetBevel() const { return bevel_.get(); }
+  void SetBevel(Vyrgraph::TVyrBevel* Value);
+  int BevelExt() const { return bevel_->GetBevelExtend(); }
+  int DblBevelExt() const { return 2 * BevelExt(); }
+  TRect BeveledRect() const { return bevel_->ClientRect(GetClientRect()); }
+
+  void GetChange(TObject* Sender) override;
+  bool GetEmpty() override;
+
+ protected:
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  void CreateParams(TCreateParams& Params) override;
+  void CMCtl3DChanged(TMessage& Message) override;
+  void Paint() override;
+  void MouseEnter() override;
+  void DoEnter() override;
+  void RestoreBorderBack() override;
+  void RestoreBorderFront() override;
+  // The bevel panel's own part of GetChange, without the invalidation.
+  void BevelChanged(TObject* Sender);
+
+ private:
+  std::unique_ptr<Vyrgraph::TVyrBevel> bevel_;
+};
+
+class TVyrCustomStatusBar : public TVyrCustomBevelPanel {
+  MORVANT_PUBLISHED(TVyrCustomStatusBar, TVyrCustomBevelPanel)
+ public:
+  explicit TVyrCustomStatusBar(TComponent* AOwner) : TVyrCustomBevelPanel(AOwner) {}
+  virtual int GetControlGap() { return 0; }
+};
+
+class TVyrSimplePanel : public TVyrCustomBevelPanel {
+  MORVANT_COMPONENT(TVyrSimplePanel, TVyrCustomBevelPanel)
+ public:
+  explicit TVyrSimplePanel(TComponent* AOwner) : TVyrCustomBevelPanel(AOwner) {}
+};
+
+// A provider of the chain: the item of its image list tiled over a bitmap
+// of its size, which its transparent children paint behind themselves.
+class TVyrCustomParentPanel : public TVyrCustomBevelPanel {
+  MORVANT_PUBLISHED(TVyrCustomParentPanel, TVyrCustomBevelPanel)
+ public:
+  explicit TVyrCustomParentPanel(TComponent* AOwner);
+  ~TVyrCustomParentPanel() override;
+
+  bool GetQuickDraw() const { return quickDraw_; }
+  void SetQuickDraw(bool Value) { quickDraw_ = Value; }
+  // The own bitmap; nil while none is made.
+  TBitmap* GetBackImage() const { return back_.get(); }
+  HPALETTE GetPalette();
+
+  virtual void CreateBack(bool Force);
+
+  bool CheckOptimized() override;
+  void GetChange(TObject* Sender) override;
+  bool GetEmpty() override;
+  void GetIMLChange(TObject* Sender) override;
+  TBitmap* BackBitmap() override;
+  bool BackBitmapCheck() override;
+  bool BackDrawArea(TCanvas* Canvas, const TRect& Rect, const TPoint& Point, int Flags) override;
+  TPoint BackMapPoint(const TPoint& P) override;
+  HPALETTE BackBitmapPalette() override;
+
+ protected:
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Paint() override;
+  void FillControl() override;
+  void WMSize(TMessage& Message) override;
+
+ private:
+  bool quickDraw_ = false;
+  std::unique_ptr<TBitmap> back_;
+};
+
+class TVyrBackPanel : public TVyrCustomParentPanel {
+  MORVANT_COMPONENT(TVyrBackPanel, TVyrCustomParentPanel)
+ public:
+  explicit TVyrBackPanel(TComponent* AOwner) : TVyrCustomParentPanel(AOwner) {}
+};
+
+// ---- the unit ----
+
+// Registers the unit's published classes with the form streams.
+void Initialize();
+inline constexpr TUnitRow Unit{"vyrctrl", &Initialize, nullptr};
+
+}  // namespace Vyrctrl

@@ -1,0 +1,244 @@
+// Unit vyrextca: the owner-painted track bar.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "colors.h"
+#include "rect.h"
+#include "unitstartup.h"
+#include "vyrctrl.h"
+#include "vyrgraph.h"
+
+class TBitmap;
+
+namespace Vyrextca {
+
+enum class TVyrOrientation { toHorizontal, toVertical };
+enum class TVyrTickStyle { tsAuto, tsOwnerDraw, tsNone };
+enum class TVyrTickMarks { tmBoth, tmBottomRight, tmTopLeft };
+enum class TVyrTrackBarFocusStyle { tbFocus, tbInvisibleFocus, tbNoFocus };
+enum class TVyrThumbStyle { tsStandard, tsCustom };
+
+// ======== geometry ========
+// Pure arithmetic of the bar, kept apart from painting so that every pixel
+// position can be checked without a window. Values and offsets are 64-bit:
+// a range of the whole 32-bit span would overflow 32-bit differences.
+
+// What the geometry depends on. The thumb's Length runs along the track
+// (the width of one image of a horizontal thumb, the height of a vertical
+// one); Thickness runs across it.
+struct TVyrTrackLayout {
+  TRect Client;
+  int Margin = 1;
+  int TrackWidth = 10;
+  int ThumbLength = 11;
+  int ThumbThickness = 19;
+  TVyrOrientation Orientation = TVyrOrientation::toHorizontal;
+  TVyrTickStyle TickStyle = TVyrTickStyle::tsAuto;
+  TVyrTickMarks TickMarks = TVyrTickMarks::tmBottomRight;
+};
+
+struct TVyrTrackGeometry {
+  TRect Inner;  // client rect less the margin
+  int Width = 0, Height = 0;
+  int Half = 0;  // half the thumb length: where the first tick sits
+  TRect Track;   // the framed track, before its border is taken off
+  // The room the thumb travels along the track (extent less the length).
+  int Travel = 0;
+};
+
+TVyrTrackGeometry VyrTrackGeometry(const TVyrTrackLayout& Layout);
+
+// The thumb's offset from the inner rect's start for Position:
+// trunc(Travel x (Position - Min) / (Max - Min)), exact.
+std::int64_t VyrThumbOffset(std::int64_t Travel, std::int64_t Position, std::int64_t Min, std::int64_t Max);
+TRect VyrThumbRect(const TVyrTrackLayout& Layout, const TVyrTrackGeometry& G, std::int64_t Position,
+                   std::int64_t Min, std::int64_t Max);
+
+// Calls Tick(value, pixel) for the tick values Min, Min + step, ... <= Max
+// (step TickGap when at least 2, else 1), pixel = the offset of the value
+// from the inner rect's start plus Half. Only the first value of each pixel
+// is handed on, so a huge range costs one call per pixel, not per value.
+void VyrForEachTick(const TVyrTrackGeometry& G, std::int64_t Min, std::int64_t Max, int TickGap,
+                    const std::function<void(std::int64_t Value, int Pixel)>& Tick);
+
+// The position a drag to client coordinate Coordinate (X of a horizontal
+// bar, Y of a vertical one) asks for, rounded half to even and not yet
+// clamped; none when the bar leaves no room to drag.
+std::optional<std::int64_t> VyrDragPosition(const TVyrTrackGeometry& G, TVyrOrientation Orientation, int Coordinate,
+                                            std::int64_t Min, std::int64_t Max);
+
+// The size of one image of the drawn thumb: Length along the track,
+// Thickness across. The pointed thumbs get odd sizes so their tip is one
+// pixel.
+struct TVyrThumbSize {
+  int Length, Thickness;
+};
+TVyrThumbSize VyrDrawnThumbSize(int TrackWidth, TVyrTickMarks TickMarks);
+
+// Draws the thumb into Thumb: two images side by side, the normal one and
+// the pressed (or disabled) one over a checkerboard of ThumbColor. A thumb
+// for ticks on both sides is a raised block; otherwise a body pointing
+// toward the ticks on a clOlive background, which is the transparent colour
+// the bar draws it with.
+void VyrCreateThumb(TBitmap* Thumb, int TrackWidth, TVyrOrientation Orientation, TVyrTickMarks TickMarks,
+                    TColor ThumbColor);
+
+
+// ======== the control ========
+
+class TVyrCustomTrackBar;
+using TVyrDrawTickEvent = TClosure<void(TObject* Sender, TCanvas* Canvas, std::int64_t Value, TPoint Point)>;
+
+class TVyrCustomTrackBar : public Vyrctrl::TVyrCustomPanel {
+  MORVANT_PUBLISHED(TVyrCustomTrackBar, Vyrctrl::TVyrCustomPanel)
+ public:
+  // EOutOfResources when the application's timer pool has no slot left;
+  // the bar is then not made at all.
+  explicit TVyrCustomTrackBar(TComponent* AOwner);
+  ~TVyrCustomTrackBar() override;
+
+  int GetInteger(int Index) const;
+  void SetInteger(int Index, int Value);
+  int GetMaxValue() const { return FMaxValue; }
+  void SetMaxValue(int V) { SetInteger(0, V); }
+  int GetMinValue() const { return FMinValue; }
+  void SetMinValue(int V) { SetInteger(1, V); }
+  int GetLineSize() const { return FLineSize; }
+  void SetLineSize(int V) { SetInteger(2, V); }
+  int GetPageSize() const { return FPageSize; }
+  void SetPageSize(int V) { SetInteger(3, V); }
+  int GetTrackBorder() const { return FTrackBorder; }
+  void SetTrackBorder(int V) { SetInteger(4, V); }
+  int GetTrackWidth() const { return FTrackWidth; }
+  void SetTrackWidth(int V) { SetInteger(5, V); }
+  int GetTickLength() const { return FTickLength; }
+  void SetTickLength(int V) { SetInteger(6, V); }
+  int GetMargin() const { return FMargin; }
+  void SetMargin(int V) { SetInteger(7, V); }
+  int GetTickGap() const { return FTickGap; }
+  void SetTickGap(int V) { SetInteger(8, V); }
+
+  TColor GetColorValue(int Index) const;
+  void SetColorValue(int Index, TColor Value);
+  TColor GetThumbColor() const { return FThumbColor; }
+  void SetThumbColor(TColor V) { SetColorValue(0, V); }
+  TColor GetTrackColor() const { return FTrackColor; }
+  void SetTrackColor(TColor V) { SetColorValue(1, V); }
+  TColor GetTickColor() const { return FTickColor; }
+  void SetTickColor(TColor V) { SetColorValue(2, V); }
+  TColor GetFocusColor() const { return FFocusColor; }
+  void SetFocusColor(TColor V) { SetColorValue(3, V); }
+
+  TVyrOrientation GetOrientation() const { return FOrientation; }
+  void SetOrientation(TVyrOrientation Value);
+  TVyrTickMarks GetTickMarks() const { return FTickMarks; }
+  void SetTickMarks(TVyrTickMarks Value);
+  TVyrTickStyle GetTickStyle() const { return FTickStyle; }
+  void SetTickStyle(TVyrTickStyle Value);
+  Vyrgraph::TVyrBorderStyle GetTrackBorderStyle() const { return FTrackBorderStyle; }
+  void SetTrackBorderStyle(Vyrgraph::TVyrBorderStyle Value);
+  bool GetUseFocusColor() const { return FUseFocusColor; }
+  void SetUseFocusColor(bool Value);
+  bool GetTrackTransparent() const { return FTrackTransparent; }
+  void SetTrackTransparent(bool Value);
+  TVyrTrackBarFocusStyle GetFocusStyle() const { return FFocusStyle; }
+  void SetFocusStyle(TVyrTrackBarFocusStyle Value) { FFocusStyle = Value; }
+  TVyrThumbStyle GetThumbStyle() const { return FThumbStyle; }
+  void SetThumbStyle(TVyrThumbStyle Value);
+  Vyrgraph::TVyrFillObject* GetTrackFillObject() const { return FTrackFillObject.get(); }
+  void SetFillObject(Vyrgraph::TVyrFillObject* Value);
+  // The custom thumb picture; nil for the drawn one (or one from a list).
+  TBitmap* GetThumb() const;
+  void SetThumb(TBitmap* Value);
+  bool IsCustom() const { return FThumbStyle == TVyrThumbStyle::tsCustom; }
+
+  virtual int GetPosition() const { return FPosition; }
+  void SetPosition(int Value);
+
+  // Where things are now, for painting and for tests.
+  TRect GetThumbRect() const { return FThumbRect; }
+  TRect GetTrackRect() const { return FTrackRect; }
+  bool GetDragging() const { return FDragging; }
+  Word GetTimerIdent() const { return FTimer; }
+
+  TNotifyEvent OnChange;
+  TVyrDrawTickEvent OnDrawTick;
+
+  void GetChange(TObject* Sender) override;
+  void GetIMLChange(TObject* Sender) override;
+
+ protected:
+  void Loaded() override;
+  void Paint() override;
+  // The chain counts the bar as transparent when only its track is.
+  bool BackBitmapCheck() override;
+  TBitmap* BackBitmap() override;
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void DoEnter() override;
+  void DoExit() override;
+
+  virtual void Change();
+  virtual void DoDrawTick(TCanvas* Canvas, std::int64_t Value, TPoint Point);
+  void CreateThumb();
+  void PaintPos(int Pos);
+  void DrawTicks();
+  void DrawThumb(int Pos);
+  void DrawFocus(const TRect& Rect);
+  void TimerExpired(TObject* Sender);
+
+ private:
+  TVyrTrackLayout Layout() const;
+  // The thumb sizes from the bitmap: two images side by side.
+  void TakeThumbDimensions();
+  void PageStep();
+  void FrameRectangle();
+
+  int FMaxValue = 10, FMinValue = 0, FLineSize = 1, FPageSize = 2, FPosition = 0, FTickLength = 6, FMargin = 1;
+  Word FTimer = 0;
+  TVyrOrientation FOrientation = TVyrOrientation::toHorizontal;
+  TVyrTickStyle FTickStyle = TVyrTickStyle::tsAuto;
+  TVyrTickMarks FTickMarks = TVyrTickMarks::tmBottomRight;
+  int FTickGap = -1;
+  TColor FFocusColor = clGray, FTickColor = clBlack;
+  bool FTrackTransparent = false, FUseFocusColor = false;
+  std::uint8_t FDirection = 0;  // 1 toward higher values, 2 toward lower
+  TVyrTrackBarFocusStyle FFocusStyle = TVyrTrackBarFocusStyle::tbFocus;
+  Vyrgraph::TVyrBorderStyle FTrackBorderStyle = Vyrgraph::TVyrBorderStyle::lsLoweredExt;
+  int FTrackBorder = 0;
+  TColor FTrackColor = clWhite, FThumbColor = clBtnFace;
+  int FTrackWidth = 10;
+  TRect FTrackRect, FThumbRect;
+  TVyrTrackGeometry FGeometry;
+  TVyrThumbStyle FThumbStyle = TVyrThumbStyle::tsStandard;
+  std::unique_ptr<TBitmap> FThumb;
+  int FThumbHeight = 0, FThumbWidth = 0, FThumbHalf = 0;
+  std::unique_ptr<Vyrgraph::TVyrFillObject> FTrackFillObject;
+  bool FDragging = false;
+  std::unique_ptr<TBitmap> FSaved;
+  TRect FSavedRect;
+  TPoint FMouse;
+  bool FTimerOn = false;
+};
+
+class TVyrTrackBar : public TVyrCustomTrackBar {
+  MORVANT_COMPONENT(TVyrTrackBar, TVyrCustomTrackBar)
+ public:
+  explicit TVyrTrackBar(TComponent* AOwner) : TVyrCustomTrackBar(AOwner) {}
+  int GetPositionValue() const { return GetPosition(); }
+};
+
+void Initialize();
+inline constexpr TUnitRow Unit{"vyrextca", &Initialize, nullptr};
+
+}  // namespace Vyrextca

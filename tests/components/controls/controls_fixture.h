@@ -1,0 +1,92 @@
+// The application the control suites run under (the class library and the
+// rows of the component units the controls need), a shown form to put
+// controls on, and small probe controls that count how they repaint.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "bitmap_class.h"
+#include "colors.h"
+#include "form_text.h"
+#include "forms.h"
+#include "library_app.h"
+#include "vyrclass.h"
+#include "vyrctrl.h"
+#include "vyrled.h"
+
+inline TUnitRows ControlRows() { return {Vyrclass::Unit, Vyrctrl::Unit, Vyrled::Unit}; }
+
+// A window-less control that paints only through the shared background
+// routine, and counts its direct paints and its invalidations.
+class TProbeControl : public Vyrctrl::TVyrBaseGraphicControl {
+  MORVANT_COMPONENT(TProbeControl, Vyrctrl::TVyrBaseGraphicControl)
+ public:
+  explicit TProbeControl(TComponent* AOwner) : Vyrctrl::TVyrBaseGraphicControl(AOwner) {}
+  void Invalidate() override {
+    ++invalidations;
+    Vyrctrl::TVyrBaseGraphicControl::Invalidate();
+  }
+  void Paint() override {
+    ++paints;
+    backPainted = PaintBackground();
+  }
+  int paints = 0;
+  int invalidations = 0;
+  bool backPainted = false;
+};
+inline void TProbeControl::Publish(TPublisher<TProbeControl>&) {}
+
+// The same count for the LED display.
+class TProbeLED : public Vyrled::TVyrLEDLabel {
+  MORVANT_COMPONENT(TProbeLED, Vyrled::TVyrLEDLabel)
+ public:
+  explicit TProbeLED(TComponent* AOwner) : Vyrled::TVyrLEDLabel(AOwner) {}
+  void Invalidate() override {
+    ++invalidations;
+    Vyrled::TVyrLEDLabel::Invalidate();
+  }
+  void Paint() override {
+    ++paints;
+    Vyrled::TVyrLEDLabel::Paint();
+  }
+  int paints = 0;
+  int invalidations = 0;
+};
+inline void TProbeLED::Publish(TPublisher<TProbeLED>&) {}
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  TestSupport::LibraryApp app{ControlRows()};
+
+  // A shown form of 400 x 300 client pixels in a plain colour.
+  TForm* NewForm(TColor Color = clWhite) {
+    auto* form = TObject::Create<TForm>(Application);
+    form->SetBounds(0, 0, 400, 300);
+    form->SetClientWidth(400);
+    form->SetClientHeight(300);
+    form->SetColor(Color);
+    form->Show();
+    app.pump();
+    return form;
+  }
+
+  template <class T>
+  static T* Place(TWinControl* Parent, int Left, int Top, int Width, int Height) {
+    T* control = TObject::Create<T>(Parent);
+    control->SetParent(Parent);
+    control->SetBounds(Left, Top, Width, Height);
+    return control;
+  }
+
+  // What the control shows now, read from its canvas (the parent's
+  // surface for a window-less one).
+  static TColor Shown(TControl* Control, int X, int Y) {
+    if (auto* graphic = dynamic_cast_object<TGraphicControl>(Control))
+      return static_cast<TColor>(ColorToRGB(graphic->GetCanvas()->GetPixels(X, Y)));
+    return static_cast<TColor>(
+        ColorToRGB(static_cast<TCustomControl*>(Control)->GetCanvas()->GetPixels(X, Y)));
+  }
+  static TColor Rgb(TColor C) { return static_cast<TColor>(ColorToRGB(C)); }
+};
