@@ -4,6 +4,7 @@
 #include "program_units.h"
 #include "startup.h"
 #include "statistics_form.h"
+#include "world_form.h"
 
 int main() {
   if (const int failed = Backend::InstallHostForProgram()) return failed;
@@ -12,6 +13,7 @@ int main() {
     Application->Initialize();
     Application->SetTitle("TALLIX MORVANT II");
     Application->CreateForm(Form1);
+    Application->CreateForm(Form3);
     Application->CreateForm(Form6);
     Application->Run();
   } catch (Exception& e) {

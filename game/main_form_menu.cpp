@@ -1,11 +1,15 @@
 // The menu's commands. The level and world commands do nothing while a
 // replay runs (the rules test that); the dialogs' items show their forms.
+#include <algorithm>
+
 #include "application.h"
 #include "level_commands.h"
 #include "level_loader.h"
 #include "main_form.h"
 #include "shell.h"
 #include "statistics_form.h"
+#include "world_form.h"
+#include "world_table.h"
 
 using namespace Game;
 
@@ -37,9 +41,21 @@ void TForm1::EditorSpielebene1Click(TObject*) {
   RedrawCells(0, 0, kBoardSize, kBoardSize);
 }
 
-// The world chooser, the settings, the statistics and the About box are
-// dialogs of their own; their items are in the menu already.
-void TForm1::Spielweltladen1Click(TObject*) {}
+void TForm1::Spielweltladen1Click(TObject*) {
+  if (ReplayRunning) return;
+  Form3->ListBox1->Clear();
+  for (const WorldRow& row : WorldTable) Form3->ListBox1->GetItems()->Add(row.ChooserTitle);
+  // A stale world index selects nothing rather than raising.
+  Form3->ListBox1->SetItemIndex(WorldRowOf(WorldIndex) ? WorldIndex : -1);
+  if (Form3->ShowModal() != mrOk) return;
+  WorldIndex = std::max(Form3->ListBox1->GetItemIndex(), 0);
+  LevelNumber = 1;
+  LoadWorldLevel(*this, *this);
+  RedrawCells(0, 0, kBoardSize, kBoardSize);
+}
+
+// The settings and the About box are dialogs of their own; their items are
+// in the menu already.
 void TForm1::Einstellungen1Click(TObject*) {}
 void TForm1::Statistik1Click(TObject*) { Form6->ShowModal(); }
 void TForm1::About1Click(TObject*) {}

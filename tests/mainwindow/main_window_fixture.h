@@ -21,11 +21,13 @@
 #include "program_units.h"
 #include "statistics_form.h"
 #include "tregistry.h"
+#include "world_form.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:
   ~MainWindowTest() override {
     form = nullptr;
+    Form3 = nullptr;
     Form6 = nullptr;
     app.reset();
     SetProgramPathForTesting("");
@@ -49,6 +51,7 @@ class MainWindowTest : public ::testing::Test {
   TForm1* Open() {
     if (!app) Boot();
     Application->CreateForm(form);
+    Application->CreateForm(Form3);
     Application->CreateForm(Form6);
     form->Show();
     app->pump();
