@@ -1,4 +1,5 @@
 // The program: the application object, the main window, the message loop.
+#include "about_form.h"
 #include "application.h"
 #include "main_form.h"
 #include "program_units.h"
@@ -13,6 +14,7 @@ int main() {
     Application->Initialize();
     Application->SetTitle("TALLIX MORVANT II");
     Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
     Application->CreateForm(Form3);
     Application->CreateForm(Form6);
     Application->Run();

@@ -2,6 +2,7 @@
 // replay runs (the rules test that); the dialogs' items show their forms.
 #include <algorithm>
 
+#include "about_form.h"
 #include "application.h"
 #include "level_commands.h"
 #include "level_loader.h"
@@ -54,11 +55,10 @@ void TForm1::Spielweltladen1Click(TObject*) {
   RedrawCells(0, 0, kBoardSize, kBoardSize);
 }
 
-// The settings and the About box are dialogs of their own; their items are
-// in the menu already.
+// The settings are a dialog of its own; its item is in the menu already.
 void TForm1::Einstellungen1Click(TObject*) {}
 void TForm1::Statistik1Click(TObject*) { Form6->ShowModal(); }
-void TForm1::About1Click(TObject*) {}
+void TForm1::About1Click(TObject*) { Form2->ShowModal(); }
 
 void TForm1::Inhalt1Click(TObject*) {
   // The help page beside the program when it is there, else the web page.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "about_form.h"
 #include "game_settings.h"
 #include "keyboard.h"
 #include "library_app.h"
@@ -27,6 +28,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   ~MainWindowTest() override {
     form = nullptr;
+    Form2 = nullptr;
     Form3 = nullptr;
     Form6 = nullptr;
     app.reset();
@@ -51,6 +53,7 @@ class MainWindowTest : public ::testing::Test {
   TForm1* Open() {
     if (!app) Boot();
     Application->CreateForm(form);
+    Application->CreateForm(Form2);
     Application->CreateForm(Form3);
     Application->CreateForm(Form6);
     form->Show();
