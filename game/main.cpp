@@ -3,6 +3,7 @@
 #include "application.h"
 #include "main_form.h"
 #include "program_units.h"
+#include "settings_form.h"
 #include "startup.h"
 #include "statistics_form.h"
 #include "world_form.h"
@@ -16,6 +17,7 @@ int main() {
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->CreateForm(Form3);
+    Application->CreateForm(Form4);
     Application->CreateForm(Form6);
     Application->Run();
   } catch (Exception& e) {

@@ -20,6 +20,7 @@
 #include "msgbox.h"
 #include "paths.h"
 #include "program_units.h"
+#include "settings_form.h"
 #include "statistics_form.h"
 #include "tregistry.h"
 #include "world_form.h"
@@ -30,6 +31,7 @@ class MainWindowTest : public ::testing::Test {
     form = nullptr;
     Form2 = nullptr;
     Form3 = nullptr;
+    Form4 = nullptr;
     Form6 = nullptr;
     app.reset();
     SetProgramPathForTesting("");
@@ -55,6 +57,7 @@ class MainWindowTest : public ::testing::Test {
     Application->CreateForm(form);
     Application->CreateForm(Form2);
     Application->CreateForm(Form3);
+    Application->CreateForm(Form4);
     Application->CreateForm(Form6);
     form->Show();
     app->pump();
