@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "about_form.h"
 #include "game_settings.h"
 #include "keyboard.h"
 #include "library_app.h"
@@ -19,13 +20,18 @@
 #include "msgbox.h"
 #include "paths.h"
 #include "program_units.h"
+#include "settings_form.h"
 #include "statistics_form.h"
 #include "tregistry.h"
+#include "world_form.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:
   ~MainWindowTest() override {
     form = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
     Form6 = nullptr;
     app.reset();
     SetProgramPathForTesting("");
@@ -49,6 +55,9 @@ class MainWindowTest : public ::testing::Test {
   TForm1* Open() {
     if (!app) Boot();
     Application->CreateForm(form);
+    Application->CreateForm(Form2);
+    Application->CreateForm(Form3);
+    Application->CreateForm(Form4);
     Application->CreateForm(Form6);
     form->Show();
     app->pump();
