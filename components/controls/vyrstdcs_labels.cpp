@@ -2,6 +2,7 @@
 #include "brush_class.h"
 #include "canvas.h"
 #include "controlmessages.h"
+#include "dc.h"
 #include "font_class.h"
 #include "stdctrls_accel.h"
 #include "vyrstdcs.h"
@@ -196,7 +197,11 @@ void TVyrCustomLabel::Paint() {
     TRect inner;
     FBevel->PaintBevel(C, R, inner, fillLess);
     R = inner;
-    clip = R;  // the canvas is the label's own: its coordinates, not the parent's
+    // The clip goes to the device context as it is, in device units, while
+    // the label draws in its own coordinates on its parent's surface.
+    POINT corners[2] = {{R.left, R.top}, {R.right, R.bottom}};
+    LPtoDP(C->GetHandle(), corners, 2);
+    clip = TRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
     clipRect = &clip;
     style.Include(TVyrDrawTextStyle::dtClip);
   }
