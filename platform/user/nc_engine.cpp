@@ -211,10 +211,11 @@ bool Extension(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
           return true;
         case SC_CLOSE: return !CloseAllowed(hwnd);
         case SC_SIZE:
-          // From a drag of the frame (the side in the low bits, 1 for the
-          // left ... 8 for the bottom right corner), with the mouse.
-          if ((wParam & 0xF) == 0) return false;
-          TrackSizeLoop(hwnd, static_cast<LRESULT>(HTLEFT + (wParam & 0xF) - 1), TPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+          // From a drag of the frame the side is in the low bits (1 for the
+          // left ... 8 for the bottom right corner); without one (the window
+          // menu) the keyboard sizes.
+          TrackSizeLoop(hwnd, (wParam & 0xF) ? static_cast<LRESULT>(HTLEFT + (wParam & 0xF) - 1) : HTNOWHERE,
+                        TPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
           return true;
       }
       return false;

@@ -53,14 +53,64 @@ MINMAXINFO TrackLimits(HWND hwnd) {
   return limits;
 }
 
+namespace {
+
+// The side an arrow names, and its step on each axis.
+struct Arrow {
+  LRESULT edge;
+  int dx, dy;
+};
+
+bool ArrowOf(WPARAM key, Arrow& out) {
+  switch (key) {
+    case VK_LEFT: out = {HTLEFT, -1, 0}; return true;
+    case VK_RIGHT: out = {HTRIGHT, 1, 0}; return true;
+    case VK_UP: out = {HTTOP, 0, -1}; return true;
+    case VK_DOWN: out = {HTBOTTOM, 0, 1}; return true;
+  }
+  return false;
+}
+
+bool Horizontal(LRESULT edge) { return edge == HTLEFT || edge == HTRIGHT; }
+
+// An edge with a crosswise edge added: the corner where they meet.
+LRESULT CornerOf(LRESULT edge, LRESULT cross) {
+  const bool left = edge == HTLEFT || cross == HTLEFT, top = edge == HTTOP || cross == HTTOP;
+  if (top) return left ? HTTOPLEFT : HTTOPRIGHT;
+  return left ? HTBOTTOMLEFT : HTBOTTOMRIGHT;
+}
+
+// How far one arrow press moves the chosen edge or corner.
+constexpr int kKeyStep = 8;
+
+}  // namespace
+
+LRESULT KeyboardSizeHit(LRESULT hit, WPARAM key) {
+  Arrow a;
+  if (!ArrowOf(key, a)) return hit;
+  if (!IsSizingHit(hit)) return a.edge;
+  const bool edgeOnly = hit == HTLEFT || hit == HTRIGHT || hit == HTTOP || hit == HTBOTTOM;
+  if (edgeOnly && Horizontal(hit) != Horizontal(a.edge)) return CornerOf(hit, a.edge);
+  return hit;
+}
+
 void TrackSizeLoop(HWND hwnd, LRESULT hit, POINT start) {
   RECT before;
-  if (!IsSizingHit(hit) || !GetWindowRect(hwnd, &before)) return;
+  if (!GetWindowRect(hwnd, &before)) return;
+  // Without a side the loop starts from the keyboard: arrows choose the
+  // edge, then the corner, then move it.
+  bool keyboard = !IsSizingHit(hit);
+  if (keyboard && (!(GetWindowLong(hwnd, GWL_STYLE) & WS_THICKFRAME) || IsZoomed(hwnd))) return;
+  if (keyboard) hit = HTNOWHERE;
+  const bool fromKeys = keyboard;
   const TRect startRect = before;
+  TRect base = startRect;  // where the mouse's offsets count from
+  TRect current = startRect;
   const MINMAXINFO limits = TrackLimits(hwnd);
   SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
   SetCapture(hwnd);
   auto place = [&](const TRect& r) {
+    current = r;
     SetWindowPos(hwnd, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   };
   MSG m;
@@ -77,8 +127,27 @@ void TrackSizeLoop(HWND hwnd, LRESULT hit, POINT start) {
     }
     const bool move = m.message == WM_MOUSEMOVE || m.message == WM_NCMOUSEMOVE;
     const bool up = m.message == WM_LBUTTONUP || m.message == WM_NCLBUTTONUP;
+    if (fromKeys && m.message == WM_KEYDOWN && m.wParam == VK_RETURN) break;
+    if (keyboard && m.message == WM_KEYDOWN) {
+      const LRESULT chosen = KeyboardSizeHit(hit, m.wParam);
+      Arrow a;
+      if (chosen == hit && IsSizingHit(hit) && ArrowOf(m.wParam, a))
+        place(SizedRect(current, hit, a.dx * kKeyStep, a.dy * kKeyStep, limits));
+      hit = chosen;
+      if (m.wParam != VK_ESCAPE) continue;
+    }
+    if (keyboard && move) {
+      // The mouse takes over from here, counting from where it is now; with
+      // no side chosen yet there is nothing for it to drag.
+      if (!IsSizingHit(hit)) continue;
+      keyboard = false;
+      base = current;
+      start = m.pt;
+      continue;
+    }
+    if (keyboard && (m.message == WM_LBUTTONDOWN || m.message == WM_NCLBUTTONDOWN)) break;
     if (move || up) {
-      place(SizedRect(startRect, hit, m.pt.x - start.x, m.pt.y - start.y, limits));
+      place(SizedRect(base, hit, m.pt.x - start.x, m.pt.y - start.y, limits));
       if (up) break;
       continue;
     }

@@ -1,5 +1,6 @@
 #include "forms.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "application.h"
@@ -327,8 +328,32 @@ void TCustomForm::Paint() {
   if (OnPaint) OnPaint(this);
 }
 
+namespace {
+
+// A frame sized by hand stays within the form's Constraints (0: no limit);
+// the window's own smallest track size still holds beneath a smaller
+// minimum.
+void ConstrainTracking(const TSizeConstraints& limits, MINMAXINFO& info) {
+  auto least = [](LONG& track, int minimum) {
+    if (minimum > 0) track = std::max<LONG>(track, minimum);
+  };
+  auto most = [](LONG& track, LONG floor, int maximum) {
+    if (maximum > 0) track = std::max<LONG>(floor, std::min<LONG>(track, maximum));
+  };
+  least(info.ptMinTrackSize.x, limits.GetMinWidth());
+  least(info.ptMinTrackSize.y, limits.GetMinHeight());
+  most(info.ptMaxTrackSize.x, info.ptMinTrackSize.x, limits.GetMaxWidth());
+  most(info.ptMaxTrackSize.y, info.ptMinTrackSize.y, limits.GetMaxHeight());
+}
+
+}  // namespace
+
 void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
+    case WM_GETMINMAXINFO:
+      TWinControl::Dispatch(Message);
+      if (Message.LParam) ConstrainTracking(*GetConstraints(), *reinterpret_cast<MINMAXINFO*>(Message.LParam));
+      break;
     case WM_ACTIVATE: WMActivate(Message); break;
     case WM_CLOSE: WMClose(Message); break;
     case CM_RELEASE: CMRelease(Message); break;

@@ -1,7 +1,10 @@
 // Sizing a frame by its borders, corners and grip: the geometry, the
 // window's limits, and the loop that follows the mouse.
+#include <vector>
+
 #include "keyboard.h"
 #include "metrics.h"
+#include "mouse.h"
 #include "nc_engine.h"
 #include "nc_size_loop.h"
 #include "user_fixture.h"
@@ -125,6 +128,112 @@ TEST_F(SizeLoop, AChildsGripSizesItsFrame) {
   ClientToScreen(w, &p);
   Drag(p.x, p.y, p.x + 20, p.y + 30);
   EXPECT_EQ(RectOf(w), TRect(100, 100, 420, 330));
+}
+
+class KeyboardSizeLoop : public SizeLoop {
+ protected:
+  // A sizing frame at (100, 100, 400, 300) that may be 250 x 150 up to
+  // 420 x 320.
+  HWND LimitedFrame() {
+    HWND w = CreateWindowEx(0, "LoggingWindow", "w", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr,
+                            nullptr, nullptr, nullptr);
+    handler = [](HWND, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+      if (msg != WM_GETMINMAXINFO) return std::nullopt;
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize = TPoint(250, 150);
+      info->ptMaxTrackSize = TPoint(420, 320);
+      return 0;
+    };
+    TestSupport::PumpUntilIdle();
+    return w;
+  }
+  // The window menu's size command with `keys` already typed.
+  void SizeByKeys(HWND w, const std::vector<int>& keys) {
+    for (int k : keys) host->PostKey(k);
+    SendMessage(w, WM_SYSCOMMAND, SC_SIZE, 0);
+    TestSupport::PumpUntilIdle();
+  }
+  static std::vector<int> Repeat(int key, int times) { return std::vector<int>(times, key); }
+  static std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
+    std::vector<int> all;
+    for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+  }
+};
+
+TEST_F(KeyboardSizeLoop, ArrowsPickTheEdgeThenTheCornerThenMoveItWithinTheLimits) {
+  HWND w = LimitedFrame();
+  const TRect start(100, 100, 400, 300);
+  struct Case {
+    const char* what;
+    std::vector<int> keys;
+    TRect expected;
+  } cases[] = {
+      {"the first arrow only picks the edge", {VK_RIGHT, VK_RETURN}, start},
+      {"right edge out", {VK_RIGHT, VK_RIGHT, VK_RETURN}, TRect(100, 100, 408, 300)},
+      {"left edge out twice", {VK_LEFT, VK_LEFT, VK_LEFT, VK_RETURN}, TRect(84, 100, 400, 300)},
+      {"bottom edge in", {VK_DOWN, VK_UP, VK_UP, VK_RETURN}, TRect(100, 100, 400, 284)},
+      {"top edge in then out", {VK_UP, VK_DOWN, VK_DOWN, VK_UP, VK_RETURN}, TRect(100, 108, 400, 300)},
+      {"bottom-right corner", {VK_RIGHT, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}, TRect(100, 100, 408, 308)},
+      {"top-left corner", {VK_UP, VK_LEFT, VK_LEFT, VK_UP, VK_RETURN}, TRect(92, 92, 400, 300)},
+      {"keys other than arrows do nothing", {'A', VK_RIGHT, VK_SPACE, VK_RIGHT, VK_RETURN}, TRect(100, 100, 408, 300)},
+      {"stops at the largest width", Join({{VK_RIGHT}, Repeat(VK_RIGHT, 20), {VK_RETURN}}), TRect(100, 100, 520, 300)},
+      {"a way back counts from the limit",
+       Join({{VK_RIGHT}, Repeat(VK_RIGHT, 20), {VK_LEFT, VK_RETURN}}),
+       TRect(100, 100, 512, 300)},
+      {"stops at the smallest width", Join({{VK_LEFT}, Repeat(VK_RIGHT, 10), {VK_RETURN}}), TRect(150, 100, 400, 300)},
+      {"stops at the smallest height", Join({{VK_UP}, Repeat(VK_DOWN, 10), {VK_RETURN}}),
+       TRect(100, 150, 400, 300)},
+      {"Escape puts it back", {VK_RIGHT, VK_DOWN, VK_RIGHT, VK_DOWN, VK_ESCAPE}, start},
+  };
+  for (const Case& c : cases) {
+    SetWindowPos(w, nullptr, start.left, start.top, start.Width(), start.Height(), SWP_NOZORDER);
+    log.clear();
+    SizeByKeys(w, c.keys);
+    EXPECT_EQ(RectOf(w), c.expected) << c.what;
+    EXPECT_EQ(Count(w, WM_ENTERSIZEMOVE), 1) << c.what;
+    EXPECT_EQ(Count(w, WM_EXITSIZEMOVE), 1) << c.what;
+  }
+}
+
+TEST_F(KeyboardSizeLoop, AMouseMoveHandsTheChosenSideToTheMouse) {
+  HWND w = LimitedFrame();
+  // The right edge is picked and moved once, then the mouse drags it on
+  // from where it stands; the click ends the loop.
+  host->PostKey(VK_RIGHT);
+  host->PostKey(VK_RIGHT);
+  host->PostMouseMove(250, 200);
+  host->PostMouseMove(280, 210);
+  host->PostMouseDown(280, 210);
+  host->PostMouseUp(280, 210);
+  SendMessage(w, WM_SYSCOMMAND, SC_SIZE, 0);
+  TestSupport::PumpUntilIdle();
+  EXPECT_EQ(RectOf(w), TRect(100, 100, 438, 300));
+
+  // Before a side is chosen the mouse has nothing to drag.
+  host->PostMouseMove(250, 200);
+  host->PostMouseMove(290, 260);
+  host->PostKey(VK_RETURN);
+  SendMessage(w, WM_SYSCOMMAND, SC_SIZE, 0);
+  TestSupport::PumpUntilIdle();
+  EXPECT_EQ(RectOf(w), TRect(100, 100, 438, 300));
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(KeyboardSizeLoop, AFixedOrMaximisedFrameIgnoresTheSizeCommand) {
+  HWND fixed = CreateWindowEx(0, "LoggingWindow", "w", WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 100, 100, 300, 200,
+                              nullptr, nullptr, nullptr, nullptr);
+  TestSupport::PumpUntilIdle();
+  SizeByKeys(fixed, {VK_RIGHT, VK_RIGHT, VK_RETURN});
+  EXPECT_EQ(RectOf(fixed), TRect(100, 100, 400, 300));
+  EXPECT_EQ(Count(fixed, WM_ENTERSIZEMOVE), 0);
+
+  HWND w = LimitedFrame();
+  ShowWindow(w, SW_MAXIMIZE);
+  const TRect maximised = RectOf(w);
+  SizeByKeys(w, {VK_LEFT, VK_RIGHT, VK_RETURN});
+  EXPECT_EQ(RectOf(w), maximised);
+  EXPECT_EQ(Count(w, WM_ENTERSIZEMOVE), 0);
 }
 
 }  // namespace
