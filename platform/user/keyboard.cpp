@@ -131,7 +131,10 @@ void HostKey(const Backend::Event& e, bool down) {
   int vk = e.VirtualKey & 0xFF;
   if (e.StateOnly) {
     // The keyboard came to us with the key already held, or left with it
-    // held: no window saw it go down or up, and none does now.
+    // held: no window saw it go down or up, and none does now. Text that
+    // follows is no longer that of the last key-down (which may have been
+    // taken long ago, by a menu or a dialog it opened).
+    k.OpenKeyDown = 0;
     SetAsyncKey(vk, down);
     ApplyHostModifiers(e.Modifiers);
     return;

@@ -138,6 +138,31 @@ TEST_F(Input, KeysReportedOnAFocusChangeOnlyMoveTheKeyState) {
             (std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, 'A'}, {WM_CHAR, 'A'}, {WM_KEYUP, 'A'}}));
 }
 
+TEST_F(Input, TextAfterAKeyReleasedOnAFocusChangeReachesTheFocus) {
+  // A key that opens a dialog is let go as the dialog takes the keyboard;
+  // the next text arrives without a key-down of its own (a composed or
+  // remapped letter) and belongs to the dialog, not to that old key.
+  for (int vk : {VK_RETURN, static_cast<int>('A')}) {
+    SCOPED_TRACE(vk);
+    HWND w = MakeTopLevel();
+    SetFocus(w);
+    log.clear();
+    host->PostKeyDown(vk, 0);
+    TestSupport::PumpUntilIdle();
+    Backend::Event up;
+    up.Kind = Backend::EventKind::KeyUp;
+    up.VirtualKey = vk;
+    up.StateOnly = true;
+    host->PostEvent(up);
+    host->PostText("\xC3\xA4");
+    TestSupport::PumpUntilIdle();
+    std::vector<std::pair<UINT, WPARAM>> chars = Seen(w, {WM_CHAR});
+    ASSERT_FALSE(chars.empty());
+    EXPECT_EQ(chars.back(), (std::pair<UINT, WPARAM>{WM_CHAR, static_cast<WPARAM>(U'\u00E4')}));
+    DestroyWindow(w);
+  }
+}
+
 TEST_F(Input, AltF4ClosesTheActiveWindowAndSoDoesTheDesktop) {
   HWND a = MakeTopLevel();
   HWND child = MakeChild(a, TRect(0, 0, 10, 10));
