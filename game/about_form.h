@@ -4,6 +4,7 @@
 
 #include "forms.h"
 #include "stdctrls_button.h"
+#include "vyrregion.h"
 #include "vyrstdcs.h"
 
 class TForm2 : public TForm {
@@ -15,6 +16,7 @@ class TForm2 : public TForm {
   Vyrstdcs::TVyrLabel* VyrLabel1 = nullptr;
   Vyrstdcs::TVyrLabel* VyrLabel3 = nullptr;
   TButton* Button1 = nullptr;
+  Vyrregion::TVyrFormShape* VyrFormShape1 = nullptr;
 };
 
 extern TForm2* Form2;

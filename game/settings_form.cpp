@@ -18,6 +18,7 @@ void TForm4::Publish(TPublisher<TForm4>& P) {
   P.Field("VyrCheckBox5", &TForm4::VyrCheckBox5);
   P.Field("Button1", &TForm4::Button1);
   P.Field("Button2", &TForm4::Button2);
+  P.Field("VyrFormFill1", &TForm4::VyrFormFill1);
 }
 
 TForm4::TForm4(TComponent* AOwner) : TForm(AOwner) {}

@@ -5,6 +5,7 @@
 #include "forms.h"
 #include "stdctrls_button.h"
 #include "vyrextca.h"
+#include "vyrforma.h"
 #include "vyrgroup.h"
 #include "vyrstdcs.h"
 
@@ -28,6 +29,7 @@ class TForm4 : public TForm {
   Vyrgroup::TVyrCheckBox* VyrCheckBox5 = nullptr;
   TButton* Button1 = nullptr;
   TButton* Button2 = nullptr;
+  Vyrforma::TVyrFormFill* VyrFormFill1 = nullptr;
 };
 
 extern TForm4* Form4;

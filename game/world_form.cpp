@@ -17,6 +17,7 @@ void TForm3::Publish(TPublisher<TForm3>& P) {
   P.Field("ProgressBar1", &TForm3::ProgressBar1);
   P.Field("Button1", &TForm3::Button1);
   P.Field("Button2", &TForm3::Button2);
+  P.Field("VyrFormFill1", &TForm3::VyrFormFill1);
   P.Method("FormActivate", &TForm3::FormActivate);
   P.Method("ListBox1Click", &TForm3::ListBox1Click);
 }

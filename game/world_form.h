@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "stdctrls_button.h"
 #include "stdctrls_listbox.h"
+#include "vyrforma.h"
 #include "vyrstdcs.h"
 
 class TForm3 : public TForm {
@@ -22,6 +23,7 @@ class TForm3 : public TForm {
   TProgressBar* ProgressBar1 = nullptr;
   TButton* Button1 = nullptr;
   TButton* Button2 = nullptr;
+  Vyrforma::TVyrFormFill* VyrFormFill1 = nullptr;
 
   void FormActivate(TObject* Sender);
   void ListBox1Click(TObject* Sender);

@@ -21,7 +21,9 @@
 #include "forms_scrollbox.h"
 #include "library_units.h"
 #include "streams.h"
+#include "vyrforma.h"
 #include "vyrmms.h"
+#include "vyrregion.h"
 
 namespace {
 
@@ -34,7 +36,7 @@ void RegisterFormClasses() {
     if (std::string(row.Name) != "Forms" && row.Initialize) row.Initialize();
   }
   RegisterClasses({TForm::StaticClass(), TScrollBox::StaticClass()});
-  for (const TUnitRow& row : {Vyrmms::Unit}) row.Initialize();
+  for (const TUnitRow& row : {Vyrmms::Unit, Vyrregion::Unit, Vyrforma::Unit}) row.Initialize();
 }
 
 AnsiString FolderOf(const std::string& path) {
