@@ -4,6 +4,7 @@
 // constructor changes.
 #include "classregistry.h"
 #include "colors.h"
+#include "vyrcont.h"
 #include "vyrextca.h"
 
 namespace Vyrextca {
@@ -16,6 +17,9 @@ void TVyrCustomTrackBar::Publish(TPublisher<TVyrCustomTrackBar>& P) {
   P.Bool("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, false);
   P.Color("FocusColor", &B::GetFocusColor, &B::SetFocusColor, clGray);
   P.Enum("FocusStyle", &B::GetFocusStyle, &B::SetFocusStyle, {"tbFocus", "tbInvisibleFocus", "tbNoFocus"}, 0);
+  // A list of the global container goes as "Internal" instead.
+  P.Component("ImageList", &Vyrcctrl::TVyrCustomControl::GetImageList, &Vyrcctrl::TVyrCustomControl::SetImageList)
+      .Stored([](Vyrcctrl::TVyrCustomControl* c) { return c->GetImageLink().ImageListStored(); });
   P.Integer("ImageIndex", &B::GetImageIndex, &B::SetImageIndex, 0);
   P.Integer("ListIndex", &B::GetListIndex, &B::SetListIndex, 0);
   P.Integer("LineSize", &B::GetLineSize, &B::SetLineSize, 1);

@@ -4,6 +4,7 @@
 // constructors change.
 #include "classregistry.h"
 #include "colors.h"
+#include "vyrcont.h"
 #include "vyrgroup.h"
 
 namespace Vyrgroup {
@@ -23,6 +24,9 @@ void TVyrButtonControl::Publish(TPublisher<TVyrButtonControl>& P) {
   P.Color("GlyphTransparentColor", &B::GetGlyphTransparentColor, &B::SetTransparentColor, clOlive);
   P.Bool("GlyphFlat", &B::GetGlyphFlat, &B::SetGlyphFlat, false);
   P.Integer("GlyphSize", &B::GetGlyphSize, &B::SetGlyphSize, 13);
+  // A list of the global container goes as "Internal" instead.
+  P.Component("ImageList", &Vyrcctrl::TVyrCustomControl::GetImageList, &Vyrcctrl::TVyrCustomControl::SetImageList)
+      .Stored([](Vyrcctrl::TVyrCustomControl* c) { return c->GetImageLink().ImageListStored(); });
   P.Integer("ImageIndex", &B::GetImageIndex, &B::SetImageIndex, 0);
   P.Integer("ListIndex", &B::GetListIndex, &B::SetListIndex, 0);
   P.Bool("ReadOnly", &B::GetReadOnly, &B::SetReadOnly, false);

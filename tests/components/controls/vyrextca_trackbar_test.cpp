@@ -162,6 +162,26 @@ TEST_F(TrackBarTest, WithoutATimerTheBarIsNotMade) {
   for (Word id : taken) Vyrclass::VyrApplication->RemoveTimer(id);
 }
 
+// A bar on a form with a list names the list and reads back linked to the
+// copy's own list.
+TEST_F(TrackBarTest, AnImageListOfTheFormRoundTripsLinked) {
+  form->SetName("Settings");
+  auto* list = TObject::Create<Vyrcont::TVyrBitmapList>(form);
+  list->SetName("Thumbs");
+  bar->SetName("Speed");
+  bar->SetImageList(list);
+  bar->SetListIndex(1);
+  const std::string text = TestSupport::WrittenFormText(form);
+  EXPECT_NE(text.find("ImageList = Thumbs"), std::string::npos) << text;
+  TOwnedObject<TForm> again(TObject::Create<TForm>(nullptr));
+  TestSupport::ReadFormText(text, again.get());
+  auto* copy = static_cast<TVyrTrackBar*>(again->FindComponent("Speed"));
+  ASSERT_NE(copy, nullptr);
+  ASSERT_NE(again->FindComponent("Thumbs"), nullptr);
+  EXPECT_EQ(static_cast<TComponent*>(copy->GetImageList()), again->FindComponent("Thumbs"));
+  EXPECT_EQ(copy->GetListIndex(), 1);
+}
+
 TEST_F(TrackBarTest, FormTextKeepsTheValuesAndOnlyACustomThumb) {
   bar->SetMaxValue(5);
   bar->SetTickLength(8);

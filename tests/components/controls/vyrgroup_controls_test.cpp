@@ -76,6 +76,40 @@ TEST_F(CheckControlsTest, ThePaintedCellFollowsStateEnablingAndStrip) {
   EXPECT_EQ(radio->CurrentCell(0), 1);
 }
 
+// The bands of rows right of the glyph that hold caption ink (anything
+// but the box's own colour: the letters are smoothed).
+int CaptionLines(TCustomControl* Control) {
+  int bands = 0;
+  bool inBand = false;
+  for (int y = 0; y < Control->GetHeight(); ++y) {
+    bool ink = false;
+    for (int x = 16; x < Control->GetWidth() && !ink; ++x)
+      ink = ColorToRGB(Control->GetCanvas()->GetPixels(x, y)) != ColorToRGB(Control->GetColor());
+    if (ink && !inBand) ++bands;
+    inBand = ink;
+  }
+  return bands;
+}
+
+TEST_F(CheckControlsTest, ALineBreakInTheCaptionDrawsTwoLines) {
+  auto* box = Place<TVyrCheckBox>(form, 10, 10, 150, 60);
+  auto* radio = Place<TVyrRadioButton>(form, 10, 80, 150, 60);
+  struct Case {
+    const char* caption;
+    int lines;
+  } cases[] = {{"Musik", 1}, {"Musik\r\nan", 2}, {"Musik\nan", 2}};
+  for (const Case& c : cases) {
+    for (Vyrgroup::TVyrButtonControl* control : {static_cast<Vyrgroup::TVyrButtonControl*>(box),
+                                                 static_cast<Vyrgroup::TVyrButtonControl*>(radio)}) {
+      control->GetFont()->SetColor(clBlack);
+      control->SetCaption(c.caption);
+      control->Invalidate();
+      app.pump();
+      EXPECT_EQ(CaptionLines(control), c.lines) << c.caption << (control == box ? " box" : " radio");
+    }
+  }
+}
+
 TEST_F(CheckControlsTest, CheckingARadioUnchecksItsSiblingsOnly) {
   auto* left = Place<Vyrctrl::TVyrSimplePanel>(form, 0, 0, 150, 100);
   auto* right = Place<Vyrctrl::TVyrSimplePanel>(form, 200, 0, 150, 100);
@@ -125,6 +159,45 @@ TEST_F(CheckControlsTest, FormTextRoundTrip) {
   EXPECT_TRUE(radioCopy->GetChecked());
   EXPECT_TRUE(radioCopy->GetGlyphTransparent());
   radioCopy->Free();
+}
+
+// The boxes name a list of their form by reference and read it back linked
+// to the copy's own list; a list of the global container is written as
+// "Internal" in place of the reference.
+TEST_F(CheckControlsTest, AnImageListOfTheFormRoundTripsLinked) {
+  form->SetName("Settings");
+  auto* list = TObject::Create<Vyrcont::TVyrBitmapList>(form);
+  list->SetName("Pictures");
+  auto* box = Place<TVyrCheckBox>(form, 10, 10, 120, 20);
+  box->SetName("Music");
+  box->SetImageList(list);
+  box->SetImageIndex(2);
+  auto* radio = Place<TVyrRadioButton>(form, 10, 40, 120, 20);
+  radio->SetName("Sound");
+  radio->SetImageList(list);
+  const std::string text = TestSupport::WrittenFormText(form);
+  EXPECT_NE(text.find("ImageList = Pictures"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Internal"), std::string::npos) << text;
+
+  TOwnedObject<TForm> again(TObject::Create<TForm>(nullptr));
+  TestSupport::ReadFormText(text, again.get());
+  auto* copyList = again->FindComponent("Pictures");
+  ASSERT_NE(copyList, nullptr);
+  auto* copyBox = static_cast<TVyrCheckBox*>(again->FindComponent("Music"));
+  auto* copyRadio = static_cast<TVyrRadioButton*>(again->FindComponent("Sound"));
+  ASSERT_NE(copyBox, nullptr);
+  ASSERT_NE(copyRadio, nullptr);
+  EXPECT_EQ(static_cast<TComponent*>(copyBox->GetImageList()), copyList);
+  EXPECT_EQ(copyBox->GetImageIndex(), 2);
+  EXPECT_EQ(static_cast<TComponent*>(copyRadio->GetImageList()), copyList);
+
+  box->SetImageList(Vyrcont::VyrGlobalContainer()->GetImageList());
+  const std::string global = TestSupport::WrittenFormText(box);
+  EXPECT_NE(global.find("Internal"), std::string::npos) << global;
+  EXPECT_EQ(global.find("ImageList"), std::string::npos) << global;
+  auto* globalCopy = static_cast<TVyrCheckBox*>(TestSupport::ReadFormText(global, nullptr));
+  EXPECT_EQ(globalCopy->GetImageList(), Vyrcont::VyrGlobalContainer()->GetImageList());
+  globalCopy->Free();
 }
 
 }  // namespace

@@ -51,6 +51,77 @@ TEST_F(LabelTest, AnEmptyTransparentLabelDrawsNothingAndAnOpaqueOneItsColour) {
   EXPECT_EQ(Shown(opaque, 38, 18), clRed);
 }
 
+// An autosized, empty, transparent label leaves its place as it was; at
+// design time it shows its dashed outline so it can be found.
+TEST_F(LabelTest, AnEmptyAutosizedLabelShowsOnlyItsDesignOutline) {
+  auto* empty = Place<TVyrLabel>(form, 10, 10, 40, 20);
+  empty->SetAutoSize(true);
+  empty->SetTransparent(true);
+  empty->SetCaption("");
+  app.pump();
+  ASSERT_TRUE(empty->GetEmpty());
+  ASSERT_GT(empty->GetWidth(), 2);
+  ASSERT_GT(empty->GetHeight(), 2);
+  auto darkOnTopRow = [&] {
+    int dark = 0;
+    for (int x = 0; x < empty->GetWidth(); ++x) dark += Shown(empty, x, 0) == clBlack;
+    return dark;
+  };
+  EXPECT_EQ(darkOnTopRow(), 0);
+  empty->SetDesigning(true);
+  empty->Invalidate();
+  app.pump();
+  const int dashes = darkOnTopRow();
+  EXPECT_GT(dashes, 0) << "the outline is drawn";
+  EXPECT_LT(dashes, empty->GetWidth()) << "and dashed";
+  EXPECT_EQ(Shown(empty, empty->GetWidth() / 2, empty->GetHeight() / 2), clWhite) << "the inside stays clear";
+}
+
+// A transparent label on a panel with a picture shows the picture between
+// its letters, not its own colour.
+TEST_F(LabelTest, ATransparentLabelShowsThePanelsPictureBetweenItsLetters) {
+  auto where = [](int X, int Y) { return static_cast<TColor>(RGB(X, Y, 0x80)); };
+  auto* list = TObject::Create<Vyrcont::TVyrBitmapList>(form);
+  TBitmap picture;
+  picture.SetSize(200, 200);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 200; ++x) picture.GetCanvas()->SetPixels(x, y, where(x, y));
+  auto* item = TObject::Create<Vyrcont::TVyrBitmapListItem>(nullptr);
+  item->SetBitmap(&picture);
+  list->Add(item);
+  auto* panel = Place<Vyrctrl::TVyrBackPanel>(form, 20, 30, 150, 80);
+  panel->SetImageList(list);
+  auto* label = Place<TVyrLabel>(panel, 5, 7, 120, 40);
+  label->SetAutoSize(false);
+  label->SetColor(clRed);
+  label->SetTransparent(true);
+  label->GetFont()->SetSize(20);
+  label->GetFont()->SetColor(clBlack);
+  label->SetCaption("M     M");
+  app.pump();
+  ASSERT_NE(panel->GetBackImage(), nullptr);
+
+  // On the row through the letters: from the first letter pixel to the
+  // last, every other pixel is the picture's at that place.
+  bool sawPicture = false;
+  for (int y = 0; y < label->GetHeight(); ++y) {
+    int first = -1, last = -1;
+    for (int x = 0; x < label->GetWidth(); ++x)
+      if (Shown(label, x, y) == clBlack) {
+        if (first < 0) first = x;
+        last = x;
+      }
+    if (first < 0 || last - first < 20) continue;
+    for (int x = first; x <= last; ++x) {
+      const TColor shown = Shown(label, x, y);
+      EXPECT_NE(shown, Rgb(clRed)) << x << "," << y;
+      if (shown == where(5 + x, 7 + y)) sawPicture = true;
+    }
+  }
+  EXPECT_TRUE(sawPicture) << "the letters stand on the picture";
+  EXPECT_EQ(Shown(label, 0, 0), where(5, 7));
+}
+
 TEST_F(LabelTest, AngleAndBitmapFaces) {
   auto* label = Place<TVyrLabel>(form, 10, 10, 100, 30);
   label->GetFont()->SetName("Arial");
