@@ -130,7 +130,10 @@ class Game:
         self.proc = subprocess.Popen([executable], env=self.env, stdout=subprocess.DEVNULL,
                                      stderr=open(os.path.join(self.config, "stderr.txt"), "w"))
         # The caption names the world once the first level is on the board.
-        self.window = wait_for("the main window", lambda: self.find_window(TITLE + " - ", mapped=True))
+        # A start under the sanitizers on a busy machine has been seen to take
+        # over half a minute; the wait only costs time when the game fails.
+        self.window = wait_for("the main window", lambda: self.find_window(TITLE + " - ", mapped=True),
+                               timeout=90.0)
         wait_for("the keyboard in the game", lambda: self.has_focus(self.window))
 
     def find_window(self, title_start, mapped=False):
