@@ -4,9 +4,12 @@
 // pass on or provide the background bitmap of the background chain.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 
 #include "graphiccontrol.h"
+#include "stdctrls_types.h"
 #include "unitstartup.h"
 #include "vyrcctrl.h"
 #include "vyrclass.h"
@@ -325,6 +328,116 @@ class TVyrBackPanel : public TVyrCustomParentPanel {
   MORVANT_COMPONENT(TVyrBackPanel, TVyrCustomParentPanel)
  public:
   explicit TVyrBackPanel(TComponent* AOwner) : TVyrCustomParentPanel(AOwner) {}
+};
+
+// ---- meters ----
+
+enum class TVyrMeterTextOptions { toNoText, toCaption, toPercent };
+using Vyrgraph::TVyrMeterDirection;
+
+// The stored names of TVyrBorderStyle, for the bars' published frames.
+inline const std::initializer_list<const char*> kVyrBorderStyleNames = {
+    "lsNone",       "lsSingle",      "lsLowered",      "lsRaised",        "lsRaisedspb",
+    "lsLoweredspb", "lsRaisedExt",   "lsLoweredExt",   "lsFrameInset",    "lsFrameOffset",
+    "lsWindowBorder", "lsSingleRaised", "lsSingleLowered", "lsDoubleRaised", "lsDoubleLowered"};
+
+// A window-less value display: a range, a user value within it and the
+// percent of the range it stands at, kept in step. A value change redraws
+// only the bar, through one off-screen bitmap, and only once the drawn
+// percent moved by Delta; a paint always draws it whole.
+class TVyrBaseMeter : public TVyrGraphicControl {
+  MORVANT_PUBLISHED(TVyrBaseMeter, TVyrGraphicControl)
+ public:
+  explicit TVyrBaseMeter(TComponent* AOwner);
+  ~TVyrBaseMeter() override;
+
+  Vyrgraph::TVyr3DCaption* GetFont3D() const { return font3D_.get(); }
+  void SetFont3D(Vyrgraph::TVyr3DCaption* Value) { font3D_->Assign(Value); }
+  TAlignment GetAlignment() const { return alignment_; }
+  void SetAlignment(TAlignment Value);
+  TVyrMeterDirection GetDirection() const { return direction_; }
+  void SetDirection(TVyrMeterDirection Value);
+  TVyrMeterTextOptions GetOptionsText() const { return optionsText_; }
+  void SetTextOptions(TVyrMeterTextOptions Value);
+  bool GetUseFontColor() const { return useFontColor_; }
+  void SetUseFontColor(bool Value);
+
+  int GetMaxValue() const { return maxValue_; }
+  // A maximum below the minimum swaps the two; one equal to the minimum is
+  // refused. A user value outside the new range moves to its nearer end.
+  void SetMaxValue(int Value);
+  int GetMinValue() const { return minValue_; }
+  void SetMinValue(int Value);
+  int GetUserValue() const { return userValue_; }
+  // Refused outside MinValue..MaxValue.
+  void SetUserValue(int Value);
+  // The percent 0..100 (published as Position); more is taken as 100.
+  int GetPosition() const { return percent_; }
+  void SetPercentValue(int Value);
+  int GetStep() const { return step_; }
+  void SetStep(int Value);
+  int GetDelta() const { return delta_; }
+  void SetDelta(int Value);
+
+  // The percent, at most 100 or at least 0, and the user value with it.
+  void Add(std::uint8_t N);
+  void Sub(std::uint8_t N);
+  void StepAdd() { Add(static_cast<std::uint8_t>(step_)); }
+  void StepSub() { Sub(static_cast<std::uint8_t>(step_)); }
+
+  // round((Value - MinValue) / (MaxValue - MinValue) x 100) within 0..100.
+  int GetPercentValue(int Value) const;
+  // The pixels of Extent that Value percent cover.
+  static int GetExtend(int Value, int Extent);
+  // The area inside the bevel, where the bar goes; empty before the first paint.
+  TRect GetBarRect() const { return barRect_; }
+  // The percent the bar shows now.
+  int GetDrawnValue() const { return lastDrawn_; }
+
+  // True when it changed the bounds (the resize repaints).
+  virtual bool CorrectBounds() { return false; }
+  // Bar and Rest split Full, the whole bar bitmap, by the drawn percent.
+  virtual void DrawBar(TCanvas* /*Canvas*/, const TRect& /*BarRect*/, const TRect& /*RestRect*/,
+                       const TRect& /*FullRect*/) {}
+  // Redraws the bar unless the drawn percent moved by less than Delta.
+  virtual void Draw() { DrawMeter(false); }
+  virtual int GetDrawValue() { return percent_; }
+
+ protected:
+  void Loaded() override;
+  void Paint() override;
+  void CMTextChanged(TMessage& Message) override;
+
+  void Synchronize(bool FromPercent);
+  // The caption or the percent text over Full; unless UseFontColor it reads
+  // inverted: in Color over Bar, over Rest in RestTextColor (UseColor) or
+  // the font colour.
+  void DrawCaption(TCanvas* Canvas, const TRect& BarRect, const TRect& RestRect, const TRect& FullRect, bool UseColor,
+                   TColor RestTextColor);
+
+  bool boundsCorrected_ = false;
+
+ private:
+  void DrawMeter(bool Force);
+  // Whether the control has a surface to draw on now.
+  bool CanDraw() const;
+
+  std::unique_ptr<Vyrgraph::TVyr3DCaption> font3D_;
+  TAlignment alignment_ = taCenter;
+  TVyrMeterDirection direction_ = TVyrMeterDirection::mdHorizontal;
+  int maxValue_ = 100;
+  int minValue_ = 0;
+  int percent_ = 0;
+  int lastDrawn_ = 0;
+  int step_ = 10;
+  TRect barRect_;
+  TVyrMeterTextOptions optionsText_ = TVyrMeterTextOptions::toNoText;
+  bool useFontColor_ = false;
+  int userValue_ = 0;
+  int delta_ = 1;
+  bool painting_ = false;
+  // What a form stream set last, so that Loaded keeps that one.
+  enum class TLoadedValue { lvNone, lvPercent, lvUser } loadedValue_ = TLoadedValue::lvNone;
 };
 
 // ---- the unit ----

@@ -238,6 +238,68 @@ class TVyrTrackBar : public TVyrCustomTrackBar {
   int GetPositionValue() const { return GetPosition(); }
 };
 
+// ======== the filled progress bar and the shadow area ========
+
+// A meter whose bar is filled by a fill object (brush, picture, picture of
+// its image list or gradient) over BrushBackColor, framed by Bar3D.
+class TVyrCustomProgressFill : public Vyrctrl::TVyrBaseMeter {
+  MORVANT_PUBLISHED(TVyrCustomProgressFill, Vyrctrl::TVyrBaseMeter)
+ public:
+  explicit TVyrCustomProgressFill(TComponent* AOwner);
+  ~TVyrCustomProgressFill() override;
+
+  Vyrgraph::TVyrBorderStyle GetBar3D() const { return FBar3D; }
+  void SetBar3D(Vyrgraph::TVyrBorderStyle Value);
+  TColor GetBrushBackColor() const { return FBrushBackColor; }
+  void SetBack(TColor Value);
+  Vyrgraph::TVyrFillObject* GetFillObject() const { return FFillObject.get(); }
+  void SetFillObject(Vyrgraph::TVyrFillObject* Value) { FFillObject->Assign(Value); }
+  void SetImageIndexValue(int Value) { SetIndex(0, Value); }
+  void SetListIndexValue(int Value) { SetIndex(1, Value); }
+
+  void GetIMLChange(TObject* Sender) override;
+  void DrawBar(TCanvas* Canvas, const TRect& BarRect, const TRect& RestRect, const TRect& FullRect) override;
+
+ private:
+  Vyrgraph::TVyrBorderStyle FBar3D = Vyrgraph::TVyrBorderStyle::lsNone;
+  TColor FBrushBackColor = clBtnFace;
+  std::unique_ptr<Vyrgraph::TVyrFillObject> FFillObject;
+};
+
+class TVyrProgressFill : public TVyrCustomProgressFill {
+  MORVANT_COMPONENT(TVyrProgressFill, TVyrCustomProgressFill)
+ public:
+  explicit TVyrProgressFill(TComponent* AOwner) : TVyrCustomProgressFill(AOwner) {}
+};
+
+enum class TVyrShadowFillStyle { sfNone, sfShadow, sfFullShadow };
+
+// An area darkened by a checkerboard of ShadowColor laid over what lies
+// behind it, inside its bevel (sfShadow) or over all of it (sfFullShadow).
+class TVyrShadowFill : public Vyrctrl::TVyrGraphicControl {
+  MORVANT_COMPONENT(TVyrShadowFill, Vyrctrl::TVyrGraphicControl)
+ public:
+  explicit TVyrShadowFill(TComponent* AOwner);
+  ~TVyrShadowFill() override;
+
+  TColor GetShadowColor() const { return FShadowColor; }
+  // White would leave the area as it is; it is taken as black.
+  void SetColor(TColor Value);
+  TVyrShadowFillStyle GetStyle() const { return FStyle; }
+  void SetShadowMode(TVyrShadowFillStyle Value);
+  TBitmap* GetPattern() const { return FPattern.get(); }
+
+  bool GetEmpty() override;
+
+ protected:
+  void Paint() override;
+
+ private:
+  TColor FShadowColor = static_cast<TColor>(0);
+  std::unique_ptr<TBitmap> FPattern;
+  TVyrShadowFillStyle FStyle = TVyrShadowFillStyle::sfShadow;
+};
+
 void Initialize();
 inline constexpr TUnitRow Unit{"vyrextca", &Initialize, nullptr};
 

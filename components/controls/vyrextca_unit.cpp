@@ -58,6 +58,9 @@ void TVyrTrackBar::Publish(TPublisher<TVyrTrackBar>& P) {
   P.Integer("Position", &TVyrTrackBar::GetPositionValue, &TVyrTrackBar::SetPosition, 0);
 }
 
-void Initialize() { RegisterClasses({TVyrTrackBar::StaticClass()}); }
+void Initialize() {
+  RegisterClasses({TVyrTrackBar::StaticClass()});
+  RegisterClasses({TVyrProgressFill::StaticClass(), TVyrShadowFill::StaticClass()});
+}
 
 }  // namespace Vyrextca

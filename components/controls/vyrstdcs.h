@@ -295,6 +295,64 @@ class TVyrGlyphLabel : public TVyrCustomGlyphLabel {
   void SetListIndexValue(int Value) { SetIndex(1, Value); }
 };
 
+// ======== the progress bar ========
+
+enum class TVyrProgressStyle { pgBar, pgSmallBar, pgSmallBarColor, pgOwnerDraw };
+using TVyrProgressPaintEvent = TClosure<void(TObject* Sender, TCanvas* Canvas, const TRect& BarRect,
+                                             const TRect& RestRect, const TRect& FullRect)>;
+// Index counts the lit blocks from 0; Color comes in as SmallBar's colour.
+using TVyrProgressColorEvent = TClosure<void(TObject* Sender, int Index, TColor& Color)>;
+
+// A meter that draws a solid bar, a row of blocks (each in a colour of its
+// own if OnGetColor says so) or lets OnPaint draw. With blocks and
+// SmallBar.Autosize the bar fits its length to whole blocks.
+class TVyrCustomProgress : public Vyrctrl::TVyrBaseMeter {
+  MORVANT_PUBLISHED(TVyrCustomProgress, Vyrctrl::TVyrBaseMeter)
+ public:
+  explicit TVyrCustomProgress(TComponent* AOwner);
+  ~TVyrCustomProgress() override;
+
+  TColor GetBarColor() const { return FBarColor; }
+  void SetBarColor(TColor Value);
+  Vyrgraph::TVyrBorderStyle GetBar3D() const { return FBar3D; }
+  void SetBar3D(Vyrgraph::TVyrBorderStyle Value);
+  Vyrgraph::TVyrSmallBar* GetSmallBar() const { return FSmallBar.get(); }
+  void SetSmallBar(Vyrgraph::TVyrSmallBar* Value) { FSmallBar->Assign(Value); }
+  TVyrProgressStyle GetStyle() const { return FStyle; }
+  void SetStyle(TVyrProgressStyle Value);
+
+  TVyrProgressPaintEvent OnPaint;
+  TVyrProgressColorEvent OnGetColor;
+
+  void GetChange(TObject* Sender) override;
+  bool CorrectBounds() override;
+  void DrawBar(TCanvas* Canvas, const TRect& BarRect, const TRect& RestRect, const TRect& FullRect) override;
+
+ private:
+  bool BlockStyle() const;
+  // About half a block in the block styles (their look changes no sooner).
+  void UpdateDelta();
+
+  TColor FBarColor = static_cast<TColor>(0x800000);
+  Vyrgraph::TVyrBorderStyle FBar3D = Vyrgraph::TVyrBorderStyle::lsNone;
+  std::unique_ptr<Vyrgraph::TVyrSmallBar> FSmallBar;
+  TVyrProgressStyle FStyle = TVyrProgressStyle::pgSmallBar;
+  // The size the autosize set last and from what: the bar is not fitted
+  // again until one of them changes, since for some spacings the fitted
+  // size would grow a little on every paint.
+  struct TFitted {
+    int Width = -1, Height = -1, BarCount = 0, HSpace = 0, VSpace = 0, Bevel = 0;
+    Vyrgraph::TVyrMeterDirection Direction = Vyrgraph::TVyrMeterDirection::mdHorizontal;
+    bool operator==(const TFitted&) const = default;
+  } FFitted;
+};
+
+class TVyrProgress : public TVyrCustomProgress {
+  MORVANT_COMPONENT(TVyrProgress, TVyrCustomProgress)
+ public:
+  explicit TVyrProgress(TComponent* AOwner) : TVyrCustomProgress(AOwner) {}
+};
+
 void Initialize();
 inline constexpr TUnitRow Unit{"vyrstdcs", &Initialize, nullptr};
 

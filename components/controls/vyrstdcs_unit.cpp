@@ -76,6 +76,7 @@ void TVyrGlyphLabel::Publish(TPublisher<TVyrGlyphLabel>& P) {
 void Initialize() {
   RegisterClasses({TVyrLabel::StaticClass(), TVyrSimpleLabel::StaticClass(), TVyrDockLabel::StaticClass(),
                    TVyrGlyphLabel::StaticClass()});
+  RegisterClasses({TVyrProgress::StaticClass()});
 }
 
 }  // namespace Vyrstdcs

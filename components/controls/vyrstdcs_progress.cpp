@@ -1,0 +1,167 @@
+#include "canvas.h"
+#include "classregistry.h"
+#include "colors.h"
+#include "numbers.h"
+#include "vyrstdcs.h"
+#include "vyrutils.h"
+
+namespace Vyrstdcs {
+
+using Vyrgraph::TVyrMeterDirection;
+
+namespace {
+
+bool IsVertical(TVyrMeterDirection Direction) {
+  return Direction == TVyrMeterDirection::mdVertical || Direction == TVyrMeterDirection::mdVerticalReverse;
+}
+
+// Block Index of Count, each Extent long with Spacing before it, in a bar
+// of Width x Height; the reverse directions count from the far end.
+TRect SmallBarBlock(TVyrMeterDirection Direction, int Index, int Count, int Extent, int HSpace, int VSpace, int Width,
+                    int Height) {
+  switch (Direction) {
+    case TVyrMeterDirection::mdHorizontal:
+      return TRect(HSpace + Index * (HSpace + Extent), VSpace, (Index + 1) * (HSpace + Extent), Height - VSpace);
+    case TVyrMeterDirection::mdVertical:
+      return TRect(HSpace, VSpace + Index * (VSpace + Extent), Width - HSpace, (Index + 1) * (VSpace + Extent));
+    case TVyrMeterDirection::mdHorizontalReverse: {
+      const int slot = Count - Index - 1;
+      return TRect(HSpace + slot * (HSpace + Extent), VSpace, (slot + 1) * (HSpace + Extent), Height - VSpace);
+    }
+    case TVyrMeterDirection::mdVerticalReverse: {
+      const int slot = Count - Index - 1;
+      return TRect(HSpace, VSpace + slot * (VSpace + Extent), Width - HSpace, (slot + 1) * (VSpace + Extent));
+    }
+  }
+  return TRect();
+}
+
+}  // namespace
+
+TVyrCustomProgress::TVyrCustomProgress(TComponent* AOwner)
+    : Vyrctrl::TVyrBaseMeter(AOwner), FSmallBar(std::make_unique<Vyrgraph::TVyrSmallBar>()) {
+  FSmallBar->SetBarColor(static_cast<TColor>(0x800000));
+  FSmallBar->SetOnChange(TNotifyEvent([this](TObject* Sender) { GetChange(Sender); }));
+  SetDelta(5);
+}
+
+TVyrCustomProgress::~TVyrCustomProgress() { FSmallBar->SetOnChange(nullptr); }
+
+bool TVyrCustomProgress::BlockStyle() const {
+  return FStyle == TVyrProgressStyle::pgSmallBar || FStyle == TVyrProgressStyle::pgSmallBarColor;
+}
+
+void TVyrCustomProgress::UpdateDelta() {
+  SetDelta(1);
+  const int count = FSmallBar->GetBarCount();
+  if (BlockStyle() && GetOptionsText() != Vyrctrl::TVyrMeterTextOptions::toPercent && count > 0)
+    SetDelta((100 / count) / 2);
+}
+
+void TVyrCustomProgress::SetStyle(TVyrProgressStyle Value) {
+  if (FStyle == Value) return;
+  FStyle = Value;
+  UpdateDelta();
+  InvalidateControl();
+}
+
+void TVyrCustomProgress::SetBarColor(TColor Value) {
+  FBarColor = Value;
+  if (FStyle == TVyrProgressStyle::pgBar) InvalidateControl();
+}
+
+void TVyrCustomProgress::SetBar3D(Vyrgraph::TVyrBorderStyle Value) {
+  FBar3D = Value;
+  if (FStyle == TVyrProgressStyle::pgBar) InvalidateControl();
+}
+
+void TVyrCustomProgress::GetChange(TObject* Sender) {
+  if (Sender == FSmallBar.get()) UpdateDelta();
+  Vyrctrl::TVyrBaseMeter::GetChange(Sender);
+}
+
+bool TVyrCustomProgress::CorrectBounds() {
+  if (boundsCorrected_) return false;
+  const int count = FSmallBar->GetBarCount();
+  if (!BlockStyle() || GetAlign() != alNone || !FSmallBar->GetAutosize() || count <= 0) return false;
+  const int hs = FSmallBar->GetHSpace(), vs = FSmallBar->GetVSpace(), bevel = BevelExt();
+  const TVyrMeterDirection direction = GetDirection();
+  const TFitted now{width_, height_, count, hs, vs, bevel, direction};
+  if (now == FFitted) return false;
+  const int e = FSmallBar->GetBarExtend(direction, width_ - 2 * bevel, height_ - 2 * bevel);
+  int width = width_, height = height_;
+  if (IsVertical(direction))
+    height = std::max(0, (e + vs) * count + vs + 2 * bevel);
+  else
+    width = std::max(0, (e + hs) * count + hs + 2 * bevel);
+  if (width == width_ && height == height_) {
+    FFitted = now;
+    boundsCorrected_ = false;
+    return false;
+  }
+  boundsCorrected_ = true;
+  SetBounds(left_, top_, width, height);
+  // Constraints may have had the last word.
+  FFitted = TFitted{width_, height_, count, hs, vs, bevel, direction};
+  return true;
+}
+
+void TVyrCustomProgress::DrawBar(TCanvas* Canvas, const TRect& BarRect, const TRect& RestRect, const TRect& FullRect) {
+  switch (FStyle) {
+    case TVyrProgressStyle::pgBar: {
+      Canvas->GetBrush()->SetStyle(bsSolid);
+      Canvas->GetBrush()->SetColor(FBarColor);
+      Canvas->FillRect(BarRect);
+      if (FBar3D != Vyrgraph::TVyrBorderStyle::lsNone) {
+        TRect frame = BarRect;
+        Vyrutils::VyrDrawStdFrame(Canvas, frame, FBar3D, 0);
+      }
+      DrawCaption(Canvas, BarRect, RestRect, FullRect, true, FBarColor);
+      break;
+    }
+    case TVyrProgressStyle::pgSmallBar:
+    case TVyrProgressStyle::pgSmallBarColor: {
+      const int count = FSmallBar->GetBarCount();
+      const int hs = FSmallBar->GetHSpace(), vs = FSmallBar->GetVSpace();
+      const TVyrMeterDirection direction = GetDirection();
+      const int e = FSmallBar->GetBarExtend(direction, FullRect.right, FullRect.bottom);
+      // Exact halves (45 % of ten blocks) round to even, as every Round here.
+      const int lit = count > 0 ? static_cast<int>(Round(GetDrawnValue() * count / 100.0)) : 0;
+      Canvas->GetBrush()->SetStyle(bsSolid);
+      Canvas->GetBrush()->SetColor(FSmallBar->GetBarColor());
+      if (e == 0) {
+        Canvas->FillRect(TRect(BarRect.left + hs, BarRect.top + vs, BarRect.right - hs, BarRect.bottom - vs));
+      } else {
+        for (int i = 0; i < lit; ++i) {
+          if (FStyle == TVyrProgressStyle::pgSmallBarColor && OnGetColor) {
+            TColor color = FSmallBar->GetBarColor();
+            OnGetColor(this, i, color);
+            Canvas->GetBrush()->SetColor(color);
+          }
+          Canvas->FillRect(SmallBarBlock(direction, i, count, e, hs, vs, FullRect.right, FullRect.bottom));
+        }
+      }
+      DrawCaption(Canvas, BarRect, RestRect, FullRect, true, FSmallBar->GetBarColor());
+      break;
+    }
+    case TVyrProgressStyle::pgOwnerDraw:
+      if (OnPaint) OnPaint(this, Canvas, BarRect, RestRect, FullRect);
+      break;
+  }
+}
+
+// ---- publishing ----
+
+void TVyrCustomProgress::Publish(TPublisher<TVyrCustomProgress>&) {}
+
+void TVyrProgress::Publish(TPublisher<TVyrProgress>& P) {
+  using G = TVyrProgress;
+  P.Color("BarColor", &G::GetBarColor, &G::SetBarColor, 0x800000);
+  P.Enum("Bar3D", &G::GetBar3D, &G::SetBar3D, Vyrctrl::kVyrBorderStyleNames, 0);
+  P.Object("SmallBar", &G::GetSmallBar);
+  P.Enum("Style", &G::GetStyle, &G::SetStyle, {"pgBar", "pgSmallBar", "pgSmallBarColor", "pgOwnerDraw"}, 1);
+  P.Event("OnGetColor", &G::OnGetColor);
+  P.Event("OnPaint", &G::OnPaint);
+}
+
+}  // namespace Vyrstdcs
