@@ -6,9 +6,11 @@
 #include "classregistry.h"
 #include "colors.h"
 #include "numbers.h"
+#include "filer.h"
 #include "format.h"
 #include "vyrctrl.h"
 #include "vyrutils.h"
+#include "writer.h"
 
 namespace Vyrctrl {
 
@@ -37,6 +39,7 @@ TVyrBaseMeter::TVyrBaseMeter(TComponent* AOwner)
   font3D_->SetOnChange(TNotifyEvent([this](TObject* Sender) { GetChange(Sender); }));
   GetBevel()->SetStyleOuter(Vyrgraph::TVyrBevelStyle::bvLowered);
   DisableTransMode();
+  SetColor(clWindow);
   controlStyle_.Exclude(csSetCaption);
   controlStyle_.Include(csReplicatable);
   SetBounds(left_, top_, 80, 20);
@@ -277,6 +280,16 @@ void TVyrBaseMeter::DrawCaption(TCanvas* Canvas, const TRect& BarRect, const TRe
 }
 
 // ---- publishing ----
+
+// The bevel's own default outer style is bvNone, which it leaves out of a
+// form; a meter whose lowered frame was taken away would come back lowered.
+// So the meter writes that bvNone itself; it reads back through the bevel.
+void TVyrBaseMeter::DefineProperties(TFiler* Filer) {
+  TVyrGraphicControl::DefineProperties(Filer);
+  Filer->DefineProperty("Bevel.StyleOuter", TReaderProc(),
+                        TWriterProc([](TWriter* Writer) { Writer->WriteIdent("bvNone"); }),
+                        GetBevel()->GetStyleOuter() == Vyrgraph::TVyrBevelStyle::bvNone);
+}
 
 void TVyrBaseMeter::Publish(TPublisher<TVyrBaseMeter>& P) {
   using M = TVyrBaseMeter;
