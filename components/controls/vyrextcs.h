@@ -162,6 +162,7 @@ class TVyrCustomPanelFill : public Vyrctrl::TVyrCustomParentPanel {
   void Loaded() override;
   void Paint() override;
   void Resize() override;
+  void CMColorChanged(TMessage& Message) override;
   void CMEnabledChanged(TMessage& Message) override;
   void CMFontChanged(TMessage& Message) override;
   void CMTextChanged(TMessage& Message) override;

@@ -52,6 +52,7 @@ void TVyrCustomPanelFill::GetChange(TObject* Sender) {
     GetCanvas()->GetFont()->Assign(GetFont());
     // A turned caption needs an outline face.
     if (captionFx_->GetAngle() != 0 && !Vyrutils::VyrIsTrueTypeFontCheck(GetCanvas())) GetFont()->SetName("Arial");
+    NotifyControls(CM_FONTCHANGED);
   }
   if (Loading()) return;
   if (Sender == fillObject_.get()) {
@@ -91,6 +92,15 @@ void TVyrCustomPanelFill::SetAlignment(TVyrAlignment Value) {
 void TVyrCustomPanelFill::SetTransparentBorder(bool Value) {
   transparentBorder_ = Value;
   Invalidate();
+}
+
+// The colour is the ground of a hatch or of a picture that leaves room:
+// the bitmap is painted anew and the children shown on it repaint.
+void TVyrCustomPanelFill::CMColorChanged(TMessage& Message) {
+  Vyrctrl::TVyrCustomParentPanel::CMColorChanged(Message);
+  if (Loading() || !GetBackImage()) return;
+  CreateBack(true);
+  NotifyControls(Vyrcctrl::CM_VYRBACKCHANGED);
 }
 
 void TVyrCustomPanelFill::CMEnabledChanged(TMessage& Message) {

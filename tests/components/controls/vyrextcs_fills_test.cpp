@@ -10,6 +10,7 @@
 #include "unitstartup.h"
 #include "vyrextcs.h"
 #include "vyrstdcs.h"
+#include "vyrutils.h"
 
 using namespace Vyrextcs;
 using Vyrgraph::TVyrBevelStyle;
@@ -280,6 +281,33 @@ TEST_F(PanelFillTest, ChangingTheFillRebuildsTheBitmapAndTransparentChildrenRepa
   EXPECT_EQ(PaintedCorner(probe), clBlue);
 }
 
+TEST_F(PanelFillTest, TheColourIsTheGroundOfAPictureThatLeavesRoom) {
+  TVyrPanelFill* panel = Panel();
+  TBitmap picture;
+  PlainPicture(picture, 8, clBlue);
+  TVyrFillObject* fill = panel->GetFillObject();
+  fill->GetBitmapProp()->Assign(&picture);
+  fill->SetTileMode(TVyrTileMode::tmNone);
+  fill->SetStyle(TVyrFillStyle::sfBitmap);
+  panel->SetColor(clYellow);
+  auto* probe = Place<TProbeControl>(panel, 50, 30, 10, 10);
+  app.pump();
+  EXPECT_EQ(Shown(panel, 2, 2), clBlue);
+  EXPECT_EQ(Shown(panel, 50, 30), clYellow);
+  panel->SetColor(clLime);
+  app.pump();
+  EXPECT_EQ(Shown(panel, 50, 30), clLime);
+  EXPECT_EQ(PaintedCorner(probe), clLime);
+}
+
+TEST_F(PanelFillTest, ATurnedCaptionTakesAnOutlineFace) {
+  TVyrPanelFill* panel = Panel();
+  panel->GetFont()->SetName("Fixedsys");
+  if (Vyrutils::VyrIsTrueTypeFont(panel->GetFont())) GTEST_SKIP() << "no bitmap face on this host";
+  panel->GetCaptionFx()->SetAngle(90);
+  EXPECT_EQ(std::string(panel->GetFont()->GetName().c_str()), "Arial");
+}
+
 TEST_F(PanelFillTest, AGradientIsRebuiltOnEverySizeAndOtherFillsKeepABitmapThatCovers) {
   struct Case {
     const char* what;
@@ -330,6 +358,7 @@ TEST_F(PanelFillTest, TheCaptionIsDrawnOverTheFillAndTheFontFollowsTheForm) {
   EXPECT_GT(Count(panel, [](TColor c) { return c != clRed; }), 20);
   EXPECT_EQ(Shown(panel, 2, 2), clRed);
 
+  // A font taken from the form keeps following it.
   TVyrPanelFill* inherits = Panel();
   ASSERT_TRUE(inherits->GetParentFont());
   for (int size : {14, 18}) {
