@@ -5,6 +5,7 @@
 #include "vyrcont.h"
 #include "vyrctrl.h"
 #include "vyrextca.h"
+#include "vyrextcs.h"
 #include "vyrforma.h"
 #include "vyrgroup.h"
 #include "vyrled.h"
@@ -25,6 +26,7 @@ TUnitRows ProgramUnits() {
       Vyrstdcs::Unit,
       Vyrgroup::Unit,
       Vyrextca::Unit,
+      Vyrextcs::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

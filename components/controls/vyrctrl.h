@@ -298,7 +298,7 @@ class TVyrCustomParentPanel : public TVyrCustomBevelPanel {
   void SetQuickDraw(bool Value) { quickDraw_ = Value; }
   // The own bitmap; nil while none is made.
   TBitmap* GetBackImage() const { return back_.get(); }
-  HPALETTE GetPalette();
+  virtual HPALETTE GetPalette();
 
   virtual void CreateBack(bool Force);
 
@@ -318,6 +318,8 @@ class TVyrCustomParentPanel : public TVyrCustomBevelPanel {
   void Paint() override;
   void FillControl() override;
   void WMSize(TMessage& Message) override;
+  // For a panel that paints its own bitmap in place of the list's.
+  std::unique_ptr<TBitmap>& OwnBack() { return back_; }
 
  private:
   bool quickDraw_ = false;

@@ -106,6 +106,21 @@ class TVyrBaseLabel : public Vyrctrl::TVyrBaseGraphicControl {
   TVyrLabelOptions FOptions;
 };
 
+// The published properties every label shares; each published label
+// class declares them first.
+template <class L>
+void PublishLabelBase(TPublisher<L>& P) {
+  P.Enum("Alignment", &L::GetAlignment, &L::SetAlignment,
+         {"agTopLeft", "agTopCenter", "agTopRight", "agCenterLeft", "agCenter", "agCenterRight", "agBottomLeft",
+          "agBottomCenter", "agBottomRight"},
+         0);
+  P.Bool("AutoSize", &L::GetAutoSize, &L::SetAutoSize, true);
+  P.Component("FocusControl", &L::GetFocusControl, &L::SetControl);
+  P.Bool("MultiLine", &L::GetMultiLine, &L::SetMultiLine, false);
+  P.Set("Options", &L::GetOptions, &L::SetOptions, {"loPathEllipsis", "loEndEllipsis", "loEditControl"}, 0);
+  P.Bool("ShowAccelChar", &L::GetShowAccelChar, &L::SetShowAccelChar, true);
+}
+
 // The label of the game's dialogs: a bevel and an effect font that can
 // turn the text.
 class TVyrCustomLabel : public TVyrBaseLabel {

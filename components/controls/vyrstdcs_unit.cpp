@@ -7,27 +7,12 @@
 
 namespace Vyrstdcs {
 
-namespace {
-template <class L>
-void PublishBase(TPublisher<L>& P) {
-  P.Enum("Alignment", &L::GetAlignment, &L::SetAlignment,
-         {"agTopLeft", "agTopCenter", "agTopRight", "agCenterLeft", "agCenter", "agCenterRight", "agBottomLeft",
-          "agBottomCenter", "agBottomRight"},
-         0);
-  P.Bool("AutoSize", &L::GetAutoSize, &L::SetAutoSize, true);
-  P.Component("FocusControl", &L::GetFocusControl, &L::SetControl);
-  P.Bool("MultiLine", &L::GetMultiLine, &L::SetMultiLine, false);
-  P.Set("Options", &L::GetOptions, &L::SetOptions, {"loPathEllipsis", "loEndEllipsis", "loEditControl"}, 0);
-  P.Bool("ShowAccelChar", &L::GetShowAccelChar, &L::SetShowAccelChar, true);
-}
-}  // namespace
-
 void TVyrBaseLabel::Publish(TPublisher<TVyrBaseLabel>&) {}
 void TVyrCustomLabel::Publish(TPublisher<TVyrCustomLabel>&) {}
 void TVyrCustomSimpleLabel::Publish(TPublisher<TVyrCustomSimpleLabel>&) {}
 
 void TVyrLabel::Publish(TPublisher<TVyrLabel>& P) {
-  PublishBase(P);
+  PublishLabelBase(P);
   P.Object("Bevel", &TVyrLabel::GetBevel);
   P.Color("Color", &TControl::GetColor, &TControl::SetColor, clWindow).Stored([](TControl* c) {
     return !c->GetParentColor();
@@ -37,7 +22,7 @@ void TVyrLabel::Publish(TPublisher<TVyrLabel>& P) {
 
 void TVyrSimpleLabel::Publish(TPublisher<TVyrSimpleLabel>& P) {
   using S = TVyrSimpleLabel;
-  PublishBase(P);
+  PublishLabelBase(P);
   P.Object("Font3D", &S::GetFont3D);
   P.String("Jump", &S::GetJump, &S::SetJump);
   P.Color("ActiveColor", &S::GetActiveColor, &S::SetActiveColor, 0x800080);
@@ -50,7 +35,7 @@ void TVyrCustomDockLabel::Publish(TPublisher<TVyrCustomDockLabel>&) {}
 
 void TVyrDockLabel::Publish(TPublisher<TVyrDockLabel>& P) {
   using D = TVyrDockLabel;
-  PublishBase(P);
+  PublishLabelBase(P);
   P.Bool("AutoSize", &D::GetAutoSize, &D::SetAutoSize, false);
   P.Object("Font3D", &D::GetFont3D);
   P.Bool("AdjustDockedSize", &D::GetAdjustDockedSize, &D::SetAdjustDockedSize, false);
@@ -64,7 +49,7 @@ void TVyrCustomGlyphLabel::Publish(TPublisher<TVyrCustomGlyphLabel>&) {}
 
 void TVyrGlyphLabel::Publish(TPublisher<TVyrGlyphLabel>& P) {
   using G = TVyrGlyphLabel;
-  PublishBase(P);
+  PublishLabelBase(P);
   // The layout takes the name of the base's alignment.
   P.Object("Alignment", &G::GetLayout);
   P.Object("Bevel", &G::GetBevel);
