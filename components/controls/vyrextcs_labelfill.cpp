@@ -108,16 +108,7 @@ void TVyrCustomLabelFill::PaintFilledText(const AnsiString& Text, const TRect& I
   texture.SetSize(w, h);
   fillObject_->FillCanvas(texture.GetCanvas(), local,
                           fillObject_->GetStyle() == TVyrFillStyle::sfBrush ? brushBackColor_ : fontColor);
-  // The masked copy takes the mask's colours from the DC, which the canvas
-  // sets from its font and brush whenever it selects them again: black
-  // and white, as a mask is meant.
-  TCanvas* canvas = GetCanvas();
-  const TColor savedFont = canvas->GetFont()->GetColor(), savedBrush = canvas->GetBrush()->GetColor();
-  canvas->GetFont()->SetColor(clBlack);
-  canvas->GetBrush()->SetColor(clWhite);
-  Vyrutils::VyrMaskBmpDraw(canvas, Inner, &mask, &texture, ink, brushBackColor_);
-  canvas->GetFont()->SetColor(savedFont);
-  canvas->GetBrush()->SetColor(savedBrush);
+  Vyrutils::VyrMaskBmpDraw(GetCanvas(), Inner, &mask, &texture, ink, brushBackColor_);
 }
 
 }  // namespace Vyrextcs

@@ -94,19 +94,26 @@ void VyrBmpCreateMasksExt(TCanvas* Canvas, const TRect& Rect, TBitmap* Mask, TCo
 namespace {
 
 // Draws SrcRect of SrcCanvas through the mask canvas into Target: the mask's
-// white leaves the destination, its black takes the source.
+// white leaves the destination, its black takes the source. A monochrome
+// mask takes the DC's text colour for black and its back colour for white;
+// the canvas sets both from its font and brush whenever it selects them, so
+// the colours go through those rather than straight to the DC.
 void MaskedCopy(TCanvas* Canvas, const TRect& Target, TCanvas* SrcCanvas, TCanvas* MaskCanvas, const TRect& SrcRect) {
-  HDC dc = Canvas->GetHandle();
-  const COLORREF oldBk = SetBkColor(dc, 0xFFFFFF);
-  const COLORREF oldText = SetTextColor(dc, 0x000000);
+  TFont* font = Canvas->GetFont();
+  TBrush* brush = Canvas->GetBrush();
+  const TColor oldText = font->GetColor(), oldBack = brush->GetColor();
+  const TBrushStyle oldStyle = brush->GetStyle();  // a colour makes a clear brush solid
+  font->SetColor(clBlack);
+  brush->SetColor(clWhite);
   const TCopyMode oldMode = Canvas->GetCopyMode();
   Canvas->SetCopyMode(cmSrcAnd);
   Canvas->CopyRect(Target, MaskCanvas, SrcRect);
   Canvas->SetCopyMode(cmSrcPaint);
   Canvas->CopyRect(Target, SrcCanvas, SrcRect);
   Canvas->SetCopyMode(oldMode);
-  SetBkColor(dc, oldBk);
-  SetTextColor(dc, oldText);
+  font->SetColor(oldText);
+  brush->SetColor(oldBack);
+  brush->SetStyle(oldStyle);
 }
 
 TRect Placement(const TRect& D, int SrcW, int SrcH, std::uint16_t Flags) {

@@ -84,6 +84,24 @@ TEST_F(BitmapDrawTest, TransparentModesKeepTheBackground) {
   }
 }
 
+// A canvas selects its font and brush again before it copies, which sets the
+// DC's text and back colours: the mask must not take the caller's colours.
+TEST_F(BitmapDrawTest, TransparentDrawIgnoresTheCanvasFontAndBrushColours) {
+  for (const std::uint16_t flags : {std::uint16_t(0x0040), std::uint16_t(0x0080)}) {
+    auto src = FromPixels(2, 1, {clRed, clWhite});
+    src->SetTransparentColor(clWhite);
+    auto dst = MakeBitmap(2, 1, clBlue);
+    dst->GetCanvas()->GetFont()->SetColor(clYellow);
+    dst->GetCanvas()->GetBrush()->SetColor(clNavy);
+    dst->GetCanvas()->GetBrush()->SetStyle(bsClear);
+    VyrBmpDraw(dst->GetCanvas(), TRect(0, 0, 2, 1), src.get(), flags, clWhite);
+    EXPECT_EQ(Px(dst.get(), 0, 0), clRed) << flags;
+    EXPECT_EQ(Px(dst.get(), 1, 0), flags == 0x0040 ? clBlue : clWhite) << flags;
+    EXPECT_EQ(dst->GetCanvas()->GetFont()->GetColor(), clYellow);
+    if (flags == 0x0040) EXPECT_EQ(dst->GetCanvas()->GetBrush()->GetStyle(), bsClear);  // 0x0080 fills with a brush
+  }
+}
+
 TEST_F(BitmapDrawTest, ClipDrawKeepsTheCallersClip) {
   auto src = MakeBitmap(4, 4, clRed);
   auto dst = MakeBitmap(20, 20, clBlue);
