@@ -472,6 +472,9 @@ void TControl::CMParentFontChanged(TMessage& Message) {
   font_->Assign(source);
   font_->OnChange = TNotifyEvent(this, &TControl::FontChanged);
   Perform(CM_FONTCHANGED, 0, 0);
+  // A control's own font handler may have cleared the flag on the way; the
+  // font still comes from the parent, and the next change must follow too.
+  parentFont_ = true;
 }
 
 void TControl::CMHitTest(TMessage& Message) { Message.Result = HTCLIENT; }

@@ -134,6 +134,20 @@ TEST_F(LabelTest, AngleAndBitmapFaces) {
   EXPECT_EQ(std::string(label->GetFont()->GetName().c_str()), "Arial");
 }
 
+TEST_F(LabelTest, ALabelFollowsItsFormsFontUntilItsOwnIsChanged) {
+  auto* label = Place<TVyrLabel>(form, 10, 10, 100, 30);
+  ASSERT_TRUE(label->GetParentFont());
+  form->GetFont()->SetHeight(-20);
+  EXPECT_EQ(label->GetFont()->GetHeight(), -20);
+  EXPECT_TRUE(label->GetParentFont());
+  form->GetFont()->SetHeight(-24);
+  EXPECT_EQ(label->GetFont()->GetHeight(), -24);
+  label->GetFont()->SetHeight(-9);
+  EXPECT_FALSE(label->GetParentFont());
+  form->GetFont()->SetHeight(-30);
+  EXPECT_EQ(label->GetFont()->GetHeight(), -9);
+}
+
 TEST_F(LabelTest, LinksOpenTheirTargetAndARefusedOneGoesDead) {
   auto* link = Place<TVyrSimpleLabel>(form, 10, 10, 100, 20);
   link->SetJumpMode(TVyrJumpModes::jmInternet);
