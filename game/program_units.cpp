@@ -1,6 +1,7 @@
 #include "program_units.h"
 
 #include "library_units.h"
+#include "vyrbtn.h"
 #include "vyrclass.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
@@ -25,6 +26,7 @@ TUnitRows ProgramUnits() {
       Vyrstdcs::Unit,
       Vyrgroup::Unit,
       Vyrextca::Unit,
+      Vyrbtn::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
