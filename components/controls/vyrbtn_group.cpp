@@ -118,7 +118,7 @@ void TVyrBaseGraphicButton::DialogChar(TMessage& Message) {
   RepaintNow();
   Click();
   RepaintNow();
-  POINT cursor{0, 0};
+  POINT cursor{};
   GetCursorPos(&cursor);
   const TPoint p = parent->ScreenToClient(TPoint(cursor.x, cursor.y));
   const bool inside = p.x > left_ && p.x < left_ + width_ && p.y > top_ && p.y < top_ + height_;

@@ -64,7 +64,7 @@ bool TVyrBaseGraphicButton::HitTest(int X, int Y, bool AllowRightEdge) {
 }
 
 TPoint TVyrBaseGraphicButton::CursorInClient() const {
-  POINT p{0, 0};
+  POINT p{};
   GetCursorPos(&p);
   TRect screen = GetClientRect();
   GetScreenRect(screen);
