@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "colors.h"
 #include "osversion.h"
+#include "pen.h"
 #include "reader.h"
 #include "vyrbtn.h"
 #include "vyrutils.h"
@@ -104,6 +105,11 @@ void TVyrCustomSpeedButton::Paint() {
   const S state = Designing() ? S::bsMouseOver : state_;
   S faceState = state;
   if (combo && faceState == S::bsDropDownOpen) faceState = S::bsMouseOver;
+  // The face routine frames with whatever pen and brush it is handed:
+  // the same ones every time, so that a first paint looks like the next.
+  canvas->GetPen()->SetStyle(psSolid);
+  canvas->GetPen()->SetColor(clBlack);
+  canvas->GetBrush()->SetStyle(bsClear);
   TRect faceArea = face;
   Vyrutils::VyrDrawBtnFace(canvas, GetMouseOver(), faceArea, style_, faceState, 5, GetColor());
   if (combo) {

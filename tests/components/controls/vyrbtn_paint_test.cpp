@@ -64,6 +64,24 @@ TEST_F(ButtonPaintTest, AFlatFaceShowsItsFrameOnlyWhenHot) {
   EXPECT_EQ(Shown(button, 0, 0), Rgb(clYellow));
 }
 
+TEST_F(ButtonPaintTest, APressedMemberShowsItsPatternFromTheFirstPaint) {
+  TProbeSpeedButton* button = Place<TProbeSpeedButton>(form, 10, 10, 30, 24);
+  button->SetColor(clYellow);
+  button->SetStyle(U::ubsKorvelFlat);
+  button->SetGroupIndex(1);
+  button->SetPressed(true);
+  auto row = [&] {
+    std::string out;
+    for (int x = 2; x < 10; ++x) out += Shown(button, x, 3) == Rgb(clWhite) ? 'w' : '-';
+    return out;
+  };
+  app.pump();
+  EXPECT_EQ(row(), "-w-w-w-w");
+  button->Invalidate();
+  app.pump();
+  EXPECT_EQ(row(), "-w-w-w-w");
+}
+
 TEST_F(ButtonPaintTest, TheDropDownPartCarriesAnArrow) {
   auto* menu = TObject::Create<TPopupMenu>(form);
   TProbeSpeedButton* button = NewButton(10, 10, 30, 22);
