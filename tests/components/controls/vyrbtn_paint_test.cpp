@@ -99,6 +99,32 @@ TEST_F(ButtonPaintTest, TheDropDownPartCarriesAnArrow) {
   }
 }
 
+TEST_F(ButtonPaintTest, TheCaptionTakesTheEnterColourWhileHot) {
+  TProbeSpeedButton* button = NewButton(10, 10, 60, 24);
+  button->SetCaption("WWW");
+  button->SetEnterColor(clRed);
+  button->SetEnterColorChange(true);
+  app.pump();
+  EXPECT_EQ(Find(button, clRed).right, -1) << "at rest in the font's colour";
+  MoveTo(button, 5, 5);
+  const TRect hot = Find(button, clRed);
+  EXPECT_GT(hot.Width(), 10);
+  EXPECT_GT(hot.left, 5) << "the caption, not the frame";
+  MoveAway();
+  EXPECT_EQ(Find(button, clRed).right, -1);
+}
+
+TEST_F(ButtonPaintTest, ARotatedCaptionAndABitmapFaceGiveWayToEachOther) {
+  TProbeSpeedButton* button = NewButton(10, 10);
+  button->GetFont()->SetName("MS Sans Serif");
+  button->GetFontFx()->SetAngle(90);
+  EXPECT_EQ(std::string(button->GetFont()->GetName().c_str()), "Arial") << "the angle came last";
+  EXPECT_EQ(button->GetFontFx()->GetAngle(), 90);
+  button->GetFont()->SetName("MS Sans Serif");
+  EXPECT_EQ(button->GetFontFx()->GetAngle(), 0) << "the face came last";
+  EXPECT_FALSE(button->GetParentFont());
+}
+
 TEST_F(ButtonPaintTest, GlyphKindsAreCellsOfTheBuiltInPicture) {
   TBitmap strip, folder;
   VyrDrawGlyphKindStrip(&strip);
