@@ -1,6 +1,7 @@
 #include "program_units.h"
 
 #include "library_units.h"
+#include "vyrbtn.h"
 #include "vyrclass.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
@@ -27,6 +28,7 @@ TUnitRows ProgramUnits() {
       Vyrgroup::Unit,
       Vyrextca::Unit,
       Vyrextcs::Unit,
+      Vyrbtn::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

@@ -212,6 +212,9 @@ AnsiString VyrUniqueName(const AnsiString& TypeName, TComponent* Owner);
 bool VyrFormShapeBackCheck(TWinControl* Form);
 TBitmap* VyrFormShapeBackBitmap(TWinControl* Form);
 bool VyrFormShapeBackDrawArea(TWinControl* Form, TCanvas* Canvas, const TRect& Rect, const TPoint& Point);
+// Whether Parent (a control of the chain or a shaped form) serves its
+// background to the transparent controls on it now.
+bool VyrParentServesBack(TWinControl* Parent);
 
 // ---- panels ----
 

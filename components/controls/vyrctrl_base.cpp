@@ -137,13 +137,13 @@ void TVyrBaseGraphicControl::DisableTransMode() {
   controlStyle_.Include(csOpaque);
 }
 
-bool TVyrBaseGraphicControl::CheckOptimized() {
-  if (!transparent_) return false;
-  TWinControl* parent = GetParent();
-  if (!parent || !parent->HandleAllocated()) return false;
-  if (auto* control = dynamic_cast_object<TVyrCustomControl>(parent)) return control->BackBitmapCheck();
-  return VyrFormShapeBackCheck(parent);
+bool VyrParentServesBack(TWinControl* Parent) {
+  if (!Parent || !Parent->HandleAllocated()) return false;
+  if (auto* control = dynamic_cast_object<TVyrCustomControl>(Parent)) return control->BackBitmapCheck();
+  return VyrFormShapeBackCheck(Parent);
 }
+
+bool TVyrBaseGraphicControl::CheckOptimized() { return transparent_ && VyrParentServesBack(GetParent()); }
 
 void TVyrBaseGraphicControl::GetChange(TObject*) {
   if (!Loading()) InvalidateControl();

@@ -1,0 +1,273 @@
+// Unit vyrbtn: the library's window-less push buttons. TVyrBaseGraphicButton
+// is the engine every graphic button shares: a state machine over the
+// button states, mouse tracking with an optional pixel-exact hit test, a
+// hot-track and an auto-repeat timer from the application's timer pool,
+// exclusive groups, a drop-down popup menu with an optional separate
+// drop-down part, accelerators, and glyph and caption drawn through the
+// glyph holder. The speed buttons paint their face in one of the user button
+// styles.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "menus.h"
+#include "unitstartup.h"
+#include "vyrctrl.h"
+#include "vyrglyph.h"
+#include "vyrgraph.h"
+
+class TBitmap;
+
+namespace Vyrbtn {
+
+using Vyrglyph::TVyrGlyphStyle;
+using Vyrgraph::TVyrButtonState;
+using Vyrgraph::TVyrUserButtonStyle;
+
+// The built-in glyph of a speed button.
+enum class TVyrGlyphKind { gkCustom, gkEllipsis, gkFile, gkFolder, gkCalculator, gkCalender, gkSearch, gkColor, gkFont };
+
+// Broadcast to the parent's controls when a group member is pressed or its
+// group settings change: WParam the group index, LParam the sender.
+constexpr UINT CM_VYRBUTTONPRESSED = 0xB018;
+
+// The built-in glyph picture: one 13 x 14 cell per kind from gkEllipsis to
+// gkFont, side by side (104 x 14), on clOlive.
+void VyrDrawGlyphKindStrip(TBitmap* Strip);
+// Bitmap becomes Kind's 13 x 14 cell of the picture (the ellipsis for
+// gkCustom).
+void VyrGetGlyphKind(TBitmap* Bitmap, TVyrGlyphKind Kind);
+
+class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
+  MORVANT_PUBLISHED(TVyrBaseGraphicButton, Vyrctrl::TVyrBaseControl)
+ public:
+  explicit TVyrBaseGraphicButton(TComponent* AOwner);
+  ~TVyrBaseGraphicButton() override;
+  void BeforeDestruction() override;
+
+  // ---- properties ----
+  bool GetAllowAllUp() const { return allowAllUp_; }
+  void SetAllowAllUp(bool Value);
+  bool GetAllowMouseOver() const { return allowMouseOver_; }
+  void SetAllowMouseOver(bool Value) { allowMouseOver_ = Value; }
+  bool GetAllowTransparency() const { return allowTransparency_; }
+  void SetAllowTransparency(bool Value) { allowTransparency_ = Value; }
+  Vyrgraph::TVyrButtonLayout* GetButtonLayout() const { return buttonLayout_.get(); }
+  void SetButtonLayout(Vyrgraph::TVyrButtonLayout* Value) { buttonLayout_->Assign(Value); }
+  Vyrgraph::TVyrFxCaption* GetFontFx() const { return fontFx_.get(); }
+  void SetFontFx(Vyrgraph::TVyrFxCaption* Value) { fontFx_->Assign(Value); }
+  bool GetRepeatedClick() const { return repeatedClick_; }
+  void SetRepeatedClick(bool Value) { repeatedClick_ = Value; }
+  Word GetRepeatingInterval() const { return repeatingInterval_; }
+  void SetRepeatingInterval(Word Value) { repeatingInterval_ = Value; }
+  bool GetDropDownCombo() const { return dropDownCombo_; }
+  void SetDropDownCombo(bool Value);
+  int GetDropDownComboWidth() const { return dropDownComboWidth_; }
+  void SetDropDownComboWidth(int Value);
+  bool GetHideHint() const { return hideHint_; }
+  void SetHideHint(bool Value) { hideHint_ = Value; }
+  TPopupMenu* GetDropDownMenu() const { return dropDownMenu_; }
+  void SetDropDownMenu(TPopupMenu* Value);
+  int GetDropDownIndent() const { return dropDownIndent_; }
+  void SetDropDownIndent(int Value);
+  bool GetDropDownRight() const { return dropDownRight_; }
+  void SetDropDownRight(bool Value);
+  TColor GetEnterColor() const { return enterColor_; }
+  void SetEnterColor(TColor Value);
+  bool GetEnterColorChange() const { return enterColorChange_; }
+  void SetEnterColorChange(bool Value);
+  TBitmap* GetGlyph() const { return glyph_->GetGlyph(); }
+  void SetGlyph(TBitmap* Value);
+  int GetNumGlyphs() const { return glyph_->GetNumGlyphs(); }
+  void SetNumGlyphs(int Value);
+  Vyrglyph::TVyrGlyph* GetGlyphHolder() const { return glyph_.get(); }
+  TVyrGlyphStyle GetGlyphStyle() const { return glyph_->GetStyle(); }
+  int GetGroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int Value);
+  bool GetMouseOver() const { return mouseOver_; }
+  void SetMouseOver(bool Value);
+  bool GetMultiLine() const { return multiLine_; }
+  void SetMultiLine(bool Value);
+  bool GetPressed() const { return pressed_; }
+  void SetPressed(bool Value);
+  bool GetTracking() const { return tracking_; }
+  // The pool idents of the hot-track (0) and auto-repeat (1) timers; 0
+  // while a timer does not run.
+  Word GetHotTimer() const { return timers_[0]; }
+  Word GetRepeatTimer() const { return timers_[1]; }
+  bool GetDropDownComboActive() const { return dropDownComboActive_; }
+  bool GetTransparent() const { return transparent_; }
+  void SetTransparent(bool Value);
+  TVyrButtonState GetState() const { return state_; }
+  TVyrButtonState GetPreviousState() const { return previousState_; }
+  std::uint8_t GetPressedOffset() const { return pressedOffset_; }
+  // The published index setters: they repaint (the base's SetImageIndex
+  // only stores).
+  void SetImageIndexValue(int Value) { SetIndex(0, Value); }
+  void SetListIndexValue(int Value) { SetIndex(1, Value); }
+
+  // ---- virtual hooks of the derived buttons ----
+  // Whether Glyph goes into the form text: not while an image list
+  // provides it.
+  virtual bool IsCustom() const;
+  virtual bool ActionChangeable() const { return true; }
+  virtual void DoRepeatedClick() { Click(); }
+  virtual bool ShapeButtonColorChange() const { return false; }
+  // Whether client point (X, Y) belongs to the button.
+  virtual bool VerifyTransparency(int X, int Y);
+  // The hot-track timer: back to bsUp once the cursor has left.
+  virtual void VerifyMouseOver(TObject* Sender);
+
+  // The only way the mouse code changes State.
+  void StateChange(TVyrButtonState New);
+  // Opens the drop-down menu below (or right of) the button and waits for
+  // it to close.
+  void DropDown();
+  using TControl::Click;
+
+  bool CheckOptimized() override;
+  void GetIMLChange(TObject* Sender) override;
+  // A plain invalidation of the button's rectangle.
+  void Invalidate() override;
+
+  TNotifyEvent OnDropDown;
+
+ protected:
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Dispatch(TMessage& Message) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseEnter() override;
+  void MouseExit() override;
+
+  // Whether the face itself changes between bsUp and bsMouseOver, so that
+  // the hot look needs a repaint whatever the glyph.
+  virtual bool HotFaceDiffers() const { return false; }
+  // Whether a change of MouseOver alone changes the picture.
+  virtual bool MouseOverRepaints() const { return false; }
+
+  // Paints now where that is safe (opaque, or with the background served),
+  // else invalidates.
+  void RepaintNow();
+  void DrawGlyphAndText(TCanvas* Canvas, const TRect& Rect);
+  void FontChange(TObject* Sender);
+  // Index 0 hot track, 1 auto repeat; a busy slot or another index is left
+  // alone. EOutOfResources when the pool has no timer left.
+  void ActivateTimer(int Index, Word Interval, const TNotifyEvent& Handler);
+  void DeActivateTimer(int Index);
+  void ExecuteRepeatedClick(TObject* Sender);
+  // Client point (X, Y) over the button; AllowRightEdge admits X equal to
+  // the client width (mouse moves).
+  bool HitTest(int X, int Y, bool AllowRightEdge);
+  // The cursor in client coordinates, read from the screen.
+  TPoint CursorInClient() const;
+  void UpdateDropDownComboActive();
+  void SetGlyphStyle(TVyrGlyphStyle Value);
+
+  TVyrButtonState state_ = TVyrButtonState::bsUp;
+  TVyrButtonState previousState_ = TVyrButtonState::bsUp;
+  std::uint8_t pressedOffset_ = 0;
+
+ private:
+  // Stores the flag and repaints where the picture depends on it.
+  void StoreMouseOver(bool Value);
+  void InformOptionSet();
+  void GroupMessage(TMessage& Message);
+  void DialogChar(TMessage& Message);
+  void EnabledChanged();
+  // The post-click hit test of buttons whose picture changes on release.
+  void MouseUpHitTest(TVyrButtonState Result, bool Handled);
+
+  bool allowAllUp_ = false;
+  bool allowMouseOver_ = false;
+  bool allowTransparency_ = true;
+  std::unique_ptr<Vyrgraph::TVyrButtonLayout> buttonLayout_;
+  std::unique_ptr<Vyrgraph::TVyrFxCaption> fontFx_;
+  bool repeatedClick_ = false;
+  Word repeatingInterval_ = 100;
+  bool dropDownCombo_ = false;
+  int dropDownComboWidth_ = 12;
+  bool hideHint_ = true;
+  TPopupMenu* dropDownMenu_ = nullptr;
+  int dropDownIndent_ = 0;
+  bool dropDownRight_ = false;
+  TColor enterColor_ = clCaptionText;
+  bool enterColorChange_ = false;
+  std::unique_ptr<Vyrglyph::TVyrGlyph> glyph_;
+  int groupIndex_ = 0;
+  bool mouseOver_ = false;
+  bool multiLine_ = false;
+  bool pressed_ = false;
+  bool tracking_ = false;
+  Word timers_[2] = {0, 0};
+  int releaseTest_ = 0;
+  bool dropDownComboActive_ = false;
+  bool transparent_ = false;
+};
+
+class TVyrCustomSpeedButton : public TVyrBaseGraphicButton {
+  MORVANT_PUBLISHED(TVyrCustomSpeedButton, TVyrBaseGraphicButton)
+ public:
+  explicit TVyrCustomSpeedButton(TComponent* AOwner);
+
+  TVyrUserButtonStyle GetStyle() const { return style_; }
+  void SetStyle(TVyrUserButtonStyle Value);
+  TVyrGlyphKind GetGlyphKind() const { return glyphKind_; }
+  void SetGlyphKind(TVyrGlyphKind Value);
+
+  bool IsCustom() const override;
+  bool ActionChangeable() const override { return glyphKind_ == TVyrGlyphKind::gkCustom; }
+  void GetIMLChange(TObject* Sender) override;
+
+ protected:
+  void Paint() override;
+  bool HotFaceDiffers() const override;
+  bool MouseOverRepaints() const override;
+
+ private:
+  TVyrUserButtonStyle style_ = TVyrUserButtonStyle::ubsAutoDetect;
+  TVyrGlyphKind glyphKind_ = TVyrGlyphKind::gkCustom;
+};
+
+// The frame depth a speed-button style draws (ubsAutoDetect as the
+// platform's look): the glyph and caption sit this far inside the face.
+int VyrSpeedButtonFrameKind(TVyrUserButtonStyle Style);
+
+class TVyrSpeedButton : public TVyrCustomSpeedButton {
+  MORVANT_COMPONENT(TVyrSpeedButton, TVyrCustomSpeedButton)
+ public:
+  explicit TVyrSpeedButton(TComponent* AOwner) : TVyrCustomSpeedButton(AOwner) {}
+};
+
+// A flat speed button that is never opaque.
+class TVyrOfficeButton : public TVyrCustomSpeedButton {
+  MORVANT_COMPONENT(TVyrOfficeButton, TVyrCustomSpeedButton)
+ public:
+  explicit TVyrOfficeButton(TComponent* AOwner);
+};
+
+// A transparent flat button whose glyph is grey until the cursor is over
+// it (UnColorMain).
+class TVyrExplorerButton : public TVyrOfficeButton {
+  MORVANT_COMPONENT(TVyrExplorerButton, TVyrOfficeButton)
+ public:
+  explicit TVyrExplorerButton(TComponent* AOwner);
+
+  bool GetUnColorMain() const { return GetGlyphStyle() == TVyrGlyphStyle::gsExplorer; }
+  void SetUnColorMain(bool Value);
+
+ protected:
+  void DefineProperties(TFiler* Filer) override;
+
+ private:
+  void ReadTransparent(TReader* Reader);
+};
+
+// Registers the unit's published classes with the form streams.
+void Initialize();
+inline constexpr TUnitRow Unit{"vyrbtn", &Initialize, nullptr};
+
+}  // namespace Vyrbtn

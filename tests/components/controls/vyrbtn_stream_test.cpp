@@ -1,0 +1,115 @@
+// The buttons through form text and back.
+#include <string>
+
+#include "bitmap_class.h"
+#include "form_text.h"
+#include "menus.h"
+#include "vyrbtn_fixture.h"
+
+using namespace Vyrbtn;
+using U = Vyrgraph::TVyrUserButtonStyle;
+
+namespace {
+
+class ButtonStreamTest : public ButtonTest {
+ protected:
+  TForm* Load(const std::string& Text) {
+    auto* loaded = TObject::Create<TForm>(Application);
+    TestSupport::ReadFormText(Text, loaded);
+    return loaded;
+  }
+};
+
+TEST_F(ButtonStreamTest, EveryButtonComesBackWithItsValues) {
+  const std::string text = R"(object Host: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object Menu: TPopupMenu
+  end
+  object Speed: TVyrSpeedButton
+    Left = 4
+    Top = 5
+    Width = 60
+    Height = 24
+    AllowAllUp = True
+    GroupIndex = 3
+    Pressed = True
+    DropDownCombo = True
+    DropdownComboWidth = 14
+    DropDownMenu = Menu
+    DropDownIndent = 2
+    DropDownRight = True
+    Style = ubsKorvel
+    Caption = '&Start'
+    ButtonLayout.Alignment = agCenterLeft
+    EnterColor = clRed
+    EnterColorChange = True
+    FontFx.Style = tdRaised
+    HideHint = False
+    MultiLine = True
+    NumGlyphs = 2
+    RepeatedClick = True
+    RepeatingInterval = 250
+    GlyphKind = gkFile
+  end
+  object Office: TVyrOfficeButton
+    Left = 70
+    Top = 5
+    Style = ubsKorvelFlat
+  end
+  object Explorer: TVyrExplorerButton
+    Left = 100
+    Top = 5
+    UnColorMain = False
+    Transparent = False
+  end
+end
+)";
+  TForm* first = Load(text);
+  auto* speed = dynamic_cast_object<TVyrSpeedButton>(first->FindComponent("Speed"));
+  auto* office = dynamic_cast_object<TVyrOfficeButton>(first->FindComponent("Office"));
+  auto* explorer = dynamic_cast_object<TVyrExplorerButton>(first->FindComponent("Explorer"));
+  ASSERT_TRUE(speed && office && explorer);
+  EXPECT_EQ(speed->GetWidth(), 60) << "the stored width already holds the part";
+  EXPECT_TRUE(speed->GetDropDownComboActive());
+  EXPECT_EQ(speed->GetDropDownComboWidth(), 14);
+  EXPECT_EQ(speed->GetDropDownMenu(), first->FindComponent("Menu"));
+  EXPECT_TRUE(speed->GetPressed());
+  EXPECT_EQ(speed->GetStyle(), U::ubsKorvel);
+  EXPECT_EQ(speed->GetButtonLayout()->GetAlignment(), Vyrgraph::TVyrAlignment::agCenterLeft);
+  EXPECT_EQ(speed->GetRepeatingInterval(), 250);
+  EXPECT_EQ(speed->GetGlyphKind(), TVyrGlyphKind::gkFile);
+  EXPECT_EQ(speed->GetGlyph()->GetWidth(), 13);
+  EXPECT_EQ(office->GetStyle(), U::ubsKorvelFlat);
+  EXPECT_FALSE(explorer->GetUnColorMain());
+  EXPECT_FALSE(explorer->GetTransparent());
+
+  const std::string written = TestSupport::WrittenFormText(first);
+  EXPECT_EQ(written.find("Transparent"), std::string::npos) << written;
+  EXPECT_NE(written.find("UnColorMain = False"), std::string::npos) << written;
+  first->Free();
+  TForm* second = Load(written);
+  EXPECT_EQ(TestSupport::WrittenFormText(second), written);
+}
+
+TEST_F(ButtonStreamTest, AGlyphOfItsOwnTravelsWithTheForm) {
+  auto* button = Place<TVyrSpeedButton>(form, 10, 10, 30, 30);
+  button->SetName("Own");
+  TBitmap glyph;
+  glyph.SetSize(20, 10);
+  glyph.GetCanvas()->GetBrush()->SetColor(clBlue);
+  glyph.GetCanvas()->FillRect(TRect(0, 0, 20, 10));
+  button->SetGlyph(&glyph);
+  EXPECT_EQ(button->GetNumGlyphs(), 2) << "two cells side by side";
+  const std::string written = TestSupport::WrittenFormText(form);
+  TForm* copy = Load(written);
+  auto* again = dynamic_cast_object<TVyrSpeedButton>(copy->FindComponent("Own"));
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->GetGlyph()->GetWidth(), 20);
+  EXPECT_EQ(again->GetNumGlyphs(), 2);
+  EXPECT_EQ(again->GetGlyph()->GetCanvas()->GetPixels(3, 3), clBlue);
+}
+
+}  // namespace
