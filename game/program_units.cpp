@@ -6,6 +6,7 @@
 #include "vyrctrl.h"
 #include "vyrextca.h"
 #include "vyrforma.h"
+#include "vyrgrapa.h"
 #include "vyrgroup.h"
 #include "vyrled.h"
 #include "vyrmms.h"
@@ -20,6 +21,7 @@ TUnitRows ProgramUnits() {
       Vyrcont::Unit,
       Vyrregion::Unit,
       Vyrforma::Unit,
+      Vyrgrapa::Unit,
       Vyrctrl::Unit,
       Vyrled::Unit,
       Vyrstdcs::Unit,
