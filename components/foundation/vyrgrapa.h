@@ -163,7 +163,7 @@ void VyrOffsetPointList(TVyrPointList* List, int DX, int DY);
 // inner copy. With Teeth the outline is a rectangle with one toothed side,
 // and with SetPerCount the pitch is written back into Teeth without a
 // change report. Teeth, Bevel and Shadow may be nil; Brush is not used.
-void VyrShapeCalc(const TRect& Rect, TVyrShapeType Shape, Vyrgrapa::TVyrTeeth* Teeth, bool Square, TBrush* Brush,
+void VyrShapeCalc(const TRect& Rect, TVyrShapeType Shape, TVyrTeeth* Teeth, bool Square, TBrush* Brush,
                   int RoundPercent, TVyrSimpleBevel* Bevel, Vyrgraph::TVyrShadow* Shadow, TVyrPointList* List);
 
 // Draws the shape into Rect of Canvas: the shadow, the fill (Brush, or with

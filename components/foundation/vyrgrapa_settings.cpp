@@ -66,7 +66,7 @@ TVyrShape::TVyrShape()
 }
 
 TVyrShape::~TVyrShape() {
-  // The owned objects go after this one's own fields: no late report.
+  // The owned objects outlive this body; none may report into a shape that is going.
   bevel_->SetOnChange(TNotifyEvent());
   brush_->OnChange = TNotifyEvent();
   shadow_->SetOnChange(TNotifyEvent());
