@@ -8,6 +8,7 @@
 #include "vyrextca.h"
 #include "vyrextcs.h"
 #include "vyrforma.h"
+#include "vyrgrapa.h"
 #include "vyrgroup.h"
 #include "vyrled.h"
 #include "vyrmms.h"
@@ -22,6 +23,7 @@ TUnitRows ProgramUnits() {
       Vyrcont::Unit,
       Vyrregion::Unit,
       Vyrforma::Unit,
+      Vyrgrapa::Unit,
       Vyrctrl::Unit,
       Vyrled::Unit,
       Vyrstdcs::Unit,

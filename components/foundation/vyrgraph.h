@@ -39,6 +39,8 @@ enum class TVyrFillStyle { sfNone, sfBrushBitmap, sfBrush, sfBitmap, sfBitmapLis
 enum class TVyrTileMode { tmNone, tmCenter, tmStretch, tmTile };
 enum class TVyrFillOption { foFillInner, foQuickDraw, foGrUseBitmap };
 enum class TVyrShadowStyle { hssNone, hssSolid, hssTracing };
+// The side a toothed edge or a sliding piece faces.
+enum class TVyrDirection { tdRight, tdDown, tdLeft, tdUp };
 enum class TVyrGlyphTextFocusStyle { fcControl, fcText, fcGlyph, fcGlyphText, fcNone };
 enum class TVyrUserButtonStyle {
   ubsAutoDetect, ubsWin31, ubsWin40, ubsKorvel, ubsKorvelFlat, ubsFlat, ubsFlatUnColored, ubsNavigator,

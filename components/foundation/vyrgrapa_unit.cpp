@@ -1,0 +1,10 @@
+#include "classregistry.h"
+#include "vyrgrapa.h"
+
+namespace Vyrgrapa {
+
+void Initialize() {
+  RegisterClasses({TVyrSimpleBevel::StaticClass(), TVyrShape::StaticClass(), TVyrTeeth::StaticClass()});
+}
+
+}  // namespace Vyrgrapa
