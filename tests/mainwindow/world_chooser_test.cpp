@@ -44,6 +44,20 @@ TEST_F(WorldChooserTest, MovingInTheListFollowsTheRow) {
   EXPECT_EQ(form->WorldIndex, 0);  // cancelled
 }
 
+TEST_F(WorldChooserTest, AClickOnARowFollowsItAndOkLoadsThatWorld) {
+  SetBool("SCORE3", "G4", true);
+  SetBool("SCORE3", "G5", true);
+  const int row = 3, itemHeight = Form3->ListBox1->GetItemHeight();
+  app->click(Form3->ListBox1, 20, row * itemHeight + itemHeight / 2);
+  Choose({VK_RETURN});
+  EXPECT_EQ(Form3->ListBox1->GetItemIndex(), row);
+  EXPECT_EQ(Caption(Form3->VyrLabel3), Game::WorldTable[row].LevelCountText);
+  EXPECT_EQ(Form3->ProgressBar1->GetPosition(), Game::WorldTable[row].Difficulty);
+  EXPECT_EQ(Caption(Form3->VyrLabel4), "2");
+  EXPECT_EQ(form->WorldIndex, row);
+  EXPECT_EQ(form->LevelNumber, 1);
+}
+
 TEST_F(WorldChooserTest, OkRestartsTheChosenWorldAtItsFirstLevel) {
   Key(VK_RIGHT);
   form->LevelNumber = 2;
