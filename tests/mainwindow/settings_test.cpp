@@ -85,6 +85,27 @@ TEST_F(SettingsTest, ASpeedThatIsNoPowerOfTwoKeepsTheLastPositionAndOkStoresItsP
   EXPECT_EQ(GetInt("SETUP", "SCROLLSPEED"), 8);
 }
 
+TEST_F(SettingsTest, OkStoresThePositionsPowersAndFiftiesAsNumbers) {
+  const struct {
+    int speed, delay;
+    std::vector<int> keys;
+    int storedSpeed, storedDelay;
+  } cases[] = {
+      {5, 730, {VK_RETURN}, 1, 500},  // first showing: the bar at 0, the delay capped
+      {1, 0, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RETURN}, 8, 0},
+      {2, 120, {VK_TAB, VK_TAB, VK_TAB, VK_LEFT, VK_RETURN}, 2, 50},
+  };
+  for (const auto& c : cases) {
+    form->ScrollSpeed = c.speed;
+    form->ReplayDelay = c.delay;
+    Settings(c.keys);
+    EXPECT_EQ(form->ScrollSpeed, c.storedSpeed) << c.speed;
+    EXPECT_EQ(form->ReplayDelay, c.storedDelay) << c.delay;
+    EXPECT_EQ(GetInt("SETUP", "SCROLLSPEED"), c.storedSpeed) << c.speed;
+    EXPECT_EQ(GetInt("SETUP", "DELAY"), c.storedDelay) << c.delay;
+  }
+}
+
 TEST_F(SettingsTest, EachBoxShowsAndStoresItsOwnSwitch) {
   struct Row {
     Vyrgroup::TVyrCheckBox* TForm4::*box;
