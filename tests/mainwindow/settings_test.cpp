@@ -254,6 +254,29 @@ TEST_F(SettingsMusicTest, OkWithMusicOnTriesAgainAfterAFailedTune) {
   EXPECT_EQ(form->MediaPlayer1->GetMode(), mpPlaying);
 }
 
+TEST_F(SettingsTest, AFailedWriteIsShownAndTheNewSettingsActAnyway) {
+  // A plain file where the registry's folder belongs: nothing can be written.
+  const std::filesystem::path store = std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "morvant2";
+  std::filesystem::remove_all(store);
+  std::ofstream(store) << "no folder";
+  form->ScrollSpeed = 1;
+  form->SoundOn = 0;
+  Form4->SetActiveControl(Form4->VyrTrackBar1);
+  // From the menu by its access key, as the player opens it, so the error
+  // takes the way of every unhandled one.
+  app->host().PostKeyDown(VK_MENU, Backend::modAlt);
+  app->key('K', Backend::modAlt, "k");
+  app->host().PostKeyUp(VK_MENU);
+  for (int vk : {VK_RIGHT, VK_TAB, VK_TAB, VK_TAB, VK_TAB, VK_SPACE, VK_RETURN}) app->key(vk);
+  EXPECT_NO_THROW(app->pump());
+  EXPECT_EQ(form->Steps, 0) << "every key went to the dialog";
+  EXPECT_EQ(form->ScrollSpeed, 2);
+  EXPECT_EQ(form->SoundOn, 1);
+  ASSERT_EQ(app->boxes().size(), 1u);
+  EXPECT_FALSE(app->boxes()[0].Text.empty());
+  EXPECT_FALSE(Form4->GetVisible());
+}
+
 TEST_F(SettingsTest, OkWithMusicOffAndNoTuneEverOpenedShowsNoBox) {
   form->MusicOn = 0;
   Settings({VK_RETURN});
