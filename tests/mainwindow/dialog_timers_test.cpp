@@ -61,7 +61,8 @@ TEST_F(DialogTimersTest, MoversCatchTheFigureAndMusicStartsBehindTheStatistics) 
   WhileStatisticsOpen({260, 20100}, [&] {
     std::vector<std::string> texts;
     for (const auto& box : app->boxes()) texts.push_back(box.Text);
-    seen.push_back({Form6->GetVisible(), texts, form->Steps, form->PlayerX, form->MoverX[0], form->MediaPlayer1->GetMode() == mpPlaying});
+    seen.push_back({Form6->GetVisible(), texts, form->Steps, form->PlayerX, form->MoverX[0],
+                    form->MediaPlayer1->GetMode() == mpPlaying});
   });
   ASSERT_EQ(seen.size(), 2u);
   // A quarter second in: the loss was told over the dialog and the level

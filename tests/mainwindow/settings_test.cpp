@@ -55,7 +55,11 @@ class SettingsMusicTest : public SettingsTest {
     SetBool("SETUP", "MUSIK", true);
     Open();
   }
-  int Opened() const { return static_cast<int>(std::count_if(audio->Calls.begin(), audio->Calls.end(), [](const std::string& c) { return c.rfind("PlayMidi", 0) == 0; })); }
+  // How often the player asked the host to play a tune.
+  int Opened() const {
+    return static_cast<int>(std::count_if(audio->Calls.begin(), audio->Calls.end(),
+                                          [](const std::string& c) { return c.rfind("PlayMidi", 0) == 0; }));
+  }
 
   AudioRecordingHost* audio = nullptr;
 };
@@ -174,7 +178,8 @@ TEST_F(SettingsTest, AbbruchAndTheCloseBoxChangeNeitherTheFileNorTheGame) {
     form->Einstellungen1Click(nullptr);
     app->pump();
     EXPECT_FALSE(Form4->GetVisible()) << w.way;
-    EXPECT_TRUE(Form4->VyrCheckBox1->GetChecked() && Form4->VyrTrackBar1->GetPosition() == 2) << w.way << ": changed in the dialog";
+    EXPECT_TRUE(Form4->VyrCheckBox1->GetChecked() && Form4->VyrTrackBar1->GetPosition() == 2)
+        << w.way << ": changed in the dialog";
     EXPECT_EQ(RegistryFileBytes(), stored) << w.way;
     EXPECT_EQ(form->ScrollSpeed, 2) << w.way;
     EXPECT_EQ(form->ReplayDelay, 100) << w.way;
