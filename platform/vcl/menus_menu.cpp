@@ -175,12 +175,21 @@ void TMainMenu::MenuChanged() {
 }
 
 // The bar's choices arrive as WM_COMMAND with no control; everything else
-// goes on to the form.
+// goes on to the form. This procedure sits in front of the form's own, so
+// an error in an item's handler is caught here, as the form would catch
+// it, rather than leaving the message loop.
 void TMainMenu::FormWndProc(TMessage& Message) {
-  if (Message.Msg == WM_COMMAND && Message.LParam == 0 && Message.WParamHi() == 0 &&
-      DispatchCommand(Message.WParamLo())) {
-    Message.Result = 0;
-    return;
+  if (Message.Msg == WM_COMMAND && Message.LParam == 0 && Message.WParamHi() == 0) {
+    bool dispatched = true;
+    try {
+      dispatched = DispatchCommand(Message.WParamLo());
+    } catch (...) {
+      HandleEventException(this);
+    }
+    if (dispatched) {
+      Message.Result = 0;
+      return;
+    }
   }
   Message.Result = CallWindowProc(oldProc_, window_, Message.Msg, Message.WParam, Message.LParam);
 }

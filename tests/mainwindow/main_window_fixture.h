@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -68,8 +69,15 @@ class MainWindowTest : public ::testing::Test {
     std::filesystem::create_directories(std::filesystem::path(folder + relative).parent_path());
     std::ofstream(folder + relative, std::ios::binary) << bytes;
   }
-  std::string ReadFile(const std::string& relative) const {
-    std::ifstream in(folder + relative, std::ios::binary);
+  std::string ReadFile(const std::string& relative) const { return FileBytes(folder + relative); }
+  // The registry file itself, as the platform keeps it under the
+  // configuration folder.
+  static std::string RegistryFileBytes() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    return FileBytes(std::string(config ? config : "") + "/morvant2/user.reg");
+  }
+  static std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

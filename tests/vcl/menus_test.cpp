@@ -68,6 +68,19 @@ TEST_F(MenusTest, SubItemIsChosenThroughTheBarAndThroughAccessKeys) {
   EXPECT_EQ(clicked, (std::vector<std::string>{"&Beenden", "&Neu"}));
 }
 
+TEST_F(MenusTest, AnErrorInAnItemIsShownAndTheLoopGoesOn) {
+  Build();
+  menu->GetItems()->GetItems(1)->OnClick = [](TObject*) { throw Exception("Der Schlüssel ist gesperrt"); };
+  AltWith('K', "k");
+  EXPECT_NO_THROW(app.pump());
+  ASSERT_EQ(app.host().Asked().size(), 1u);
+  EXPECT_EQ(app.host().Asked()[0].Text, "Der Schlüssel ist gesperrt.");
+  AltWith('S', "s");
+  app.key('B', 0, "b");
+  app.pump();
+  EXPECT_EQ(clicked, std::vector<std::string>{"&Beenden"});
+}
+
 TEST_F(MenusTest, ChangesRebuildTheBarAndDisabledOrFreedItemsDoNotFire) {
   Build();
   TMenuItem* config = menu->GetItems()->GetItems(1);
