@@ -381,19 +381,30 @@ def close_colours(a, b, tolerance=8):
 class Dialog:
     """One of the game's four dialogs, as it opens from the menu bar."""
 
-    def __init__(self, name, keys, title, inset):
+    def __init__(self, name, keys, title, inset, painted):
         self.name = name
         self.keys = keys
         self.title = title
         # Where the form's (0, 0) lies in the window: inside the frame and
         # caption the platform draws itself.
         self.inset = inset
+        # A form point clear of controls and the colour it shows once the
+        # dialog has drawn itself.
+        self.painted = painted
 
 
-ABOUT = Dialog("about", ["alt+h", "Down", "Return"], "Über " + TITLE, (0, 0))
-WORLD = Dialog("world", ["alt+w", "Return"], "Spielwelt", (3, 18))
-SETTINGS = Dialog("settings", ["alt+k"], "Konfiguration", (4, 23))
-STATISTICS = Dialog("statistics", ["alt+s"], "Statistik", (3, 18))
+def tile_pixel(name, x, y):
+    """The form fill's tile, laid from the client's corner."""
+    return picture_pixel(name, x % 128, y % 128)
+
+
+ABOUT = Dialog("about", ["alt+h", "Down", "Return"], "Über " + TITLE, (0, 0),
+               (307, 230, lambda: picture_pixel("about.png", 307, 230)))
+WORLD = Dialog("world", ["alt+w", "Return"], "Spielwelt", (3, 18),
+               (300, 285, lambda: tile_pixel("world_fill.png", 300, 285)))
+SETTINGS = Dialog("settings", ["alt+k"], "Konfiguration", (4, 23),
+                  (440, 10, lambda: tile_pixel("settings_fill.png", 440, 10)))
+STATISTICS = Dialog("statistics", ["alt+s"], "Statistik", (3, 18), (10, 10, lambda: bytes((0, 0, 128))))
 
 
 class OpenDialog:
@@ -439,11 +450,14 @@ def open_dialog(display, game, dialog, shots):
     game.key(*dialog.keys)
     window = wait_for("the dialog " + dialog.title, lambda: game.find_window(dialog.title, mapped=True))
     expect_dialog_of(display, window, game.window)
+    opened = OpenDialog(game, dialog, window)
+    x, y, colour = dialog.painted
+    expected = colour()
+    wait_for("the dialog drawn", lambda: close_colours(opened.screen(x, y), expected))
     if shots:
-        settled_screen(display)
         display.run("import", "-window", "root", os.path.join(shots, "dialog_%s_%s.png" % (dialog.name, display.wm)),
                     check=False)
-    return OpenDialog(game, dialog, window)
+    return opened
 
 
 def expect_game_active(display, game):
@@ -485,20 +499,23 @@ def case_dialog_closed(dialog, close):
 
 
 def case_about_pixels(display, game, shots):
-    below = settled_screen(display)
     opened = open_dialog(display, game, ABOUT, shots)
-    # Between the version and the address label, and in the shield's tip.
-    for x, y in ((307, 230), (307, 480)):
-        seen, drawn = opened.screen(x, y), picture_pixel("about.png", x, y)
-        if not close_colours(seen, drawn):
-            raise Failure("the About box at (%d, %d) shows %s, its picture %s" % (x, y, seen.hex(), drawn.hex()))
-    # Outside the shield the screen shows what lay there before.
+    # In the shield's tip (and, as it opened, between the version and the
+    # address label).
+    seen, drawn = opened.screen(307, 480), picture_pixel("about.png", 307, 480)
+    if not close_colours(seen, drawn):
+        raise Failure("the About box at (307, 480) shows %s, its picture %s" % (seen.hex(), drawn.hex()))
+    # Outside the shield the screen shows the game, as it does once the box
+    # has gone.
+    outside = opened.screen(10, 10)
     x, y = opened.on_screen(10, 10)
-    at = 3 * (y * SCREEN_WIDTH + x)
-    if opened.screen(10, 10) != below[at:at + 3]:
-        raise Failure("the About box covers (10, 10) outside its shield: %s, below %s" % (
-            opened.screen(10, 10).hex(), below[at:at + 3].hex()))
-    close_then_step(display, game, opened, by_keys("Return"))
+
+    def game_outside():
+        below = settled_screen(display)[3 * (y * SCREEN_WIDTH + x):][:3]
+        if below != outside:
+            raise Failure("the About box covered (10, 10) outside its shield: %s, the game %s" % (
+                outside.hex(), below.hex()))
+    close_then_step(display, game, opened, by_keys("Return"), closed=game_outside)
 
 
 # Rows of the world list are 13 pixels from the list's inner top at (11, 10).
