@@ -133,9 +133,15 @@ class Game:
         # The caption names the world once the first level is on the board.
         # A start under the sanitizers on a busy machine has been seen to take
         # over half a minute; the wait only costs time when the game fails.
-        self.window = wait_for("the main window", lambda: self.find_window(TITLE + " - ", mapped=True),
-                               timeout=90.0)
-        wait_for("the keyboard in the game", lambda: self.has_focus(self.window))
+        try:
+            self.window = wait_for("the main window", lambda: self.find_window(TITLE + " - ", mapped=True),
+                                   timeout=90.0)
+            wait_for("the keyboard in the game", lambda: self.has_focus(self.window))
+        except Failure as e:
+            # A game left running would take the next case's keys.
+            state = "runs" if self.proc.poll() is None else "ended with %s" % self.proc.returncode
+            self.close()
+            raise Failure("%s; the game %s; its last words: %s" % (e, state, self.last_words()))
 
     def find_window(self, title_start, mapped=False):
         """The first window of the game whose UTF-8 title starts so."""
@@ -473,10 +479,11 @@ def close_then_step(display, game, opened, close, step="Down", closed=None):
     figure one cell."""
     close(opened)
     wait_for("the dialog closed", lambda: opened.window not in game.windows())
-    if closed:
-        closed()
     expect_game_active(display, game)
     game.moves(step)
+    # The step was taken after the dialog's command had ended.
+    if closed:
+        closed()
     game.key("alt+F4")
     expect_steps_saved(game, 1)
 
