@@ -5,13 +5,16 @@ with no window manager, driven by synthetic X input through xdotool.
 Checks what only a real X server shows: message boxes and dialogs stacked
 above the game as its dialogs, the keyboard back in the game after every box,
 menu and drop-down, the menu taking the keys from its first one, Alt+F4 and
-SIGTERM saving the game's values, and the taskbar entry of the main window.
+SIGTERM saving the game's values, the taskbar entry of the main window, and
+the game's four dialogs driven by keys and clicks: the About box's shape,
+the world chosen, the settings written or left alone, the settings dialog
+sized by its frame.
 
 The oracle is mostly the registry file the game writes on closing: "ZUEGE"
 counts the steps the figure took, so a key that did not reach the game shows
 as a step missing.
 
-Usage: realwindow_test.py GAME_EXECUTABLE --wm openbox|none [--case TEXT] [--display N]
+Usage: realwindow_test.py GAME_EXECUTABLE --wm openbox|none [--case TEXT] [--display N] [--shots DIR]
 Skips (exit code 77) when no X server can be started, unless CI is set.
 """
 
