@@ -48,9 +48,12 @@ void RegisterCaptionTest() {
   if (Backend::HostInstalled()) Backend::CurrentHost().SetCaptionTest(&CaptionTest, nullptr);
 }
 
-bool& AltAlone() {
-  static bool alone = false;
-  return alone;
+// The window that saw Alt go down with no other key since, if any. Only its
+// own release opens its menu: when a dialog closes while Alt is held (the
+// desktop took Alt+F4 and closed it), the release reaches the window below.
+HWND& AltAloneIn() {
+  static HWND window = nullptr;
+  return window;
 }
 
 bool CloseAllowed(HWND hwnd) {
@@ -219,21 +222,23 @@ bool Extension(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
           return true;
       }
       return false;
-    case WM_KEYDOWN: AltAlone() = false; return false;
+    case WM_KEYDOWN: AltAloneIn() = nullptr; return false;
     case WM_SYSKEYDOWN:
       if (wParam == VK_MENU) {
-        if (!(static_cast<DWORD>(lParam) & (1u << 30))) AltAlone() = true;
+        if (!(static_cast<DWORD>(lParam) & (1u << 30))) AltAloneIn() = Root(hwnd);
         return false;
       }
-      AltAlone() = false;
+      AltAloneIn() = nullptr;
       if (wParam == VK_F10 && GetKeyState(VK_SHIFT) >= 0) {
         SendMessage(Root(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
         return true;
       }
       return false;
     case WM_SYSKEYUP:
-      if (wParam == VK_MENU && AltAlone()) {
-        AltAlone() = false;
+      if (wParam == VK_MENU && AltAloneIn()) {
+        const bool here = AltAloneIn() == Root(hwnd);
+        AltAloneIn() = nullptr;
+        if (!here) return false;
         SendMessage(Root(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
         return true;
       }

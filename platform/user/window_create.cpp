@@ -35,9 +35,11 @@ unsigned HostFlags(const WindowRecord& w) {
 
 namespace WindowManager {
 
-// Menus and drop-down lists have an owner; a hint is a tool window of none.
+// Menus, drop-down lists and hints are tool windows without a caption. An
+// owned pop-up that is no tool window is a form without a border, a dialog
+// that takes the keyboard like any other.
 bool IsPopupWindow(const WindowRecord& w) {
-  return (w.Style & WS_POPUP) && (w.Style & WS_CAPTION) != WS_CAPTION && (w.Owner || (w.ExStyle & WS_EX_TOOLWINDOW));
+  return (w.Style & WS_POPUP) && (w.Style & WS_CAPTION) != WS_CAPTION && (w.ExStyle & WS_EX_TOOLWINDOW);
 }
 
 void SyncHostOwner(const WindowRecord& w) {

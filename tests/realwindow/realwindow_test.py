@@ -5,13 +5,16 @@ with no window manager, driven by synthetic X input through xdotool.
 Checks what only a real X server shows: message boxes and dialogs stacked
 above the game as its dialogs, the keyboard back in the game after every box,
 menu and drop-down, the menu taking the keys from its first one, Alt+F4 and
-SIGTERM saving the game's values, and the taskbar entry of the main window.
+SIGTERM saving the game's values, the taskbar entry of the main window, and
+the game's four dialogs driven by keys and clicks: the About box's shape,
+the world chosen, the settings written or left alone, the settings dialog
+sized by its frame.
 
 The oracle is mostly the registry file the game writes on closing: "ZUEGE"
 counts the steps the figure took, so a key that did not reach the game shows
 as a step missing.
 
-Usage: realwindow_test.py GAME_EXECUTABLE --wm openbox|none [--case TEXT] [--display N]
+Usage: realwindow_test.py GAME_EXECUTABLE --wm openbox|none [--case TEXT] [--display N] [--shots DIR]
 Skips (exit code 77) when no X server can be started, unless CI is set.
 """
 
@@ -26,6 +29,7 @@ import tempfile
 import time
 
 SKIP = 77
+SCREEN_WIDTH = 1280
 TITLE = "TALLIX MORVANT II"
 # Tutorial level 1: the figure at (1, 1) in a room of 9 x 2 cells, the exits
 # at (5, 1), (3, 2) and (8, 2).
@@ -58,7 +62,7 @@ class Display:
         try:
             xvfb = subprocess.Popen(
                 ["Xvfb"] + ([":%d" % number] if number is not None else []) +
-                ["-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                ["-displayfd", str(write_fd), "-screen", "0", "%dx1024x24" % SCREEN_WIDTH, "-nolisten", "tcp"],
                 pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         except FileNotFoundError:
             raise Skip("Xvfb is not installed (scripts/setup installs it)")
@@ -132,9 +136,15 @@ class Game:
         # The caption names the world once the first level is on the board.
         # A start under the sanitizers on a busy machine has been seen to take
         # over half a minute; the wait only costs time when the game fails.
-        self.window = wait_for("the main window", lambda: self.find_window(TITLE + " - ", mapped=True),
-                               timeout=90.0)
-        wait_for("the keyboard in the game", lambda: self.has_focus(self.window))
+        try:
+            self.window = wait_for("the main window", lambda: self.find_window(TITLE + " - ", mapped=True),
+                                   timeout=90.0)
+            wait_for("the keyboard in the game", lambda: self.has_focus(self.window))
+        except Failure as e:
+            # A game left running would take the next case's keys.
+            state = "runs" if self.proc.poll() is None else "ended with %s" % self.proc.returncode
+            self.close()
+            raise Failure("%s; the game %s; its last words: %s" % (e, state, self.last_words()))
 
     def find_window(self, title_start, mapped=False):
         """The first window of the game whose UTF-8 title starts so."""
@@ -357,6 +367,243 @@ def case_taskbar_entry(display, game):
     expect_steps_saved(game, 0)
 
 
+# ---- the game's dialogs ----
+
+FORMS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "game", "forms", "pictures")
+
+
+def rgb_of(*args, **kw):
+    """Pixels as bytes, three a pixel, from ImageMagick."""
+    r = subprocess.run(list(args) + ["-depth", "8", "rgb:-"], capture_output=True, timeout=20, **kw)
+    return r.stdout
+
+
+def picture_pixel(name, x, y):
+    return rgb_of("convert", os.path.join(FORMS, name), "-crop", "1x1+%d+%d" % (x, y))
+
+
+def close_colours(a, b, tolerance=8):
+    # A little room for a screen of another colour depth.
+    return len(a) == len(b) == 3 and all(abs(p - q) <= tolerance for p, q in zip(a, b))
+
+
+class Dialog:
+    """One of the game's four dialogs, as it opens from the menu bar."""
+
+    def __init__(self, name, keys, title, inset, painted):
+        self.name = name
+        self.keys = keys
+        self.title = title
+        # Where the form's (0, 0) lies in the window: inside the frame and
+        # caption the platform draws itself.
+        self.inset = inset
+        # A form point clear of controls and the colour it shows once the
+        # dialog has drawn itself.
+        self.painted = painted
+
+
+def tile_pixel(name, x, y):
+    """The form fill's tile, laid from the client's corner."""
+    return picture_pixel(name, x % 128, y % 128)
+
+
+ABOUT = Dialog("about", ["alt+h", "Down", "Return"], "Über " + TITLE, (0, 0),
+               (307, 230, lambda: picture_pixel("about.png", 307, 230)))
+WORLD = Dialog("world", ["alt+w", "Return"], "Spielwelt", (3, 18),
+               (300, 285, lambda: tile_pixel("world_fill.png", 300, 285)))
+SETTINGS = Dialog("settings", ["alt+k"], "Konfiguration", (4, 23),
+                  (440, 10, lambda: tile_pixel("settings_fill.png", 440, 10)))
+STATISTICS = Dialog("statistics", ["alt+s"], "Statistik", (3, 18), (10, 10, lambda: bytes((0, 0, 128))))
+
+
+class OpenDialog:
+    def __init__(self, game, dialog, window):
+        self.game = game
+        self.dialog = dialog
+        self.window = window
+
+    def geometry(self):
+        out = self.game.display.run("xwininfo", "-id", str(self.window))
+        return tuple(int(re.search(key + r":\s+(-?\d+)", out).group(1)) for key in (
+            "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def on_screen(self, x, y):
+        left, top, _, _ = self.geometry()
+        return left + self.dialog.inset[0] + x, top + self.dialog.inset[1] + y
+
+    def click(self, x, y):
+        sx, sy = self.on_screen(x, y)
+        self.game.display.run("xdotool", "mousemove", str(sx), str(sy), "click", "1")
+
+    def screen(self, x, y, w=1, h=1):
+        sx, sy = self.on_screen(x, y)
+        return rgb_of("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, sx, sy), env=self.game.display.env)
+
+
+def settled_screen(display):
+    """The whole screen once two grabs running agree: the game has drawn."""
+    last = [b""]
+
+    def same():
+        now = rgb_of("import", "-window", "root", env=display.env)
+        settled = now == last[0]
+        last[0] = now
+        return settled
+    wait_for("the screen at rest", same, interval=0.1)
+    return last[0]
+
+
+def open_dialog(display, game, dialog, shots):
+    """Opens the dialog by its keys, straight from the start: nothing went
+    into the game before."""
+    game.key(*dialog.keys)
+    window = wait_for("the dialog " + dialog.title, lambda: game.find_window(dialog.title, mapped=True))
+    expect_dialog_of(display, window, game.window)
+    opened = OpenDialog(game, dialog, window)
+    x, y, colour = dialog.painted
+    expected = colour()
+    wait_for("the dialog drawn", lambda: close_colours(opened.screen(x, y), expected))
+    if shots:
+        display.run("import", "-window", "root", os.path.join(shots, "dialog_%s_%s.png" % (dialog.name, display.wm)),
+                    check=False)
+    return opened
+
+
+def expect_game_active(display, game):
+    wait_for("the keyboard back in the game", lambda: game.has_focus(game.window))
+    if display.wm == "openbox":
+        wait_for("the game the active window", lambda: ("0x%x" % game.window) in display.root_property(
+            "_NET_ACTIVE_WINDOW"))
+
+
+def close_then_step(display, game, opened, close, step="Down", closed=None):
+    """`close` ends the dialog (`closed` looks at what it left); then the
+    keyboard is the game's without a click, and the first arrow moves the
+    figure one cell."""
+    close(opened)
+    wait_for("the dialog closed", lambda: opened.window not in game.windows())
+    expect_game_active(display, game)
+    game.moves(step)
+    # The step was taken after the dialog's command had ended.
+    if closed:
+        closed()
+    game.key("alt+F4")
+    expect_steps_saved(game, 1)
+
+
+def by_keys(*keys):
+    return lambda opened: opened.game.key(*keys)
+
+
+def by_clicks(*points):
+    def close(opened):
+        for x, y in points:
+            opened.click(x, y)
+    return close
+
+
+def case_dialog_closed(dialog, close):
+    def case(display, game, shots):
+        close_then_step(display, game, open_dialog(display, game, dialog, shots), close)
+    return case
+
+
+def case_about_pixels(display, game, shots):
+    opened = open_dialog(display, game, ABOUT, shots)
+    # In the shield's tip (and, as it opened, between the version and the
+    # address label).
+    seen, drawn = opened.screen(307, 480), picture_pixel("about.png", 307, 480)
+    if not close_colours(seen, drawn):
+        raise Failure("the About box at (307, 480) shows %s, its picture %s" % (seen.hex(), drawn.hex()))
+    # Outside the shield the screen shows the game, as it does once the box
+    # has gone.
+    outside = opened.screen(10, 10)
+    x, y = opened.on_screen(10, 10)
+
+    def game_outside():
+        below = settled_screen(display)[3 * (y * SCREEN_WIDTH + x):][:3]
+        if below != outside:
+            raise Failure("the About box covered (10, 10) outside its shield: %s, the game %s" % (
+                outside.hex(), below.hex()))
+    close_then_step(display, game, opened, by_keys("Return"), closed=game_outside)
+
+
+# Rows of the world list are 13 pixels from the list's inner top at (11, 10).
+def world_row(index):
+    return 60, 10 + 13 * index + 6
+
+
+def expect_world(game, world, level):
+    for name, expected in (("LW", world), ("LEVEL", level)):
+        if game.value(name) != expected:
+            raise Failure("%s is %s, not %d" % (name, game.value(name), expected))
+
+
+def case_world_chosen(close, world, step):
+    def case(display, game, shots):
+        opened = open_dialog(display, game, WORLD, shots)
+        close_then_step(display, game, opened, close, step)
+        expect_world(game, world, 1)
+    return case
+
+
+def setting(game, name):
+    """A value of the game's registry file as it is written there."""
+    m = re.search(r'^"%s"=(.*)$' % re.escape(name), game.registry(), re.M)
+    return m.group(1) if m else None
+
+
+def case_settings_by_keys(display, game, shots):
+    flipped = '"1"' if setting(game, "SOUND") in (None, '"0"') else '"0"'
+
+    def sound_flipped():
+        if setting(game, "SOUND") != flipped:
+            raise Failure("SOUND is %s, not %s" % (setting(game, "SOUND"), flipped))
+    opened = open_dialog(display, game, SETTINGS, shots)
+    # From the speed bar: OK, Abbruch, the delay bar, the sound box.
+    close_then_step(display, game, opened, by_keys("Tab", "Tab", "Tab", "Tab", "space", "Return"),
+                    closed=sound_flipped)
+
+
+def case_settings_cancelled(display, game, shots):
+    before = game.registry()
+
+    def unchanged():
+        if game.registry() != before:
+            raise Failure("Abbruch changed the registry file:\n" + game.registry())
+    opened = open_dialog(display, game, SETTINGS, shots)
+    box = opened.screen(40, 196, 12, 12)
+    opened.click(40, 196)
+    wait_for("the sound box ticked", lambda: opened.screen(40, 196, 12, 12) != box)
+    close_then_step(display, game, opened, by_clicks((276, 372)), closed=unchanged)
+
+
+def case_settings_resized(display, game, shots):
+    opened = open_dialog(display, game, SETTINGS, shots)
+    left, top, width, height = opened.geometry()
+    run = display.run
+    run("xdotool", "mousemove", str(left + width - 2), str(top + height - 2), "mousedown", "1")
+    for step in range(1, 5):
+        run("xdotool", "mousemove", str(left + width - 2 + 10 * step), str(top + height - 2 + 10 * step))
+    run("xdotool", "mouseup", "1")
+    wait_for("the dialog 40 x 40 larger", lambda: opened.geometry() == (left, top, width + 40, height + 40))
+    # The strip the frame uncovered, right of the old client area: the tile,
+    # laid from the client's corner.
+    cw = width - 2 * opened.dialog.inset[0]
+    tile = rgb_of("convert", os.path.join(FORMS, "settings_fill.png"))
+
+    def filled():
+        strip = opened.screen(cw, 40, 36, 300)
+        for i in range(0, len(strip) // 3, 7):
+            x, y = cw + i % 36, 40 + i // 36
+            at = 3 * ((y % 128) * 128 + x % 128)
+            if not close_colours(strip[3 * i:3 * i + 3], tile[at:at + 3]):
+                return False
+        return True
+    wait_for("the fill in the new strip", filled)
+    close_then_step(display, game, opened, by_clicks((276, 372)))
+
+
 CASES = [
     ("a box above the game, then the keys", case_box_then_keys),
     ("a solved level's box, then the keys", case_solved_level_then_keys),
@@ -368,6 +615,22 @@ CASES = [
     ("the taskbar entry", case_taskbar_entry),
 ]
 
+# Cases that may save a screenshot of the dialog they open.
+DIALOG_CASES = [
+    ("About: its picture in its shield, closed by Enter", case_about_pixels),
+    ("About closed by Escape", case_dialog_closed(ABOUT, by_keys("Escape"))),
+    ("About closed by a click on OK", case_dialog_closed(ABOUT, by_clicks((306, 340)))),
+    # World 1 and 3 start with the cell above and right of the figure free.
+    ("chooser: Down, Enter loads world 1", case_world_chosen(by_keys("Down", "Return"), 1, "Up")),
+    ("chooser: a click on row 3, then OK", case_world_chosen(by_clicks(world_row(3), (113, 260)), 3, "Right")),
+    ("chooser: Alt+F4 loads nothing", case_world_chosen(by_keys("alt+F4"), 0, "Down")),
+    ("settings: Tabs to the sound box, space, Enter", case_settings_by_keys),
+    ("settings: a box clicked, then Abbruch", case_settings_cancelled),
+    ("settings: sized by its frame", case_settings_resized),
+    ("statistics closed by Enter", case_dialog_closed(STATISTICS, by_keys("Return"))),
+    ("statistics closed by a click on OK", case_dialog_closed(STATISTICS, by_clicks((261, 236)))),
+]
+
 
 def main():
     parser = argparse.ArgumentParser()
@@ -375,6 +638,7 @@ def main():
     parser.add_argument("--wm", choices=["openbox", "none"], required=True)
     parser.add_argument("--case", help="run only the cases whose name holds this")
     parser.add_argument("--display", type=int, help="the Xvfb display number (default: the first free one)")
+    parser.add_argument("--shots", help="save a screenshot of each dialog, as it opens, in this folder")
     args = parser.parse_args()
     in_ci = bool(os.environ.get("CI"))
 
@@ -399,7 +663,9 @@ def main():
             return SKIP
         failures = 0
         try:
-            for i, (name, case) in enumerate(CASES):
+            cases = [(name, lambda d, g, case=case: case(d, g)) for name, case in CASES]
+            cases += [(name, lambda d, g, case=case: case(d, g, args.shots)) for name, case in DIALOG_CASES]
+            for i, (name, case) in enumerate(cases):
                 if args.case and args.case not in name:
                     continue
                 started = time.monotonic()

@@ -35,6 +35,7 @@ TEST_F(HostFocus, WindowKindsAsTheDesktopSeesThem) {
        Backend::hwfPopup | Backend::hwfToolWindow, true},
       {"hint", MakeTopLevel(WS_POPUP | WS_BORDER, TRect(0, 0, 20, 20), WS_EX_TOOLWINDOW),
        Backend::hwfPopup | Backend::hwfToolWindow, false},
+      {"owned form without a border", Owned(main, WS_POPUP), Backend::hwfNone, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -74,6 +75,19 @@ TEST_F(HostFocus, TheKeyboardFollowsTheActivationBackAfterABoxAndNeverToAPopup) 
   TestSupport::PumpUntilIdle();
   EXPECT_EQ(GetActiveWindow(), main) << "the caption stays active while its menu is open";
   EXPECT_EQ(host->Focused(), HostOf(main));
+
+  // A form without a border is no pop-up: the keyboard the desktop gives it
+  // stays there, and the layer activates it.
+  HWND bare = Owned(main, WS_POPUP);
+  ShowWindow(bare, SW_SHOWNOACTIVATE);
+  host->SetFocus(0);
+  host->PostFocus(HostOf(main), false);
+  host->PostFocus(HostOf(bare), true);
+  TestSupport::PumpUntilIdle();
+  EXPECT_EQ(GetActiveWindow(), bare);
+  EXPECT_EQ(host->Focused(), 0u) << "the desktop's choice is followed, not fought";
+  DestroyWindow(bare);
+  SetActiveWindow(main);
 
   // Following the desktop's own focus change asks nothing back.
   HWND second = MakeTopLevel(WS_CAPTION | WS_VISIBLE, TRect(400, 0, 500, 100));

@@ -1,3 +1,4 @@
+#include "focus.h"
 #include "keyboard.h"
 #include "menu.h"
 #include "nc_engine.h"
@@ -161,6 +162,23 @@ TEST_F(Menus, AltReportedOnAFocusChangeLeavesTheDropDownOpen) {
   TestSupport::PumpUntilIdle();
   EXPECT_EQ(Commands(w), std::vector<WPARAM>{kOpen});
   EXPECT_EQ(Count(w, WM_ENTERMENULOOP), 1);
+}
+
+// The desktop may take Alt+F4 itself and close a dialog: Alt went down in
+// the dialog and comes up in the window below, which must not open its menu.
+TEST_F(Menus, AltReleasedInAnotherWindowThanItWentDownLeavesTheMenuShut) {
+  HWND w = MakeWindowWithMenu();
+  HWND dialog = CreateWindowEx(0, "LoggingWindow", "Dialog", WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 150, 150, 100, 80, w,
+                               nullptr, nullptr, nullptr);
+  ASSERT_EQ(GetFocus(), dialog);
+  host->PostKeyDown(VK_MENU, Backend::modAlt);
+  TestSupport::PumpUntilIdle();
+  DestroyWindow(dialog);
+  ASSERT_EQ(GetFocus(), w);
+  host->PostKeyUp(VK_MENU);
+  host->PostKey(VK_ESCAPE);  // leaves a menu opened by mistake
+  TestSupport::PumpUntilIdle();
+  EXPECT_EQ(Count(w, WM_ENTERMENULOOP), 0);
 }
 
 TEST_F(Menus, BarItemWithoutSubItemsSendsItsCommandAtOnce) {
