@@ -4,6 +4,7 @@
 #include "vyrclass.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
+#include "vyrctrla.h"
 #include "vyrextca.h"
 #include "vyrextcs.h"
 #include "vyrforma.h"
@@ -27,6 +28,7 @@ TUnitRows ProgramUnits() {
       Vyrgroup::Unit,
       Vyrextca::Unit,
       Vyrextcs::Unit,
+      Vyrctrla::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
