@@ -135,7 +135,9 @@ void TVyrAniCtrl::Play() {
 }
 
 void TVyrAniCtrl::Stop() {
-  if (!animate_) return;
+  // While loading Animate only records what Loaded is to start; the
+  // setters that stop a running animation must not clear it.
+  if (!animate_ || Loading()) return;
   EnableTimer(false);
   repeatCount_ = 0;
   animate_ = false;
