@@ -107,6 +107,48 @@ TEST_F(AnimationTest, EachTickPaintsTheNewFrame) {
   EXPECT_EQ(Shown(ani, 5, 4), Rgb(clRed)) << "a stopped loop goes back to its first frame";
 }
 
+// Over a panel with a picture the transparent row of each frame shows the
+// panel's picture: the transparent animation through its copy of the
+// background, the opaque list image with SilentMove through the panel's
+// bitmap.
+TEST_F(AnimationTest, ThePanelsPictureShowsThroughTheFramesTransparentRow) {
+  auto* pictures = TObject::Create<Vyrcont::TVyrBitmapList>(form);
+  TBitmap picture;
+  picture.SetSize(100, 60);
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 100; ++x) picture.GetCanvas()->SetPixels(x, y, static_cast<TColor>(RGB(2 * x, 4 * y, 0x80)));
+  auto* item = TObject::Create<Vyrcont::TVyrBitmapListItem>(nullptr);
+  item->SetBitmap(&picture);
+  pictures->Add(item);
+  auto* panel = Place<Vyrctrl::TVyrBackPanel>(form, 20, 30, 100, 60);
+  panel->SetImageList(pictures);
+  auto* ani = Place<TVyrAniCtrl>(panel, 5, 7, 10, 8);
+  ani->SetImageList(list);
+  ani->SetColor(clGray);
+  ani->SetTransparent(true);
+  auto* still = Place<TVyrLImage>(panel, 40, 20, 10, 8);
+  still->SetImageList(list);
+  still->SetImageIndexValue(2);
+  still->SetTransparent(false);
+  still->SetForceTransparent(true);
+  still->SetSilentMove(true);
+  still->SetColor(clGray);
+  app.pump();
+  ASSERT_NE(panel->GetBackImage(), nullptr);
+  ASSERT_NE(ani->GetBackBitmap(), nullptr);
+  auto behind = [&](TControl* Control, int X, int Y) {
+    return Rgb(panel->GetBackImage()->GetCanvas()->GetPixels(Control->GetLeft() + X, Control->GetTop() + Y));
+  };
+  EXPECT_EQ(Shown(still, 5, 3), Rgb(clBlue));
+  EXPECT_EQ(Shown(still, 5, 7), behind(still, 5, 7));
+
+  ani->Play();
+  app.advance(200);
+  EXPECT_EQ(Shown(ani, 5, 3), Rgb(clLime));
+  EXPECT_EQ(Shown(ani, 5, 7), behind(ani, 5, 7));
+  EXPECT_NE(Shown(ani, 5, 7), Rgb(clGray));
+}
+
 TEST_F(AnimationTest, AReversedAnimationPlaysDownwardsAndStepsBackwards) {
   auto* ani = NewAnimation();
   ani->SetStopFrame(3);
