@@ -189,6 +189,7 @@ class TVyrAniCtrl : public TVyrCustomLImage {
   void RefillBack();
   // Which end a frame setter moves.
   void SetFrame(bool Start, int Value);
+  void KeepFramesInStrip();
 
   std::unique_ptr<TBitmap> backBitmap_;
   bool refreshBack_ = true;

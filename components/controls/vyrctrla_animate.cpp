@@ -236,6 +236,17 @@ void TVyrAniCtrl::SetFrame(bool Start, int Value) {
   InvalidateControl();
 }
 
+// The stream sets the bounds unchecked; bounds outside the strip or out
+// of order would walk past its last image.
+void TVyrAniCtrl::KeepFramesInStrip() {
+  Vyrcont::TVyrCustomImageList* list = GetImageList();
+  if (!list) return;
+  const int last = std::clamp(list->ItemCount(GetListIndex()) - 1, 0, kFrameLimit - 1);
+  const int a = std::clamp(startFrame_, 0, last), b = std::clamp(stopFrame_, 0, last);
+  startFrame_ = std::min(a, b);
+  stopFrame_ = std::max(a, b);
+}
+
 void TVyrAniCtrl::SetStartFrame(int Value) { SetFrame(true, Value); }
 void TVyrAniCtrl::SetStopFrame(int Value) { SetFrame(false, Value); }
 
@@ -289,6 +300,7 @@ void TVyrAniCtrl::Loaded() {
     DeActivateTimer(TVyrTimerMode::tmGlobalTimer);
     ActivateTimer();
   }
+  KeepFramesInStrip();
   SetImageIndex(GetFirstFrame());
   if (animate_) {
     animate_ = false;

@@ -292,3 +292,38 @@ TEST_F(AnimationTest, AStreamedAnimationStartsOnceLoaded) {
 }
 
 }  // namespace
+
+namespace {
+
+// Streamed bounds are taken unchecked while loading and put inside the
+// strip, in order, once the form is loaded.
+TEST_F(AnimationTest, StreamedFrameBoundsEndUpInsideTheStrip) {
+  list->SetName("Strips");
+  auto* ani = NewAnimation();
+  ani->SetName("Film");
+  std::string text = TestSupport::WrittenFormText(form);
+  const std::string spanned = "    StopFrame = 4\n";
+  ASSERT_NE(text.find(spanned), std::string::npos);
+  text.erase(text.find(spanned), spanned.size());
+  struct Case {
+    const char* bounds;
+    int start, stop;
+  } cases[] = {{"StartFrame = 3\n    StopFrame = 1\n", 1, 3},
+               {"StartFrame = 9\n    StopFrame = 7\n", 4, 4},
+               {"StartFrame = -2\n    StopFrame = 300\n", 0, 4}};
+  for (const Case& c : cases) {
+    std::string changed = text;
+    const std::string anchor = "ImageList = Strips\n";
+    changed.insert(changed.find(anchor) + anchor.size(), std::string("    ") + c.bounds);
+    auto* second = TObject::Create<TForm>(Application);
+    TestSupport::ReadFormText(changed, second);
+    auto* film = dynamic_cast_object<TVyrAniCtrl>(second->FindComponent("Film"));
+    ASSERT_NE(film, nullptr);
+    EXPECT_EQ(film->GetStartFrame(), c.start) << c.bounds;
+    EXPECT_EQ(film->GetStopFrame(), c.stop) << c.bounds;
+    EXPECT_EQ(film->GetCurrentFrame(), c.start) << c.bounds;
+    second->Free();
+  }
+}
+
+}  // namespace
