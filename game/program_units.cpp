@@ -5,6 +5,7 @@
 #include "vyrclass.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
+#include "vyrctrla.h"
 #include "vyrextca.h"
 #include "vyrextcs.h"
 #include "vyrforma.h"
@@ -31,6 +32,7 @@ TUnitRows ProgramUnits() {
       Vyrextca::Unit,
       Vyrextcs::Unit,
       Vyrbtn::Unit,
+      Vyrctrla::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
