@@ -632,6 +632,17 @@ DIALOG_CASES = [
 ]
 
 
+def case_server_gone(display, game):
+    """The X server shuts down under the game: it ends instead of spinning."""
+    display.procs[0].terminate()  # Xvfb, the first process of the display
+    try:
+        code = game.proc.wait(15)
+    except subprocess.TimeoutExpired:
+        raise Failure("the game ran on without its X server")
+    if code == 0:
+        raise Failure("the game ended as if nothing had happened")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("game")
@@ -665,6 +676,8 @@ def main():
         try:
             cases = [(name, lambda d, g, case=case: case(d, g)) for name, case in CASES]
             cases += [(name, lambda d, g, case=case: case(d, g, args.shots)) for name, case in DIALOG_CASES]
+            # Last, as it takes the X server down.
+            cases.append(("the X server gone: the game ends", case_server_gone))
             for i, (name, case) in enumerate(cases):
                 if args.case and args.case not in name:
                     continue

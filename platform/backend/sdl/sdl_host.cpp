@@ -59,6 +59,7 @@ std::unique_ptr<SdlHost> SdlHost::Open(std::string& error) {
     error = SDL_GetError();
     return nullptr;
   }
+  X11::EndWhenConnectionLost();
   SDL_StartTextInput();
   return std::unique_ptr<SdlHost>(new SdlHost());
 }

@@ -6,6 +6,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <optional>
 
 namespace SdlBackend::X11 {
@@ -173,5 +176,17 @@ void RestoreFocus(SDL_Window* any, unsigned long previous) {
   IgnoringErrors guard(t->display);
   if (Viewable(t->display, previous)) XSetInputFocus(t->display, previous, RevertToParent, CurrentTime);
 }
+
+namespace {
+
+int ConnectionLost(Display* d) {
+  std::fprintf(stderr, "The connection to the display %s was lost.\n", d ? DisplayString(d) : "");
+  std::fflush(stderr);
+  _exit(1);
+}
+
+}  // namespace
+
+void EndWhenConnectionLost() { XSetIOErrorHandler(ConnectionLost); }
 
 }  // namespace SdlBackend::X11

@@ -37,4 +37,10 @@ void GiveFocus(SDL_Window* window);
 // when it is still viewable.
 void RestoreFocus(SDL_Window* any, unsigned long previous);
 
+// When the X server goes away (it was shut down, the session ended without
+// asking), the program says so and ends at once. Xlib's own answer is exit(),
+// whose clean-up destroys our windows over the dead connection and spins
+// there for ever.
+void EndWhenConnectionLost();
+
 }  // namespace SdlBackend::X11
