@@ -3,42 +3,17 @@
 // control, the timer's interval and kinds, and running out of timers.
 #include <vector>
 
-#include "controls_fixture.h"
-#include "unitstartup.h"
 #include "vyrclass_application.h"
-#include "vyrctrla.h"
+#include "vyrctrla_fixture.h"
 #include "vyrmms.h"
 
 using namespace Vyrctrla;
 
 namespace {
 
-constexpr TColor kFrameColors[] = {clRed, clLime, clBlue, clYellow, clFuchsia};
-
-class AnimationTest : public ControlsTest {
+class AnimationTest : public FrameStripTest {
  protected:
-  TUnitStartup units{{Vyrctrla::Unit}};
-  TForm* form = nullptr;
-  Vyrcont::TVyrImageList* list = nullptr;
-
-  // A form with one strip of five 10 x 8 frames, frame i in
-  // kFrameColors[i] above a black bottom row (the strip's transparent
-  // colour).
-  void SetUp() override {
-    form = NewForm(clWhite);
-    list = TObject::Create<Vyrcont::TVyrImageList>(form);
-    auto* strip = TObject::Create<Vyrcont::TVyrImageListItem>(10, 8);
-    for (TColor color : kFrameColors) {
-      TBitmap frame;
-      frame.SetSize(10, 8);
-      frame.GetCanvas()->GetBrush()->SetColor(color);
-      frame.GetCanvas()->FillRect(TRect(0, 0, 10, 7));
-      frame.GetCanvas()->GetBrush()->SetColor(clBlack);
-      frame.GetCanvas()->FillRect(TRect(0, 7, 10, 8));
-      strip->Add(&frame, nullptr);
-    }
-    list->Add(strip);
-  }
+  AnimationTest() { blackBottomRow = true; }
 
   TVyrAniCtrl* NewAnimation() {
     auto* ani = Place<TVyrAniCtrl>(form, 10, 10, 10, 8);

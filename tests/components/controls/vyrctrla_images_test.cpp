@@ -3,43 +3,15 @@
 // control, the transparent modes, and their form text.
 #include <string>
 
-#include "controls_fixture.h"
-#include "unitstartup.h"
-#include "vyrctrla.h"
+#include "vyrctrla_fixture.h"
 
 using namespace Vyrctrla;
 using Vyrgraph::TVyrBevelStyle;
 
 namespace {
 
-constexpr TColor kFrameColors[] = {clRed, clLime, clBlue, clYellow, clFuchsia};
-
-// A form with a list of one strip of five 10 x 8 frames, frame i in
-// kFrameColors[i].
-class ImagesTest : public ControlsTest {
+class ImagesTest : public FrameStripTest {
  protected:
-  TUnitStartup units{{Vyrctrla::Unit}};
-  TForm* form = nullptr;
-  Vyrcont::TVyrImageList* list = nullptr;
-
-  void SetUp() override {
-    form = NewForm(clWhite);
-    list = TObject::Create<Vyrcont::TVyrImageList>(form);
-    auto* strip = TObject::Create<Vyrcont::TVyrImageListItem>(10, 8);
-    for (TColor color : kFrameColors) {
-      TBitmap frame;
-      Plain(frame, 10, 8, color);
-      strip->Add(&frame, nullptr);
-    }
-    list->Add(strip);
-  }
-
-  static void Plain(TBitmap& Bitmap, int Width, int Height, TColor Color) {
-    Bitmap.SetSize(Width, Height);
-    Bitmap.GetCanvas()->GetBrush()->SetColor(Color);
-    Bitmap.GetCanvas()->FillRect(TRect(0, 0, Width, Height));
-  }
-
   static void Raised(Vyrctrl::TVyrGraphicControl* Control, int Width) {
     Control->GetBevel()->SetStyleOuter(TVyrBevelStyle::bvRaised);
     Control->GetBevel()->SetWidthOuter(Width);
