@@ -50,7 +50,7 @@ TEST(AnsiString, NumbersAndTrim) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(AnsiString(c.text).ToIntDef(99), c.valid ? c.expected : 99);
-    if (!c.valid) EXPECT_THROW(AnsiString(c.text).ToInt(), EConvertError);
+    if (!c.valid) { EXPECT_THROW(AnsiString(c.text).ToInt(), EConvertError); }
   }
   EXPECT_EQ(AnsiString("\t a b \r\n").Trim(), "a b");
   EXPECT_EQ(AnsiString(-12), "-12");

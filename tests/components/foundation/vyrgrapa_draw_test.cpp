@@ -153,7 +153,7 @@ TEST_F(ShapeDrawTest, TheCallersListIsReadAndLeftAsGiven) {
         ASSERT_EQ(Px(given.get(), x, y), Px(own.get(), x, y)) << static_cast<int>(shape) << " at " << x << "," << y;
     for (int y = 0; y < own->GetHeight(); ++y)
       for (int x = 0; x < own->GetWidth(); ++x)
-        if (x < 3 || y < 4) ASSERT_EQ(Px(own.get(), x, y), clWhite) << "outside the rectangle at " << x << "," << y;
+        if (x < 3 || y < 4) { ASSERT_EQ(Px(own.get(), x, y), clWhite) << "outside the rectangle at " << x << "," << y; }
   }
 }
 

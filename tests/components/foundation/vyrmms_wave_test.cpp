@@ -266,8 +266,8 @@ TEST(WaveStreams, PlainAndCompressedRoundTrip) {
     Load(wave, Pcm22k(3000, 0x11));
     TMemoryStream stream;
     Vyrutils::stWriteWave(&stream, &wave, compressed);
-    if (!compressed) EXPECT_EQ(Contents(stream), Cat(Length32(3044), Pcm22k(3000, 0x11)));
-    if (compressed) EXPECT_LT(stream.GetSize(), 3044);
+    if (!compressed) { EXPECT_EQ(Contents(stream), Cat(Length32(3044), Pcm22k(3000, 0x11))); }
+    if (compressed) { EXPECT_LT(stream.GetSize(), 3044); }
     stream.WriteBuffer("tail", 4);
     stream.SetPosition(0);
     Vyrutils::stReadWave(&stream, &back, compressed);

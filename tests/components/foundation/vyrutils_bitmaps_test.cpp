@@ -98,7 +98,7 @@ TEST_F(BitmapDrawTest, TransparentDrawIgnoresTheCanvasFontAndBrushColours) {
     EXPECT_EQ(Px(dst.get(), 0, 0), clRed) << flags;
     EXPECT_EQ(Px(dst.get(), 1, 0), flags == 0x0040 ? clBlue : clWhite) << flags;
     EXPECT_EQ(dst->GetCanvas()->GetFont()->GetColor(), clYellow);
-    if (flags == 0x0040) EXPECT_EQ(dst->GetCanvas()->GetBrush()->GetStyle(), bsClear);  // 0x0080 fills with a brush
+    if (flags == 0x0040) { EXPECT_EQ(dst->GetCanvas()->GetBrush()->GetStyle(), bsClear); }  // 0x0080 fills with a brush
   }
 }
 

@@ -74,7 +74,7 @@ TEST_F(ButtonsTest, FormWithEveryButtonAndFieldPaintsInTheClassicLook) {
   EXPECT_GT(CountPixels(help, TRect(4, 4, 71, 21), clBtnHighlight), 3);                  // embossed caption
 
   const char* folder = std::getenv("MORVANT_SCREENSHOTS");
-  if (folder) EXPECT_TRUE(TestSupport::SaveWindowPng(f->GetHandle(), std::string(folder) + "/buttons.png"));
+  if (folder) { EXPECT_TRUE(TestSupport::SaveWindowPng(f->GetHandle(), std::string(folder) + "/buttons.png")); }
 
   // A focused button takes the ring from the default one and shows the
   // dotted rectangle; so does a focused check box around its caption.
@@ -82,5 +82,5 @@ TEST_F(ButtonsTest, FormWithEveryButtonAndFieldPaintsInTheClassicLook) {
   app.pump();
   EXPECT_EQ(Pixel(ok, 10, 0), Rgb(cl3DLight));
   EXPECT_EQ(Pixel(cancel, 10, 0), Rgb(clBlack));
-  if (folder) EXPECT_TRUE(TestSupport::SaveWindowPng(f->GetHandle(), std::string(folder) + "/buttons-focus.png"));
+  if (folder) { EXPECT_TRUE(TestSupport::SaveWindowPng(f->GetHandle(), std::string(folder) + "/buttons-focus.png")); }
 }
