@@ -406,6 +406,8 @@ class TVyrRadioGroupButton : public TVyrRadioButton {
   bool CanModify() const override { return FGroup->CanModify(); }
 
  protected:
+  // Checked by the keyboard as by the mouse: the group takes the value.
+  void DoEnter() override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
   void KeyUp(Word& Key, TShiftState Shift) override;
@@ -425,6 +427,8 @@ class TVyrCheckGroupButton : public TVyrCheckBox {
   bool CanModify() const override { return FGroup->CanModify(); }
 
  protected:
+  // Toggled by the keyboard as by the mouse: the group takes the value.
+  void Toggle() override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
   void KeyUp(Word& Key, TShiftState Shift) override;

@@ -363,4 +363,14 @@ VYR_FORWARD_ITEM_EVENTS(TVyrCheckGroupButton, TVyrCheckBox)
 
 #undef VYR_FORWARD_ITEM_EVENTS
 
+void TVyrRadioGroupButton::DoEnter() {
+  TVyrRadioButton::DoEnter();
+  if (GetChecked()) FGroup->ButtonClick(this);
+}
+
+void TVyrCheckGroupButton::Toggle() {
+  TVyrCheckBox::Toggle();
+  FGroup->ButtonClick(this);
+}
+
 }  // namespace Vyrgroup

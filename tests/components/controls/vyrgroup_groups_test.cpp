@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls_fixture.h"
+#include "keyboard.h"
 #include "unitstartup.h"
 #include "vyrgroup.h"
 
@@ -196,6 +197,37 @@ TEST_F(ButtonGroupTest, FormTextRoundTripWithoutTheItems) {
   EXPECT_FALSE(checkCopy->GetGlyphTransparent());
   EXPECT_EQ(Checked(checkCopy), (std::vector<bool>{false, true, true}));
   checkCopy->Free();
+}
+
+TEST_F(ButtonGroupTest, KeysOnAnItemReachTheGroupFirst) {
+  auto* group = NewGroup<TVyrCheckGroup>({"Musik", "Geräusche"});
+  std::vector<std::string> seen;
+  group->OnKeyDown = TKeyEvent([&](TObject*, Word&, TShiftState) { seen.push_back("group"); });
+  group->GetButton(0)->OnKeyDown = TKeyEvent([&](TObject*, Word&, TShiftState) { seen.push_back("item"); });
+  group->GetButton(0)->SetFocus();
+  app.pump();
+  app.key(VK_SPACE, 0, " ");
+  app.pump();
+  EXPECT_EQ(seen, (std::vector<std::string>{"group", "item"}));
+  EXPECT_EQ(group->GetValue(), 1);
+
+  group->SetReadOnly(true);
+  app.key(VK_SPACE, 0, " ");
+  app.pump();
+  EXPECT_EQ(group->GetValue(), 1);
+  EXPECT_TRUE(group->GetItemCheck(0));
+
+  // A radio item reached by the keyboard is checked, and the group follows.
+  auto* radio = Place<TVyrRadioGroup>(form, 200, 10, 185, 105);
+  radio->GetItems()->Add("Leicht");
+  radio->GetItems()->Add("Schwer");
+  app.pump();
+  int changed = -1;
+  radio->OnChange = TVyrChildBtnClick([&](TObject*, int Index) { changed = Index; });
+  radio->GetButton(1)->SetFocus();
+  app.pump();
+  EXPECT_EQ(radio->GetItemIndex(), 1);
+  EXPECT_EQ(changed, 1);
 }
 
 }  // namespace
