@@ -446,6 +446,72 @@ class TVyrBaseMeter : public TVyrGraphicControl {
   enum class TLoadedValue { lvNone, lvPercent, lvUser } loadedValue_ = TLoadedValue::lvNone;
 };
 
+// ---- group box ----
+
+// Where the caption of a group box sits: three places on each side, read
+// along the side (the left side upward, the right side downward).
+enum class TVyrGroupCaptionAlign {
+  gcaTopLeft, gcaTopCenter, gcaTopRight, gcaLeftBottom, gcaLeftCenter, gcaLeftTop,
+  gcaBottomLeft, gcaBottomCenter, gcaBottomRight, gcaRightTop, gcaRightCenter, gcaRightBottom
+};
+
+// A framed container with its caption on the frame, the frame broken
+// behind it. Children are aligned inside the frame, clear of the caption.
+class TVyrCustomGroupBox : public TVyrCustomParentPanel {
+  MORVANT_PUBLISHED(TVyrCustomGroupBox, TVyrCustomParentPanel)
+ public:
+  explicit TVyrCustomGroupBox(TComponent* AOwner);
+  ~TVyrCustomGroupBox() override;
+
+  bool GetShowAccelChar() const { return showAccelChar_; }
+  void SetAccelChar(bool Value);
+  TVyrGroupCaptionAlign GetAlignment() const { return alignment_; }
+  void SetAlignCaption(TVyrGroupCaptionAlign Value);
+  int GetCaptionOffset() const { return captionOffset_; }
+  void SetCaptionOffset(int Value);
+  TFont* GetCaptionFont() const { return captionFont_.get(); }
+  void SetCaptionFont(TFont* Value) { captionFont_->Assign(Value); }
+  bool GetCaptionParentFont() const { return captionParentFont_; }
+  void SetCaptionParentFont(bool Value);
+  Vyrgraph::TVyr3DCaption* GetCaptionFont3D() const { return captionFont3D_.get(); }
+  void SetFont3D(Vyrgraph::TVyr3DCaption* Value) { captionFont3D_->Assign(Value); }
+  int GetCaptionHeight() const { return captionHeight_; }
+  // The caption's turn: 0 on the top and bottom, 90 on the left, 270 on the right.
+  int GetCaptionAngle() const { return fxCaption_->GetAngle(); }
+
+  void GetChange(TObject* Sender) override;
+
+ protected:
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  void Dispatch(TMessage& Message) override;
+  void Paint() override;
+  void CMParentFontChanged(TMessage& Message) override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void CMTextChanged(TMessage& Message) override;
+  // The side the caption sits on: 0 top, 1 left, 2 bottom, 3 right.
+  int CaptionSide() const { return static_cast<int>(alignment_) / 3; }
+
+ private:
+  void SetCaptionHeight();
+
+  bool showAccelChar_ = true;
+  TVyrGroupCaptionAlign alignment_ = TVyrGroupCaptionAlign::gcaTopLeft;
+  int captionOffset_ = 8;
+  std::unique_ptr<TFont> captionFont_;
+  bool captionParentFont_ = true;
+  std::unique_ptr<Vyrgraph::TVyr3DCaption> captionFont3D_;
+  int captionHeight_ = 0;
+  std::unique_ptr<Vyrgraph::TVyrFxCaption> fxCaption_;
+  // Set while the box itself gives the caption font a value.
+  bool settingCaptionFont_ = false;
+};
+
+class TVyrGroupBox : public TVyrCustomGroupBox {
+  MORVANT_COMPONENT(TVyrGroupBox, TVyrCustomGroupBox)
+ public:
+  explicit TVyrGroupBox(TComponent* AOwner) : TVyrCustomGroupBox(AOwner) {}
+};
+
 // ---- the unit ----
 
 // Registers the unit's published classes with the form streams.

@@ -53,6 +53,9 @@ void TVyrCustomParentPanel::Publish(TPublisher<TVyrCustomParentPanel>& P) {
 
 void TVyrBackPanel::Publish(TPublisher<TVyrBackPanel>&) {}
 
-void Initialize() { RegisterClasses({TVyrSimplePanel::StaticClass(), TVyrBackPanel::StaticClass()}); }
+void Initialize() {
+  RegisterClasses({TVyrSimplePanel::StaticClass(), TVyrBackPanel::StaticClass()});
+  RegisterClasses({TVyrGroupBox::StaticClass()});
+}
 
 }  // namespace Vyrctrl

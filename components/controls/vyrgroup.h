@@ -2,9 +2,11 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "rect.h"
 #include "stdctrls_check.h"
+#include "tstrings.h"
 #include "unitstartup.h"
 #include "vyrctrl.h"
 #include "vyrgraph.h"
@@ -214,6 +216,228 @@ class TVyrRadioButton : public TVyrButtonControl {
 
  private:
   bool FChecked = false;
+};
+
+// ======== button groups ========
+
+enum class TVyrChildHelpContextID { ciDefault, ciSameAsParent, ciAutoNumbered };
+// Sender and the index of the item clicked.
+using TVyrChildBtnClick = TClosure<void(TObject* Sender, int Index)>;
+
+// A group box holding a column layout of owned item buttons, one for each
+// line of Items. The items are made anew from Items and are never streamed.
+class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
+  MORVANT_PUBLISHED(TVyrCustomButtonGroup, Vyrctrl::TVyrCustomGroupBox)
+ public:
+  explicit TVyrCustomButtonGroup(TComponent* AOwner);
+  ~TVyrCustomButtonGroup() override;
+
+  TStrings* GetItems() const { return FItems.get(); }
+  void SetItems(TStrings* Value) { FItems->Assign(Value); }
+  int GetItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int Value);
+  int GetItemOffset() const { return FItemOffset; }
+  void SetItemOffset(int Value);
+  int GetColumns() const { return FColumns; }
+  // Kept within 1..12.
+  void SetColumns(int Value);
+  bool GetReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool Value) { FReadOnly = Value; }
+  int GetGlyphSize() const { return FGlyphSize; }
+  void SetGlyphSize(int Value);
+  bool GetGlyphTransparent() const { return FGlyphTransparent; }
+  void SetTransparent(bool Value);
+  bool GetGlyphFlat() const { return FGlyphFlat; }
+  void SetGlyphFlat(bool Value);
+  bool GetUseBitmap() const { return FUseBitmap; }
+  void SetUseBitmap(bool Value);
+  Vyrgraph::TVyr3DCaption* GetFont3D() const { return FFont3D.get(); }
+  void SetFont3D(Vyrgraph::TVyr3DCaption* Value) { FFont3D->Assign(Value); }
+  Vyrgraph::TVyrGlyphTextFocusStyle GetFocusStyle() const { return FFocusStyle; }
+  void SetFocusStyle(Vyrgraph::TVyrGlyphTextFocusStyle Value);
+  bool GetUseFocusColor() const { return FUseFocusColor; }
+  void SetUseFocusColor(bool Value);
+  TColor GetFocusColor() const { return FFocusColor; }
+  void SetFocusColor(TColor Value);
+  TColor GetGlyphTransparentColor() const { return FGlyphTransparentColor; }
+  void SetTransparentColor(TColor Value);
+  TVyrChildHelpContextID GetHelpContextBtn() const { return FHelpContextBtn; }
+  void SetID(TVyrChildHelpContextID Value);
+  Vyrcont::TVyrCustomImageList* GetGlyphImageList() const { return FGlyphImageList; }
+  void SetGlyphImageList(Vyrcont::TVyrCustomImageList* Value);
+  int GetGlyphImageIndex() const { return FGlyphImageIndex; }
+  void SetGlyphImageIndex(int Value) { SetGlyphIndex(0, Value); }
+  int GetGlyphListIndex() const { return FGlyphListIndex; }
+  void SetGlyphListIndex(int Value) { SetGlyphIndex(1, Value); }
+  // Index 0 the image index, 1 the list index.
+  void SetGlyphIndex(int Which, int Value);
+
+  int GetButtonCount() const { return static_cast<int>(FButtons.size()); }
+  TVyrButtonControl* GetButton(int Index) const { return FButtons[static_cast<std::size_t>(Index)]; }
+  int IndexOfButton(TObject* Button) const;
+
+  virtual bool CanModify() const { return !FReadOnly; }
+  virtual void SetButtonCount(int Count);
+  virtual void UpdateButtons() = 0;
+  virtual int GetFieldValue() const { return FValue; }
+  void ArrangeButtons();
+
+  TVyrChildBtnClick OnChange;
+
+ protected:
+  friend class TVyrRadioGroupButton;
+  friend class TVyrCheckGroupButton;
+
+  virtual TVyrButtonControl* NewButton() = 0;
+  // The value a click on Button leaves.
+  virtual int ClickedValue(TVyrButtonControl* Button) = 0;
+  virtual void SetFieldValue(int Value) = 0;
+  // What every item takes from the group, and the layout.
+  void UpdateButtonLooks();
+  void ButtonClick(TObject* Sender);
+  // An item going away leaves the list.
+  void RemoveButton(TVyrButtonControl* Button);
+  void ItemsChange(TObject* Sender);
+
+  void Loaded() override;
+  void ReadState(TReader* Reader) override;
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+  void WMSize(TMessage& Message) override;
+
+  std::unique_ptr<TStringList> FItems;
+  int FValue = 0;
+  bool FUpdating = false;
+  bool FClicking = false;
+
+ private:
+  void Restyle() {
+    if (!Loading() && !FUpdating) UpdateButtons();
+  }
+
+  int FItemHeight = -1;
+  int FItemOffset = 4;
+  int FColumns = 1;
+  std::vector<TVyrButtonControl*> FButtons;
+  bool FReadOnly = false;
+  int FGlyphSize = 13;
+  bool FGlyphTransparent = false;
+  bool FGlyphFlat = false;
+  bool FUseBitmap = false;
+  std::unique_ptr<Vyrgraph::TVyr3DCaption> FFont3D;
+  Vyrgraph::TVyrGlyphTextFocusStyle FFocusStyle = Vyrgraph::TVyrGlyphTextFocusStyle::fcText;
+  bool FUseFocusColor = false;
+  TColor FFocusColor = clGray;
+  TColor FGlyphTransparentColor = clOlive;
+  TVyrChildHelpContextID FHelpContextBtn = TVyrChildHelpContextID::ciDefault;
+  Vyrcont::TVyrCustomImageList* FGlyphImageList = nullptr;
+  int FGlyphImageIndex = 0;
+  int FGlyphListIndex = 0;
+};
+
+// One checked item at most, its index ItemIndex (-1: none).
+class TVyrCustomRadioGroup : public TVyrCustomButtonGroup {
+  MORVANT_PUBLISHED(TVyrCustomRadioGroup, TVyrCustomButtonGroup)
+ public:
+  explicit TVyrCustomRadioGroup(TComponent* AOwner);
+
+  int GetItemIndex() const { return FValue; }
+  // Kept within -1..the last item.
+  void SetItemIndex(int Value);
+
+  void SetButtonCount(int Count) override;
+  void UpdateButtons() override;
+
+ protected:
+  TVyrButtonControl* NewButton() override;
+  int ClickedValue(TVyrButtonControl* Button) override;
+  void SetFieldValue(int Value) override { SetItemIndex(Value); }
+};
+
+class TVyrRadioGroup : public TVyrCustomRadioGroup {
+  MORVANT_COMPONENT(TVyrRadioGroup, TVyrCustomRadioGroup)
+ public:
+  explicit TVyrRadioGroup(TComponent* AOwner) : TVyrCustomRadioGroup(AOwner) {}
+};
+
+// Any set of checked items; Value has bit i set for a checked item i.
+class TVyrCustomCheckGroup : public TVyrCustomButtonGroup {
+  MORVANT_PUBLISHED(TVyrCustomCheckGroup, TVyrCustomButtonGroup)
+ public:
+  explicit TVyrCustomCheckGroup(TComponent* AOwner);
+
+  int GetValue() const { return FValue; }
+  void SetValue(int Value);
+  int GetGlyphNumber() const { return FGlyphNumber; }
+  void SetNumGlyphs(int Value);
+  // An index out of range is ignored (False).
+  bool GetItemCheck(int Index) const;
+  void SetItemCheck(int Index, bool Checked);
+
+  void SetButtonCount(int Count) override;
+  void UpdateButtons() override;
+
+ protected:
+  TVyrButtonControl* NewButton() override;
+  int ClickedValue(TVyrButtonControl* Button) override;
+  void SetFieldValue(int Value) override { SetValue(Value); }
+  void UpdateValue();
+  int CheckedSum() const;
+
+ private:
+  int FGlyphNumber = 3;
+};
+
+class TVyrCheckGroup : public TVyrCustomCheckGroup {
+  MORVANT_COMPONENT(TVyrCheckGroup, TVyrCustomCheckGroup)
+ public:
+  explicit TVyrCheckGroup(TComponent* AOwner) : TVyrCustomCheckGroup(AOwner) {}
+};
+
+// The items: the group's key and mouse handlers run first, and the group
+// decides whether they may change.
+class TVyrRadioGroupButton : public TVyrRadioButton {
+  MORVANT_CLASS(TVyrRadioGroupButton, TVyrRadioButton)
+ public:
+  explicit TVyrRadioGroupButton(TVyrCustomButtonGroup* Group);
+  ~TVyrRadioGroupButton() override;
+  bool CanModify() const override { return FGroup->CanModify(); }
+
+ protected:
+  // Checked by the keyboard as by the mouse: the group takes the value.
+  void DoEnter() override;
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
+  void KeyUp(Word& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  TVyrCustomButtonGroup* FGroup;
+};
+
+class TVyrCheckGroupButton : public TVyrCheckBox {
+  MORVANT_CLASS(TVyrCheckGroupButton, TVyrCheckBox)
+ public:
+  explicit TVyrCheckGroupButton(TVyrCustomButtonGroup* Group);
+  ~TVyrCheckGroupButton() override;
+  bool CanModify() const override { return FGroup->CanModify(); }
+
+ protected:
+  // Toggled by the keyboard as by the mouse: the group takes the value.
+  void Toggle() override;
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
+  void KeyUp(Word& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+ private:
+  TVyrCustomButtonGroup* FGroup;
 };
 
 void Initialize();

@@ -56,6 +56,9 @@ void TVyrRadioButton::Publish(TPublisher<TVyrRadioButton>& P) {
   P.Bool("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop, false);
 }
 
-void Initialize() { RegisterClasses({TVyrCheckBox::StaticClass(), TVyrRadioButton::StaticClass()}); }
+void Initialize() {
+  RegisterClasses({TVyrCheckBox::StaticClass(), TVyrRadioButton::StaticClass()});
+  RegisterClasses({TVyrRadioGroup::StaticClass(), TVyrCheckGroup::StaticClass()});
+}
 
 }  // namespace Vyrgroup

@@ -1,0 +1,376 @@
+// The button groups: a group box of radio or check items made from Items.
+#include <algorithm>
+
+#include "controlmessages.h"
+#include "keyboard.h"
+#include "vyrcont.h"
+#include "vyrgroup.h"
+
+namespace Vyrgroup {
+
+// ---- TVyrCustomButtonGroup ----
+
+TVyrCustomButtonGroup::TVyrCustomButtonGroup(TComponent* AOwner)
+    : Vyrctrl::TVyrCustomGroupBox(AOwner),
+      FItems(std::make_unique<TStringList>()),
+      FFont3D(std::make_unique<Vyrgraph::TVyr3DCaption>()) {
+  controlStyle_ = {csSetCaption, csOpaque, csDoubleClicks};
+  FItems->OnChange = TNotifyEvent([this](TObject* Sender) { ItemsChange(Sender); });
+  FFont3D->SetOnChange(TNotifyEvent([this](TObject*) { Restyle(); }));
+}
+
+TVyrCustomButtonGroup::~TVyrCustomButtonGroup() {
+  FItems->OnChange = nullptr;
+  FFont3D->SetOnChange(nullptr);
+  // Each item takes itself off the list as it goes.
+  while (!FButtons.empty()) FButtons.back()->Free();
+}
+
+int TVyrCustomButtonGroup::IndexOfButton(TObject* Button) const {
+  const auto it = std::find(FButtons.begin(), FButtons.end(), Button);
+  return it == FButtons.end() ? -1 : static_cast<int>(it - FButtons.begin());
+}
+
+void TVyrCustomButtonGroup::RemoveButton(TVyrButtonControl* Button) {
+  FButtons.erase(std::remove(FButtons.begin(), FButtons.end(), Button), FButtons.end());
+}
+
+void TVyrCustomButtonGroup::SetColumns(int Value) {
+  Value = std::clamp(Value, 1, 12);
+  if (FColumns == Value) return;
+  FColumns = Value;
+  ArrangeButtons();
+}
+
+void TVyrCustomButtonGroup::SetItemHeight(int Value) {
+  FItemHeight = Value;
+  ArrangeButtons();
+}
+
+void TVyrCustomButtonGroup::SetItemOffset(int Value) {
+  FItemOffset = Value;
+  ArrangeButtons();
+}
+
+void TVyrCustomButtonGroup::SetGlyphSize(int Value) {
+  FGlyphSize = Value;
+  Restyle();
+}
+void TVyrCustomButtonGroup::SetTransparent(bool Value) {
+  FGlyphTransparent = Value;
+  Restyle();
+}
+void TVyrCustomButtonGroup::SetGlyphFlat(bool Value) {
+  FGlyphFlat = Value;
+  Restyle();
+}
+void TVyrCustomButtonGroup::SetUseBitmap(bool Value) {
+  FUseBitmap = Value;
+  Restyle();
+}
+void TVyrCustomButtonGroup::SetFocusStyle(Vyrgraph::TVyrGlyphTextFocusStyle Value) {
+  FFocusStyle = Value;
+  Restyle();
+}
+void TVyrCustomButtonGroup::SetUseFocusColor(bool Value) {
+  FUseFocusColor = Value;
+  Restyle();
+}
+void TVyrCustomButtonGroup::SetFocusColor(TColor Value) {
+  FFocusColor = Value;
+  Restyle();
+}
+void TVyrCustomButtonGroup::SetTransparentColor(TColor Value) {
+  FGlyphTransparentColor = Value;
+  Restyle();
+}
+
+void TVyrCustomButtonGroup::SetGlyphImageList(Vyrcont::TVyrCustomImageList* Value) {
+  if (FGlyphImageList == Value) return;
+  if (FGlyphImageList) FGlyphImageList->RemoveFreeNotification(this);
+  FGlyphImageList = Value;
+  if (Value) Value->FreeNotification(this);
+  Restyle();
+}
+
+void TVyrCustomButtonGroup::SetGlyphIndex(int Which, int Value) {
+  (Which == 0 ? FGlyphImageIndex : FGlyphListIndex) = Value;
+  Restyle();
+}
+
+void TVyrCustomButtonGroup::Notification(TComponent* AComponent, TOperation Operation) {
+  Vyrctrl::TVyrCustomGroupBox::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent && static_cast<void*>(AComponent) == static_cast<void*>(FGlyphImageList)) {
+    FGlyphImageList = nullptr;
+    for (TVyrButtonControl* b : FButtons) b->SetImageList(nullptr);
+  }
+}
+
+void TVyrCustomButtonGroup::SetID(TVyrChildHelpContextID Value) {
+  if (FHelpContextBtn == Value) return;
+  FHelpContextBtn = Value;
+  for (int i = 0; i < GetButtonCount(); ++i) {
+    int id = 0;
+    if (Value == TVyrChildHelpContextID::ciSameAsParent) id = GetHelpContext();
+    if (Value == TVyrChildHelpContextID::ciAutoNumbered) id = GetHelpContext() + i + 1;
+    GetButton(i)->SetHelpContext(id);
+  }
+}
+
+void TVyrCustomButtonGroup::ItemsChange(TObject*) {
+  if (FUpdating || Loading()) return;
+  if (dynamic_cast<TVyrCustomRadioGroup*>(this) && FValue >= FItems->GetCount()) FValue = FItems->GetCount() - 1;
+  UpdateButtons();
+}
+
+void TVyrCustomButtonGroup::SetButtonCount(int Count) {
+  while (GetButtonCount() < Count) {
+    TVyrButtonControl* button = NewButton();
+    button->SetVisible(false);
+    button->SetParentShowHint(false);
+    button->Vyrcctrl::TVyrCustomControl::SetTransparent(true);
+    button->SetEnabled(GetEnabled());
+    button->OnClick = TNotifyEvent([this](TObject* Sender) { ButtonClick(Sender); });
+    button->SetParent(this);
+    FButtons.push_back(button);
+  }
+  while (GetButtonCount() > Count) FButtons.back()->Free();
+}
+
+void TVyrCustomButtonGroup::UpdateButtonLooks() {
+  for (int i = 0; i < GetButtonCount(); ++i) {
+    TVyrButtonControl* b = GetButton(i);
+    b->SetCaption(FItems->GetStrings(i));
+    b->SetImageList(FGlyphImageList);
+    b->SetImageIndex(FGlyphImageIndex);
+    b->SetListIndex(FGlyphListIndex);
+    b->SetFont3D(FFont3D.get());
+    b->SetFocusStyle(FFocusStyle);
+    b->SetFocusColor(FFocusColor);
+    b->SetUseFocusColor(FUseFocusColor);
+    b->SetGlyphSize(FGlyphSize);
+    b->SetGlyphFlat(FGlyphFlat);
+    b->SetGlyphTransparent(FGlyphTransparent);
+    b->SetTransparentColor(FGlyphTransparentColor);
+    b->SetUseBitmap(FUseBitmap);
+    b->SetParentColor(true);
+  }
+}
+
+void TVyrCustomButtonGroup::ArrangeButtons() {
+  if (FUpdating || FButtons.empty()) return;
+  const int e = BevelExt();
+  TRect R(e, e, GetWidth() - e, GetHeight() - e);
+  const int c = std::max(e, GetCaptionHeight());
+  switch (CaptionSide()) {
+    case 0: R.top = c; break;
+    case 1: R.left = c; break;
+    case 2: R.bottom = GetHeight() - c; break;
+    default: R.right = GetWidth() - c; break;
+  }
+  R = TRect(R.left + 1, R.top + 1, R.right - 1, R.bottom - 1);
+  const int n = GetButtonCount();
+  const int rows = (n + FColumns - 1) / FColumns;
+  const int colW = (R.Width() - FItemOffset) / FColumns;
+  const int itemH = FItemHeight >= 0 ? FItemHeight : (R.Height() - 2) / rows;
+  const int top0 = R.top + 1 + (itemH % rows) / 2;
+  for (int i = 0; i < n; ++i) {
+    const int column = i / rows, row = i % rows;
+    TVyrButtonControl* b = GetButton(i);
+    b->SetBounds(R.left + FItemOffset + column * colW, top0 + row * itemH, colW, itemH);
+    b->SetVisible(true);
+  }
+}
+
+void TVyrCustomButtonGroup::ButtonClick(TObject* Sender) {
+  if (FClicking) return;
+  auto* button = dynamic_cast_object<TVyrButtonControl>(Sender);
+  if (!button) return;
+  const int before = FValue;
+  SetFieldValue(ClickedValue(button));
+  if (FValue == before) return;
+  Click();
+  if (OnChange) OnChange(this, IndexOfButton(Sender));
+}
+
+void TVyrCustomButtonGroup::CMEnabledChanged(TMessage& Message) {
+  Vyrctrl::TVyrCustomGroupBox::CMEnabledChanged(Message);
+  for (TVyrButtonControl* b : FButtons) b->SetEnabled(GetEnabled());
+}
+
+void TVyrCustomButtonGroup::CMFontChanged(TMessage& Message) {
+  Vyrctrl::TVyrCustomGroupBox::CMFontChanged(Message);
+  ArrangeButtons();
+}
+
+void TVyrCustomButtonGroup::WMSize(TMessage& Message) {
+  Vyrctrl::TVyrCustomGroupBox::WMSize(Message);
+  ArrangeButtons();
+}
+
+void TVyrCustomButtonGroup::ReadState(TReader* Reader) {
+  FUpdating = true;
+  Vyrctrl::TVyrCustomGroupBox::ReadState(Reader);
+  FUpdating = false;
+}
+
+void TVyrCustomButtonGroup::Loaded() {
+  Vyrctrl::TVyrCustomGroupBox::Loaded();
+  UpdateButtons();
+}
+
+void TVyrCustomButtonGroup::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  // The items come from Items; only other children go into the form text.
+  Vyrctrl::TVyrCustomGroupBox::GetChildren(
+      TGetChildProc([&](TComponent* Child) {
+        if (IndexOfButton(Child) < 0) Proc(Child);
+      }),
+      Root);
+}
+
+// ---- TVyrCustomRadioGroup ----
+
+TVyrCustomRadioGroup::TVyrCustomRadioGroup(TComponent* AOwner) : TVyrCustomButtonGroup(AOwner) {
+  FValue = -1;
+  SetTransparent(true);
+}
+
+void TVyrCustomRadioGroup::SetItemIndex(int Value) {
+  if (FUpdating || Loading()) {
+    FValue = Value;
+    return;
+  }
+  Value = std::clamp(Value, -1, FItems->GetCount() - 1);
+  if (Value == FValue) return;
+  if (FValue >= 0 && FValue < GetButtonCount()) GetButton(FValue)->SetChecked(false);
+  FValue = Value;
+  if (Value >= 0 && Value < GetButtonCount()) GetButton(Value)->SetChecked(true);
+}
+
+void TVyrCustomRadioGroup::SetButtonCount(int Count) { TVyrCustomButtonGroup::SetButtonCount(Count); }
+
+TVyrButtonControl* TVyrCustomRadioGroup::NewButton() { return TObject::Create<TVyrRadioGroupButton>(this); }
+
+// A read-only group's item stays unchecked when clicked, and so does the value.
+int TVyrCustomRadioGroup::ClickedValue(TVyrButtonControl* Button) {
+  return Button->GetChecked() ? IndexOfButton(Button) : FValue;
+}
+
+void TVyrCustomRadioGroup::UpdateButtons() {
+  SetButtonCount(FItems->GetCount());
+  UpdateButtonLooks();
+  FValue = std::clamp(FValue, -1, FItems->GetCount() - 1);
+  for (int i = 0; i < GetButtonCount(); ++i) GetButton(i)->SetChecked(i == FValue);
+  ArrangeButtons();
+}
+
+// ---- TVyrCustomCheckGroup ----
+
+TVyrCustomCheckGroup::TVyrCustomCheckGroup(TComponent* AOwner) : TVyrCustomButtonGroup(AOwner) {}
+
+void TVyrCustomCheckGroup::SetValue(int Value) {
+  FValue = Value;
+  if (!FUpdating && !Loading()) UpdateValue();
+}
+
+void TVyrCustomCheckGroup::UpdateValue() {
+  int bits = GetControlState().Contains(csPaintCopy) ? GetFieldValue() : FValue;
+  if (bits < 0) bits = 0;
+  FClicking = true;
+  for (int i = 0; i < GetButtonCount(); ++i)
+    GetButton(i)->SetChecked(i < 31 && (bits & (1 << i)) != 0);
+  FClicking = false;
+}
+
+int TVyrCustomCheckGroup::CheckedSum() const {
+  int sum = 0;
+  for (int i = 0; i < GetButtonCount() && i < 31; ++i)
+    if (GetButton(i)->GetChecked()) sum |= 1 << i;
+  return sum;
+}
+
+bool TVyrCustomCheckGroup::GetItemCheck(int Index) const {
+  return Index >= 0 && Index < GetButtonCount() && GetButton(Index)->GetChecked();
+}
+
+void TVyrCustomCheckGroup::SetItemCheck(int Index, bool Checked) {
+  if (Index < 0 || Index >= GetButtonCount() || GetButton(Index)->GetChecked() == Checked) return;
+  GetButton(Index)->SetChecked(Checked);
+  FValue = CheckedSum();
+}
+
+void TVyrCustomCheckGroup::SetNumGlyphs(int Value) {
+  FGlyphNumber = Value;
+  for (int i = 0; i < GetButtonCount(); ++i) static_cast<TVyrCheckGroupButton*>(GetButton(i))->SetNumGlyphs(Value);
+}
+
+void TVyrCustomCheckGroup::SetButtonCount(int Count) { TVyrCustomButtonGroup::SetButtonCount(Count); }
+
+TVyrButtonControl* TVyrCustomCheckGroup::NewButton() { return TObject::Create<TVyrCheckGroupButton>(this); }
+
+int TVyrCustomCheckGroup::ClickedValue(TVyrButtonControl*) { return CheckedSum(); }
+
+void TVyrCustomCheckGroup::UpdateButtons() {
+  SetButtonCount(FItems->GetCount());
+  UpdateButtonLooks();
+  for (int i = 0; i < GetButtonCount(); ++i) static_cast<TVyrCheckGroupButton*>(GetButton(i))->SetNumGlyphs(FGlyphNumber);
+  UpdateValue();
+  ArrangeButtons();
+}
+
+// ---- the items ----
+
+namespace {
+
+// Backspace and space would change a read-only group's item.
+bool Dropped(TVyrCustomButtonGroup* Group, char Key) { return (Key == '\b' || Key == ' ') && !Group->CanModify(); }
+
+}  // namespace
+
+#define VYR_FORWARD_ITEM_EVENTS(Item, Base)                                                       \
+  Item::Item(TVyrCustomButtonGroup* Group) : Base(Group), FGroup(Group) {                          \
+    controlStyle_.Include(csReplicatable);                                                       \
+  }                                                                                               \
+  Item::~Item() { FGroup->RemoveButton(this); }                                                   \
+  void Item::KeyDown(Word& Key, TShiftState Shift) {                                              \
+    FGroup->KeyDown(Key, Shift);                                                                  \
+    Base::KeyDown(Key, Shift);                                                                    \
+  }                                                                                               \
+  void Item::KeyPress(char& Key) {                                                                \
+    FGroup->KeyPress(Key);                                                                        \
+    if (Dropped(FGroup, Key)) Key = 0;                                                            \
+    Base::KeyPress(Key);                                                                          \
+  }                                                                                               \
+  void Item::KeyUp(Word& Key, TShiftState Shift) {                                                \
+    FGroup->KeyUp(Key, Shift);                                                                    \
+    Base::KeyUp(Key, Shift);                                                                      \
+  }                                                                                               \
+  void Item::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {                    \
+    FGroup->MouseDown(Button, Shift, X + GetLeft(), Y + GetTop());                                \
+    Base::MouseDown(Button, Shift, X, Y);                                                         \
+  }                                                                                               \
+  void Item::MouseMove(TShiftState Shift, int X, int Y) {                                         \
+    FGroup->MouseMove(Shift, X + GetLeft(), Y + GetTop());                                        \
+    Base::MouseMove(Shift, X, Y);                                                                 \
+  }                                                                                               \
+  void Item::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {                      \
+    FGroup->MouseUp(Button, Shift, X + GetLeft(), Y + GetTop());                                  \
+    Base::MouseUp(Button, Shift, X, Y);                                                           \
+  }
+
+VYR_FORWARD_ITEM_EVENTS(TVyrRadioGroupButton, TVyrRadioButton)
+VYR_FORWARD_ITEM_EVENTS(TVyrCheckGroupButton, TVyrCheckBox)
+
+#undef VYR_FORWARD_ITEM_EVENTS
+
+void TVyrRadioGroupButton::DoEnter() {
+  TVyrRadioButton::DoEnter();
+  if (GetChecked()) FGroup->ButtonClick(this);
+}
+
+void TVyrCheckGroupButton::Toggle() {
+  TVyrCheckBox::Toggle();
+  FGroup->ButtonClick(this);
+}
+
+}  // namespace Vyrgroup
