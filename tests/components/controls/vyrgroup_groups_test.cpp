@@ -13,7 +13,7 @@ using namespace Vyrgroup;
 
 namespace {
 
-class ButtonGroupTest : public ControlsTest {
+class ItemGroupTest : public ControlsTest {
  protected:
   TUnitStartup units{{Vyrgroup::Unit}};
   TForm* form = nullptr;
@@ -34,7 +34,7 @@ class ButtonGroupTest : public ControlsTest {
   }
 };
 
-TEST_F(ButtonGroupTest, ItemsFillTheColumnsTopToBottom) {
+TEST_F(ItemGroupTest, ItemsFillTheColumnsTopToBottom) {
   auto* group = NewGroup<TVyrRadioGroup>({"Eins", "Zwei", "Drei", "Vier", "Fünf"});
   group->SetColumns(2);
   ASSERT_EQ(group->GetButtonCount(), 5);
@@ -66,7 +66,7 @@ TEST_F(ButtonGroupTest, ItemsFillTheColumnsTopToBottom) {
   }
 }
 
-TEST_F(ButtonGroupTest, ItemIndexIsKeptInRangeAndChecksItsItem) {
+TEST_F(ItemGroupTest, ItemIndexIsKeptInRangeAndChecksItsItem) {
   auto* group = NewGroup<TVyrRadioGroup>({"Leicht", "Mittel", "Schwer"});
   EXPECT_EQ(group->GetItemIndex(), -1);
   EXPECT_EQ(Checked(group), (std::vector<bool>{false, false, false}));
@@ -87,7 +87,7 @@ TEST_F(ButtonGroupTest, ItemIndexIsKeptInRangeAndChecksItsItem) {
   EXPECT_EQ(Checked(group), (std::vector<bool>{false, true}));
 }
 
-TEST_F(ButtonGroupTest, ValueIsTheBitMaskOfTheCheckedItems) {
+TEST_F(ItemGroupTest, ValueIsTheBitMaskOfTheCheckedItems) {
   auto* group = NewGroup<TVyrCheckGroup>({"Musik", "Geräusche", "Hinweise"});
   group->SetItemCheck(0, true);
   group->SetItemCheck(2, true);
@@ -104,7 +104,7 @@ TEST_F(ButtonGroupTest, ValueIsTheBitMaskOfTheCheckedItems) {
   EXPECT_EQ(Checked(group), (std::vector<bool>{false, false, false}));
 }
 
-TEST_F(ButtonGroupTest, AClickThatChangesTheValueReportsTheItem) {
+TEST_F(ItemGroupTest, AClickThatChangesTheValueReportsTheItem) {
   auto* radio = NewGroup<TVyrRadioGroup>({"Leicht", "Mittel", "Schwer"});
   auto* check = Place<TVyrCheckGroup>(form, 200, 10, 185, 105);
   check->GetItems()->Add("Musik");
@@ -143,7 +143,7 @@ TEST_F(ButtonGroupTest, AClickThatChangesTheValueReportsTheItem) {
   EXPECT_TRUE(changes.empty());
 }
 
-TEST_F(ButtonGroupTest, ItemsFollowTheGroupsSettings) {
+TEST_F(ItemGroupTest, ItemsFollowTheGroupsSettings) {
   auto* group = NewGroup<TVyrCheckGroup>({"A", "B", "C"});
   group->SetHelpContext(100);
   group->SetGlyphFlat(true);
@@ -171,7 +171,7 @@ TEST_F(ButtonGroupTest, ItemsFollowTheGroupsSettings) {
   }
 }
 
-TEST_F(ButtonGroupTest, FormTextRoundTripWithoutTheItems) {
+TEST_F(ItemGroupTest, FormTextRoundTripWithoutTheItems) {
   auto* radio = NewGroup<TVyrRadioGroup>({"Leicht", "Mittel", "Schwer"});
   radio->SetColumns(3);
   radio->SetItemIndex(2);
@@ -199,7 +199,7 @@ TEST_F(ButtonGroupTest, FormTextRoundTripWithoutTheItems) {
   checkCopy->Free();
 }
 
-TEST_F(ButtonGroupTest, KeysOnAnItemReachTheGroupFirst) {
+TEST_F(ItemGroupTest, KeysOnAnItemReachTheGroupFirst) {
   auto* group = NewGroup<TVyrCheckGroup>({"Musik", "Geräusche"});
   std::vector<std::string> seen;
   group->OnKeyDown = TKeyEvent([&](TObject*, Word&, TShiftState) { seen.push_back("group"); });
