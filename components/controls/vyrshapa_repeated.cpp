@@ -1,5 +1,6 @@
 // The repeated shape: one cell with the shape drawn once and then copied
 // over the grid.
+#include <algorithm>
 #include <cmath>
 
 #include "vyrshapa.h"
@@ -31,8 +32,9 @@ void TVyrRepeatedShape::FitCells() {
   // A count below one would divide by zero: it is taken as one cell.
   const int hor = std::max(GetHorCount(), 1);
   const int ver = std::max(GetVerCount(), 1);
-  values_[0] = static_cast<int>(std::lround(double(GetWidth() - (hor - 1) * GetHorOffset()) / hor));
-  values_[1] = static_cast<int>(std::lround(double(GetHeight() - (ver - 1) * GetVerOffset()) / ver));
+  // Far-off offsets give sizes beyond any control; they are kept in range.
+  values_[0] = static_cast<int>(std::clamp<long>(std::lround(double(GetWidth() - (hor - 1LL) * GetHorOffset()) / hor), -32768, 32767));
+  values_[1] = static_cast<int>(std::clamp<long>(std::lround(double(GetHeight() - (ver - 1LL) * GetVerOffset()) / ver), -32768, 32767));
 }
 
 TRect TVyrRepeatedShape::GetGradientRect() {
@@ -65,14 +67,17 @@ void TVyrRepeatedShape::Paint() {
   }
   const int w = GetShapeWidth();
   const int h = GetShapeHeight();
-  const int pitchX = w + GetHorOffset();
-  const int pitchY = h + GetVerOffset();
+  // Offsets of any size: the pitch is kept within the int range.
+  const int pitchX = static_cast<int>(std::clamp<long long>(1LL * w + GetHorOffset(), -32768, 32767));
+  const int pitchY = static_cast<int>(std::clamp<long long>(1LL * h + GetVerOffset(), -32768, 32767));
   if (w > 0 && h > 0 && columns > 0 && rows > 0) {
+    // A cell never needs to be larger than the control: huge offsets must
+    // not ask for a huge bitmap.
     TBitmap cell;
     if (GetTransparent())
-      cell.SetSize(std::max(pitchX, 1), std::max(pitchY, 1));
+      cell.SetSize(std::clamp(pitchX, 1, std::max(GetWidth(), 1)), std::clamp(pitchY, 1, std::max(GetHeight(), 1)));
     else
-      cell.SetSize(w, h);
+      cell.SetSize(std::min(w, std::max(GetWidth(), 1)), std::min(h, std::max(GetHeight(), 1)));
     TCanvas* cellCanvas = cell.GetCanvas();
     cellCanvas->GetBrush()->SetColor(GetColor());
     cellCanvas->FillRect(TRect(0, 0, cell.GetWidth(), cell.GetHeight()));
@@ -92,15 +97,18 @@ void TVyrRepeatedShape::Paint() {
     }
     TCanvas* canvas = GetCanvas();
     if (!GetTransparent()) {
-      for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column)
-          canvas->Draw(pitchX * column, pitchY * row, &cell);
+      // Cells that start beyond the control (or before it, with offsets
+      // that overlap the cells) are left out.
+      for (long long row = 0, y = 0; row < rows && y < GetHeight(); ++row, y += pitchY)
+        for (long long column = 0, x = 0; column < columns && x < GetWidth(); ++column, x += pitchX)
+          if (x + w > 0 && y + h > 0) canvas->Draw(static_cast<int>(x), static_cast<int>(y), &cell);
     } else {
       // The cells tiled from the top-left corner, over the grid only, so
       // that a fitted grid shows exactly its count of cells.
-      const TRect area = setPerCount_ ? TRect(0, 0, std::min(GetWidth(), pitchX * columns),
-                                              std::min(GetHeight(), pitchY * rows))
-                                      : GetClientRect();
+      const TRect area =
+          setPerCount_ ? TRect(0, 0, static_cast<int>(std::min<long long>(GetWidth(), 1LL * pitchX * columns)),
+                               static_cast<int>(std::min<long long>(GetHeight(), 1LL * pitchY * rows)))
+                       : GetClientRect();
       VyrBmpDraw(canvas, area, &cell, 0x60, GetColor());
     }
   }

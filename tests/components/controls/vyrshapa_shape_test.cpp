@@ -160,6 +160,24 @@ TEST_F(ShapeControlTest, TheRepeatedShapeFitsItsGridOrDrawsCellsOfItsOwnSize) {
   grid->SetHorOffset(0);
   app.pump();
   EXPECT_EQ(Shown(grid, 50, 40), Rgb(clRed));
+
+  // Sizes, offsets and counts far out of proportion paint what fits.
+  for (bool perCount : {true, false})
+    for (bool transparent : {true, false}) {
+      grid->SetSetPerCount(perCount);
+      grid->SetTransparent(transparent);
+      grid->SetHorOffset(2000000000);
+      grid->SetVerOffset(-2000000000);
+      grid->SetHorCount(1000000);
+      app.pump();
+      grid->SetShapeWidth(1);
+      grid->SetHorOffset(-1);
+      grid->SetHorCount(-3);
+      app.pump();
+      grid->SetVerOffset(0);
+      grid->SetHorOffset(0);
+      grid->SetHorCount(5);
+    }
 }
 
 TEST_F(ShapeControlTest, EveryClassComesBackFromItsFormText) {
