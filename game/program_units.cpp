@@ -14,6 +14,7 @@
 #include "vyrled.h"
 #include "vyrmms.h"
 #include "vyrregion.h"
+#include "vyrshapa.h"
 #include "vyrstdcs.h"
 
 TUnitRows ProgramUnits() {
@@ -33,6 +34,7 @@ TUnitRows ProgramUnits() {
       Vyrextcs::Unit,
       Vyrbtn::Unit,
       Vyrctrla::Unit,
+      Vyrshapa::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
