@@ -13,6 +13,7 @@
 #include "vyrgroup.h"
 #include "vyrled.h"
 #include "vyrmms.h"
+#include "vyrrctrl.h"
 #include "vyrregion.h"
 #include "vyrstdcs.h"
 
@@ -33,6 +34,7 @@ TUnitRows ProgramUnits() {
       Vyrextcs::Unit,
       Vyrbtn::Unit,
       Vyrctrla::Unit,
+      Vyrrctrl::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }
