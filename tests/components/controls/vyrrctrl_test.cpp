@@ -89,6 +89,25 @@ TEST_F(RegionControlsTest, PanelAndButtonWindowsFollowTheirSizeAndShape) {
   }
 }
 
+TEST_F(RegionControlsTest, ThePanelPaintsItsBorderInsideTheEdgeUnlessItHasNone) {
+  auto* panel = Place<TVyrPanelShape>(form, 10, 10, 80, 40);
+  panel->GetRegion()->SetRegionShape(TVyrRegionShape::rsRect);
+  panel->SetColor(clWhite);
+  app.pump();
+  auto dark = [&] {
+    int n = 0;
+    for (int y = 0; y < 40; ++y) n += Shown(panel, 2, y) == Rgb(clBlack);
+    return n;
+  };
+  EXPECT_FALSE(panel->GetEmpty());
+  EXPECT_GT(dark(), 20) << "the outline, 2 wide round the rect inset by 2";
+  EXPECT_EQ(Shown(panel, 40, 20), Rgb(clWhite));
+  panel->GetRegion()->GetBorder()->SetStyle(RB::rbNone);
+  app.pump();
+  EXPECT_TRUE(panel->GetEmpty());
+  EXPECT_EQ(dark(), 0);
+}
+
 TEST_F(RegionControlsTest, TheButtonBorderFollowsStyleStateAndFlat) {
   struct Case {
     TVyrWndButtonStyle style;
