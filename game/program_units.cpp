@@ -13,6 +13,7 @@
 #include "vyrgroup.h"
 #include "vyrled.h"
 #include "vyrmms.h"
+#include "vyrrctrl.h"
 #include "vyrregion.h"
 #include "vyrshapa.h"
 #include "vyrstdcs.h"
@@ -35,6 +36,7 @@ TUnitRows ProgramUnits() {
       Vyrbtn::Unit,
       Vyrctrla::Unit,
       Vyrshapa::Unit,
+      Vyrrctrl::Unit,
   };
   return ConcatUnitRows(ClassLibraryUnits(), components);
 }

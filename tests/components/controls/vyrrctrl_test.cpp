@@ -1,0 +1,278 @@
+// The region controls: their windows follow their size and region, the
+// button's border follows its state, Space and the mouse click it once, the
+// caption can be placed at a point, and every class streams.
+#include <functional>
+#include <string>
+
+#include "controls_fixture.h"
+#include "keyboard.h"
+#include "rgn.h"
+#include "unitstartup.h"
+#include "vyrextcs.h"
+#include "vyrrctrl.h"
+
+using namespace Vyrrctrl;
+using Vyrregion::TVyrRegionShape;
+using RB = Vyrregion::TVyrRegionBorderStyle;
+
+namespace {
+
+class RegionControlsTest : public ControlsTest {
+ protected:
+  TUnitStartup units{{Vyrextcs::Unit, Vyrrctrl::Unit}};
+  TForm* form = nullptr;
+  void SetUp() override { form = NewForm(clWhite); }
+
+  // The box of the window region, or an empty rect when it has none.
+  static TRect RegionBox(TWinControl* Control) {
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    TRect box(0, 0, 0, 0);
+    if (GetWindowRgn(Control->GetHandle(), rgn) != ERROR) GetRgnBox(rgn, &box);
+    DeleteObject(rgn);
+    return box;
+  }
+  static bool InRegion(TWinControl* Control, int X, int Y) {
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    const bool inside = GetWindowRgn(Control->GetHandle(), rgn) != ERROR && PtInRegion(rgn, X, Y);
+    DeleteObject(rgn);
+    return inside;
+  }
+
+  // The box of the pixels that are not Ground.
+  static TRect InkBox(TWinControl* Control, TColor Ground) {
+    TRect box(Control->GetWidth(), Control->GetHeight(), -1, -1);
+    for (int y = 0; y < Control->GetHeight(); ++y)
+      for (int x = 0; x < Control->GetWidth(); ++x)
+        if (Shown(Control, x, y) != Rgb(Ground)) {
+          box.Left = std::min<int>(box.Left, x);
+          box.Top = std::min<int>(box.Top, y);
+          box.Right = std::max<int>(box.Right, x + 1);
+          box.Bottom = std::max<int>(box.Bottom, y + 1);
+        }
+    return box;
+  }
+
+  TVyrWndButtonShape* NewButton(int Left = 20, int Top = 20) {
+    auto* button = Place<TVyrWndButtonShape>(form, Left, Top, 120, 60);
+    button->SetCaption("OK");
+    app.pump();
+    return button;
+  }
+};
+
+TEST_F(RegionControlsTest, PanelAndButtonWindowsFollowTheirSizeAndShape) {
+  const std::vector<std::function<TWinControl*(TVyrRegion*&)>> makers{
+      [&](TVyrRegion*& region) {
+        auto* panel = Place<TVyrPanelShape>(form, 10, 10, 80, 40);
+        region = panel->GetRegion();
+        return panel;
+      },
+      [&](TVyrRegion*& region) {
+        auto* button = Place<TVyrWndButtonShape>(form, 10, 10, 80, 40);
+        region = button->GetRegion();
+        return button;
+      }};
+  for (const auto& make : makers) {
+    TVyrRegion* region = nullptr;
+    TWinControl* control = make(region);
+    app.pump();
+    region->SetRegionShape(TVyrRegionShape::rsElliptic);
+    EXPECT_EQ(RegionBox(control), TRect(0, 0, 80, 40)) << control->ClassName().c_str();
+    EXPECT_FALSE(InRegion(control, 1, 1)) << "an ellipse leaves the corners out";
+    EXPECT_TRUE(InRegion(control, 40, 20));
+    control->SetBounds(10, 10, 160, 90);
+    EXPECT_EQ(RegionBox(control), TRect(0, 0, 160, 90)) << "at once, without a paint";
+    EXPECT_TRUE(InRegion(control, 150, 45));
+    region->SetRegionShape(TVyrRegionShape::rsRect);
+    EXPECT_TRUE(InRegion(control, 1, 1)) << "a change of shape re-shapes the window";
+    control->Free();
+  }
+}
+
+TEST_F(RegionControlsTest, ThePanelPaintsItsBorderInsideTheEdgeUnlessItHasNone) {
+  auto* panel = Place<TVyrPanelShape>(form, 10, 10, 80, 40);
+  panel->GetRegion()->SetRegionShape(TVyrRegionShape::rsRect);
+  panel->SetColor(clWhite);
+  app.pump();
+  auto dark = [&] {
+    int n = 0;
+    for (int y = 0; y < 40; ++y) n += Shown(panel, 2, y) == Rgb(clBlack);
+    return n;
+  };
+  EXPECT_FALSE(panel->GetEmpty());
+  EXPECT_GT(dark(), 20) << "the outline, 2 wide round the rect inset by 2";
+  EXPECT_EQ(Shown(panel, 40, 20), Rgb(clWhite));
+  panel->GetRegion()->GetBorder()->SetStyle(RB::rbNone);
+  app.pump();
+  EXPECT_TRUE(panel->GetEmpty());
+  EXPECT_EQ(dark(), 0);
+}
+
+TEST_F(RegionControlsTest, TheButtonBorderFollowsStyleStateAndFlat) {
+  struct Case {
+    TVyrWndButtonStyle style;
+    RB rest, held;
+  };
+  const Case cases[] = {{TVyrWndButtonStyle::wbWin40, RB::rbSingleRaised, RB::rbSingleLowered},
+                        {TVyrWndButtonStyle::wbWin31, RB::rbRaisedpsb, RB::rbLoweredpsb},
+                        {TVyrWndButtonStyle::wbSimple, RB::rbRaised, RB::rbLowered}};
+  auto* other = Place<TVyrWndButtonShape>(form, 200, 200, 60, 30);
+  auto* button = NewButton();
+  for (const Case& c : cases) {
+    button->SetStyle(c.style);
+    EXPECT_EQ(button->CurrentBorderStyle(), c.rest);
+    app.host().PostMouseDown(button->ClientToScreen(TPoint(60, 30)).x, button->ClientToScreen(TPoint(60, 30)).y);
+    app.pump();
+    EXPECT_TRUE(button->IsDown());
+    EXPECT_EQ(button->CurrentBorderStyle(), c.held) << "held by the mouse";
+    app.host().PostMouseUp(button->ClientToScreen(TPoint(60, 30)).x, button->ClientToScreen(TPoint(60, 30)).y);
+    app.pump();
+    EXPECT_EQ(button->CurrentBorderStyle(), c.rest);
+    app.host().PostKeyDown(VK_SPACE);
+    app.pump();
+    EXPECT_EQ(button->CurrentBorderStyle(), c.held) << "held by Space";
+    app.host().PostKeyUp(VK_SPACE);
+    app.pump();
+    EXPECT_EQ(button->CurrentBorderStyle(), c.rest);
+  }
+  button->SetFlat(true);
+  EXPECT_NE(button->CurrentBorderStyle(), RB::rbNone) << "focused";
+  other->SetFocus();
+  app.pump();
+  EXPECT_FALSE(button->IsFocused());
+  EXPECT_EQ(button->CurrentBorderStyle(), RB::rbNone) << "flat, without focus or mouse";
+}
+
+TEST_F(RegionControlsTest, SpaceAndTheMouseClickOnceEach) {
+  auto* button = NewButton();
+  int clicks = 0;
+  button->OnClick = TNotifyEvent([&](TObject*) { ++clicks; });
+  button->SetFocus();
+  app.pump();
+  app.host().PostKeyDown(VK_SPACE);
+  app.host().PostKeyDown(VK_SPACE, 0, true);
+  app.pump();
+  EXPECT_EQ(clicks, 0) << "the click comes on release";
+  app.host().PostKeyUp(VK_SPACE);
+  app.pump();
+  EXPECT_EQ(clicks, 1);
+  app.host().PostKeyUp(VK_SPACE);
+  app.pump();
+  EXPECT_EQ(clicks, 1) << "a release without a press";
+  app.click(button, 60, 30);
+  app.pump();
+  EXPECT_EQ(clicks, 2);
+  EXPECT_FALSE(button->IsDown());
+}
+
+TEST_F(RegionControlsTest, TheCaptionSitsAtItsStartPointOrWhereTheLayoutPutsIt) {
+  auto* other = Place<TVyrWndButtonShape>(form, 200, 200, 60, 30);
+  auto* button = NewButton();
+  button->GetRegion()->SetRegionShape(TVyrRegionShape::rsRect);
+  button->SetFlat(true);
+  other->SetFocus();
+  app.pump();
+  ASSERT_EQ(button->CurrentBorderStyle(), RB::rbNone);
+  const TRect centred = InkBox(button, clBtnFace);
+  ASSERT_LT(centred.Left, centred.Right) << "the caption shows";
+  EXPECT_NEAR((centred.Left + centred.Right) / 2, 60, 3);
+  EXPECT_NEAR((centred.Top + centred.Bottom) / 2, 30, 3);
+
+  button->SetCaptionStart(TPoint(10, 30));
+  app.pump();
+  const TRect placed = InkBox(button, clBtnFace);
+  const TRect block = button->CaptionBlock();
+  // The block's measure keeps a little room round the letters.
+  EXPECT_GE(placed.Left, 10);
+  EXPECT_LE(placed.Left, 13);
+  EXPECT_LE(placed.Bottom, 30);
+  EXPECT_GE(placed.Bottom, 30 - block.Height() / 2);
+  EXPECT_GE(placed.Top, 30 - block.Height());
+  EXPECT_LT(placed.Left, centred.Left) << "moved";
+
+  button->SetCaptionStart(TPoint(-1, -1));
+  app.pump();
+  EXPECT_EQ(InkBox(button, clBtnFace), centred) << "back to the layout";
+}
+
+TEST_F(RegionControlsTest, EveryClassComesBackFromItsFormText) {
+  const std::string text = R"(object Host: TForm
+  Left = 0
+  Top = 0
+  Width = 400
+  Height = 300
+  object Panel: TVyrPanelShape
+    Left = 4
+    Top = 5
+    Width = 100
+    Height = 80
+    Region.Shape = rsOctagon
+    Region.Border.Style = rbRaised
+    UseRgnBitmap = False
+    object Button: TVyrWndButtonShape
+      Left = 10
+      Top = 10
+      Width = 70
+      Height = 40
+      Caption = 'Los'
+      EnterColorChange = True
+      FocusStyle = 2
+      ModalResult = 1
+      MultiLine = False
+      RepeatedClick = True
+      RepeatingInterval = 250
+      Style = wbWin31
+      CaptionStart = {0A0000001E000000}
+    end
+  end
+end
+)";
+  auto* first = TObject::Create<TForm>(Application);
+  TestSupport::ReadFormText(text, first);
+  auto* panel = dynamic_cast_object<TVyrPanelShape>(first->FindComponent("Panel"));
+  auto* button = dynamic_cast_object<TVyrWndButtonShape>(first->FindComponent("Button"));
+  ASSERT_TRUE(panel && button);
+  EXPECT_EQ(panel->GetRegion()->GetShape(), TVyrRegionShape::rsOctagon);
+  EXPECT_FALSE(panel->GetUseRgnBitmap());
+  EXPECT_EQ(button->GetCaptionStart(), TPoint(10, 30));
+  EXPECT_EQ(button->GetFocusStyle(), 2);
+  EXPECT_EQ(button->GetRepeatingInterval(), 250);
+  EXPECT_EQ(button->GetStyle(), TVyrWndButtonStyle::wbWin31);
+  EXPECT_FALSE(button->GetMultiLine());
+
+  const std::string written = TestSupport::WrittenFormText(first);
+  first->Free();
+  auto* second = TObject::Create<TForm>(Application);
+  TestSupport::ReadFormText(written, second);
+  EXPECT_EQ(TestSupport::WrittenFormText(second), written);
+  for (const char* line : {"Region.Shape = rsOctagon", "Style = wbWin31", "0A0000001E000000}"})
+    EXPECT_NE(written.find(line), std::string::npos) << line;
+
+  // The position is written even at its default, and a short block keeps it.
+  auto* fresh = Place<TVyrWndButtonShape>(form, 0, 0, 50, 20);
+  fresh->SetName("Fresh");
+  EXPECT_NE(TestSupport::WrittenFormText(form).find("FFFFFFFFFFFFFFFF}"), std::string::npos);
+  auto* third = TObject::Create<TForm>(Application);
+  TestSupport::ReadFormText(
+      "object Host: TForm\n  object Short: TVyrWndButtonShape\n    CaptionStart = {0A000000}\n  end\nend\n", third);
+  auto* shortened = dynamic_cast_object<TVyrWndButtonShape>(third->FindComponent("Short"));
+  ASSERT_TRUE(shortened);
+  EXPECT_EQ(shortened->GetCaptionStart(), TPoint(-1, -1));
+}
+
+TEST_F(RegionControlsTest, TheRegionFormIsShapedByItsRegion) {
+  auto* shaped = TObject::Create<TVyrRegionForm>(Application);
+  shaped->SetBounds(0, 0, 200, 150);
+  shaped->GetRegion()->SetRegionShape(TVyrRegionShape::rsElliptic);
+  shaped->Show();
+  app.pump();
+  const TRect client = shaped->GetClientRect();
+  EXPECT_FALSE(InRegion(shaped, 1, 1));
+  EXPECT_TRUE(InRegion(shaped, client.Width() / 2, client.Height() / 2));
+  shaped->SetClientWidth(300);
+  app.pump();
+  EXPECT_EQ(RegionBox(shaped).Right, 300);
+  shaped->Free();
+}
+
+}  // namespace
