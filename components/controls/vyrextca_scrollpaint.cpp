@@ -178,6 +178,10 @@ void TVyrScrollText::PaintImage() {
     for (int i = 0; i < FLines->GetCount(); ++i, y += FLineHeight) drawLine(FLines->GetStrings(i), lineRect(y));
   }
   if (OnScroll) OnScroll(this);
+  // A hidden control, or one whose parent has no surface yet, must not
+  // paint over what the parent shows; its next paint draws the step.
+  const TWinControl* parent = GetParent();
+  if (!parent || !parent->HandleAllocated() || !GetShowing()) return;
   GetCanvas()->Draw(ext, ext, picture.get());
 }
 

@@ -180,6 +180,19 @@ TEST_F(ScrollTextTest, ExecuteNeedsLinesAndAVisibleOrShowableControl) {
   EXPECT_FALSE(text->GetScroll());
 }
 
+// The ticks of a control hidden while scrolling leave the form as it is.
+TEST_F(ScrollTextTest, AHiddenTextPaintsNothing) {
+  auto* text = NewText();
+  SetLines(text, {"WWW"});
+  text->SetSteps(2);
+  text->Execute();
+  text->Hide();
+  app.pump();
+  app.advance(100);
+  EXPECT_TRUE(text->GetScroll());
+  EXPECT_EQ(InkPixels(text), 0);
+}
+
 // The block is all lines high and as wide as the widest in marquee mode;
 // the ticker joins the lines, each followed by a blank, into one line.
 TEST_F(ScrollTextTest, TheTextBlockMeasuresItsLinesOrTheJoinedTickerLine) {
