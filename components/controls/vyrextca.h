@@ -9,10 +9,14 @@
 #include "colors.h"
 #include "rect.h"
 #include "unitstartup.h"
+#include "thread.h"
 #include "vyrctrl.h"
+#include "vyrctrla.h"
 #include "vyrgraph.h"
 
 class TBitmap;
+class TStringList;
+class TStrings;
 
 namespace Vyrextca {
 
@@ -298,6 +302,127 @@ class TVyrShadowFill : public Vyrctrl::TVyrGraphicControl {
   TColor FShadowColor = static_cast<TColor>(0);
   std::unique_ptr<TBitmap> FPattern;
   TVyrShadowFillStyle FStyle = TVyrShadowFillStyle::sfShadow;
+};
+
+// ======== the scrolling text ========
+
+enum class TVyrScrollDirection { sdBottomToTop, sdLeftToRight, sdRightToLeft, sdTopToBottom };
+enum class TVyrScrollStyle { ssLoop, ssLoopReverse, ssOnce };
+enum class TVyrScrollMode { smMarquee, smTicker };
+using Vyrctrla::TVyrTimerMode;
+
+// Where the text block stands at Step of Steps: at step 0 just outside the
+// side it enters from, at Steps just outside the opposite one. Center is
+// the offset that centres the block across the direction of travel.
+TPoint VyrScrollOrigin(TVyrScrollDirection Direction, int Step, int Steps, TSize Text, TSize Inner, TPoint Center);
+
+// Lines of text moving through a bevelled area in Steps steps, one per tick
+// of its timer: as a block of lines or as one joined line.
+class TVyrScrollText : public Vyrctrl::TVyrGraphicControl {
+  MORVANT_COMPONENT(TVyrScrollText, Vyrctrl::TVyrGraphicControl)
+ public:
+  // EOutOfResources when the application's timer pool has no slot left.
+  explicit TVyrScrollText(TComponent* AOwner);
+  ~TVyrScrollText() override;
+
+  void Execute() { ExecuteEnh(0); }
+  // Starts scrolling at StartStep (0 when out of range).
+  void ExecuteEnh(int StartStep);
+  void Stop();
+  // Turns the direction round, keeping the text where it is.
+  void Reverse();
+  void CalculateDimensions();
+  // The lines joined in order, each followed by one blank.
+  AnsiString GetAsTickerText() const;
+  // The text at the current step into the inner rectangle.
+  void PaintImage();
+  // One step.
+  void GetTimer(TObject* Sender);
+
+  TAlignment GetAlignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
+  TVyrScrollDirection GetDirection() const { return FDirection; }
+  void SetDirection(TVyrScrollDirection Value);
+  TVyrScrollStyle GetScrollStyle() const { return FScrollStyle; }
+  void SetStyle(TVyrScrollStyle Value);
+  TVyrScrollMode GetScrollMode() const { return FScrollMode; }
+  void SetMode(TVyrScrollMode Value);
+  int GetSteps() const { return FSteps; }
+  void SetSteps(int Value);
+  std::uint16_t GetInterval() const { return FInterval; }
+  void SetInterval(std::uint16_t Value);
+  bool GetMakeVisible() const { return FMakeVisible; }
+  void SetMakeVisible(bool Value) { SetBool(0, Value); }
+  bool GetScroll() const { return FScroll; }
+  void SetScroll(bool Value) { SetBool(1, Value); }
+  bool GetOwnTransparent() const { return FTransparent; }
+  void SetOwnTransparent(bool Value) { SetBool(2, Value); }
+  Vyrgraph::TVyr3DCaption* GetFont3D() const { return FFont3D.get(); }
+  void SetFont3D(Vyrgraph::TVyr3DCaption* Value);
+  TStringList* GetLines() const { return FLines.get(); }
+  void SetLines(TStrings* Value);
+  TVyrTimerMode GetTimerMode() const { return FTimerMode; }
+  void SetTimerMode(TVyrTimerMode Value);
+  TThreadPriority GetThreadPriority() const { return FThreadPriority; }
+  void SetThreadPriority(TThreadPriority Value) { FThreadPriority = Value; }
+
+  int GetCurrentStep() const { return FCurrentStep; }
+  int GetTextWidth() const { return FTextWidth; }
+  int GetTextHeight() const { return FTextHeight; }
+  int GetLineHeight() const { return FLineHeight; }
+  int GetInnerWidth() const { return FInnerWidth; }
+  int GetInnerHeight() const { return FInnerHeight; }
+  int GetXCenter() const { return FXCenter; }
+  int GetYCenter() const { return FYCenter; }
+  Word GetPoolTimer() const { return FPoolTimer; }
+  Vyrmms::TVyrHiTimer* GetHiTimer() const { return FHiTimer.get(); }
+  TBitmap* GetBackBitmap() const { return FBackBitmap.get(); }
+
+  bool GetEmpty() override;
+  void GetChange(TObject* Sender) override;
+  void Invalidate() override;
+
+  TNotifyEvent OnStart;
+  TNotifyEvent OnScroll;
+  TNotifyEvent OnStop;
+
+ protected:
+  void Loaded() override;
+  void Paint() override;
+  void BoundsChange(Vyrctrl::TVyrBoundsChangeStates State) override;
+  void Dispatch(TMessage& Message) override;
+
+  // 0 MakeVisible, 1 Scroll, 2 Transparent.
+  void SetBool(int Index, bool Value);
+  void ActivateTimer();
+  void DeActivateTimer(TVyrTimerMode Mode);
+  void EnableTimer(bool On);
+
+ private:
+  void RefillBack();
+
+  TAlignment FAlignment = taCenter;
+  std::unique_ptr<TBitmap> FBackBitmap;
+  TVyrScrollDirection FDirection = TVyrScrollDirection::sdBottomToTop;
+  std::unique_ptr<Vyrgraph::TVyr3DCaption> FFont3D;
+  std::uint16_t FInterval = 100;
+  std::unique_ptr<TStringList> FLines;
+  bool FMakeVisible = true;
+  bool FRefreshBack = false;
+  bool FScroll = false;
+  TVyrScrollStyle FScrollStyle = TVyrScrollStyle::ssLoop;
+  TVyrScrollMode FScrollMode = TVyrScrollMode::smMarquee;
+  Word FPoolTimer = 0;
+  bool FTransparent = false;
+  int FSteps = 100;
+  int FInnerWidth = 0, FInnerHeight = 0;
+  int FTextHeight = 0, FTextWidth = 0, FLineHeight = 0;
+  int FCurrentStep = 0;
+  int FXCenter = 0, FYCenter = 0;
+  TVyrTimerMode FTimerMode = TVyrTimerMode::tmGlobalTimer;
+  TOwnedObject<Vyrmms::TVyrHiTimer> FHiTimer;
+  TThreadPriority FThreadPriority = tpNormal;
+  bool FPainting = false;
 };
 
 void Initialize();

@@ -61,6 +61,7 @@ void TVyrTrackBar::Publish(TPublisher<TVyrTrackBar>& P) {
 void Initialize() {
   RegisterClasses({TVyrTrackBar::StaticClass()});
   RegisterClasses({TVyrProgressFill::StaticClass(), TVyrShadowFill::StaticClass()});
+  RegisterClasses({TVyrScrollText::StaticClass()});
 }
 
 }  // namespace Vyrextca
