@@ -226,7 +226,7 @@ void TVyrCustomTrackBar::TimerExpired(TObject*) {
   // Whether the thumb has reached the pointer in the paging direction.
   bool passed;
   if (horizontal)
-    passed = FDirection == 1 ? FThumbRect.left <= FMouse.x && FMouse.x < FThumbRect.right || FThumbRect.left > FMouse.x
+    passed = FDirection == 1 ? (FThumbRect.left <= FMouse.x && FMouse.x < FThumbRect.right) || FThumbRect.left > FMouse.x
                              : FThumbRect.right > FMouse.x;
   else
     passed = FDirection == 1 ? FThumbRect.bottom <= FMouse.y + 1 || Inside(FThumbRect, FMouse.x, FMouse.y)

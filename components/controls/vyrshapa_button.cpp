@@ -103,7 +103,7 @@ int TVyrCustomShapeButton::OutlineShadowDepth() const {
   return shadow->GetDepth();
 }
 
-void TVyrCustomShapeButton::GetChange(TObject* Sender) {
+void TVyrCustomShapeButton::GetChange(TObject*) {
   // The base constructor can report before the shape's own parts exist.
   if (!shape_ || !points_ || !workBrush_ || !shapeFill_) return;
   const TRect client = GetClientRect();
