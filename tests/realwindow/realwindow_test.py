@@ -62,7 +62,11 @@ class Display:
         try:
             xvfb = subprocess.Popen(
                 ["Xvfb"] + ([":%d" % number] if number is not None else []) +
-                ["-displayfd", str(write_fd), "-screen", "0", "%dx1024x24" % SCREEN_WIDTH, "-nolisten", "tcp"],
+                # -noreset: without a window manager no client may be left
+                # between two cases, and a server resetting then refuses the
+                # next game's connection.
+                ["-displayfd", str(write_fd), "-screen", "0", "%dx1024x24" % SCREEN_WIDTH, "-nolisten", "tcp",
+                 "-noreset"],
                 pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         except FileNotFoundError:
             raise Skip("Xvfb is not installed (scripts/setup installs it)")
