@@ -44,10 +44,14 @@ bool SdlWindow::Create(bool shaped) {
   Uint32 flags = SdlWindowFlags(flags_);
   SDL_Window* window = nullptr;
   if (shaped) {
-    // Created for OpenGL from the start: an OpenGL renderer would otherwise
-    // recreate the window, and that drops its shape.
+    // On the texture path it is made for OpenGL from the start: an OpenGL
+    // renderer would otherwise recreate the window, and that drops its shape.
+    // The window-surface path draws no OpenGL, and asking for it would load
+    // a software rasteriser into the process for good on a machine without
+    // a graphics card.
     auto x = static_cast<unsigned>(bounds_.left), y = static_cast<unsigned>(bounds_.top);
-    window = SDL_CreateShapedWindow(title_.c_str(), x, y, w, h, flags | SDL_WINDOW_OPENGL);
+    if (ChosenPresentPath() == PresentPath::Texture)
+      window = SDL_CreateShapedWindow(title_.c_str(), x, y, w, h, flags | SDL_WINDOW_OPENGL);
     if (!window) window = SDL_CreateShapedWindow(title_.c_str(), x, y, w, h, flags);
   } else {
     window = SDL_CreateWindow(title_.c_str(), bounds_.left, bounds_.top, w, h, flags);
