@@ -39,3 +39,5 @@ TClass FindClass(const AnsiString& ClassName) {
   if (TClass c = GetClass(ClassName)) return c;
   throw EClassNotFound("Klasse " + ClassName + " nicht gefunden");
 }
+
+std::vector<TClass> RegisteredClasses() { return Registered(); }
