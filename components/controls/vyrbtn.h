@@ -159,9 +159,8 @@ class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
   void ActivateTimer(int Index, Word Interval, const TNotifyEvent& Handler);
   void DeActivateTimer(int Index);
   void ExecuteRepeatedClick(TObject* Sender);
-  // Client point (X, Y) over the button; AllowRightEdge admits X equal to
-  // the client width (mouse moves).
-  bool HitTest(int X, int Y, bool AllowRightEdge);
+  // Client point (X, Y) over the button.
+  bool HitTest(int X, int Y);
   // The cursor in client coordinates, read from the screen.
   TPoint CursorInClient() const;
   void UpdateDropDownComboActive();

@@ -55,12 +55,13 @@ void TVyrBaseGraphicButton::StateChange(S New) {
   }
 }
 
-bool TVyrBaseGraphicButton::VerifyTransparency(int X, int Y) { return X >= 0 && X <= width_ && Y >= 0 && Y <= height_; }
+// The button's pixels are 0 .. Width - 1 by 0 .. Height - 1: the column
+// and row just past them belong to the neighbour.
+bool TVyrBaseGraphicButton::VerifyTransparency(int X, int Y) { return X >= 0 && X < width_ && Y >= 0 && Y < height_; }
 
-bool TVyrBaseGraphicButton::HitTest(int X, int Y, bool AllowRightEdge) {
+bool TVyrBaseGraphicButton::HitTest(int X, int Y) {
   if (allowTransparency_) return VerifyTransparency(X, Y);
-  const int width = GetClientWidth();
-  return X >= 0 && (X < width || (AllowRightEdge && X == width)) && Y >= 0 && Y <= GetClientHeight();
+  return X >= 0 && X < GetClientWidth() && Y >= 0 && Y < GetClientHeight();
 }
 
 TPoint TVyrBaseGraphicButton::CursorInClient() const {
@@ -111,7 +112,7 @@ void TVyrBaseGraphicButton::MouseMove(TShiftState Shift, int X, int Y) {
   Vyrctrl::TVyrBaseControl::MouseMove(Shift, X, Y);
   if (!GetEnabled()) return;
 
-  const bool hit = HitTest(X, Y, true);
+  const bool hit = HitTest(X, Y);
   S next = state_;
   if (allowTransparency_) {
     if (hit && allowMouseOver_)
@@ -141,7 +142,7 @@ void TVyrBaseGraphicButton::MouseUp(TMouseButton Button, TShiftState Shift, int 
   tracking_ = false;
   if (repeatedClick_) DeActivateTimer(1);
 
-  const bool hit = HitTest(X, Y, false);
+  const bool hit = HitTest(X, Y);
   S result = IsDisabled(state_) ? state_ : S::bsUp;
   bool handled = false;
   if (groupIndex_ == 0) {
@@ -177,7 +178,7 @@ void TVyrBaseGraphicButton::MouseUpHitTest(S Result, bool Handled) {
   if (glyph_->GetNumGlyphs() < 3 && glyph_->GetStyle() != TVyrGlyphStyle::gsExplorer) return;
   if (Handled) return;
   const TPoint p = CursorInClient();
-  if (HitTest(p.x, p.y, false)) {
+  if (HitTest(p.x, p.y)) {
     if (IsDisabled(state_)) return;
     releaseTest_ = 1;
     StateChange(Result == S::bsUp ? S::bsMouseOver : Result);
@@ -247,7 +248,7 @@ void TVyrBaseGraphicButton::DeActivateTimer(int Index) {
 
 void TVyrBaseGraphicButton::VerifyMouseOver(TObject*) {
   const TPoint p = CursorInClient();
-  if (GetEnabled() && !HitTest(p.x, p.y, false)) StateChange(S::bsUp);
+  if (GetEnabled() && !HitTest(p.x, p.y)) StateChange(S::bsUp);
 }
 
 void TVyrBaseGraphicButton::ExecuteRepeatedClick(TObject*) {
