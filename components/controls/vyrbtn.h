@@ -164,6 +164,9 @@ class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
   // The cursor in client coordinates, read from the screen.
   TPoint CursorInClient() const;
   void UpdateDropDownComboActive();
+  // DropDown, answering whether the button is still there afterwards: the
+  // chosen item (or OnDropDown) may have freed it.
+  bool OpenDropDown();
   void SetGlyphStyle(TVyrGlyphStyle Value);
 
   TVyrButtonState state_ = TVyrButtonState::bsUp;
@@ -205,6 +208,9 @@ class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
   int releaseTest_ = 0;
   bool dropDownComboActive_ = false;
   bool transparent_ = false;
+  // False once the button is being destroyed; a copy outlives it, so that
+  // code running a handler that freed the button can tell.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 class TVyrCustomSpeedButton : public TVyrBaseGraphicButton {

@@ -32,6 +32,7 @@ TVyrBaseGraphicButton::TVyrBaseGraphicButton(TComponent* AOwner)
 
 // The timers call back into the button: they go while it is still whole.
 void TVyrBaseGraphicButton::BeforeDestruction() {
+  *alive_ = false;
   DeActivateTimer(0);
   DeActivateTimer(1);
   Vyrctrl::TVyrBaseControl::BeforeDestruction();

@@ -87,8 +87,11 @@ void TVyrBaseGraphicButton::MouseDown(TMouseButton Button, TShiftState Shift, in
     const bool onFace = dropDownComboActive_ && X < GetClientWidth() - dropDownComboWidth_;
     if (!onFace) {
       const S before = state_;
-      DropDown();
-      StateChange(before);
+      if (!OpenDropDown()) return;  // an item freed the button
+      // Back to the look before the press, but a hidden or disabled
+      // button shows no hot look.
+      const bool hotGone = before == S::bsMouseOver && !GetShowing();
+      if (GetEnabled() && !hotGone) StateChange(before);
       return;
     }
   }
