@@ -167,6 +167,8 @@ class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
   // DropDown, answering whether the button is still there afterwards: the
   // chosen item (or OnDropDown) may have freed it.
   bool OpenDropDown();
+  // The width grows (or shrinks) by Difference, kept within 0 .. INT_MAX.
+  void WidenBy(int Difference);
   void SetGlyphStyle(TVyrGlyphStyle Value);
 
   TVyrButtonState state_ = TVyrButtonState::bsUp;

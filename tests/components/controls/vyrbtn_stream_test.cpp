@@ -1,4 +1,6 @@
 // The buttons through form text and back.
+#include <algorithm>
+#include <climits>
 #include <string>
 
 #include "bitmap_class.h"
@@ -110,6 +112,54 @@ TEST_F(ButtonStreamTest, AGlyphOfItsOwnTravelsWithTheForm) {
   EXPECT_EQ(again->GetGlyph()->GetWidth(), 20);
   EXPECT_EQ(again->GetNumGlyphs(), 2);
   EXPECT_EQ(again->GetGlyph()->GetCanvas()->GetPixels(3, 3), clBlue);
+}
+
+// A form's drop-down part of any width stays a strip of 0 .. 32767 pixels,
+// and the button paints with it.
+TEST_F(ButtonStreamTest, TheDropDownPartWidthIsKeptInRange) {
+  struct Case {
+    long long stored;
+    int width;
+  };
+  for (const Case& c : {Case{-2147483648LL, 0}, Case{2147483647LL, 32767}, Case{-5, 0}, Case{20, 20}}) {
+    const std::string text = R"(object Host: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object Menu: TPopupMenu
+  end
+  object Speed: TVyrSpeedButton
+    Left = 4
+    Top = 5
+    Width = 60
+    Height = 24
+    DropDownCombo = True
+    DropdownComboWidth = )" + std::to_string(c.stored) + R"(
+    DropDownMenu = Menu
+  end
+end
+)";
+    TForm* loaded = Load(text);
+    auto* speed = dynamic_cast_object<TVyrSpeedButton>(loaded->FindComponent("Speed"));
+    ASSERT_TRUE(speed);
+    EXPECT_EQ(speed->GetDropDownComboWidth(), c.width) << c.stored;
+    EXPECT_TRUE(speed->GetDropDownComboActive());
+    loaded->Show();
+    loaded->Repaint();
+    app.pump();
+    // Outside loading the width follows the part, within the same range.
+    speed->SetDropDownComboWidth(INT_MIN);
+    EXPECT_EQ(speed->GetDropDownComboWidth(), 0);
+    const int narrowed = std::max(0, 60 - c.width);
+    EXPECT_EQ(speed->GetWidth(), narrowed);
+    speed->SetDropDownComboWidth(INT_MAX);
+    EXPECT_EQ(speed->GetDropDownComboWidth(), 32767);
+    EXPECT_EQ(speed->GetWidth(), narrowed + 32767);
+    loaded->Repaint();
+    app.pump();
+    loaded->Free();
+  }
 }
 
 }  // namespace
