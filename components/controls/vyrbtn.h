@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "menus.h"
 #include "unitstartup.h"
@@ -242,6 +243,9 @@ class TVyrCustomSpeedButton : public TVyrBaseGraphicButton {
 // The frame depth a speed-button style draws (ubsAutoDetect as the
 // platform's look): the glyph and caption sit this far inside the face.
 int VyrSpeedButtonFrameKind(TVyrUserButtonStyle Style);
+// Whether a speed-button style shows the glyph grey until the cursor is
+// over it (the glyph style gsExplorer).
+bool VyrStyleUnColors(TVyrUserButtonStyle Style);
 
 class TVyrSpeedButton : public TVyrCustomSpeedButton {
   MORVANT_COMPONENT(TVyrSpeedButton, TVyrCustomSpeedButton)
@@ -268,9 +272,14 @@ class TVyrExplorerButton : public TVyrOfficeButton {
 
  protected:
   void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
 
  private:
   void ReadTransparent(TReader* Reader);
+
+  // The value a form gave, applied again once it is read: a Style that
+  // comes after it in the form sets the glyph style too.
+  std::optional<bool> unColorMainRead_;
 };
 
 // Registers the unit's published classes with the form streams.

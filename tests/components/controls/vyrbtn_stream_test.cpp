@@ -114,6 +114,39 @@ TEST_F(ButtonStreamTest, AGlyphOfItsOwnTravelsWithTheForm) {
   EXPECT_EQ(again->GetGlyph()->GetCanvas()->GetPixels(3, 3), clBlue);
 }
 
+// UnColorMain is the glyph style, which Style also sets: it travels
+// whenever it is not what the style alone gives.
+TEST_F(ButtonStreamTest, UnColorMainSurvivesEveryStyle) {
+  for (U style : {U::ubsWin40, U::ubsFlat, U::ubsFlatUnColored, U::ubsExplorer, U::ubsExplorerColored}) {
+    for (bool unColor : {true, false}) {
+      auto* button = Place<TVyrExplorerButton>(form, 10, 10, 54, 40);
+      button->SetName("Explorer");
+      button->SetStyle(style);
+      button->SetUnColorMain(unColor);
+      const std::string written = TestSupport::WrittenFormText(form);
+      button->Free();
+      TForm* copy = Load(written);
+      auto* again = dynamic_cast_object<TVyrExplorerButton>(copy->FindComponent("Explorer"));
+      ASSERT_TRUE(again) << written;
+      EXPECT_EQ(again->GetStyle(), style) << written;
+      EXPECT_EQ(again->GetUnColorMain(), unColor) << written;
+      copy->Free();
+    }
+  }
+  // A form that names UnColorMain before Style.
+  TForm* loaded = Load(R"(object Host: TForm
+  object Explorer: TVyrExplorerButton
+    UnColorMain = True
+    Style = ubsWin40
+  end
+end
+)");
+  auto* explorer = dynamic_cast_object<TVyrExplorerButton>(loaded->FindComponent("Explorer"));
+  ASSERT_TRUE(explorer);
+  EXPECT_EQ(explorer->GetStyle(), U::ubsWin40);
+  EXPECT_TRUE(explorer->GetUnColorMain());
+}
+
 // A form's drop-down part of any width stays a strip of 0 .. 32767 pixels,
 // and the button paints with it.
 TEST_F(ButtonStreamTest, TheDropDownPartWidthIsKeptInRange) {
