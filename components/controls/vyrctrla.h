@@ -23,7 +23,8 @@ namespace Vyrctrla {
 // How a picture sits in the control's inner rectangle.
 enum class TVyrBitmapStyle { sbNone, sbAutosize, sbCenter, sbStretch, sbTile, sbKeepAspRatio, sbKeepWidth, sbKeepHeight };
 enum class TVyrAnimationStyle { asLoop, asLoopHide, asLoopReverse, asRepeat, asRepeatFirst, asRepeatHide };
-enum class TVyrTimerMode { tmGlobalTimer, tmHiTimer, tmThreaded };
+// The timer source, shared with the scrolling text.
+using Vyrclass::TVyrTimerMode;
 using Vyrgraph::TVyrTransparentMode;
 
 // The drawing flags of a picture style; a control without a bevel extent

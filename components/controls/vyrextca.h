@@ -309,7 +309,7 @@ class TVyrShadowFill : public Vyrctrl::TVyrGraphicControl {
 enum class TVyrScrollDirection { sdBottomToTop, sdLeftToRight, sdRightToLeft, sdTopToBottom };
 enum class TVyrScrollStyle { ssLoop, ssLoopReverse, ssOnce };
 enum class TVyrScrollMode { smMarquee, smTicker };
-using Vyrctrla::TVyrTimerMode;
+using Vyrclass::TVyrTimerMode;
 
 // Where the text block stands at Step of Steps: at step 0 just outside the
 // side it enters from, at Steps just outside the opposite one. Center is
