@@ -40,7 +40,7 @@ void TVyrAniCtrl::ActivateTimer() {
   }
   hiTimer_.reset(TObject::Create<Vyrmms::TVyrHiTimer>(nullptr, interval_));
   hiTimer_->SetUseThread(timerMode_ == TVyrTimerMode::tmThreaded);
-  hiTimer_->SetOnTimer(tick);
+  hiTimer_->SetOnTimer(Vyrmms::VyrUserInterfaceTick(hiTimer_.get(), tick));
 }
 
 void TVyrAniCtrl::DeActivateTimer(TVyrTimerMode Mode) {
@@ -64,6 +64,8 @@ void TVyrAniCtrl::EnableTimer(bool On) {
   if (On) {
     hiTimer_->SetInterval(interval_);
     hiTimer_->SetThreadPriority(threadPriority_);
+    // The tick paints: never on the worker.
+    hiTimer_->SetSynchronize(true);
   }
   hiTimer_->SetEnabled(On);
 }

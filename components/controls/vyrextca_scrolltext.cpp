@@ -50,7 +50,7 @@ void TVyrScrollText::ActivateTimer() {
   }
   FHiTimer.reset(TObject::Create<Vyrmms::TVyrHiTimer>(nullptr, FInterval));
   FHiTimer->SetUseThread(FTimerMode == TVyrTimerMode::tmThreaded);
-  FHiTimer->SetOnTimer(tick);
+  FHiTimer->SetOnTimer(Vyrmms::VyrUserInterfaceTick(FHiTimer.get(), tick));
 }
 
 void TVyrScrollText::DeActivateTimer(TVyrTimerMode Mode) {
@@ -74,6 +74,8 @@ void TVyrScrollText::EnableTimer(bool On) {
   if (On) {
     FHiTimer->SetInterval(FInterval);
     FHiTimer->SetThreadPriority(FThreadPriority);
+    // The tick paints: never on the worker.
+    FHiTimer->SetSynchronize(true);
   }
   FHiTimer->SetEnabled(On);
 }
