@@ -1,7 +1,5 @@
 // The button's state machine: what the mouse does to State, and the two
 // pool timers behind hot tracking and auto repeat.
-#include <algorithm>
-
 #include "application.h"
 #include "exceptions.h"
 #include "forms.h"
@@ -226,12 +224,7 @@ void TVyrBaseGraphicButton::MouseExit() {
 
 void TVyrBaseGraphicButton::ActivateTimer(int Index, Word Interval, const TNotifyEvent& Handler) {
   if (Index < 0 || Index > 1 || timers_[Index] != 0 || !VyrApplication) return;
-  // The pool ticks in steps of its base interval: round up to one, so that
-  // any interval a form asks for runs rather than throws.
-  const Word step = std::max<Word>(1, VyrApplication->GetTimerPool()->GetMinInterval());
-  const unsigned rounded = std::max<unsigned>(step, (static_cast<unsigned>(Interval) + step - 1) / step * step);
-  const Word interval = static_cast<Word>(std::min<unsigned>(rounded, 0xFFFFu / step * step));
-  const Word ident = VyrApplication->AddTimer(interval, Handler);
+  const Word ident = VyrApplication->AddTimer(Vyrclass::VyrPoolInterval(Interval), Handler);
   if (ident == 0) throw EOutOfResources(LoadStr(SNoTimers));
   timers_[Index] = ident;
   if (Vyrclass::TVyrTimerItem* item = VyrApplication->GetTimer(ident)) item->SetEnabled(true);

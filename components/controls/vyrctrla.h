@@ -34,8 +34,6 @@ std::uint16_t VyrStyleFlags(TVyrBitmapStyle Style, int BevelExtent);
 // in device pixels, so a control's canvas, whose origin sits at the
 // control's place on the parent, passes that origin on.
 int VyrClipOffset(TCanvas* Canvas);
-// The smallest multiple of the pool's 50 ms step that is at least Interval.
-std::uint16_t VyrPoolInterval(std::uint16_t Interval);
 
 class TVyrBaseImage : public Vyrctrl::TVyrGraphicControl {
   MORVANT_PUBLISHED(TVyrBaseImage, Vyrctrl::TVyrGraphicControl)

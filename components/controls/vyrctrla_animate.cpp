@@ -34,7 +34,7 @@ TVyrAniCtrl::~TVyrAniCtrl() {
 void TVyrAniCtrl::ActivateTimer() {
   const TNotifyEvent tick(this, &TVyrAniCtrl::GetTimer);
   if (timerMode_ == TVyrTimerMode::tmGlobalTimer) {
-    poolTimer_ = VyrApplication ? VyrApplication->AddTimerExt(VyrPoolInterval(interval_), -1, false, tick) : 0;
+    poolTimer_ = VyrApplication ? VyrApplication->AddTimerExt(Vyrclass::VyrPoolInterval(interval_), -1, false, tick) : 0;
     if (poolTimer_ == 0) throw EOutOfResources(LoadStr(SNoTimers));
     return;
   }
@@ -56,7 +56,7 @@ void TVyrAniCtrl::EnableTimer(bool On) {
   if (timerMode_ == TVyrTimerMode::tmGlobalTimer) {
     Vyrclass::TVyrTimerItem* item = VyrApplication && poolTimer_ ? VyrApplication->GetTimer(poolTimer_) : nullptr;
     if (!item) return;
-    if (On) item->SetInterval(VyrPoolInterval(interval_));
+    if (On) item->SetInterval(Vyrclass::VyrPoolInterval(interval_));
     item->SetEnabled(On);
     return;
   }

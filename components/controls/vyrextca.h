@@ -11,12 +11,15 @@
 #include "unitstartup.h"
 #include "thread.h"
 #include "vyrctrl.h"
-#include "vyrctrla.h"
 #include "vyrgraph.h"
 
 class TBitmap;
 class TStringList;
 class TStrings;
+
+namespace Vyrmms {
+class TVyrHiTimer;
+}  // namespace Vyrmms
 
 namespace Vyrextca {
 

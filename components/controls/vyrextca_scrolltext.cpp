@@ -44,7 +44,7 @@ void TVyrScrollText::ActivateTimer() {
   const TNotifyEvent tick(this, &TVyrScrollText::GetTimer);
   if (FTimerMode == TVyrTimerMode::tmGlobalTimer) {
     FPoolTimer =
-        VyrApplication ? VyrApplication->AddTimerExt(Vyrctrla::VyrPoolInterval(FInterval), -1, false, tick) : 0;
+        VyrApplication ? VyrApplication->AddTimerExt(Vyrclass::VyrPoolInterval(FInterval), -1, false, tick) : 0;
     if (FPoolTimer == 0) throw EOutOfResources(LoadStr(SNoTimers));
     return;
   }
@@ -66,7 +66,7 @@ void TVyrScrollText::EnableTimer(bool On) {
   if (FTimerMode == TVyrTimerMode::tmGlobalTimer) {
     Vyrclass::TVyrTimerItem* item = VyrApplication && FPoolTimer ? VyrApplication->GetTimer(FPoolTimer) : nullptr;
     if (!item) return;
-    if (On) item->SetInterval(Vyrctrla::VyrPoolInterval(FInterval));
+    if (On) item->SetInterval(Vyrclass::VyrPoolInterval(FInterval));
     item->SetEnabled(On);
     return;
   }

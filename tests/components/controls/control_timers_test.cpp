@@ -81,4 +81,20 @@ TYPED_TEST(ControlTimerTest, AThreadedTickNeverRunsOnTheWorker) {
   control->Free();
 }
 
+// An interval of 0 runs as the pool's step, also after the control went
+// over to a high-resolution timer and back.
+TYPED_TEST(ControlTimerTest, IntervalZeroRunsAsThePoolStep) {
+  TypeParam* control = this->NewControl();
+  control->SetInterval(0);
+  control->SetTimerMode(TVyrTimerMode::tmHiTimer);
+  ASSERT_NO_THROW(control->SetTimerMode(TVyrTimerMode::tmGlobalTimer));
+  ASSERT_NE(control->GetPoolTimer(), 0);
+  Timed<TypeParam>::Start(control);
+  const int started = this->ticks;
+  this->app.advance(50);
+  EXPECT_GT(this->ticks, started);
+  EXPECT_EQ(Vyrclass::VyrApplication->GetTimer(control->GetPoolTimer())->GetInterval(), 50);
+  control->Free();
+}
+
 }  // namespace
