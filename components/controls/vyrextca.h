@@ -363,6 +363,8 @@ class TVyrScrollText : public Vyrctrl::TVyrGraphicControl {
   Vyrgraph::TVyr3DCaption* GetFont3D() const { return FFont3D.get(); }
   void SetFont3D(Vyrgraph::TVyr3DCaption* Value);
   TStringList* GetLines() const { return FLines.get(); }
+  // Lines hold just the constructor's line, the class name.
+  bool HasDefaultLines() const;
   void SetLines(TStrings* Value);
   TVyrTimerMode GetTimerMode() const { return FTimerMode; }
   void SetTimerMode(TVyrTimerMode Value);

@@ -215,6 +215,8 @@ void TVyrScrollText::SetLines(TStrings* Value) { FLines->Assign(Value); }
 
 bool TVyrScrollText::GetEmpty() { return FLines->GetCount() == 0; }
 
+bool TVyrScrollText::HasDefaultLines() const { return FLines->GetCount() == 1 && FLines->GetStrings(0) == ClassName(); }
+
 void TVyrScrollText::Loaded() {
   Vyrctrl::TVyrGraphicControl::Loaded();
   if (FTimerMode != TVyrTimerMode::tmGlobalTimer) {
