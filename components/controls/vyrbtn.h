@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "menus.h"
 #include "unitstartup.h"
@@ -159,12 +160,16 @@ class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
   void ActivateTimer(int Index, Word Interval, const TNotifyEvent& Handler);
   void DeActivateTimer(int Index);
   void ExecuteRepeatedClick(TObject* Sender);
-  // Client point (X, Y) over the button; AllowRightEdge admits X equal to
-  // the client width (mouse moves).
-  bool HitTest(int X, int Y, bool AllowRightEdge);
+  // Client point (X, Y) over the button.
+  bool HitTest(int X, int Y);
   // The cursor in client coordinates, read from the screen.
   TPoint CursorInClient() const;
   void UpdateDropDownComboActive();
+  // DropDown, answering whether the button is still there afterwards: the
+  // chosen item (or OnDropDown) may have freed it.
+  bool OpenDropDown();
+  // The width grows (or shrinks) by Difference, kept within 0 .. INT_MAX.
+  void WidenBy(int Difference);
   void SetGlyphStyle(TVyrGlyphStyle Value);
 
   TVyrButtonState state_ = TVyrButtonState::bsUp;
@@ -206,6 +211,9 @@ class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
   int releaseTest_ = 0;
   bool dropDownComboActive_ = false;
   bool transparent_ = false;
+  // False once the button is being destroyed; a copy outlives it, so that
+  // code running a handler that freed the button can tell.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 class TVyrCustomSpeedButton : public TVyrBaseGraphicButton {
@@ -235,6 +243,9 @@ class TVyrCustomSpeedButton : public TVyrBaseGraphicButton {
 // The frame depth a speed-button style draws (ubsAutoDetect as the
 // platform's look): the glyph and caption sit this far inside the face.
 int VyrSpeedButtonFrameKind(TVyrUserButtonStyle Style);
+// Whether a speed-button style shows the glyph grey until the cursor is
+// over it (the glyph style gsExplorer).
+bool VyrStyleUnColors(TVyrUserButtonStyle Style);
 
 class TVyrSpeedButton : public TVyrCustomSpeedButton {
   MORVANT_COMPONENT(TVyrSpeedButton, TVyrCustomSpeedButton)
@@ -261,9 +272,14 @@ class TVyrExplorerButton : public TVyrOfficeButton {
 
  protected:
   void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
 
  private:
   void ReadTransparent(TReader* Reader);
+
+  // The value a form gave, applied again once it is read: a Style that
+  // comes after it in the form sets the glyph style too.
+  std::optional<bool> unColorMainRead_;
 };
 
 // Registers the unit's published classes with the form streams.

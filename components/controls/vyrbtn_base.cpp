@@ -1,5 +1,8 @@
 // The button engine's life cycle, its plain properties, its glyph sources,
 // its font and the messages that change its look.
+#include <algorithm>
+#include <climits>
+
 #include "application.h"
 #include "bitmap_class.h"
 #include "canvas.h"
@@ -32,6 +35,7 @@ TVyrBaseGraphicButton::TVyrBaseGraphicButton(TComponent* AOwner)
 
 // The timers call back into the button: they go while it is still whole.
 void TVyrBaseGraphicButton::BeforeDestruction() {
+  *alive_ = false;
   DeActivateTimer(0);
   DeActivateTimer(1);
   Vyrctrl::TVyrBaseControl::BeforeDestruction();
@@ -101,19 +105,33 @@ void TVyrBaseGraphicButton::UpdateDropDownComboActive() {
   dropDownComboActive_ = dropDownMenu_ && dropDownCombo_;
 }
 
+namespace {
+
+// The drop-down part is a strip of the button: as wide as a control can
+// be at most, never negative, whatever a form says.
+constexpr int kMaxDropDownComboWidth = 32767;
+
+}  // namespace
+
+void TVyrBaseGraphicButton::WidenBy(int Difference) {
+  const long long width = std::clamp<long long>(static_cast<long long>(width_) + Difference, 0, INT_MAX);
+  SetBounds(left_, top_, static_cast<int>(width), height_);
+}
+
 void TVyrBaseGraphicButton::SetDropDownCombo(bool Value) {
   if (dropDownCombo_ == Value) return;
   dropDownCombo_ = Value;
-  if (!Loading()) SetBounds(left_, top_, width_ + (Value ? dropDownComboWidth_ : -dropDownComboWidth_), height_);
+  if (!Loading()) WidenBy(Value ? dropDownComboWidth_ : -dropDownComboWidth_);
   UpdateDropDownComboActive();
   GetChange(nullptr);
 }
 
 void TVyrBaseGraphicButton::SetDropDownComboWidth(int Value) {
+  Value = std::clamp(Value, 0, kMaxDropDownComboWidth);
   if (dropDownComboWidth_ == Value) return;
   const int difference = Value - dropDownComboWidth_;
   dropDownComboWidth_ = Value;
-  if (!Loading() && dropDownCombo_) SetBounds(left_, top_, width_ + difference, height_);
+  if (!Loading() && dropDownCombo_) WidenBy(difference);
   UpdateDropDownComboActive();
   GetChange(nullptr);
 }

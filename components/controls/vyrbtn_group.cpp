@@ -63,24 +63,48 @@ void TVyrBaseGraphicButton::GroupMessage(TMessage& Message) {
 
 // ---- the drop-down menu ----
 
-void TVyrBaseGraphicButton::DropDown() {
-  if (!dropDownMenu_ || state_ == S::bsDropDownOpen) return;
+void TVyrBaseGraphicButton::DropDown() { OpenDropDown(); }
+
+bool TVyrBaseGraphicButton::OpenDropDown() {
+  if (!dropDownMenu_ || state_ == S::bsDropDownOpen) return true;
+  // OnDropDown and the chosen item run before this returns; either may
+  // free the button.
+  const std::shared_ptr<const bool> alive = alive_;
   StateChange(S::bsDropDownOpen);
   if (OnDropDown) OnDropDown(this);
+  if (!*alive) return false;
+  if (!dropDownMenu_) {
+    StateChange(S::bsMouseOver);
+    return true;
+  }
   const TPoint at = dropDownRight_ ? ClientToScreen(TPoint(width_, dropDownIndent_))
                                    : ClientToScreen(TPoint(dropDownIndent_, height_));
   dropDownMenu_->Popup(at.x, at.y);
+  if (!*alive) return false;
   // The clicks that closed the menu are not the application's: drop them,
-  // and end the press that opened it.
-  MSG pending;
-  while (PeekMessage(&pending, nullptr, WM_MOUSEMOVE, WM_MOUSEWHEEL, PM_REMOVE)) {
+  // and end the press that opened it. Only the button's own window's:
+  // what the other windows got meanwhile is theirs.
+  TWinControl* parent = GetParent();
+  if (parent && parent->HandleAllocated()) {
+    MSG pending;
+    while (PeekMessage(&pending, parent->GetHandle(), WM_MOUSEMOVE, WM_MOUSEWHEEL, PM_REMOVE)) {
+    }
   }
   if (HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
+  if (!*alive) return false;
   // The parent routes the mouse to its capture control until a release
   // that will never come.
   if (GetCaptureControl() == this) SetCaptureControl(nullptr);
   controlState_.Exclude(csLButtonDown);
-  StateChange(S::bsMouseOver);
+  if (!GetEnabled()) return true;  // the disabled look is already there
+  if (GetShowing()) {
+    StateChange(S::bsMouseOver);
+  } else {
+    // Hidden by the item: the cursor cannot be over it.
+    StateChange(S::bsUp);
+    SetMouseOver(false);
+  }
+  return true;
 }
 
 // ---- the accelerator ----
@@ -97,7 +121,7 @@ void TVyrBaseGraphicButton::DialogChar(TMessage& Message) {
     if (state_ == S::bsDropDownOpen)
       StateChange(S::bsMouseOver);
     else
-      DropDown();
+      OpenDropDown();  // whether the button is still there, nothing follows
     return;
   }
   if (groupIndex_ != 0) {

@@ -1,7 +1,5 @@
 // The button's state machine: what the mouse does to State, and the two
 // pool timers behind hot tracking and auto repeat.
-#include <algorithm>
-
 #include "application.h"
 #include "exceptions.h"
 #include "forms.h"
@@ -55,12 +53,13 @@ void TVyrBaseGraphicButton::StateChange(S New) {
   }
 }
 
-bool TVyrBaseGraphicButton::VerifyTransparency(int X, int Y) { return X >= 0 && X <= width_ && Y >= 0 && Y <= height_; }
+// The button's pixels are 0 .. Width - 1 by 0 .. Height - 1: the column
+// and row just past them belong to the neighbour.
+bool TVyrBaseGraphicButton::VerifyTransparency(int X, int Y) { return X >= 0 && X < width_ && Y >= 0 && Y < height_; }
 
-bool TVyrBaseGraphicButton::HitTest(int X, int Y, bool AllowRightEdge) {
+bool TVyrBaseGraphicButton::HitTest(int X, int Y) {
   if (allowTransparency_) return VerifyTransparency(X, Y);
-  const int width = GetClientWidth();
-  return X >= 0 && (X < width || (AllowRightEdge && X == width)) && Y >= 0 && Y <= GetClientHeight();
+  return X >= 0 && X < GetClientWidth() && Y >= 0 && Y < GetClientHeight();
 }
 
 TPoint TVyrBaseGraphicButton::CursorInClient() const {
@@ -86,8 +85,11 @@ void TVyrBaseGraphicButton::MouseDown(TMouseButton Button, TShiftState Shift, in
     const bool onFace = dropDownComboActive_ && X < GetClientWidth() - dropDownComboWidth_;
     if (!onFace) {
       const S before = state_;
-      DropDown();
-      StateChange(before);
+      if (!OpenDropDown()) return;  // an item freed the button
+      // Back to the look before the press, but a hidden or disabled
+      // button shows no hot look.
+      const bool hotGone = before == S::bsMouseOver && !GetShowing();
+      if (GetEnabled() && !hotGone) StateChange(before);
       return;
     }
   }
@@ -111,7 +113,7 @@ void TVyrBaseGraphicButton::MouseMove(TShiftState Shift, int X, int Y) {
   Vyrctrl::TVyrBaseControl::MouseMove(Shift, X, Y);
   if (!GetEnabled()) return;
 
-  const bool hit = HitTest(X, Y, true);
+  const bool hit = HitTest(X, Y);
   S next = state_;
   if (allowTransparency_) {
     if (hit && allowMouseOver_)
@@ -141,7 +143,7 @@ void TVyrBaseGraphicButton::MouseUp(TMouseButton Button, TShiftState Shift, int 
   tracking_ = false;
   if (repeatedClick_) DeActivateTimer(1);
 
-  const bool hit = HitTest(X, Y, false);
+  const bool hit = HitTest(X, Y);
   S result = IsDisabled(state_) ? state_ : S::bsUp;
   bool handled = false;
   if (groupIndex_ == 0) {
@@ -177,7 +179,7 @@ void TVyrBaseGraphicButton::MouseUpHitTest(S Result, bool Handled) {
   if (glyph_->GetNumGlyphs() < 3 && glyph_->GetStyle() != TVyrGlyphStyle::gsExplorer) return;
   if (Handled) return;
   const TPoint p = CursorInClient();
-  if (HitTest(p.x, p.y, false)) {
+  if (HitTest(p.x, p.y)) {
     if (IsDisabled(state_)) return;
     releaseTest_ = 1;
     StateChange(Result == S::bsUp ? S::bsMouseOver : Result);
@@ -222,12 +224,7 @@ void TVyrBaseGraphicButton::MouseExit() {
 
 void TVyrBaseGraphicButton::ActivateTimer(int Index, Word Interval, const TNotifyEvent& Handler) {
   if (Index < 0 || Index > 1 || timers_[Index] != 0 || !VyrApplication) return;
-  // The pool ticks in steps of its base interval: round up to one, so that
-  // any interval a form asks for runs rather than throws.
-  const Word step = std::max<Word>(1, VyrApplication->GetTimerPool()->GetMinInterval());
-  const unsigned rounded = std::max<unsigned>(step, (static_cast<unsigned>(Interval) + step - 1) / step * step);
-  const Word interval = static_cast<Word>(std::min<unsigned>(rounded, 0xFFFFu / step * step));
-  const Word ident = VyrApplication->AddTimer(interval, Handler);
+  const Word ident = VyrApplication->AddTimer(Vyrclass::VyrPoolInterval(Interval), Handler);
   if (ident == 0) throw EOutOfResources(LoadStr(SNoTimers));
   timers_[Index] = ident;
   if (Vyrclass::TVyrTimerItem* item = VyrApplication->GetTimer(ident)) item->SetEnabled(true);
@@ -247,7 +244,7 @@ void TVyrBaseGraphicButton::DeActivateTimer(int Index) {
 
 void TVyrBaseGraphicButton::VerifyMouseOver(TObject*) {
   const TPoint p = CursorInClient();
-  if (GetEnabled() && !HitTest(p.x, p.y, false)) StateChange(S::bsUp);
+  if (GetEnabled() && !HitTest(p.x, p.y)) StateChange(S::bsUp);
 }
 
 void TVyrBaseGraphicButton::ExecuteRepeatedClick(TObject*) {

@@ -32,6 +32,10 @@ int VyrSpeedButtonFrameKind(U Style) {
   }
 }
 
+bool VyrStyleUnColors(U Style) {
+  return Style == U::ubsFlatUnColored || Style == U::ubsNavigator || Style == U::ubsExplorer;
+}
+
 // ---- TVyrCustomSpeedButton ----
 
 TVyrCustomSpeedButton::TVyrCustomSpeedButton(TComponent* AOwner) : TVyrBaseGraphicButton(AOwner) {
@@ -45,8 +49,7 @@ void TVyrCustomSpeedButton::SetStyle(U Value) {
   if (style_ == Value) return;
   const bool wasExplorer = IsExplorerStyle(style_);
   style_ = Value;
-  const bool greyUntilHot = Value == U::ubsFlatUnColored || Value == U::ubsNavigator || Value == U::ubsExplorer;
-  SetGlyphStyle(greyUntilHot ? TVyrGlyphStyle::gsExplorer : TVyrGlyphStyle::gsStandard);
+  SetGlyphStyle(VyrStyleUnColors(Value) ? TVyrGlyphStyle::gsExplorer : TVyrGlyphStyle::gsStandard);
   if (IsExplorerStyle(Value) && !wasExplorer) {
     SetTransparent(true);
   } else if (!IsExplorerStyle(Value) && wasExplorer) {
@@ -146,8 +149,15 @@ TVyrExplorerButton::TVyrExplorerButton(TComponent* AOwner) : TVyrOfficeButton(AO
 }
 
 void TVyrExplorerButton::SetUnColorMain(bool Value) {
+  if (Loading()) unColorMainRead_ = Value;
   SetGlyphStyle(Value ? TVyrGlyphStyle::gsExplorer : TVyrGlyphStyle::gsStandard);
   Invalidate();
+}
+
+void TVyrExplorerButton::Loaded() {
+  TVyrOfficeButton::Loaded();
+  if (unColorMainRead_) SetGlyphStyle(*unColorMainRead_ ? TVyrGlyphStyle::gsExplorer : TVyrGlyphStyle::gsStandard);
+  unColorMainRead_.reset();
 }
 
 void TVyrExplorerButton::ReadTransparent(TReader* Reader) { SetTransparent(Reader->ReadBoolean()); }

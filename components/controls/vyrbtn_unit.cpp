@@ -80,8 +80,11 @@ void TVyrOfficeButton::Publish(TPublisher<TVyrOfficeButton>& P) {
 }
 
 void TVyrExplorerButton::Publish(TPublisher<TVyrExplorerButton>& P) {
-  P.Bool("UnColorMain", &TVyrExplorerButton::GetUnColorMain, &TVyrExplorerButton::SetUnColorMain, true);
+  // Written after Style, and whenever it is not what Style alone gives:
+  // reading Style sets the glyph style too.
   PublishStyle(P, TVyrUserButtonStyle::ubsExplorer);
+  P.Bool("UnColorMain", &TVyrExplorerButton::GetUnColorMain, &TVyrExplorerButton::SetUnColorMain)
+      .Stored([](TVyrExplorerButton* b) { return b->GetUnColorMain() != VyrStyleUnColors(b->GetStyle()); });
 }
 
 void Initialize() {

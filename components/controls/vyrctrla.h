@@ -23,7 +23,8 @@ namespace Vyrctrla {
 // How a picture sits in the control's inner rectangle.
 enum class TVyrBitmapStyle { sbNone, sbAutosize, sbCenter, sbStretch, sbTile, sbKeepAspRatio, sbKeepWidth, sbKeepHeight };
 enum class TVyrAnimationStyle { asLoop, asLoopHide, asLoopReverse, asRepeat, asRepeatFirst, asRepeatHide };
-enum class TVyrTimerMode { tmGlobalTimer, tmHiTimer, tmThreaded };
+// The timer source, shared with the scrolling text.
+using Vyrclass::TVyrTimerMode;
 using Vyrgraph::TVyrTransparentMode;
 
 // The drawing flags of a picture style; a control without a bevel extent
@@ -33,8 +34,6 @@ std::uint16_t VyrStyleFlags(TVyrBitmapStyle Style, int BevelExtent);
 // in device pixels, so a control's canvas, whose origin sits at the
 // control's place on the parent, passes that origin on.
 int VyrClipOffset(TCanvas* Canvas);
-// The smallest multiple of the pool's 50 ms step that is at least Interval.
-std::uint16_t VyrPoolInterval(std::uint16_t Interval);
 
 class TVyrBaseImage : public Vyrctrl::TVyrGraphicControl {
   MORVANT_PUBLISHED(TVyrBaseImage, Vyrctrl::TVyrGraphicControl)

@@ -34,13 +34,13 @@ TVyrAniCtrl::~TVyrAniCtrl() {
 void TVyrAniCtrl::ActivateTimer() {
   const TNotifyEvent tick(this, &TVyrAniCtrl::GetTimer);
   if (timerMode_ == TVyrTimerMode::tmGlobalTimer) {
-    poolTimer_ = VyrApplication ? VyrApplication->AddTimerExt(VyrPoolInterval(interval_), -1, false, tick) : 0;
+    poolTimer_ = VyrApplication ? VyrApplication->AddTimerExt(Vyrclass::VyrPoolInterval(interval_), -1, false, tick) : 0;
     if (poolTimer_ == 0) throw EOutOfResources(LoadStr(SNoTimers));
     return;
   }
   hiTimer_.reset(TObject::Create<Vyrmms::TVyrHiTimer>(nullptr, interval_));
   hiTimer_->SetUseThread(timerMode_ == TVyrTimerMode::tmThreaded);
-  hiTimer_->SetOnTimer(tick);
+  hiTimer_->SetOnTimer(Vyrmms::VyrUserInterfaceTick(hiTimer_.get(), tick));
 }
 
 void TVyrAniCtrl::DeActivateTimer(TVyrTimerMode Mode) {
@@ -56,7 +56,7 @@ void TVyrAniCtrl::EnableTimer(bool On) {
   if (timerMode_ == TVyrTimerMode::tmGlobalTimer) {
     Vyrclass::TVyrTimerItem* item = VyrApplication && poolTimer_ ? VyrApplication->GetTimer(poolTimer_) : nullptr;
     if (!item) return;
-    if (On) item->SetInterval(VyrPoolInterval(interval_));
+    if (On) item->SetInterval(Vyrclass::VyrPoolInterval(interval_));
     item->SetEnabled(On);
     return;
   }
@@ -64,6 +64,8 @@ void TVyrAniCtrl::EnableTimer(bool On) {
   if (On) {
     hiTimer_->SetInterval(interval_);
     hiTimer_->SetThreadPriority(threadPriority_);
+    // The tick paints: never on the worker.
+    hiTimer_->SetSynchronize(true);
   }
   hiTimer_->SetEnabled(On);
 }

@@ -21,13 +21,6 @@ int VyrClipOffset(TCanvas* Canvas) {
   return static_cast<int>(static_cast<std::uint32_t>(origin.x) | (static_cast<std::uint32_t>(origin.y) << 16));
 }
 
-std::uint16_t VyrPoolInterval(std::uint16_t Interval) {
-  constexpr int kStep = 50;
-  const int rounded = (Interval + kStep - 1) / kStep * kStep;
-  // The largest multiple that fits the 16 bits.
-  return static_cast<std::uint16_t>(rounded > 65500 ? 65500 : rounded);
-}
-
 TVyrBaseImage::TVyrBaseImage(TComponent* AOwner) : Vyrctrl::TVyrGraphicControl(AOwner) {
   controlStyle_.Include(csReplicatable);
 }

@@ -11,12 +11,15 @@
 #include "unitstartup.h"
 #include "thread.h"
 #include "vyrctrl.h"
-#include "vyrctrla.h"
 #include "vyrgraph.h"
 
 class TBitmap;
 class TStringList;
 class TStrings;
+
+namespace Vyrmms {
+class TVyrHiTimer;
+}  // namespace Vyrmms
 
 namespace Vyrextca {
 
@@ -309,7 +312,7 @@ class TVyrShadowFill : public Vyrctrl::TVyrGraphicControl {
 enum class TVyrScrollDirection { sdBottomToTop, sdLeftToRight, sdRightToLeft, sdTopToBottom };
 enum class TVyrScrollStyle { ssLoop, ssLoopReverse, ssOnce };
 enum class TVyrScrollMode { smMarquee, smTicker };
-using Vyrctrla::TVyrTimerMode;
+using Vyrclass::TVyrTimerMode;
 
 // Where the text block stands at Step of Steps: at step 0 just outside the
 // side it enters from, at Steps just outside the opposite one. Center is
@@ -360,6 +363,8 @@ class TVyrScrollText : public Vyrctrl::TVyrGraphicControl {
   Vyrgraph::TVyr3DCaption* GetFont3D() const { return FFont3D.get(); }
   void SetFont3D(Vyrgraph::TVyr3DCaption* Value);
   TStringList* GetLines() const { return FLines.get(); }
+  // Lines hold just the constructor's line, the class name.
+  bool HasDefaultLines() const;
   void SetLines(TStrings* Value);
   TVyrTimerMode GetTimerMode() const { return FTimerMode; }
   void SetTimerMode(TVyrTimerMode Value);

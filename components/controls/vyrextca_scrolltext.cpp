@@ -44,13 +44,13 @@ void TVyrScrollText::ActivateTimer() {
   const TNotifyEvent tick(this, &TVyrScrollText::GetTimer);
   if (FTimerMode == TVyrTimerMode::tmGlobalTimer) {
     FPoolTimer =
-        VyrApplication ? VyrApplication->AddTimerExt(Vyrctrla::VyrPoolInterval(FInterval), -1, false, tick) : 0;
+        VyrApplication ? VyrApplication->AddTimerExt(Vyrclass::VyrPoolInterval(FInterval), -1, false, tick) : 0;
     if (FPoolTimer == 0) throw EOutOfResources(LoadStr(SNoTimers));
     return;
   }
   FHiTimer.reset(TObject::Create<Vyrmms::TVyrHiTimer>(nullptr, FInterval));
   FHiTimer->SetUseThread(FTimerMode == TVyrTimerMode::tmThreaded);
-  FHiTimer->SetOnTimer(tick);
+  FHiTimer->SetOnTimer(Vyrmms::VyrUserInterfaceTick(FHiTimer.get(), tick));
 }
 
 void TVyrScrollText::DeActivateTimer(TVyrTimerMode Mode) {
@@ -66,7 +66,7 @@ void TVyrScrollText::EnableTimer(bool On) {
   if (FTimerMode == TVyrTimerMode::tmGlobalTimer) {
     Vyrclass::TVyrTimerItem* item = VyrApplication && FPoolTimer ? VyrApplication->GetTimer(FPoolTimer) : nullptr;
     if (!item) return;
-    if (On) item->SetInterval(Vyrctrla::VyrPoolInterval(FInterval));
+    if (On) item->SetInterval(Vyrclass::VyrPoolInterval(FInterval));
     item->SetEnabled(On);
     return;
   }
@@ -74,6 +74,8 @@ void TVyrScrollText::EnableTimer(bool On) {
   if (On) {
     FHiTimer->SetInterval(FInterval);
     FHiTimer->SetThreadPriority(FThreadPriority);
+    // The tick paints: never on the worker.
+    FHiTimer->SetSynchronize(true);
   }
   FHiTimer->SetEnabled(On);
 }
@@ -212,6 +214,8 @@ void TVyrScrollText::SetFont3D(Vyrgraph::TVyr3DCaption* Value) { FFont3D->Assign
 void TVyrScrollText::SetLines(TStrings* Value) { FLines->Assign(Value); }
 
 bool TVyrScrollText::GetEmpty() { return FLines->GetCount() == 0; }
+
+bool TVyrScrollText::HasDefaultLines() const { return FLines->GetCount() == 1 && FLines->GetStrings(0) == ClassName(); }
 
 void TVyrScrollText::Loaded() {
   Vyrctrl::TVyrGraphicControl::Loaded();

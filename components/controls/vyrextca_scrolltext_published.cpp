@@ -18,7 +18,9 @@ void TVyrScrollText::Publish(TPublisher<TVyrScrollText>& P) {
          {"sdBottomToTop", "sdLeftToRight", "sdRightToLeft", "sdTopToBottom"}, 0);
   P.Object("Font3D", &S::GetFont3D);
   P.Integer("Interval", &S::GetInterval, &S::SetInterval, 100);
-  P.Strings("Lines", &S::GetLines);
+  // Written whenever it is not the one line the constructor gives, so an
+  // empty list is empty again after reading.
+  P.Strings("Lines", &S::GetLines).Stored([](S* s) { return !s->HasDefaultLines(); });
   P.Bool("MakeVisible", &S::GetMakeVisible, &S::SetMakeVisible, true);
   P.Bool("Scroll", &S::GetScroll, &S::SetScroll, false);
   P.Enum("ScrollStyle", &S::GetScrollStyle, &S::SetStyle, {"ssLoop", "ssLoopReverse", "ssOnce"}, 0);

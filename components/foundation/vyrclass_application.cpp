@@ -1,5 +1,7 @@
 #include "vyrclass_application.h"
 
+#include <algorithm>
+
 #include "application.h"
 #include "bitmap_class.h"
 #include "canvas.h"
@@ -50,6 +52,14 @@ TVyrApplication::~TVyrApplication() {
   FBrushBitmap.reset();
   FTimerPool.reset();
   if (FMutex) CloseHandle(FMutex);
+}
+
+Word VyrPoolInterval(Word Interval) {
+  const unsigned step = VyrApplication && VyrApplication->GetTimerPool()->GetMinInterval()
+                            ? VyrApplication->GetTimerPool()->GetMinInterval()
+                            : kAppPoolInterval;
+  const unsigned rounded = std::max(step, (Interval + step - 1) / step * step);
+  return static_cast<Word>(std::min(rounded, 0xFFFFu / step * step));
 }
 
 Word TVyrApplication::AddTimer(Word Interval, const TNotifyEvent& OnTimer) {

@@ -252,6 +252,13 @@ class TVyrApplication : public TComponent {
 // The one application object, from the unit's start to its end.
 extern TVyrApplication* VyrApplication;
 
+// The interval a pool timer asked for Interval ms runs at: the smallest
+// multiple of the application pool's step (its MinInterval, 50 ms) that
+// is at least Interval and at least one step, at most the largest multiple
+// that fits 16 bits. The controls and buttons of the library all round so,
+// so that no interval a form asks for makes the pool refuse.
+Word VyrPoolInterval(Word Interval);
+
 constexpr Word VyrFirstTimerIdent = 0xFD01;
 constexpr Word VyrLastTimerIdent = 0xFDFA;
 

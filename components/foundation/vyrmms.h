@@ -108,6 +108,12 @@ class TVyrHiTimer : public Vyrclass::TVyrComponent {
   std::atomic<UINT> FGeneration{0};
 };
 
+// The tick handler of a control's own high-resolution timer: it paints, so
+// it runs on the user-interface thread only. A tick that comes on the
+// worker (Synchronize switched off from outside) is dropped, and the timer
+// synchronises again from its next tick on.
+TNotifyEvent VyrUserInterfaceTick(TVyrHiTimer* Timer, const TNotifyEvent& Tick);
+
 // ======== wave data ========
 
 enum class TVyrChannelMode : Byte { cmUnknown, cmMono, cmStereo };

@@ -214,4 +214,15 @@ void TVyrHiTimer::WndProc(TMessage& Message) {
   Message.Result = DefWindowProc(FWindow, Message.Msg, Message.WParam, Message.LParam);
 }
 
+TNotifyEvent VyrUserInterfaceTick(TVyrHiTimer* Timer, const TNotifyEvent& Tick) {
+  return TNotifyEvent([Timer, Tick](TObject* Sender) {
+    if (!IsMainThread()) {
+      // The timer outlives its worker's ticks: its stop waits for them.
+      Timer->SetSynchronize(true);
+      return;
+    }
+    if (Tick) Tick(Sender);
+  });
+}
+
 }  // namespace Vyrmms

@@ -111,7 +111,9 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
       return;
     case TPropKind::Strings: {
       auto* strings = dynamic_cast_object<TStrings>(Prop.GetObject(Instance));
-      if (!strings || strings->GetCount() == 0) return;
+      // An empty list is written only where a stored test asks for it: a
+      // component that starts with lines of its own must come back empty.
+      if (!strings || (strings->GetCount() == 0 && !Prop.Stored)) return;
       WritePropName(Prop.Name + ".Strings");
       WriteListBegin();
       for (int i = 0; i < strings->GetCount(); ++i) WriteString(strings->GetStrings(i));

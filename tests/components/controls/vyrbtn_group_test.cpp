@@ -174,4 +174,71 @@ TEST_F(ButtonDropDownTest, TheAcceleratorOpensTheMenuToo) {
   EXPECT_EQ(button->GetState(), S::bsMouseOver);
 }
 
+// The chosen item runs inside the popup: when it frees the button, the
+// drop-down ends without touching it, by the mouse and by the accelerator.
+TEST_F(ButtonDropDownTest, AnItemThatFreesTheButtonEndsTheDropDownWithoutIt) {
+  TProbeSpeedButton* neighbour = NewButton(100, 10);
+  for (bool byKey : {false, true}) {
+    TProbeSpeedButton* doomed = NewButton(10, 40, 40, 22);
+    doomed->SetCaption("&Datei");
+    doomed->SetDropDownMenu(menu);
+    doomed->OnDropDown = TNotifyEvent([this](TObject*) { app.key('N', 0, "n"); });
+    menu->GetItems()->GetItems(0)->OnClick = TNotifyEvent([doomed](TObject*) { doomed->Free(); });
+    const int controls = form->GetControlCount();
+    if (byKey)
+      EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'd', 0), 1);
+    else
+      Press(doomed, 5, 5);
+    app.pump();
+    EXPECT_EQ(form->GetControlCount(), controls - 1) << byKey;
+    EXPECT_EQ(GetCaptureControl(), nullptr) << byKey;
+    ClickOn(neighbour);
+    EXPECT_EQ(neighbour->clicks, byKey ? 2 : 1) << "the mouse works on afterwards";
+  }
+}
+
+// An item that hides the button leaves no hot look behind.
+TEST_F(ButtonDropDownTest, AnItemThatHidesTheButtonEndsItsHotLook) {
+  for (bool byKey : {false, true}) {
+    button->SetCaption("&Datei");
+    button->OnDropDown = TNotifyEvent([this](TObject*) { app.key('N', 0, "n"); });
+    menu->GetItems()->GetItems(0)->OnClick = TNotifyEvent([this](TObject*) { button->SetVisible(false); });
+    if (byKey) {
+      EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'd', 0), 1);
+    } else {
+      MoveTo(button, 5, 5);
+      ASSERT_EQ(button->GetState(), S::bsMouseOver);
+      Press(button, 5, 5);
+    }
+    app.pump();
+    EXPECT_EQ(button->GetState(), S::bsUp) << byKey;
+    EXPECT_FALSE(button->GetMouseOver()) << byKey;
+    EXPECT_EQ(button->GetHotTimer(), 0) << byKey;
+    button->SetVisible(true);
+    MoveAway();
+  }
+}
+
+// The press that opened the menu and the clicks that closed it are the
+// button's window's; what other windows are sent meanwhile reaches them.
+TEST_F(ButtonDropDownTest, OtherWindowsKeepTheirMouseMessages) {
+  auto* other = TObject::Create<TForm>(Application);
+  other->SetBounds(500, 400, 200, 100);
+  other->Show();
+  app.pump();
+  int otherMoves = 0, ownMoves = 0;
+  other->OnMouseMove = TMouseMoveEvent([&](TObject*, TShiftState, int, int) { ++otherMoves; });
+  form->OnMouseMove = TMouseMoveEvent([&](TObject*, TShiftState, int, int) { ++ownMoves; });
+  button->OnDropDown = TNotifyEvent([this](TObject*) { app.key('N', 0, "n"); });
+  menu->GetItems()->GetItems(0)->OnClick = TNotifyEvent([&](TObject*) {
+    PostMessage(other->GetHandle(), WM_MOUSEMOVE, 0, MakePointLParam(5, 5));
+    PostMessage(form->GetHandle(), WM_MOUSEMOVE, 0, MakePointLParam(390, 290));
+  });
+  Press(button, 5, 5);
+  app.pump();
+  EXPECT_EQ(otherMoves, 1);
+  EXPECT_EQ(ownMoves, 0);
+  other->Free();
+}
+
 }  // namespace

@@ -92,6 +92,31 @@ TEST_F(ButtonMouseTest, AClickNeedsTheReleaseOverTheButton) {
   EXPECT_EQ(button->GetState(), S::bsUp);
 }
 
+// The column at X = Width and the row at Y = Height lie outside the
+// button, with the rectangle test and with the base pixel test alike.
+TEST_F(ButtonMouseTest, TheFirstColumnAndRowPastTheButtonAreOutside) {
+  for (bool pixelTest : {false, true}) {
+    for (TPoint outside : {TPoint(23, 5), TPoint(5, 22)}) {
+      TProbeSpeedButton* button = NewButton(10, 10);
+      button->SetAllowTransparency(pixelTest);
+      Press(button, 5, 5);
+      ASSERT_EQ(button->GetState(), S::bsDown);
+      MoveTo(button, outside.x, outside.y);
+      EXPECT_EQ(button->GetState(), S::bsUp) << pixelTest << " " << outside.x << "," << outside.y;
+      Release(button, outside.x, outside.y);
+      EXPECT_EQ(button->clicks, 0) << pixelTest << " " << outside.x << "," << outside.y;
+      button->Free();
+      MoveAway();
+    }
+  }
+  // The release straight on the row below, without a move first.
+  TProbeSpeedButton* button = NewButton(10, 10);
+  Press(button, 5, 5);
+  Release(button, 5, 22);
+  EXPECT_EQ(button->clicks, 0);
+  EXPECT_EQ(button->GetState(), S::bsUp);
+}
+
 TEST_F(ButtonMouseTest, RepeatedClicksRunWhileTheCursorStaysOnTheButton) {
   TProbeSpeedButton* button = NewButton(10, 10);
   button->SetRepeatedClick(true);

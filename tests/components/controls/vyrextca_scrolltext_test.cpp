@@ -322,4 +322,26 @@ TEST_F(ScrollTextTest, AFormKeepsTheTextsPropertiesAndStartsItsScroll) {
   second->Free();
 }
 
+// The constructor's line stays out of the form; any other list, the empty
+// one too, comes back as it was.
+TEST_F(ScrollTextTest, LinesComeBackAsTheyWereEvenEmpty) {
+  auto* text = NewText();
+  text->SetName("Ticker");
+  EXPECT_EQ(TestSupport::WrittenFormText(form).find("Lines"), std::string::npos);
+  const std::vector<std::vector<const char*>> cases = {{}, {"Eins"}, {"TVyrScrollText", "Zwei"}};
+  for (const auto& lines : cases) {
+    text->GetLines()->Clear();
+    for (const char* line : lines) text->GetLines()->Add(line);
+    const std::string written = TestSupport::WrittenFormText(form);
+    auto* second = TObject::Create<TForm>(Application);
+    TestSupport::ReadFormText(written, second);
+    auto* read = dynamic_cast_object<TVyrScrollText>(second->FindComponent("Ticker"));
+    ASSERT_NE(read, nullptr) << written;
+    ASSERT_EQ(read->GetLines()->GetCount(), static_cast<int>(lines.size())) << written;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      EXPECT_EQ(std::string(read->GetLines()->GetStrings(static_cast<int>(i)).c_str()), lines[i]);
+    second->Free();
+  }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "foundation2_fixture.h"
@@ -58,6 +59,20 @@ TEST_F(TimerPool, IntervalsMustFitTheMinimum) {
     ADD_FAILURE() << "duplicate ident accepted";
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message, LoadStr(SListIndexError)) << "shown unformatted";
+  }
+}
+
+// What the controls and buttons ask of the pool: every 16-bit interval
+// becomes one the pool takes.
+TEST_F(TimerPool, AskedIntervalsRoundUpToThePoolStep) {
+  const std::vector<std::pair<Word, Word>> cases = {{0, 50}, {1, 50}, {50, 50}, {70, 100}, {120, 150}, {65500, 65500},
+                                                    {65501, 65500}, {65535, 65500}};
+  Counter h;
+  for (const auto& [asked, runs] : cases) {
+    EXPECT_EQ(VyrPoolInterval(asked), runs) << asked;
+    const Word ident = VyrApplication->AddTimer(VyrPoolInterval(asked), h.Event());
+    EXPECT_NE(ident, 0) << asked;
+    VyrApplication->RemoveTimer(ident);
   }
 }
 
