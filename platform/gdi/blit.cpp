@@ -144,8 +144,10 @@ struct UnscaledArea {
   bool empty = true;
 };
 
-UnscaledArea AreaUnscaled(const Surface& D, const Surface& S, long long ox, long long oy, long long w, long long h,
-                          long long sx, long long sy) {
+// Inline: the small copies would otherwise pay a call for a few compares.
+[[gnu::always_inline]] inline UnscaledArea AreaUnscaled(const Surface& D, const Surface& S, long long ox,
+                                                        long long oy, long long w, long long h, long long sx,
+                                                        long long sy) {
   const long long shiftX = sx - ox, shiftY = sy - oy;
   const long long left = std::max(std::max(ox, 0LL), -shiftX);
   const long long right = std::min(std::min(ox + w, static_cast<long long>(D.Width())), S.Width() - shiftX);

@@ -44,7 +44,7 @@ void TCanvas::RequireHandle() {
 }
 
 DeviceContext* TCanvas::RequireObjects() {
-  RequireHandle();
+  if (!handle_) RequireHandle();
   // Select again whenever anything may differ: the objects' handles may have
   // been replaced, and a foreign DC may have had others selected behind the
   // canvas's back (which moves the DC's selection stamp).

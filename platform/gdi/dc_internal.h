@@ -85,7 +85,7 @@ struct DeviceContext : GdiObject {
 // Marks a change of the DC's selection (see selectionStamp).
 void TouchSelection(DeviceContext& dc);
 
-DeviceContext* ResolveDC(HDC dc);
+inline DeviceContext* ResolveDC(HDC dc) { return GdiResolveAs<DeviceContext>(dc, GdiKind::DC); }
 
 // Recomputes `clip` after the visible area, the application clip or the
 // surface changed.
