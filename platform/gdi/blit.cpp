@@ -2,19 +2,18 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstddef>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "bitmap.h"
 #include "blit_internal.h"
+#include "row_copy.h"
 
 namespace {
 
 constexpr int kChunk = 512;
-// Rows shorter than this are copied inline, longer ones by the library,
-// whose wide and streaming stores win on long rows.
-constexpr int kInlineCopy = 128;
 
 std::atomic<bool> g_fastPaths{true};
 
@@ -145,16 +144,22 @@ struct UnscaledArea {
   bool empty = true;
 };
 
-UnscaledArea AreaUnscaled(const Surface& D, const Surface& S, long long ox, long long oy, long long w, long long h,
-                          long long sx, long long sy) {
+// Inline: the small copies would otherwise pay a call for a few compares.
+[[gnu::always_inline]] inline UnscaledArea AreaUnscaled(const Surface& D, const Surface& S, long long ox,
+                                                        long long oy, long long w, long long h, long long sx,
+                                                        long long sy) {
   const long long shiftX = sx - ox, shiftY = sy - oy;
-  const long long left = std::max({ox, 0LL, -shiftX});
-  const long long right = std::min({ox + w, static_cast<long long>(D.Width()), S.Width() - shiftX});
-  const long long top = std::max({oy, 0LL, -shiftY});
-  const long long bottom = std::min({oy + h, static_cast<long long>(D.Height()), S.Height() - shiftY});
+  const long long left = std::max(std::max(ox, 0LL), -shiftX);
+  const long long right = std::min(std::min(ox + w, static_cast<long long>(D.Width())), S.Width() - shiftX);
+  const long long top = std::max(std::max(oy, 0LL), -shiftY);
+  const long long bottom = std::min(std::min(oy + h, static_cast<long long>(D.Height())), S.Height() - shiftY);
   UnscaledArea area;
   if (left >= right || top >= bottom) return area;
-  area.valid = ClampedRect(left, top, right, bottom);
+  // Both sides lie on both surfaces now, so every value fits their sizes.
+  area.valid.left = static_cast<LONG>(left);
+  area.valid.top = static_cast<LONG>(top);
+  area.valid.right = static_cast<LONG>(right);
+  area.valid.bottom = static_cast<LONG>(bottom);
   area.dx = static_cast<int>(shiftX);
   area.dy = static_cast<int>(shiftY);
   area.empty = false;
@@ -281,19 +286,17 @@ bool PlainCopy(DeviceContext& dst, DeviceContext& src, POINT d, POINT s, int wid
   // Rows in the destination's memory order (a bottom-up bitmap walks its
   // rows backwards), which the processor's prefetching follows best.
   const bool upward = D.Stride() < 0;
+  const std::ptrdiff_t toStep = upward ? -D.Stride() : D.Stride(), fromStep = upward ? -S.Stride() : S.Stride();
   ForEachClipPiece(dst, area.valid, [&](const RECT& piece) {
     const int n = piece.right - piece.left, rows = piece.bottom - piece.top;
+    const int first = upward ? piece.bottom - 1 : piece.top;
+    Pixel* to = D.Row(first) + piece.left;
+    const Pixel* from = S.Row(first + area.dy) + piece.left + area.dx;
+    if (code == 0xCC) return CopyRowBlock(to, toStep, from, fromStep, n, rows);  // SRCCOPY
     for (int k = 0; k < rows; ++k) {
-      const int yy = upward ? piece.bottom - 1 - k : piece.top + k;
-      Pixel* __restrict to = D.Row(yy) + piece.left;
-      const Pixel* __restrict from = S.Row(yy + area.dy) + piece.left + area.dx;
-      if (code == 0xCC && n < kInlineCopy) {  // SRCCOPY: a call per short row would cost a tile its speed
-        for (int i = 0; i < n; ++i) to[i] = from[i];
-      } else if (code == 0xCC) {
-        std::memcpy(to, from, static_cast<std::size_t>(n) * sizeof(Pixel));
-      } else {
-        Rop3Row(code, to, from, nullptr, n);
-      }
+      Rop3Row(code, to, from, nullptr, n);
+      to = reinterpret_cast<Pixel*>(reinterpret_cast<std::byte*>(to) + toStep);
+      from = reinterpret_cast<const Pixel*>(reinterpret_cast<const std::byte*>(from) + fromStep);
     }
   });
   return true;

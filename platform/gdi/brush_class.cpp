@@ -31,8 +31,7 @@ void TBrush::SetBitmap(TBitmap* Value) {
   Changed();
 }
 
-HBRUSH TBrush::GetHandle() {
-  if (handle_) return static_cast<HBRUSH>(handle_);
+HBRUSH TBrush::MakeHandle() {
   const COLORREF rgb = static_cast<COLORREF>(ColorToRGB(color_));
   LOGBRUSH lb;
   lb.lbColor = rgb;

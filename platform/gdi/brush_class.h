@@ -23,9 +23,12 @@ class TBrush : public TGraphicsObject {
   TBitmap* GetBitmap() const { return bitmap_; }
   void SetBitmap(TBitmap* Value);
 
-  HBRUSH GetHandle();
+  // Inline while the handle is made: a canvas asks before every operation.
+  HBRUSH GetHandle() { return handle_ ? static_cast<HBRUSH>(handle_) : MakeHandle(); }
 
  private:
+  HBRUSH MakeHandle();
+
   TColor color_ = clWhite;
   TBrushStyle style_ = bsSolid;
   TBitmap* bitmap_ = nullptr;

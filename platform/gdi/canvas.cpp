@@ -43,8 +43,8 @@ void TCanvas::RequireHandle() {
   if (!handle_) throw EInvalidOperation("Canvas does not allow drawing");
 }
 
-void TCanvas::RequireObjects() {
-  RequireHandle();
+DeviceContext* TCanvas::RequireObjects() {
+  if (!handle_) RequireHandle();
   // Select again whenever anything may differ: the objects' handles may have
   // been replaced, and a foreign DC may have had others selected behind the
   // canvas's back (which moves the DC's selection stamp).
@@ -56,7 +56,7 @@ void TCanvas::RequireObjects() {
                         static_cast<COLORREF>(ColorToRGB(brush_->GetColor())),
                         brush_->GetStyle() == bsSolid ? OPAQUE : TRANSPARENT};
   DeviceContext* dc = ResolveDC(handle_);
-  if (selected_ && dc && dc->selectionStamp == realisedStamp_ && wanted == realised_) return;
+  if (selected_ && dc && dc->selectionStamp == realisedStamp_ && wanted == realised_) return dc;
   HGDIOBJ pen = SelectObject(handle_, wanted.pen);
   HGDIOBJ brush = SelectObject(handle_, wanted.brush);
   HGDIOBJ font = SelectObject(handle_, wanted.font);
@@ -70,6 +70,7 @@ void TCanvas::RequireObjects() {
   SetBkMode(handle_, wanted.bkMode);
   realised_ = wanted;
   realisedStamp_ = dc ? dc->selectionStamp : 0;
+  return dc;
 }
 
 void TCanvas::DeselectObjects() {
@@ -125,16 +126,19 @@ void TCanvas::SetPixels(int X, int Y, TColor Value) {
 
 void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) {
   Changing();
-  RequireObjects();
-  HDC src = Canvas->GetHandle();
-  // Both DCs resolved once here rather than in every layer below.
-  DeviceContext* dst = ResolveDC(handle_);
+  // Both DCs resolved once, by their canvases' own set-up, rather than in
+  // every layer below; the source's set-up making a DC may have let go of
+  // this canvas's own only if its handle changed.
+  DeviceContext* dst = RequireObjects();
+  const HDC mine = handle_;
+  DeviceContext* src = Canvas->RequireObjects();
+  if (handle_ != mine) dst = ResolveDC(handle_);
   RecordedCall record(dst, "StretchBlt",
                       {Dest.left, Dest.top, Dest.Width(), Dest.Height(), Source.left, Source.top, Source.Width(),
                        Source.Height(), static_cast<long long>(copyMode_)});
   const DWORD rop = static_cast<DWORD>(copyMode_);
   if (dst)
-    StretchBltDC(*dst, Rop3UsesSource(Rop3Index(rop)) ? ResolveDC(src) : nullptr, Dest.left, Dest.top, Dest.Width(),
+    StretchBltDC(*dst, Rop3UsesSource(Rop3Index(rop)) ? src : nullptr, Dest.left, Dest.top, Dest.Width(),
                  Dest.Height(), Source.left, Source.top, Source.Width(), Source.Height(), rop);
   Changed();
 }

@@ -18,6 +18,8 @@
 #include "rect.h"
 #include "rop.h"
 
+struct DeviceContext;
+
 class TGraphic;
 class TBitmap;
 
@@ -120,9 +122,11 @@ class TCanvas : public TPersistent {
   // Supplies a DC when drawing starts without one; the plain canvas has
   // none to give and raises EInvalidOperation.
   virtual void CreateHandle();
-  // Ensures a DC and selects the objects and their colours into it.
+  // Ensures a DC and selects the objects and their colours into it; the
+  // DC behind the handle, so that a caller need not look it up again (null
+  // for a handle that is no DC).
   void RequireHandle();
-  void RequireObjects();
+  DeviceContext* RequireObjects();
   // Puts the DC's original objects back before the canvas lets go of it.
   void DeselectObjects();
 

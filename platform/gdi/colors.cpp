@@ -59,10 +59,7 @@ constexpr std::array<ColorName, 42> kColorNames = {{
 
 }  // namespace
 
-LongInt ColorToRGB(TColor Color) {
-  if (Color < 0) return static_cast<LongInt>(GetSysColor(Color & 0xFF));
-  return Color;
-}
+LongInt SystemColorToRGB(TColor Color) { return static_cast<LongInt>(GetSysColor(Color & 0xFF)); }
 
 bool ColorToIdent(LongInt Color, AnsiString& Ident) {
   for (const ColorName& c : kColorNames)

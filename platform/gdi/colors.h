@@ -62,8 +62,10 @@ constexpr TColor clDefault = 0x20000000;
 
 // A system colour (negative) resolved through GetSysColor(Color & 0xFF),
 // which answers 0 for an index it does not know; any other value unchanged,
-// the palette flag 0x02000000 included.
-LongInt ColorToRGB(TColor Color);
+// the palette flag 0x02000000 included. Inline for the plain colours, since
+// a canvas resolves its colours before every operation.
+LongInt SystemColorToRGB(TColor Color);
+inline LongInt ColorToRGB(TColor Color) { return Color < 0 ? SystemColorToRGB(Color) : Color; }
 
 // The name of the colour table ("clNavy", "clBtnFace", "clNone"), else
 // "$" and eight hex digits ("$00BBGGRR").

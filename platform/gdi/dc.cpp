@@ -90,8 +90,6 @@ H Swap(H& slot, H next) {
 
 }  // namespace
 
-DeviceContext* ResolveDC(HDC dc) { return GdiResolveAs<DeviceContext>(dc, GdiKind::DC); }
-
 void TouchSelection(DeviceContext& dc) {
   static std::atomic<std::uint64_t> next{1};
   dc.selectionStamp = next.fetch_add(1, std::memory_order_relaxed);

@@ -85,7 +85,7 @@ struct DeviceContext : GdiObject {
 // Marks a change of the DC's selection (see selectionStamp).
 void TouchSelection(DeviceContext& dc);
 
-DeviceContext* ResolveDC(HDC dc);
+inline DeviceContext* ResolveDC(HDC dc) { return GdiResolveAs<DeviceContext>(dc, GdiKind::DC); }
 
 // Recomputes `clip` after the visible area, the application clip or the
 // surface changed.
@@ -166,13 +166,26 @@ class RecordedCall {
   RecordedCall(HDC dc, const char* name, std::initializer_list<long long> args);
   RecordedCall(HDC dc, const char* name, const AnsiString& args);
   // For a call that resolved its DC already and cannot delete it: no
-  // further look-up, not even at the end.
-  RecordedCall(DeviceContext* dc, const char* name, std::initializer_list<long long> args);
-  ~RecordedCall();
+  // further look-up, not even at the end. Inline, since the small copies
+  // call it thousands of times a frame and almost never record.
+  RecordedCall(DeviceContext* dc, const char* name, std::initializer_list<long long> args) : resolved_(dc) {
+    if (!dc) return;
+    if (dc->recorder) Log(dc, name, args);
+    ++dc->recordDepth;
+  }
+  ~RecordedCall() {
+    if (resolved_)
+      --resolved_->recordDepth;
+    else if (handle_)
+      LeaveHandle();
+  }
   RecordedCall(const RecordedCall&) = delete;
   RecordedCall& operator=(const RecordedCall&) = delete;
 
  private:
+  static void Log(DeviceContext* dc, const char* name, std::initializer_list<long long> args);
+  void LeaveHandle();
+
   HDC handle_ = nullptr;
   DeviceContext* resolved_ = nullptr;
 };

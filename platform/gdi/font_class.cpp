@@ -65,8 +65,7 @@ void TFont::SetQuality(TFontQuality Value) {
   Changed();
 }
 
-HFONT TFont::GetHandle() {
-  if (handle_) return static_cast<HFONT>(handle_);
+HFONT TFont::MakeHandle() {
   LOGFONT lf;
   lf.lfHeight = height_;
   lf.lfWeight = style_.Contains(fsBold) ? FW_BOLD : FW_NORMAL;

@@ -41,12 +41,15 @@ class TFont : public TGraphicsObject {
 
   int PixelsPerInch = 96;
 
-  HFONT GetHandle();
+  // Inline while the handle is made: a canvas asks before every operation.
+  HFONT GetHandle() { return handle_ ? static_cast<HFONT>(handle_) : MakeHandle(); }
   // Adopts the font: its properties become this font's and the previous
   // handle is released. The font owns the new handle from now on.
   void SetHandle(HFONT Value);
 
  private:
+  HFONT MakeHandle();
+
   AnsiString name_ = "MS Sans Serif";
   int height_ = -11;  // 8 points
   TColor color_ = clWindowText;

@@ -45,10 +45,8 @@ int TPen::Rop2() const {
   return kCodes[mode_];
 }
 
-HPEN TPen::GetHandle() {
-  if (!handle_) {
-    // The styles are in the order of the PS_* codes.
-    handle_ = CreatePen(static_cast<int>(style_), width_, static_cast<COLORREF>(ColorToRGB(color_)));
-  }
+HPEN TPen::MakeHandle() {
+  // The styles are in the order of the PS_* codes.
+  handle_ = CreatePen(static_cast<int>(style_), width_, static_cast<COLORREF>(ColorToRGB(color_)));
   return static_cast<HPEN>(handle_);
 }

@@ -28,9 +28,12 @@ class TPen : public TGraphicsObject {
   // The binary raster code (R2_*) of Mode, which the canvas sets with the pen.
   int Rop2() const;
 
-  HPEN GetHandle();
+  // Inline while the handle is made: a canvas asks before every operation.
+  HPEN GetHandle() { return handle_ ? static_cast<HPEN>(handle_) : MakeHandle(); }
 
  private:
+  HPEN MakeHandle();
+
   TColor color_ = clBlack;
   int width_ = 1;
   TPenStyle style_ = psSolid;

@@ -40,11 +40,8 @@ RecordedCall::RecordedCall(HDC h, const char* name, std::initializer_list<long l
   ++dc->recordDepth;
 }
 
-RecordedCall::RecordedCall(DeviceContext* dc, const char* name, std::initializer_list<long long> args)
-    : resolved_(dc) {
-  if (!dc) return;
+void RecordedCall::Log(DeviceContext* dc, const char* name, std::initializer_list<long long> args) {
   if (ShouldLog(dc)) LogArguments(dc, name, args);
-  ++dc->recordDepth;
 }
 
 RecordedCall::RecordedCall(HDC h, const char* name, const AnsiString& args) : handle_(h) {
@@ -54,11 +51,7 @@ RecordedCall::RecordedCall(HDC h, const char* name, const AnsiString& args) : ha
   ++dc->recordDepth;
 }
 
-RecordedCall::~RecordedCall() {
-  if (resolved_) {
-    --resolved_->recordDepth;
-    return;
-  }
+void RecordedCall::LeaveHandle() {
   // The DC may have been deleted inside the call: look it up again.
   if (DeviceContext* dc = ResolveDC(handle_)) --dc->recordDepth;
 }

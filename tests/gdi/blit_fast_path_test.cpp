@@ -136,6 +136,22 @@ TEST(BlitFastPath, BitBltAndStretchBltAtOneToOneGiveTheGeneralPathsPixels) {
         }
 }
 
+// The plain copy splits a row by its length (blocks of eight and an
+// overlapping last block, halves below eight, widths of its own for 8, 16
+// and 32): every length up to the bitmap's, as a whole row and cut by the
+// clip, upwards and downwards in memory.
+TEST(BlitFastPath, EveryRowLengthOfThePlainCopyGivesTheGeneralPathsPixels) {
+  const Depths depths[] = {{32, 32}, {24, 32}, {32, 24}, {1, 1}};
+  for (const Depths& d : depths)
+    for (bool originAndClip : {false, true})
+      for (int w = 1; w <= kW; ++w)
+        for (DWORD rop : {SRCCOPY, SRCPAINT}) {
+          const int x = w == kW ? 0 : 1, sx = kW - w;
+          ExpectBothWaysAlike(d, originAndClip, "width " + std::to_string(w) + ", rop " + std::to_string(rop),
+                              [&](NoiseDC& dst, NoiseDC& src) { BitBlt(dst.dc(), x, 2, w, 9, src.dc(), sx, 5, rop); });
+        }
+}
+
 TEST(BlitFastPath, MaskBltGivesTheGeneralPathsPixels) {
   NoiseDC mask(1, 5);
   const DWORD codes[] = {MAKEROP4(SRCCOPY, SRCAND), MAKEROP4(SRCPAINT, SRCINVERT), MAKEROP4(NOTSRCCOPY, MERGECOPY),
