@@ -26,10 +26,24 @@ int MeterTextFlags(TAlignment Alignment) {
   }
 }
 
-// Percent of a range as a user value; double keeps the whole 32-bit span.
+// Numerator / Denominator (> 0) to the nearest integer, halves to even as
+// Round does, but exact: a double would put 0.01 x 70 a hair above 0.7 and
+// round a half of a large span up.
+Int64 RoundedQuotient(Int64 Numerator, Int64 Denominator) {
+  Int64 quotient = Numerator / Denominator, remainder = Numerator % Denominator;
+  if (remainder < 0) {
+    --quotient;
+    remainder += Denominator;
+  }
+  const Int64 twice = 2 * remainder;
+  if (twice > Denominator || (twice == Denominator && quotient % 2 != 0)) ++quotient;
+  return quotient;
+}
+
+// Percent of a range as a user value; 64 bits keep the whole 32-bit span.
 int UserFromPercent(int Percent, int Min, int Max) {
-  const double span = static_cast<double>(Max) - static_cast<double>(Min);
-  return static_cast<int>(Round(Percent * 0.01 * span) + Min);
+  const Int64 span = Int64{Max} - Min;
+  return static_cast<int>(RoundedQuotient(Int64{Percent} * span, 100) + Min);
 }
 
 }  // namespace
@@ -130,10 +144,9 @@ void TVyrBaseMeter::Synchronize(bool FromPercent) {
 }
 
 int TVyrBaseMeter::GetPercentValue(int Value) const {
-  const double span = static_cast<double>(maxValue_) - static_cast<double>(minValue_);
+  const Int64 span = Int64{maxValue_} - minValue_;
   if (span <= 0) return 0;
-  const double percent = (static_cast<double>(Value) - minValue_) / span * 100;
-  return static_cast<int>(std::clamp<Int64>(Round(std::clamp(percent, -1.0, 101.0)), 0, 100));
+  return static_cast<int>(std::clamp<Int64>(RoundedQuotient((Int64{Value} - minValue_) * 100, span), 0, 100));
 }
 
 // Integer arithmetic: a percent of a pixel count is exact, where 0.01 in
