@@ -5,7 +5,9 @@
 #include "canvas.h"
 #include "classregistry.h"
 #include "colors.h"
+#include "dc.h"
 #include "numbers.h"
+#include "rgn.h"
 #include "filer.h"
 #include "format.h"
 #include "vyrctrl.h"
@@ -244,9 +246,20 @@ void TVyrBaseMeter::DrawMeter(bool Force) {
     ~PaintingFlag() { flag = false; }
   } painting(painting_);
 
+  // Only the part of the bar the canvas can show goes through the bitmap: a
+  // bar far larger than its window would ask for more memory than there is.
+  // The bitmap's origin puts it where that part lies in the whole bar.
+  TCanvas* canvas = GetCanvas();
+  TRect visible;
+  if (GetClipBox(canvas->GetHandle(), &visible) <= NULLREGION ||
+      !IntersectRect(&visible, &visible, &barRect_)) {
+    lastDrawn_ = v;
+    return;
+  }
   TBitmap bitmap;
-  Vyrutils::VyrBmpCreateFromRect(&bitmap, barRect_, GetColor());
-  const int W = bitmap.GetWidth(), H = bitmap.GetHeight();
+  Vyrutils::VyrBmpCreateFromRect(&bitmap, visible, GetColor());
+  SetViewportOrgEx(bitmap.GetCanvas()->GetHandle(), barRect_.left - visible.left, barRect_.top - visible.top, nullptr);
+  const int W = barRect_.Width(), H = barRect_.Height();
   const TRect full(0, 0, W, H);
   TRect bar;
   switch (direction_) {
@@ -266,7 +279,8 @@ void TVyrBaseMeter::DrawMeter(bool Force) {
     lastDrawn_ = previous;
     throw;
   }
-  GetCanvas()->Draw(barRect_.left, barRect_.top, &bitmap);
+  SetViewportOrgEx(bitmap.GetCanvas()->GetHandle(), 0, 0, nullptr);
+  canvas->Draw(visible.left, visible.top, &bitmap);
 }
 
 void TVyrBaseMeter::DrawCaption(TCanvas* Canvas, const TRect& BarRect, const TRect& RestRect, const TRect& FullRect,
