@@ -134,6 +134,16 @@ void TVyrCustomGroupBox::Dispatch(TMessage& Message) {
   TVyrCustomParentPanel::Dispatch(Message);
 }
 
+// The constructor's standard frame inset; a box set back to the bevel's own
+// defaults would read the frame back.
+void TVyrCustomGroupBox::DefineProperties(TFiler* Filer) {
+  TVyrCustomParentPanel::DefineProperties(Filer);
+  const Vyrgraph::TVyrBevel* bevel = GetBevel();
+  DefineBevelDefault(Filer, "Mode", "bmCustom", bevel->GetMode() == Vyrgraph::TVyrBevelMode::bmCustom);
+  DefineBevelDefault(Filer, "StandardStyle", "lsSingleLowered",
+                     bevel->GetStandardStyle() == Vyrgraph::TVyrBorderStyle::lsSingleLowered);
+}
+
 void TVyrCustomGroupBox::AlignControls(TControl* AControl, TRect& Rect) {
   switch (CaptionSide()) {
     case sideTop: Rect.top += captionHeight_; break;

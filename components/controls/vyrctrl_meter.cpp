@@ -308,14 +308,10 @@ void TVyrBaseMeter::DrawCaption(TCanvas* Canvas, const TRect& BarRect, const TRe
 
 // ---- publishing ----
 
-// The bevel's own default outer style is bvNone, which it leaves out of a
-// form; a meter whose lowered frame was taken away would come back lowered.
-// So the meter writes that bvNone itself; it reads back through the bevel.
+// A meter whose lowered frame was taken away would come back lowered.
 void TVyrBaseMeter::DefineProperties(TFiler* Filer) {
   TVyrGraphicControl::DefineProperties(Filer);
-  Filer->DefineProperty("Bevel.StyleOuter", TReaderProc(),
-                        TWriterProc([](TWriter* Writer) { Writer->WriteIdent("bvNone"); }),
-                        GetBevel()->GetStyleOuter() == Vyrgraph::TVyrBevelStyle::bvNone);
+  DefineBevelDefault(Filer, "StyleOuter", "bvNone", GetBevel()->GetStyleOuter() == Vyrgraph::TVyrBevelStyle::bvNone);
 }
 
 void TVyrBaseMeter::Publish(TPublisher<TVyrBaseMeter>& P) {
