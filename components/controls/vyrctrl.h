@@ -454,6 +454,10 @@ class TVyrBaseMeter : public TVyrGraphicControl {
 
 // ---- group box ----
 
+// How far a setter lets an offset or an extent of the group boxes go, so
+// that the sums the layout and the paint make of them stay within 32 bits.
+inline constexpr int kVyrMaxCoordinate = 32767;
+
 // Where the caption of a group box sits: three places on each side, read
 // along the side (the left side upward, the right side downward).
 enum class TVyrGroupCaptionAlign {

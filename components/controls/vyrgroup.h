@@ -263,6 +263,8 @@ class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
   void SetTransparentColor(TColor Value);
   TVyrChildHelpContextID GetHelpContextBtn() const { return FHelpContextBtn; }
   void SetID(TVyrChildHelpContextID Value);
+  // What HelpContextBtn gives item Index.
+  int ItemHelpContext(int Index) const;
   Vyrcont::TVyrCustomImageList* GetGlyphImageList() const { return FGlyphImageList; }
   void SetGlyphImageList(Vyrcont::TVyrCustomImageList* Value);
   int GetGlyphImageIndex() const { return FGlyphImageIndex; }
@@ -299,6 +301,7 @@ class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
   void RemoveButton(TVyrButtonControl* Button);
   void ItemsChange(TObject* Sender);
 
+  void DefineProperties(TFiler* Filer) override;
   void Loaded() override;
   void ReadState(TReader* Reader) override;
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
@@ -375,6 +378,8 @@ class TVyrCustomCheckGroup : public TVyrCustomButtonGroup {
   // An index out of range is ignored (False).
   bool GetItemCheck(int Index) const;
   void SetItemCheck(int Index, bool Checked);
+  // Value has a bit for each of the first 31 items only.
+  static constexpr int kValueBits = 31;
 
   void SetButtonCount(int Count) override;
   void UpdateButtons() override;
