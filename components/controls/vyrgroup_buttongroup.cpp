@@ -139,6 +139,23 @@ int TVyrCustomButtonGroup::ItemHelpContext(int Index) const {
   }
 }
 
+bool TVyrCustomButtonGroup::HoldItemPaint() {
+  if (FPaintHolds == 0) return false;
+  FItemPaintsWaiting = true;
+  return true;
+}
+
+void TVyrCustomButtonGroup::EndItemUpdate() noexcept {
+  // Aligning the items may size them, which paints them: first, while held.
+  try {
+    EnableAlign();
+  } catch (...) {
+  }
+  if (--FPaintHolds > 0 || !FItemPaintsWaiting) return;
+  FItemPaintsWaiting = false;
+  for (TVyrButtonControl* b : FButtons) b->Invalidate();
+}
+
 void TVyrCustomButtonGroup::ItemsChange(TObject*) {
   if (FUpdating || Loading()) return;
   if (dynamic_cast<TVyrCustomRadioGroup*>(this) && FValue >= FItems->GetCount()) FValue = FItems->GetCount() - 1;
@@ -146,6 +163,7 @@ void TVyrCustomButtonGroup::ItemsChange(TObject*) {
 }
 
 void TVyrCustomButtonGroup::SetButtonCount(int Count) {
+  const TItemUpdate update(this);
   while (GetButtonCount() < Count) {
     TVyrButtonControl* button = NewButton();
     button->SetVisible(false);
@@ -163,7 +181,8 @@ void TVyrCustomButtonGroup::UpdateButtonLooks() {
   for (int i = 0; i < GetButtonCount(); ++i) {
     TVyrButtonControl* b = GetButton(i);
     b->SetCaption(FItems->GetStrings(i));
-    b->SetImageList(FGlyphImageList);
+    // Setting a list, even the same, makes the item's glyph strip anew.
+    if (b->GetImageList() != FGlyphImageList) b->SetImageList(FGlyphImageList);
     b->SetImageIndex(FGlyphImageIndex);
     b->SetListIndex(FGlyphListIndex);
     b->SetFont3D(FFont3D.get());
@@ -197,6 +216,7 @@ TRect ItemBounds(Int64 Left, Int64 Top, Int64 Width, Int64 Height) {
 
 void TVyrCustomButtonGroup::ArrangeButtons() {
   if (FUpdating || FButtons.empty()) return;
+  const TItemUpdate update(this);
   const int e = BevelExt();
   TRect R(e, e, GetWidth() - e, GetHeight() - e);
   const int c = std::max(e, GetCaptionHeight());
@@ -298,6 +318,7 @@ int TVyrCustomRadioGroup::ClickedValue(TVyrButtonControl* Button) {
 }
 
 void TVyrCustomRadioGroup::UpdateButtons() {
+  const TItemUpdate update(this);
   SetButtonCount(FItems->GetCount());
   UpdateButtonLooks();
   FValue = std::clamp(FValue, -1, FItems->GetCount() - 1);
@@ -353,6 +374,7 @@ TVyrButtonControl* TVyrCustomCheckGroup::NewButton() { return TObject::Create<TV
 int TVyrCustomCheckGroup::ClickedValue(TVyrButtonControl*) { return CheckedSum(); }
 
 void TVyrCustomCheckGroup::UpdateButtons() {
+  const TItemUpdate update(this);
   SetButtonCount(FItems->GetCount());
   UpdateButtonLooks();
   for (int i = 0; i < GetButtonCount(); ++i) static_cast<TVyrCheckGroupButton*>(GetButton(i))->SetNumGlyphs(FGlyphNumber);
