@@ -335,6 +335,12 @@ class TVyrBackPanel : public TVyrCustomParentPanel {
   explicit TVyrBackPanel(TComponent* AOwner) : TVyrCustomParentPanel(AOwner) {}
 };
 
+// A bevel leaves a value equal to its declared default out of a form; an
+// owner whose constructor set another one would read its own back. For such
+// a value the owner writes "Bevel.<Property> = <Ident>" itself when Needed
+// (the value is the bevel's default); it reads back through the bevel.
+void DefineBevelDefault(TFiler* Filer, const char* Property, const char* Ident, bool Needed);
+
 // ---- meters ----
 
 enum class TVyrMeterTextOptions { toNoText, toCaption, toPercent };
@@ -448,6 +454,10 @@ class TVyrBaseMeter : public TVyrGraphicControl {
 
 // ---- group box ----
 
+// How far a setter lets an offset or an extent of the group boxes go, so
+// that the sums the layout and the paint make of them stay within 32 bits.
+inline constexpr int kVyrMaxCoordinate = 32767;
+
 // Where the caption of a group box sits: three places on each side, read
 // along the side (the left side upward, the right side downward).
 enum class TVyrGroupCaptionAlign {
@@ -482,6 +492,7 @@ class TVyrCustomGroupBox : public TVyrCustomParentPanel {
   void GetChange(TObject* Sender) override;
 
  protected:
+  void DefineProperties(TFiler* Filer) override;
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void Dispatch(TMessage& Message) override;
   void Paint() override;

@@ -1,4 +1,6 @@
 // The group box: the caption on its frame, at one of twelve places.
+#include <algorithm>
+
 #include "colors.h"
 #include "controlmessages.h"
 #include "font_class.h"
@@ -27,6 +29,14 @@ constexpr TVyrAlignment kStripAlignment[] = {
 constexpr int kCaptionAngle[] = {0, 90, 0, 270};
 
 enum Side { sideTop, sideLeft, sideBottom, sideRight };
+
+// Far beyond any surface, and near enough to zero that the text layout's
+// widths and its few pixels of margin stay within 32 bits.
+TRect ClampedRect(Int64 Left, Int64 Top, Int64 Right, Int64 Bottom) {
+  static constexpr Int64 kLimit = Int64{1} << 29;
+  const auto clamp = [](Int64 v) { return static_cast<int>(std::clamp<Int64>(v, -kLimit, kLimit)); };
+  return TRect(clamp(Left), clamp(Top), clamp(Right), clamp(Bottom));
+}
 
 }  // namespace
 
@@ -70,7 +80,7 @@ void TVyrCustomGroupBox::SetAlignCaption(TVyrGroupCaptionAlign Value) {
 }
 
 void TVyrCustomGroupBox::SetCaptionOffset(int Value) {
-  captionOffset_ = Value;
+  captionOffset_ = std::clamp(Value, -kVyrMaxCoordinate, kVyrMaxCoordinate);
   GetChange(nullptr);
 }
 
@@ -134,6 +144,16 @@ void TVyrCustomGroupBox::Dispatch(TMessage& Message) {
   TVyrCustomParentPanel::Dispatch(Message);
 }
 
+// The constructor's standard frame inset; a box set back to the bevel's own
+// defaults would read the frame back.
+void TVyrCustomGroupBox::DefineProperties(TFiler* Filer) {
+  TVyrCustomParentPanel::DefineProperties(Filer);
+  const Vyrgraph::TVyrBevel* bevel = GetBevel();
+  DefineBevelDefault(Filer, "Mode", "bmCustom", bevel->GetMode() == Vyrgraph::TVyrBevelMode::bmCustom);
+  DefineBevelDefault(Filer, "StandardStyle", "lsSingleLowered",
+                     bevel->GetStandardStyle() == Vyrgraph::TVyrBorderStyle::lsSingleLowered);
+}
+
 void TVyrCustomGroupBox::AlignControls(TControl* AControl, TRect& Rect) {
   switch (CaptionSide()) {
     case sideTop: Rect.top += captionHeight_; break;
@@ -156,26 +176,27 @@ void TVyrCustomGroupBox::Paint() {
   }
   const int place = static_cast<int>(alignment_);
   const TVyrAlignment alignment = kStripAlignment[place];
-  const int offL = place % 3 == 0 ? captionOffset_ : 0;
-  const int offR = place % 3 == 2 ? captionOffset_ : 0;
-  const int c = captionHeight_, h = c / 2 - 1, W = width_, H = height_;
+  // In 64 bits: the offset and the size of a huge box would overflow.
+  const Int64 offL = place % 3 == 0 ? captionOffset_ : 0;
+  const Int64 offR = place % 3 == 2 ? captionOffset_ : 0;
+  const Int64 c = captionHeight_, h = c / 2 - 1, W = width_, H = height_;
   TRect strip, frame;
   switch (CaptionSide()) {
     case sideTop:
-      strip = TRect(offL, 0, W - offR, c);
-      frame = TRect(0, h, W, H);
+      strip = ClampedRect(offL, 0, W - offR, c);
+      frame = ClampedRect(0, h, W, H);
       break;
     case sideLeft:
-      strip = TRect(0, offR, c, H - offL);
-      frame = TRect(h, 0, W, H);
+      strip = ClampedRect(0, offR, c, H - offL);
+      frame = ClampedRect(h, 0, W, H);
       break;
     case sideBottom:
-      strip = TRect(offL, H - c, W - offR, H);
-      frame = TRect(0, 0, W, H - h);
+      strip = ClampedRect(offL, H - c, W - offR, H);
+      frame = ClampedRect(0, 0, W, H - h);
       break;
     default:
-      strip = TRect(W - c, offL + 2, W, H - offR);
-      frame = TRect(0, 0, W - h, H);
+      strip = ClampedRect(W - c, offL + 2, W, H - offR);
+      frame = ClampedRect(0, 0, W - h, H);
       break;
   }
   GetBevel()->PaintBevel(canvas, frame, inner, true);

@@ -5,7 +5,9 @@
 #include "canvas.h"
 #include "classregistry.h"
 #include "colors.h"
+#include "dc.h"
 #include "numbers.h"
+#include "rgn.h"
 #include "filer.h"
 #include "format.h"
 #include "vyrctrl.h"
@@ -26,10 +28,24 @@ int MeterTextFlags(TAlignment Alignment) {
   }
 }
 
-// Percent of a range as a user value; double keeps the whole 32-bit span.
+// Numerator / Denominator (> 0) to the nearest integer, halves to even as
+// Round does, but exact: a double would put 0.01 x 70 a hair above 0.7 and
+// round a half of a large span up.
+Int64 RoundedQuotient(Int64 Numerator, Int64 Denominator) {
+  Int64 quotient = Numerator / Denominator, remainder = Numerator % Denominator;
+  if (remainder < 0) {
+    --quotient;
+    remainder += Denominator;
+  }
+  const Int64 twice = 2 * remainder;
+  if (twice > Denominator || (twice == Denominator && quotient % 2 != 0)) ++quotient;
+  return quotient;
+}
+
+// Percent of a range as a user value; 64 bits keep the whole 32-bit span.
 int UserFromPercent(int Percent, int Min, int Max) {
-  const double span = static_cast<double>(Max) - static_cast<double>(Min);
-  return static_cast<int>(Round(Percent * 0.01 * span) + Min);
+  const Int64 span = Int64{Max} - Min;
+  return static_cast<int>(RoundedQuotient(Int64{Percent} * span, 100) + Min);
 }
 
 }  // namespace
@@ -130,10 +146,9 @@ void TVyrBaseMeter::Synchronize(bool FromPercent) {
 }
 
 int TVyrBaseMeter::GetPercentValue(int Value) const {
-  const double span = static_cast<double>(maxValue_) - static_cast<double>(minValue_);
+  const Int64 span = Int64{maxValue_} - minValue_;
   if (span <= 0) return 0;
-  const double percent = (static_cast<double>(Value) - minValue_) / span * 100;
-  return static_cast<int>(std::clamp<Int64>(Round(std::clamp(percent, -1.0, 101.0)), 0, 100));
+  return static_cast<int>(std::clamp<Int64>(RoundedQuotient((Int64{Value} - minValue_) * 100, span), 0, 100));
 }
 
 // Integer arithmetic: a percent of a pixel count is exact, where 0.01 in
@@ -231,9 +246,20 @@ void TVyrBaseMeter::DrawMeter(bool Force) {
     ~PaintingFlag() { flag = false; }
   } painting(painting_);
 
+  // Only the part of the bar the canvas can show goes through the bitmap: a
+  // bar far larger than its window would ask for more memory than there is.
+  // The bitmap's origin puts it where that part lies in the whole bar.
+  TCanvas* canvas = GetCanvas();
+  TRect visible;
+  if (GetClipBox(canvas->GetHandle(), &visible) <= NULLREGION ||
+      !IntersectRect(&visible, &visible, &barRect_)) {
+    lastDrawn_ = v;
+    return;
+  }
   TBitmap bitmap;
-  Vyrutils::VyrBmpCreateFromRect(&bitmap, barRect_, GetColor());
-  const int W = bitmap.GetWidth(), H = bitmap.GetHeight();
+  Vyrutils::VyrBmpCreateFromRect(&bitmap, visible, GetColor());
+  SetViewportOrgEx(bitmap.GetCanvas()->GetHandle(), barRect_.left - visible.left, barRect_.top - visible.top, nullptr);
+  const int W = barRect_.Width(), H = barRect_.Height();
   const TRect full(0, 0, W, H);
   TRect bar;
   switch (direction_) {
@@ -253,7 +279,8 @@ void TVyrBaseMeter::DrawMeter(bool Force) {
     lastDrawn_ = previous;
     throw;
   }
-  GetCanvas()->Draw(barRect_.left, barRect_.top, &bitmap);
+  SetViewportOrgEx(bitmap.GetCanvas()->GetHandle(), 0, 0, nullptr);
+  canvas->Draw(visible.left, visible.top, &bitmap);
 }
 
 void TVyrBaseMeter::DrawCaption(TCanvas* Canvas, const TRect& BarRect, const TRect& RestRect, const TRect& FullRect,
@@ -281,14 +308,10 @@ void TVyrBaseMeter::DrawCaption(TCanvas* Canvas, const TRect& BarRect, const TRe
 
 // ---- publishing ----
 
-// The bevel's own default outer style is bvNone, which it leaves out of a
-// form; a meter whose lowered frame was taken away would come back lowered.
-// So the meter writes that bvNone itself; it reads back through the bevel.
+// A meter whose lowered frame was taken away would come back lowered.
 void TVyrBaseMeter::DefineProperties(TFiler* Filer) {
   TVyrGraphicControl::DefineProperties(Filer);
-  Filer->DefineProperty("Bevel.StyleOuter", TReaderProc(),
-                        TWriterProc([](TWriter* Writer) { Writer->WriteIdent("bvNone"); }),
-                        GetBevel()->GetStyleOuter() == Vyrgraph::TVyrBevelStyle::bvNone);
+  DefineBevelDefault(Filer, "StyleOuter", "bvNone", GetBevel()->GetStyleOuter() == Vyrgraph::TVyrBevelStyle::bvNone);
 }
 
 void TVyrBaseMeter::Publish(TPublisher<TVyrBaseMeter>& P) {

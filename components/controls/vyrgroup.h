@@ -118,6 +118,10 @@ class TVyrButtonControl : public Vyrctrl::TVyrCustomPanel {
   void CreateParams(TCreateParams& Params) override;
   void WndProc(TMessage& Message) override;
   void Paint() override;
+  // What a change of state or look shows, drawn at once.
+  void PaintNow();
+  // True when the paint is to wait (an owner painting its items later).
+  virtual bool HoldPaint() { return false; }
   void Dispatch(TMessage& Message) override;
   void DoExit() override;
   void CMEnabledChanged(TMessage& Message) override;
@@ -263,6 +267,8 @@ class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
   void SetTransparentColor(TColor Value);
   TVyrChildHelpContextID GetHelpContextBtn() const { return FHelpContextBtn; }
   void SetID(TVyrChildHelpContextID Value);
+  // What HelpContextBtn gives item Index.
+  int ItemHelpContext(int Index) const;
   Vyrcont::TVyrCustomImageList* GetGlyphImageList() const { return FGlyphImageList; }
   void SetGlyphImageList(Vyrcont::TVyrCustomImageList* Value);
   int GetGlyphImageIndex() const { return FGlyphImageIndex; }
@@ -284,9 +290,32 @@ class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
 
   TVyrChildBtnClick OnChange;
 
+  // True while the items' paints wait for the group to finish changing
+  // them; the item asking is painted once the group is done.
+  bool HoldItemPaint();
+
  protected:
   friend class TVyrRadioGroupButton;
   friend class TVyrCheckGroupButton;
+
+  // Changes to many items at once: for its life the items' paints wait and
+  // so does the group's alignment; then every item is invalidated once, when
+  // any asked to paint, and the group aligns once. Updating a shown group of
+  // n items painted each of them several times over, hidden ones included,
+  // and aligned the group after each item.
+  class TItemUpdate {
+   public:
+    explicit TItemUpdate(TVyrCustomButtonGroup* Group) : FGroup(Group) {
+      ++Group->FPaintHolds;
+      Group->DisableAlign();
+    }
+    ~TItemUpdate() { FGroup->EndItemUpdate(); }
+    TItemUpdate(const TItemUpdate&) = delete;
+    TItemUpdate& operator=(const TItemUpdate&) = delete;
+
+   private:
+    TVyrCustomButtonGroup* FGroup;
+  };
 
   virtual TVyrButtonControl* NewButton() = 0;
   // The value a click on Button leaves.
@@ -299,6 +328,7 @@ class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
   void RemoveButton(TVyrButtonControl* Button);
   void ItemsChange(TObject* Sender);
 
+  void DefineProperties(TFiler* Filer) override;
   void Loaded() override;
   void ReadState(TReader* Reader) override;
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
@@ -316,6 +346,8 @@ class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
   void Restyle() {
     if (!Loading() && !FUpdating) UpdateButtons();
   }
+  // The alignment, then the paints held; nothing of it raises.
+  void EndItemUpdate() noexcept;
 
   int FItemHeight = -1;
   int FItemOffset = 4;
@@ -335,6 +367,8 @@ class TVyrCustomButtonGroup : public Vyrctrl::TVyrCustomGroupBox {
   Vyrcont::TVyrCustomImageList* FGlyphImageList = nullptr;
   int FGlyphImageIndex = 0;
   int FGlyphListIndex = 0;
+  int FPaintHolds = 0;
+  bool FItemPaintsWaiting = false;
 };
 
 // One checked item at most, its index ItemIndex (-1: none).
@@ -375,6 +409,8 @@ class TVyrCustomCheckGroup : public TVyrCustomButtonGroup {
   // An index out of range is ignored (False).
   bool GetItemCheck(int Index) const;
   void SetItemCheck(int Index, bool Checked);
+  // Value has a bit for each of the first 31 items only.
+  static constexpr int kValueBits = 31;
 
   void SetButtonCount(int Count) override;
   void UpdateButtons() override;
@@ -404,6 +440,7 @@ class TVyrRadioGroupButton : public TVyrRadioButton {
   explicit TVyrRadioGroupButton(TVyrCustomButtonGroup* Group);
   ~TVyrRadioGroupButton() override;
   bool CanModify() const override { return FGroup->CanModify(); }
+  bool HoldPaint() override { return FGroup->HoldItemPaint(); }
 
  protected:
   // Checked by the keyboard as by the mouse: the group takes the value.
@@ -425,6 +462,7 @@ class TVyrCheckGroupButton : public TVyrCheckBox {
   explicit TVyrCheckGroupButton(TVyrCustomButtonGroup* Group);
   ~TVyrCheckGroupButton() override;
   bool CanModify() const override { return FGroup->CanModify(); }
+  bool HoldPaint() override { return FGroup->HoldItemPaint(); }
 
  protected:
   // Toggled by the keyboard as by the mouse: the group takes the value.

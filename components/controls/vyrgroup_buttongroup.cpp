@@ -1,10 +1,14 @@
 // The button groups: a group box of radio or check items made from Items.
 #include <algorithm>
+#include <cstdint>
 
 #include "controlmessages.h"
+#include "filer.h"
+#include "reader.h"
 #include "keyboard.h"
 #include "vyrcont.h"
 #include "vyrgroup.h"
+#include "writer.h"
 
 namespace Vyrgroup {
 
@@ -42,18 +46,21 @@ void TVyrCustomButtonGroup::SetColumns(int Value) {
   ArrangeButtons();
 }
 
+// Both within what a window's coordinates can hold; negative heights stay
+// automatic.
 void TVyrCustomButtonGroup::SetItemHeight(int Value) {
-  FItemHeight = Value;
+  FItemHeight = std::clamp(Value, -Vyrctrl::kVyrMaxCoordinate, Vyrctrl::kVyrMaxCoordinate);
   ArrangeButtons();
 }
 
 void TVyrCustomButtonGroup::SetItemOffset(int Value) {
-  FItemOffset = Value;
+  FItemOffset = std::clamp(Value, -Vyrctrl::kVyrMaxCoordinate, Vyrctrl::kVyrMaxCoordinate);
   ArrangeButtons();
 }
 
+// A byte, as the items keep it.
 void TVyrCustomButtonGroup::SetGlyphSize(int Value) {
-  FGlyphSize = Value;
+  FGlyphSize = std::clamp(Value, 0, 255);
   Restyle();
 }
 void TVyrCustomButtonGroup::SetTransparent(bool Value) {
@@ -93,6 +100,16 @@ void TVyrCustomButtonGroup::SetGlyphImageList(Vyrcont::TVyrCustomImageList* Valu
   Restyle();
 }
 
+// The root's "Internal" already names the group's own ImageList, so the
+// glyph list of the global container goes by a name of its own.
+void TVyrCustomButtonGroup::DefineProperties(TFiler* Filer) {
+  Vyrctrl::TVyrCustomGroupBox::DefineProperties(Filer);
+  Filer->DefineProperty(
+      "InternalGlyph", TReaderProc([this](TReader* Reader) { SetGlyphImageList(Vyrcont::VyrReadGlobalIdent(Reader)); }),
+      TWriterProc([this](TWriter* Writer) { Vyrcont::VyrWriteGlobalIdent(Writer, FGlyphImageList); }),
+      Vyrcont::VyrIsGlobalIdent(FGlyphImageList));
+}
+
 void TVyrCustomButtonGroup::SetGlyphIndex(int Which, int Value) {
   (Which == 0 ? FGlyphImageIndex : FGlyphListIndex) = Value;
   Restyle();
@@ -109,12 +126,34 @@ void TVyrCustomButtonGroup::Notification(TComponent* AComponent, TOperation Oper
 void TVyrCustomButtonGroup::SetID(TVyrChildHelpContextID Value) {
   if (FHelpContextBtn == Value) return;
   FHelpContextBtn = Value;
-  for (int i = 0; i < GetButtonCount(); ++i) {
-    int id = 0;
-    if (Value == TVyrChildHelpContextID::ciSameAsParent) id = GetHelpContext();
-    if (Value == TVyrChildHelpContextID::ciAutoNumbered) id = GetHelpContext() + i + 1;
-    GetButton(i)->SetHelpContext(id);
+  for (int i = 0; i < GetButtonCount(); ++i) GetButton(i)->SetHelpContext(ItemHelpContext(i));
+}
+
+// Wrapping like the 32-bit context it stands for, not overflowing.
+int TVyrCustomButtonGroup::ItemHelpContext(int Index) const {
+  switch (FHelpContextBtn) {
+    case TVyrChildHelpContextID::ciSameAsParent: return GetHelpContext();
+    case TVyrChildHelpContextID::ciAutoNumbered:
+      return static_cast<int>(static_cast<std::uint32_t>(GetHelpContext()) + static_cast<std::uint32_t>(Index) + 1u);
+    default: return 0;
   }
+}
+
+bool TVyrCustomButtonGroup::HoldItemPaint() {
+  if (FPaintHolds == 0) return false;
+  FItemPaintsWaiting = true;
+  return true;
+}
+
+void TVyrCustomButtonGroup::EndItemUpdate() noexcept {
+  // Aligning the items may size them, which paints them: first, while held.
+  try {
+    EnableAlign();
+  } catch (...) {
+  }
+  if (--FPaintHolds > 0 || !FItemPaintsWaiting) return;
+  FItemPaintsWaiting = false;
+  for (TVyrButtonControl* b : FButtons) b->Invalidate();
 }
 
 void TVyrCustomButtonGroup::ItemsChange(TObject*) {
@@ -124,6 +163,7 @@ void TVyrCustomButtonGroup::ItemsChange(TObject*) {
 }
 
 void TVyrCustomButtonGroup::SetButtonCount(int Count) {
+  const TItemUpdate update(this);
   while (GetButtonCount() < Count) {
     TVyrButtonControl* button = NewButton();
     button->SetVisible(false);
@@ -141,7 +181,8 @@ void TVyrCustomButtonGroup::UpdateButtonLooks() {
   for (int i = 0; i < GetButtonCount(); ++i) {
     TVyrButtonControl* b = GetButton(i);
     b->SetCaption(FItems->GetStrings(i));
-    b->SetImageList(FGlyphImageList);
+    // Setting a list, even the same, makes the item's glyph strip anew.
+    if (b->GetImageList() != FGlyphImageList) b->SetImageList(FGlyphImageList);
     b->SetImageIndex(FGlyphImageIndex);
     b->SetListIndex(FGlyphListIndex);
     b->SetFont3D(FFont3D.get());
@@ -154,11 +195,28 @@ void TVyrCustomButtonGroup::UpdateButtonLooks() {
     b->SetTransparentColor(FGlyphTransparentColor);
     b->SetUseBitmap(FUseBitmap);
     b->SetParentColor(true);
+    // Items made after HelpContextBtn was set, or after a form set it, number too.
+    b->SetHelpContext(ItemHelpContext(i));
   }
 }
 
+namespace {
+
+// An item's bounds from 64-bit sums: within 32 bits, its right and bottom
+// edges too.
+TRect ItemBounds(Int64 Left, Int64 Top, Int64 Width, Int64 Height) {
+  constexpr Int64 kLow = INT32_MIN, kHigh = INT32_MAX;
+  const Int64 left = std::clamp(Left, kLow, kHigh), top = std::clamp(Top, kLow, kHigh);
+  const Int64 width = std::clamp<Int64>(Width, 0, kHigh - std::max<Int64>(left, 0));
+  const Int64 height = std::clamp<Int64>(Height, 0, kHigh - std::max<Int64>(top, 0));
+  return Bounds(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height));
+}
+
+}  // namespace
+
 void TVyrCustomButtonGroup::ArrangeButtons() {
   if (FUpdating || FButtons.empty()) return;
+  const TItemUpdate update(this);
   const int e = BevelExt();
   TRect R(e, e, GetWidth() - e, GetHeight() - e);
   const int c = std::max(e, GetCaptionHeight());
@@ -168,16 +226,19 @@ void TVyrCustomButtonGroup::ArrangeButtons() {
     case 2: R.bottom = GetHeight() - c; break;
     default: R.right = GetWidth() - c; break;
   }
-  R = TRect(R.left + 1, R.top + 1, R.right - 1, R.bottom - 1);
-  const int n = GetButtonCount();
-  const int rows = (n + FColumns - 1) / FColumns;
-  const int colW = (R.Width() - FItemOffset) / FColumns;
-  const int itemH = FItemHeight >= 0 ? FItemHeight : (R.Height() - 2) / rows;
-  const int top0 = R.top + 1 + (itemH % rows) / 2;
-  for (int i = 0; i < n; ++i) {
-    const int column = i / rows, row = i % rows;
-    TVyrButtonControl* b = GetButton(i);
-    b->SetBounds(R.left + FItemOffset + column * colW, top0 + row * itemH, colW, itemH);
+  // In 64 bits: a far offset, a tall item or many rows would overflow.
+  const Int64 left = Int64{R.left} + 1, top = Int64{R.top} + 1;
+  const Int64 width = Int64{R.right} - 1 - left, height = Int64{R.bottom} - 1 - top;
+  const Int64 n = GetButtonCount();
+  const Int64 rows = (n + FColumns - 1) / FColumns;
+  const Int64 colW = (width - FItemOffset) / FColumns;
+  const Int64 itemH = FItemHeight >= 0 ? FItemHeight : (height - 2) / rows;
+  const Int64 top0 = top + 1 + (itemH % rows) / 2;
+  for (Int64 i = 0; i < n; ++i) {
+    const Int64 column = i / rows, row = i % rows;
+    TVyrButtonControl* b = GetButton(static_cast<int>(i));
+    const TRect bounds = ItemBounds(left + FItemOffset + column * colW, top0 + row * itemH, colW, itemH);
+    b->SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
     b->SetVisible(true);
   }
 }
@@ -257,6 +318,7 @@ int TVyrCustomRadioGroup::ClickedValue(TVyrButtonControl* Button) {
 }
 
 void TVyrCustomRadioGroup::UpdateButtons() {
+  const TItemUpdate update(this);
   SetButtonCount(FItems->GetCount());
   UpdateButtonLooks();
   FValue = std::clamp(FValue, -1, FItems->GetCount() - 1);
@@ -278,13 +340,13 @@ void TVyrCustomCheckGroup::UpdateValue() {
   if (bits < 0) bits = 0;
   FClicking = true;
   for (int i = 0; i < GetButtonCount(); ++i)
-    GetButton(i)->SetChecked(i < 31 && (bits & (1 << i)) != 0);
+    GetButton(i)->SetChecked(i < kValueBits && (bits & (1 << i)) != 0);
   FClicking = false;
 }
 
 int TVyrCustomCheckGroup::CheckedSum() const {
   int sum = 0;
-  for (int i = 0; i < GetButtonCount() && i < 31; ++i)
+  for (int i = 0; i < GetButtonCount() && i < kValueBits; ++i)
     if (GetButton(i)->GetChecked()) sum |= 1 << i;
   return sum;
 }
@@ -294,7 +356,8 @@ bool TVyrCustomCheckGroup::GetItemCheck(int Index) const {
 }
 
 void TVyrCustomCheckGroup::SetItemCheck(int Index, bool Checked) {
-  if (Index < 0 || Index >= GetButtonCount() || GetButton(Index)->GetChecked() == Checked) return;
+  // Items from kValueBits on have no bit in Value, so they cannot be set.
+  if (Index < 0 || Index >= std::min(GetButtonCount(), kValueBits) || GetButton(Index)->GetChecked() == Checked) return;
   GetButton(Index)->SetChecked(Checked);
   FValue = CheckedSum();
 }
@@ -311,6 +374,7 @@ TVyrButtonControl* TVyrCustomCheckGroup::NewButton() { return TObject::Create<TV
 int TVyrCustomCheckGroup::ClickedValue(TVyrButtonControl*) { return CheckedSum(); }
 
 void TVyrCustomCheckGroup::UpdateButtons() {
+  const TItemUpdate update(this);
   SetButtonCount(FItems->GetCount());
   UpdateButtonLooks();
   for (int i = 0; i < GetButtonCount(); ++i) static_cast<TVyrCheckGroupButton*>(GetButton(i))->SetNumGlyphs(FGlyphNumber);

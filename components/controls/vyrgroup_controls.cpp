@@ -12,6 +12,7 @@
 #include "stdctrls_accel.h"
 #include "vyrgroup.h"
 #include "vyrutils.h"
+#include "window.h"
 #include "windowclass.h"
 
 namespace Vyrgroup {
@@ -105,7 +106,7 @@ void TVyrButtonControl::SetTransparentColor(TColor Value) {
 void TVyrButtonControl::GetChange(TObject*) {
   if (Loading()) return;
   CorrectBounds();
-  Paint();
+  PaintNow();
 }
 
 // ---- the action link ----
@@ -170,6 +171,13 @@ void TVyrButtonControl::CorrectBounds() {
 
 void TVyrButtonControl::Paint() {
   if (HandleAllocated()) PaintToControl(0);
+}
+
+// A window not on the screen (hidden, or its form not shown yet) paints
+// when it shows; drawing it now would only cost, and keep a device context
+// open for every such control.
+void TVyrButtonControl::PaintNow() {
+  if (HandleAllocated() && IsWindowVisible(GetHandle()) && !HoldPaint()) PaintToControl(0);
 }
 
 void TVyrButtonControl::PaintToControl(int StateOverride) {
@@ -261,7 +269,7 @@ void TVyrButtonControl::Loaded() {
 
 void TVyrButtonControl::DoExit() {
   Vyrctrl::TVyrCustomPanel::DoExit();
-  Paint();
+  PaintNow();
 }
 
 void TVyrButtonControl::CMEnabledChanged(TMessage& Message) {
@@ -281,7 +289,7 @@ void TVyrButtonControl::CMTextChanged(TMessage& Message) {
 
 void TVyrButtonControl::WMSize(TMessage& Message) {
   Vyrctrl::TVyrCustomPanel::WMSize(Message);
-  Paint();
+  PaintNow();
 }
 
 // ---- TVyrCustomCheckBox ----
@@ -296,7 +304,7 @@ TVyrCustomCheckBox::TVyrCustomCheckBox(TComponent* AOwner) : TVyrButtonControl(A
 void TVyrCustomCheckBox::SetState(TCheckBoxState Value) {
   if (FState == Value) return;
   FState = Value;
-  Paint();
+  PaintNow();
 }
 
 void TVyrCustomCheckBox::SetChecked(bool Value) {
@@ -347,7 +355,7 @@ void TVyrCustomCheckBox::Dispatch(TMessage& Message) {
 
 void TVyrCustomCheckBox::DoEnter() {
   TVyrButtonControl::DoEnter();
-  Paint();
+  PaintNow();
 }
 
 void TVyrCustomCheckBox::CreateStandardGlyph() {
@@ -384,7 +392,7 @@ void TVyrRadioButton::SetChecked(bool Value) {
       if (other && other != this) other->SetChecked(false);
     }
   }
-  Paint();
+  PaintNow();
 }
 
 int TVyrRadioButton::CurrentCell(int StateOverride) const {
@@ -396,7 +404,7 @@ void TVyrRadioButton::DoEnter() {
   if (!FChecked && CanModify())
     SetChecked(true);
   else
-    Paint();
+    PaintNow();
 }
 
 void TVyrRadioButton::Dispatch(TMessage& Message) {

@@ -14,7 +14,10 @@ void TVyrCustomButtonGroup::Publish(TPublisher<TVyrCustomButtonGroup>& P) {
          1);
   P.Object("Font3D", &B::GetFont3D);
   P.Bool("GlyphFlat", &B::GetGlyphFlat, &B::SetGlyphFlat, false);
-  P.Component("GlyphImageList", &B::GetGlyphImageList, &B::SetGlyphImageList);
+  // A list of the global container goes as "InternalGlyph" instead.
+  P.Component("GlyphImageList", &B::GetGlyphImageList, &B::SetGlyphImageList).Stored([](B* b) {
+    return b->GetGlyphImageList() && !Vyrcont::VyrIsGlobalIdent(b->GetGlyphImageList());
+  });
   P.Integer("GlyphImageIndex", &B::GetGlyphImageIndex, &B::SetGlyphImageIndex, 0);
   P.Integer("GlyphListIndex", &B::GetGlyphListIndex, &B::SetGlyphListIndex, 0);
   P.Integer("GlyphSize", &B::GetGlyphSize, &B::SetGlyphSize, 13);

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdint>
+
 #include "canvas.h"
 #include "classregistry.h"
 #include "colors.h"
@@ -16,24 +19,19 @@ bool IsVertical(TVyrMeterDirection Direction) {
 }
 
 // Block Index of Count, each Extent long with Spacing before it, in a bar
-// of Width x Height; the reverse directions count from the far end.
+// of Width x Height; the reverse directions count from the far end. In 64
+// bits: the blocks of a bar as long as a coordinate can be may end past it.
 TRect SmallBarBlock(TVyrMeterDirection Direction, int Index, int Count, int Extent, int HSpace, int VSpace, int Width,
                     int Height) {
-  switch (Direction) {
-    case TVyrMeterDirection::mdHorizontal:
-      return TRect(HSpace + Index * (HSpace + Extent), VSpace, (Index + 1) * (HSpace + Extent), Height - VSpace);
-    case TVyrMeterDirection::mdVertical:
-      return TRect(HSpace, VSpace + Index * (VSpace + Extent), Width - HSpace, (Index + 1) * (VSpace + Extent));
-    case TVyrMeterDirection::mdHorizontalReverse: {
-      const int slot = Count - Index - 1;
-      return TRect(HSpace + slot * (HSpace + Extent), VSpace, (slot + 1) * (HSpace + Extent), Height - VSpace);
-    }
-    case TVyrMeterDirection::mdVerticalReverse: {
-      const int slot = Count - Index - 1;
-      return TRect(HSpace, VSpace + slot * (VSpace + Extent), Width - HSpace, (slot + 1) * (VSpace + Extent));
-    }
-  }
-  return TRect();
+  const bool reverse =
+      Direction == TVyrMeterDirection::mdHorizontalReverse || Direction == TVyrMeterDirection::mdVerticalReverse;
+  const Int64 slot = reverse ? Int64{Count} - Index - 1 : Index;
+  const auto clamp = [](Int64 v) { return static_cast<int>(std::clamp<Int64>(v, INT32_MIN, INT32_MAX)); };
+  if (IsVertical(Direction))
+    return TRect(HSpace, clamp(VSpace + slot * (Int64{VSpace} + Extent)), Width - HSpace,
+                 clamp((slot + 1) * (Int64{VSpace} + Extent)));
+  return TRect(clamp(HSpace + slot * (Int64{HSpace} + Extent)), VSpace, clamp((slot + 1) * (Int64{HSpace} + Extent)),
+               Height - VSpace);
 }
 
 }  // namespace
@@ -89,11 +87,16 @@ bool TVyrCustomProgress::CorrectBounds() {
   const TFitted now{width_, height_, count, hs, vs, bevel, direction};
   if (now == FFitted) return false;
   const int e = FSmallBar->GetBarExtend(direction, width_ - 2 * bevel, height_ - 2 * bevel);
+  // In 64 bits: the blocks of a bar as wide as a coordinate can be, their
+  // length rounded up, add up past it; such a bar keeps its size.
+  const auto fitted = [&](int space) {
+    return static_cast<int>(std::clamp<Int64>((Int64{e} + space) * count + space + 2 * Int64{bevel}, 0, INT32_MAX));
+  };
   int width = width_, height = height_;
   if (IsVertical(direction))
-    height = std::max(0, (e + vs) * count + vs + 2 * bevel);
+    height = fitted(vs);
   else
-    width = std::max(0, (e + hs) * count + hs + 2 * bevel);
+    width = fitted(hs);
   if (width == width_ && height == height_) {
     FFitted = now;
     boundsCorrected_ = false;

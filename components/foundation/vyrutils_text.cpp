@@ -169,13 +169,16 @@ void VyrDrawTextCalcExt(TCanvas* Canvas, const AnsiString& Text, TVyr3DCaption* 
 
 namespace {
 
-// A canvas over the screen DC for one measurement.
+// A canvas for one measurement: a memory DC compatible with the screen
+// measures as the screen does, and opening it does not compose the whole
+// screen's picture, which a control measuring its caption at every paint
+// paid for each time.
 class ScreenCanvas {
  public:
-  ScreenCanvas() : dc_(GetDC(nullptr)) { canvas_.SetHandle(dc_); }
+  ScreenCanvas() : dc_(CreateCompatibleDC(nullptr)) { canvas_.SetHandle(dc_); }
   ~ScreenCanvas() {
     canvas_.SetHandle(nullptr);
-    ReleaseDC(nullptr, dc_);
+    DeleteDC(dc_);
   }
   ScreenCanvas(const ScreenCanvas&) = delete;
   ScreenCanvas& operator=(const ScreenCanvas&) = delete;

@@ -197,10 +197,17 @@ void TComponent::ForgetFreeNotification(TComponent* AComponent) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-  // A handler may free components; walk a copy and skip those gone.
+  // A handler may free components; walk a copy and skip those gone. Most
+  // often the list is as it was, and a component still at its place needs
+  // no search: a search for each made every insertion into an owner of n
+  // components cost n^2.
   const std::vector<TComponent*> owned = components_;
-  for (TComponent* c : owned)
-    if (std::find(components_.begin(), components_.end(), c) != components_.end()) c->Notification(AComponent, Operation);
+  for (std::size_t i = 0; i < owned.size(); ++i) {
+    TComponent* c = owned[i];
+    const bool listed = (i < components_.size() && components_[i] == c) ||
+                        std::find(components_.begin(), components_.end(), c) != components_.end();
+    if (listed) c->Notification(AComponent, Operation);
+  }
 }
 
 void TComponent::GetChildren(TGetChildProc, TComponent*) {}

@@ -116,6 +116,40 @@ TEST_F(MeterTest, RangeUserValueAndPercentStayInStep) {
   }
 }
 
+// The exact quotient, halves to even: a floating 0.01 x 70 lies a hair
+// above 0.7, and 57.5 or 45874.5 went to the wrong side.
+TEST_F(MeterTest, PercentAndUserValueAreExactAtHalves) {
+  struct Case {
+    int min, max;
+    bool fromUser;  // else from the percent
+    int set, expected;
+  } cases[] = {
+      {0, 40, true, 23, 58},
+      {0, 200, true, 109, 54},
+      {0, 200, true, 115, 58},
+      {0, 1000, true, 545, 54},
+      {0, 1000, true, 575, 58},
+      {0, 65535, false, 70, 45874},
+      {INT_MIN, INT_MAX, false, 70, 858993458},
+      {INT_MIN, INT_MAX, false, 50, 0},
+      {INT_MIN, INT_MAX, true, INT_MAX, 100},
+      {INT_MIN, INT_MAX, true, INT_MIN, 0},
+  };
+  for (const Case& c : cases) {
+    auto* meter = NewMeter();
+    meter->SetMinValue(c.min);
+    meter->SetMaxValue(c.max);
+    if (c.fromUser) {
+      meter->SetUserValue(c.set);
+      EXPECT_EQ(meter->GetPosition(), c.expected) << c.min << ".." << c.max << " user " << c.set;
+    } else {
+      meter->SetPercentValue(c.set);
+      EXPECT_EQ(meter->GetUserValue(), c.expected) << c.min << ".." << c.max << " percent " << c.set;
+    }
+    meter->Free();
+  }
+}
+
 TEST_F(MeterTest, AddAndSubStopAtTheEndsAndMoveTheUserValue) {
   auto* meter = NewMeter();
   meter->SetMaxValue(200);

@@ -1,6 +1,7 @@
 // The progress bar: the solid bar, the blocks by direction and colour, the
 // Delta of the block styles, fitting to whole blocks, the inverted percent
 // text, owner drawing and its form text.
+#include <climits>
 #include <functional>
 #include <string>
 
@@ -262,4 +263,52 @@ TEST_F(ProgressTest, AStreamMayGiveBoundsAndValuesInAnyOrder) {
     EXPECT_EQ(bar->GetPosition(), c.percent) << c.lines;
     bar->Free();
   }
+}
+
+// The off-screen bitmap covers only what the window shows of the bar: a bar
+// far larger than its form asked for gigabytes or failed with "Bitmap zu
+// groß" at every change; one partly off the form still draws in place.
+TEST_F(ProgressTest, AHugeBarDrawsOnlyWhatShows) {
+  auto* huge = Place<TVyrProgress>(form, 0, 0, 30000, 30000);
+  huge->SetColor(clWhite);
+  huge->GetSmallBar()->SetAutosize(false);
+  EXPECT_NO_THROW({
+    huge->SetStyle(TVyrProgressStyle::pgBar);
+    huge->SetBarColor(clRed);
+    huge->SetPercentValue(50);
+    app.pump();
+    huge->SetStyle(TVyrProgressStyle::pgSmallBar);
+    huge->SetPercentValue(60);
+    app.pump();
+  });
+  huge->SetStyle(TVyrProgressStyle::pgBar);
+  huge->SetPercentValue(40);
+  app.pump();
+  EXPECT_EQ(Shown(huge, 200, 150), Rgb(clRed));
+  huge->Free();
+
+  // 600 wide from x -200: the bar's inner 598 columns, half of them red, end
+  // at control column 300, form column 100.
+  auto* shifted = Place<TVyrProgress>(form, -200, 10, 600, 20);
+  shifted->SetColor(clWhite);
+  shifted->SetStyle(TVyrProgressStyle::pgBar);
+  shifted->SetBarColor(clRed);
+  app.pump();
+  shifted->SetPercentValue(50);
+  EXPECT_EQ(Shown(shifted, 210, 10), Rgb(clRed));
+  EXPECT_EQ(Shown(shifted, 299, 10), Rgb(clRed));
+  EXPECT_EQ(Shown(shifted, 300, 10), Rgb(clWhite));
+}
+
+// Fitting the blocks of a bar as wide as a coordinate can be added up past
+// 32 bits and left it 0 pixels wide.
+TEST_F(ProgressTest, FittingTheWidestBarKeepsItsWidth) {
+  auto* bar = Place<TVyrProgress>(form, 0, 10, INT_MAX, 20);
+  EXPECT_NO_THROW({
+    bar->Invalidate();
+    app.pump();
+    bar->SetPercentValue(50);
+  });
+  EXPECT_GT(bar->GetWidth(), INT_MAX / 2);
+  EXPECT_EQ(bar->GetHeight(), 20);
 }
