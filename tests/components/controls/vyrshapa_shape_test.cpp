@@ -2,6 +2,7 @@
 // recomputed, where the caption goes, the grid of the repeated shape and
 // the form text of every class.
 #include <string>
+#include <vector>
 
 #include "font_class.h"
 #include "form_text.h"
@@ -178,6 +179,26 @@ TEST_F(ShapeControlTest, TheRepeatedShapeFitsItsGridOrDrawsCellsOfItsOwnSize) {
       grid->SetHorOffset(0);
       grid->SetHorCount(5);
     }
+}
+
+// Overlapping cells lie each over the one before.
+TEST_F(ShapeControlTest, RepeatedCellsLieEachOverTheOneBefore) {
+  auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 100, 50);
+  grid->GetBrush()->SetColor(clRed);
+  grid->GetShadow()->SetStyle(TVyrShadowStyle::hssNone);
+  grid->SetShape(TVyrShapeType::stEllipse);
+  grid->SetTransparent(false);
+  grid->SetVerCount(1);
+  grid->SetHorOffset(-5);
+  app.pump();
+  ASSERT_EQ(grid->GetShapeWidth(), 24);
+  // Cells at 0, 19, 38, 57 and 76: each one's left bevel over the last one's
+  // right bevel; only the last cell's right bevel shows.
+  std::vector<int> bevel;
+  for (int x = 0; x < 100; ++x)
+    if (Shown(grid, x, 25) == Rgb(clBlack)) bevel.push_back(x);
+  EXPECT_EQ(bevel, (std::vector<int>{0, 1, 19, 20, 38, 39, 57, 58, 76, 77, 98, 99}));
+
 }
 
 TEST_F(ShapeControlTest, EveryClassComesBackFromItsFormText) {
