@@ -154,7 +154,9 @@ void TVyrRepeatedShape::Paint() {
     cellCanvas->GetBrush()->SetColor(GetColor());
     cellCanvas->FillRect(TRect(0, 0, cell.GetWidth(), cell.GetHeight()));
     const TVyrFillStyle style = GetShapeFill()->GetStyle();
-    const TRect shapeRect(0, 0, w, h);
+    // The shape no larger than the control either: a cell of 11000 pixels
+    // square would ask for masks of half a gigabyte.
+    const TRect shapeRect(0, 0, std::min(w, GetWidth()), std::min(h, GetHeight()));
     if (style == TVyrFillStyle::sfNone || style == TVyrFillStyle::sfBrushBitmap) {
       TBrush brush;
       if (style == TVyrFillStyle::sfNone)

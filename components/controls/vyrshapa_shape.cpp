@@ -159,10 +159,12 @@ void TVyrBaseShape::DrawShape(TCanvas* Canvas, const TRect& Rect, Vyrgrapa::TVyr
 }
 
 void TVyrBaseShape::OffscreenPaint() {
-  TRect r = GetGradientRect();
-  OffsetRect(&r, -r.left, -r.top);
+  // No larger than what can show: a cell of a repeated shape may be far
+  // larger than the control.
+  const TRect gradient = GetGradientRect();
+  const TRect r(0, 0, std::min(gradient.Width(), GetClientWidth()), std::min(gradient.Height(), GetClientHeight()));
+  if (r.right <= 0 || r.bottom <= 0) return;
   fillBitmap_->SetSize(r.right, r.bottom);
-  if (fillBitmap_->GetEmpty()) return;
   TCanvas* canvas = fillBitmap_->GetCanvas();
   canvas->GetBrush()->SetColor(GetColor());
   canvas->FillRect(r);

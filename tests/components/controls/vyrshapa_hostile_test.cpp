@@ -36,6 +36,12 @@ struct HostileCase {
 };
 
 TEST_F(ShapeHostileTest, FarOffValuesLoadAndPaintAtOnceWithPicturesNoLargerThanTheControl) {
+  const auto fitsTheControl = [](ShapeTest&, TControl* Control) {
+    auto* shape = static_cast<TVyrBaseShape*>(Control);
+    ASSERT_NE(shape->GetFillBitmap(), nullptr);
+    EXPECT_LE(shape->GetFillBitmap()->GetWidth(), Control->GetWidth());
+    EXPECT_LE(shape->GetFillBitmap()->GetHeight(), Control->GetHeight());
+  };
   const HostileCase cases[] = {
       // Cells one pixel wide that do not advance: 2^31 columns on one spot.
       {"cells that do not advance",
@@ -45,6 +51,27 @@ TEST_F(ShapeHostileTest, FarOffValuesLoadAndPaintAtOnceWithPicturesNoLargerThanT
          EXPECT_EQ(static_cast<TVyrRepeatedShape*>(Control)->GetShapeWidth(), 1);
          EXPECT_EQ(Shown(Control, 0, 5), Rgb(clRed));
        }},
+      // Cells as large as the point range allows that step back by as much.
+      {"cells that step back out of sight",
+       "  object Shape: TVyrRepeatedShape\n    Width = 100\n    Height = 50\n" + kPlainRed +
+           "    Transparent = False\n    HorOffset = -1000000000\n    HorCount = 2147483647\n"
+           "    VerOffset = -1000000000\n    VerCount = 2147483647\n  end\n",
+       [](ShapeTest&, TControl* Control) { EXPECT_EQ(Shown(Control, 99, 49), Rgb(clRed)); }},
+      {"cells far larger than the control",
+       "  object Shape: TVyrRepeatedShape\n    Width = 100\n    Height = 50\n" + kPlainRed +
+           "    Transparent = False\n    SetPerCount = False\n    ShapeWidth = 11000\n    ShapeHeight = 11000\n  end\n",
+       [fitsTheControl](ShapeTest& T, TControl* Control) {
+         fitsTheControl(T, Control);
+         EXPECT_EQ(Shown(Control, 50, 25), Rgb(clRed));
+       }},
+      {"fitted cells far larger than the control, in a gradient",
+       "  object Shape: TVyrRepeatedShape\n    Width = 100\n    Height = 50\n    ShapeFill.Style = sfGradient\n"
+       "    HorCount = 2\n    HorOffset = -32000\n    VerCount = 2\n    VerOffset = -16000\n  end\n",
+       fitsTheControl},
+      {"cells beyond any bitmap, in a gradient",
+       "  object Shape: TVyrRepeatedShape\n    Width = 100\n    Height = 50\n    ShapeFill.Style = sfGradient\n"
+       "    SetPerCount = False\n    ShapeWidth = 30000\n    ShapeHeight = 30000\n  end\n",
+       fitsTheControl},
   };
   for (const HostileCase& c : cases) {
     SCOPED_TRACE(c.name);

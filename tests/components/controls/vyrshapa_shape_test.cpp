@@ -199,6 +199,17 @@ TEST_F(ShapeControlTest, RepeatedCellsLieEachOverTheOneBefore) {
     if (Shown(grid, x, 25) == Rgb(clBlack)) bevel.push_back(x);
   EXPECT_EQ(bevel, (std::vector<int>{0, 1, 19, 20, 38, 39, 57, 58, 76, 77, 98, 99}));
 
+  // Cells of 140 stepping back by 10: the shape as wide as the control, the
+  // last cell's right 60 columns at the left, then the right bevel of each
+  // cell before it.
+  grid->SetHorOffset(-150);
+  app.pump();
+  ASSERT_EQ(grid->GetShapeWidth(), 140);
+  bevel.clear();
+  for (int x = 0; x < 100; ++x)
+    if (Shown(grid, x, 25) == Rgb(clBlack)) bevel.push_back(x);
+  EXPECT_EQ(bevel, (std::vector<int>{58, 59, 68, 69, 78, 79, 88, 89, 98, 99}));
+
 }
 
 TEST_F(ShapeControlTest, EveryClassComesBackFromItsFormText) {
