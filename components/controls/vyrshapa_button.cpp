@@ -294,10 +294,13 @@ void TVyrCustomShapeButton::Paint() {
       canvas->Draw(0, 0, &off);
   }
 
+  // Inside the bevel of the outline: the shadow's room only where the
+  // outline leaves it, as the hit test takes it.
   const int b = shapeBevel->GetWidth();
-  TRect content(b, b, GetWidth() - b - depth, GetHeight() - b - depth);
+  const int d = OutlineShadowDepth();
+  TRect content(b, b, GetWidth() - b - d, GetHeight() - b - d);
   if (state_ == S::bsOptionSet || state_ == S::bsDown || state_ == S::bsDropDownOpen) {
-    const int shift = threeD ? 2 : depth;
+    const int shift = threeD ? 2 : d;
     OffsetRect(&content, shift, shift);
   }
   DrawGlyphAndText(canvas, content);

@@ -1,6 +1,8 @@
 // The shape buttons: the hit test against the shape, the face colour of
 // each state and when the hot look repaints, the pressed looks of the two
 // styles, the fill picture from the face list and the form text.
+#include <algorithm>
+#include <functional>
 #include <string>
 
 #include "form_text.h"
@@ -115,6 +117,45 @@ TEST_F(ShapeButtonTest, PressedTheShadowStyleDropsItsShadowAndThe3DStyleSinksIts
   app.pump();
   EXPECT_NE(Shown(raised, 0, 20), upLeft) << "the bevel turns inset";
   EXPECT_EQ(Shown(raised, 0, 20), Rgb(clBtnShadow));
+}
+
+// The caption goes into the rectangle the outline leaves inside its bevel:
+// the 3D style draws no shadow and leaves no room for one.
+TEST_F(ShapeButtonTest, TheCaptionIsCentredInsideTheBevelAndShiftsWhenPressed) {
+  // The middle of what is not face inside bevel and shadow.
+  const auto inkCentre = [](TControl* Control) {
+    TRect box(Control->GetWidth(), Control->GetHeight(), -1, -1);
+    for (int y = 10; y < Control->GetHeight() - 10; ++y)
+      for (int x = 10; x < Control->GetWidth() - 10; ++x)
+        if (Shown(Control, x, y) != Rgb(clRed)) {
+          box.left = std::min<int>(box.left, x);
+          box.top = std::min<int>(box.top, y);
+          box.right = std::max<int>(box.right, x + 1);
+          box.bottom = std::max<int>(box.bottom, y + 1);
+        }
+    return TPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  };
+  struct Case {
+    const char* name;
+    std::function<TVyrCustomShapeButton*()> make;
+    TPoint up, down;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"3D", [this] { return NewShapeButton<TVyr3DShapeButton>(100, 100); }, TPoint(50, 49), TPoint(52, 51)},
+           // The shadow's 6 pixels are left out at the right and bottom, and
+           // pressed the face moves onto them.
+           {"shadow", [this] { return NewShapeButton<TVyrShapeButton>(100, 100); }, TPoint(47, 46),
+            TPoint(53, 52)}}) {
+    TVyrCustomShapeButton* button = c.make();
+    button->GetColors()->SetDown(clRed);
+    button->SetCaption("W");
+    app.pump();
+    EXPECT_EQ(inkCentre(button), c.up) << c.name;
+    button->StateChange(S::bsDown);
+    app.pump();
+    EXPECT_EQ(inkCentre(button), c.down) << c.name << " pressed";
+    button->Free();
+  }
 }
 
 TEST_F(ShapeButtonTest, TheFillModeShowsTheFaceListPicture) {
