@@ -142,13 +142,14 @@ TRect TVyrBaseShape::GetGradientRect() { return GetClientRect(); }
 AnsiString TVyrBaseShape::GetLabelText() { return caption_->GetCaption(); }
 
 void TVyrBaseShape::DrawCaption(TCanvas* Canvas, const TRect& Rect) {
+  // Inside the bevel and the shadow, where Rect lies: teeth on the left or
+  // at the top move it away from the control's corner.
   const int bw = bevel_->GetWidth();
   TRect r(Rect.left + bw, Rect.top + bw, Rect.right - bw, Rect.bottom - bw);
   if (shadow_->GetStyle() != TVyrShadowStyle::hssNone) {
     r.right -= shadow_->GetDepth();
     r.bottom -= shadow_->GetDepth();
   }
-  OffsetRect(&r, bw - r.left, bw - r.top);
   Vyrgraph::TVyrDrawTextStyles flags{GetEnabled() ? TVyrDrawTextStyle::dtEnabled : TVyrDrawTextStyle::dtDisabled};
   caption_->DrawCaption(Canvas, GetLabelText(), r, GetColor(), flags);
 }

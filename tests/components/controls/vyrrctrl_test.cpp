@@ -40,16 +40,7 @@ class RegionControlsTest : public ControlsTest {
 
   // The box of the pixels that are not Ground.
   static TRect InkBox(TWinControl* Control, TColor Ground) {
-    TRect box(Control->GetWidth(), Control->GetHeight(), -1, -1);
-    for (int y = 0; y < Control->GetHeight(); ++y)
-      for (int x = 0; x < Control->GetWidth(); ++x)
-        if (Shown(Control, x, y) != Rgb(Ground)) {
-          box.Left = std::min<int>(box.Left, x);
-          box.Top = std::min<int>(box.Top, y);
-          box.Right = std::max<int>(box.Right, x + 1);
-          box.Bottom = std::max<int>(box.Bottom, y + 1);
-        }
-    return box;
+    return InkBounds(Control, Control->GetClientRect(), [Ground](TColor Pixel) { return Pixel != Rgb(Ground); });
   }
 
   TVyrWndButtonShape* NewButton(int Left = 20, int Top = 20) {

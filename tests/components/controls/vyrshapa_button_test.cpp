@@ -1,7 +1,6 @@
 // The shape buttons: the hit test against the shape, the face colour of
 // each state and when the hot look repaints, the pressed looks of the two
 // styles, the fill picture from the face list and the form text.
-#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -124,16 +123,8 @@ TEST_F(ShapeButtonTest, PressedTheShadowStyleDropsItsShadowAndThe3DStyleSinksIts
 TEST_F(ShapeButtonTest, TheCaptionIsCentredInsideTheBevelAndShiftsWhenPressed) {
   // The middle of what is not face inside bevel and shadow.
   const auto inkCentre = [](TControl* Control) {
-    TRect box(Control->GetWidth(), Control->GetHeight(), -1, -1);
-    for (int y = 10; y < Control->GetHeight() - 10; ++y)
-      for (int x = 10; x < Control->GetWidth() - 10; ++x)
-        if (Shown(Control, x, y) != Rgb(clRed)) {
-          box.left = std::min<int>(box.left, x);
-          box.top = std::min<int>(box.top, y);
-          box.right = std::max<int>(box.right, x + 1);
-          box.bottom = std::max<int>(box.bottom, y + 1);
-        }
-    return TPoint((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    return BoundsMiddle(InkBounds(Control, TRect(10, 10, Control->GetWidth() - 10, Control->GetHeight() - 10),
+                         [](TColor Pixel) { return Pixel != Rgb(clRed); }));
   };
   struct Case {
     const char* name;

@@ -121,6 +121,33 @@ TEST_F(ShapeControlTest, AClippedCaptionShowsOnlyInsideTheShape) {
   EXPECT_GT(Count(label, TRect(20, 0, 80, 40), Is(clBlack)), 0) << "inside the shape";
 }
 
+// The caption is centred over what the teeth leave of the control, on
+// whichever side they are.
+TEST_F(ShapeControlTest, TheCaptionIsCentredBesideTheTeeth) {
+  auto* label = Place<TVyrTeethShapeLabel>(form, 10, 10, 120, 60);
+  label->GetBrush()->SetColor(clRed);
+  label->GetBevel()->SetWidth(0);
+  label->GetShadow()->SetStyle(TVyrShadowStyle::hssNone);
+  label->GetTeeth()->SetCount(2);
+  label->GetTeeth()->SetWidth(30);
+  label->GetCaptionObject()->SetCaption("W");
+  // Teeth and shape are red on white; only the caption's letters are neither.
+  const auto letters = [](TColor Pixel) { return Pixel != Rgb(clRed) && Pixel != Rgb(clWhite); };
+  struct Case {
+    TVyrDirection direction;
+    TPoint middle;
+  };
+  for (const Case& c : {Case{TVyrDirection::tdRight, TPoint(45, 30)}, Case{TVyrDirection::tdLeft, TPoint(75, 30)},
+                        Case{TVyrDirection::tdDown, TPoint(60, 20)}, Case{TVyrDirection::tdUp, TPoint(60, 40)}}) {
+    label->GetTeeth()->SetDirection(c.direction);
+    label->GetTeeth()->SetHeight(20);
+    app.pump();
+    const TPoint middle = BoundsMiddle(InkBounds(label, label->GetClientRect(), letters));
+    EXPECT_NEAR(middle.x, c.middle.x, 1) << static_cast<int>(c.direction);
+    EXPECT_NEAR(middle.y, c.middle.y, 1) << static_cast<int>(c.direction);
+  }
+}
+
 TEST_F(ShapeControlTest, TheImageListItemBecomesTheListFill) {
   auto* list = TObject::Create<Vyrcont::TVyrImageList>(form);
   auto* strip = TObject::Create<Vyrcont::TVyrImageListItem>(8, 8);
