@@ -1,9 +1,9 @@
 // The repeated shape: one cell with the shape drawn once and then copied
 // over the grid.
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
+#include "numbers.h"
 #include "vyrshapa.h"
 #include "vyrutils.h"
 
@@ -104,8 +104,12 @@ void TVyrRepeatedShape::FitCells() {
   const int hor = std::max(GetHorCount(), 1);
   const int ver = std::max(GetVerCount(), 1);
   // Far-off offsets give sizes beyond any control; they are kept in range.
-  values_[0] = static_cast<int>(std::clamp<long>(std::lround(double(GetWidth() - (hor - 1LL) * GetHorOffset()) / hor), -32768, 32767));
-  values_[1] = static_cast<int>(std::clamp<long>(std::lround(double(GetHeight() - (ver - 1LL) * GetVerOffset()) / ver), -32768, 32767));
+  // Halves go to even, as everywhere else in the library.
+  const auto fit = [](long long Space, int Count) {
+    return static_cast<int>(std::clamp<Int64>(Round(static_cast<double>(Space) / Count), -32768, 32767));
+  };
+  values_[0] = fit(GetWidth() - (hor - 1LL) * GetHorOffset(), hor);
+  values_[1] = fit(GetHeight() - (ver - 1LL) * GetVerOffset(), ver);
 }
 
 TRect TVyrRepeatedShape::GetGradientRect() {

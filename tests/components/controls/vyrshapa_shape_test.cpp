@@ -208,6 +208,15 @@ TEST_F(ShapeControlTest, TheRepeatedShapeFitsItsGridOrDrawsCellsOfItsOwnSize) {
     }
 }
 
+TEST_F(ShapeControlTest, FittedCellsRoundHalvesToEven) {
+  auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 90, 50);
+  grid->SetHorCount(4);
+  grid->SetVerCount(4);
+  EXPECT_EQ(grid->GetGradientRect(), TRect(0, 0, 22, 12)) << "22.5 and 12.5";
+  grid->SetBounds(10, 10, 94, 54);
+  EXPECT_EQ(grid->GetGradientRect(), TRect(0, 0, 24, 14)) << "23.5 and 13.5";
+}
+
 // Overlapping cells lie each over the one before.
 TEST_F(ShapeControlTest, RepeatedCellsLieEachOverTheOneBefore) {
   auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 100, 50);
