@@ -133,9 +133,8 @@ void TVyrRepeatedShape::Paint() {
     FitCells();
     columns = GetHorCount();
     rows = GetVerCount();
-  } else {
-    // Cells without a size show nothing.
-    if (GetShapeWidth() <= 0 || GetShapeHeight() <= 0) return;
+  } else if (GetShapeWidth() > 0 && GetShapeHeight() > 0) {
+    // Cells without a size make no grid; the caption still shows.
     const int extra = GetTransparent() ? 0 : 1;
     columns = GetWidth() / GetShapeWidth() + extra;
     rows = GetHeight() / GetShapeHeight() + extra;

@@ -217,6 +217,21 @@ TEST_F(ShapeControlTest, FittedCellsRoundHalvesToEven) {
   EXPECT_EQ(grid->GetGradientRect(), TRect(0, 0, 24, 14)) << "23.5 and 13.5";
 }
 
+TEST_F(ShapeControlTest, ARepeatedShapeWithoutCellsStillShowsItsCaption) {
+  auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 100, 50);
+  grid->GetBrush()->SetColor(clRed);
+  grid->GetShadow()->SetStyle(TVyrShadowStyle::hssNone);
+  grid->GetCaptionObject()->SetCaption("WWW");
+  grid->SetSetPerCount(false);
+  grid->SetShapeWidth(0);
+  grid->SetShapeHeight(10);
+  app.pump();
+  EXPECT_EQ(Count(grid, grid->GetClientRect(), Is(clRed)), 0) << "no cells";
+  const TRect letters = InkBounds(grid, grid->GetClientRect(), [](TColor Pixel) { return Pixel != Rgb(clWhite); });
+  ASSERT_LT(letters.left, letters.right) << "the caption";
+  EXPECT_NEAR(BoundsMiddle(letters).x, 50, 1) << "over the client rectangle";
+}
+
 // Overlapping cells lie each over the one before.
 TEST_F(ShapeControlTest, RepeatedCellsLieEachOverTheOneBefore) {
   auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 100, 50);
