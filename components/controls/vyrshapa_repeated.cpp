@@ -166,8 +166,7 @@ void TVyrRepeatedShape::Paint() {
         brush.SetStyle(bsClear);
       else
         brush.SetBitmap(GetShapeFill()->GetBitmapProp());
-      Vyrgrapa::VyrShapeDraw(shapeRect, cellCanvas, GetShape(), GetActiveTeeth(), nullptr, GetSquare(), &brush,
-                             GetRoundPercent(), GetBevel(), GetShadow(), nullptr, clFuchsia, GetBrushBackColor());
+      DrawShape(cellCanvas, shapeRect, nullptr, nullptr, &brush);
     } else {
       TBitmap* picture = style == TVyrFillStyle::sfBrush || FillBitmapSlot()->GetEmpty() ? nullptr : GetFillBitmap();
       DrawShape(cellCanvas, shapeRect, nullptr, picture);

@@ -72,6 +72,24 @@ TEST_F(ShapeHostileTest, FarOffValuesLoadAndPaintAtOnceWithPicturesNoLargerThanT
        "  object Shape: TVyrRepeatedShape\n    Width = 100\n    Height = 50\n    ShapeFill.Style = sfGradient\n"
        "    SetPerCount = False\n    ShapeWidth = 30000\n    ShapeHeight = 30000\n  end\n",
        fitsTheControl},
+      // Sizes beyond the outline's point range.
+      {"a shape control wider than the point range",
+       "  object Shape: TVyrShapeControl\n    Width = 40000\n    Height = 50\n" + kPlainRed + "  end\n",
+       [](ShapeTest&, TControl* Control) { EXPECT_EQ(Shown(Control, 20, 25), Rgb(clRed)); }},
+      {"a shape button wider than the point range",
+       "  object Shape: TVyrShapeButton\n    Width = 40000\n    Height = 50\n  end\n", nullptr},
+      {"teeth deeper than the point range",
+       "  object Shape: TVyrTeethShape\n    Width = 100\n    Height = 50\n" + kPlainRed +
+           "    Teeth.Width = 100000\n  end\n",
+       nullptr},
+      {"teeth deeper than the point range on the left",
+       "  object Shape: TVyrTeethShapeLabel\n    Width = 100\n    Height = 50\n" + kPlainRed +
+           "    Teeth.Direction = tdLeft\n    Teeth.Width = -2147483648\n    Caption.Caption = 'W'\n  end\n",
+       nullptr},
+      {"teeth deeper than the point range at the top",
+       "  object Shape: TVyrTeethShapeLabel\n    Width = 100\n    Height = 50\n" + kPlainRed +
+           "    Teeth.Direction = tdUp\n    Teeth.Height = 2147483647\n    Caption.Caption = 'W'\n  end\n",
+       nullptr},
   };
   for (const HostileCase& c : cases) {
     SCOPED_TRACE(c.name);
