@@ -257,12 +257,23 @@ TEST_F(RegionControlsTest, TheRegionFormIsShapedByItsRegion) {
   shaped->GetRegion()->SetRegionShape(TVyrRegionShape::rsElliptic);
   shaped->Show();
   app.pump();
+  // The window region is in window coordinates: the client's lies inside
+  // the frame.
+  const TPoint origin = shaped->ClientToScreen(TPoint(0, 0));
+  const TPoint offset(origin.x - shaped->GetLeft(), origin.y - shaped->GetTop());
   const TRect client = shaped->GetClientRect();
-  EXPECT_FALSE(InRegion(shaped, 1, 1));
-  EXPECT_TRUE(InRegion(shaped, client.Width() / 2, client.Height() / 2));
+  EXPECT_EQ(offset, TPoint(4, 23)) << "a sizeable frame";
+  EXPECT_FALSE(InRegion(shaped, offset.x + 1, offset.y + 1));
+  EXPECT_TRUE(InRegion(shaped, offset.x + client.Width() / 2, offset.y + client.Height() / 2));
+  shaped->GetRegion()->SetRegionShape(TVyrRegionShape::rsRect);
+  EXPECT_EQ(RegionBox(shaped), TRect(4, 23, 196, 146));
   shaped->SetClientWidth(300);
   app.pump();
-  EXPECT_EQ(RegionBox(shaped).Right, 300);
+  EXPECT_EQ(RegionBox(shaped), TRect(4, 23, 304, 146));
+
+  shaped->SetBorderStyle(bsNone);
+  app.pump();
+  EXPECT_EQ(RegionBox(shaped), shaped->GetClientRect()) << "without a frame the client is the window";
   shaped->Free();
 }
 
