@@ -99,6 +99,23 @@ TEST_F(RegionControlsTest, ThePanelPaintsItsBorderInsideTheEdgeUnlessItHasNone) 
   EXPECT_EQ(dark(), 0);
 }
 
+TEST_F(RegionControlsTest, APanelWithoutBorderKeepsItsCaption) {
+  auto* panel = Place<TVyrPanelShape>(form, 10, 10, 160, 80);
+  panel->GetRegion()->SetRegionShape(TVyrRegionShape::rsRect);
+  panel->SetColor(clWhite);
+  panel->SetCaption("Hallo");
+  const auto letters = [&] {
+    return InkBounds(panel, TRect(20, 20, 140, 60), [](TColor Pixel) { return Pixel != Rgb(clWhite); });
+  };
+  app.pump();
+  const TRect bordered = letters();
+  ASSERT_LT(bordered.left, bordered.right) << "the caption";
+  panel->GetRegion()->GetBorder()->SetStyle(RB::rbNone);
+  app.pump();
+  EXPECT_FALSE(panel->GetEmpty()) << "a caption is not empty";
+  EXPECT_EQ(letters(), bordered) << "only the border is left out";
+}
+
 TEST_F(RegionControlsTest, TheButtonBorderFollowsStyleStateAndFlat) {
   struct Case {
     TVyrWndButtonStyle style;
