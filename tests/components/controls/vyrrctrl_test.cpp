@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls_fixture.h"
+#include "exceptions.h"
 #include "keyboard.h"
 #include "rgn.h"
 #include "unitstartup.h"
@@ -256,16 +257,26 @@ end
   for (const char* line : {"Region.Shape = rsOctagon", "Style = wbWin31", "0A0000001E000000}"})
     EXPECT_NE(written.find(line), std::string::npos) << line;
 
-  // The position is written even at its default, and a short block keeps it.
+  // The position is written even at its default.
   auto* fresh = Place<TVyrWndButtonShape>(form, 0, 0, 50, 20);
   fresh->SetName("Fresh");
   EXPECT_NE(TestSupport::WrittenFormText(form).find("FFFFFFFFFFFFFFFF}"), std::string::npos);
-  auto* third = TObject::Create<TForm>(Application);
-  TestSupport::ReadFormText(
-      "object Host: TForm\n  object Short: TVyrWndButtonShape\n    CaptionStart = {0A000000}\n  end\nend\n", third);
-  auto* shortened = dynamic_cast_object<TVyrWndButtonShape>(third->FindComponent("Short"));
-  ASSERT_TRUE(shortened);
-  EXPECT_EQ(shortened->GetCaptionStart(), TPoint(-1, -1));
+}
+
+TEST_F(RegionControlsTest, ACaptionStartOfAnotherLengthThanEightBytesFailsTheLoad) {
+  for (const char* block : {"{}", "{0A000000}", "{0A0000001E00000001}", "{0A0000001E0000000A0000001E000000}"}) {
+    auto* host = TObject::Create<TForm>(Application);
+    const std::string text =
+        std::string("object Host: TForm\n  object Button: TVyrWndButtonShape\n    CaptionStart = ") + block +
+        "\n  end\nend\n";
+    try {
+      TestSupport::ReadFormText(text, host);
+      ADD_FAILURE() << block << " was taken";
+    } catch (const EReadError& e) {
+      EXPECT_NE(std::string(e.Message.c_str()).find("CaptionStart"), std::string::npos) << e.Message.c_str();
+    }
+    host->Free();
+  }
 }
 
 TEST_F(RegionControlsTest, TheRegionFormIsShapedByItsRegion) {
