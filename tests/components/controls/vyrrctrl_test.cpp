@@ -279,6 +279,33 @@ TEST_F(RegionControlsTest, ACaptionStartOfAnotherLengthThanEightBytesFailsTheLoa
   }
 }
 
+// A caption start at the ends of the integer range paints its caption out
+// of sight, without an overflow on the way.
+TEST_F(RegionControlsTest, ACaptionStartFarOutsideIsPaintedOutOfSight) {
+  auto* host = TObject::Create<TForm>(Application);
+  TestSupport::ReadFormText("object Host: TForm\n  Width = 300\n  Height = 200\n"
+                            "  object Button: TVyrWndButtonShape\n    Width = 120\n    Height = 60\n"
+                            "    Caption = 'OK'\n    Flat = True\n    Region.Shape = rsRect\n"
+                            "    CaptionStart = {FFFFFF7F00000080}\n  end\nend\n",
+                            host);
+  host->Show();
+  app.pump();
+  auto* button = dynamic_cast_object<TVyrWndButtonShape>(host->FindComponent("Button"));
+  ASSERT_TRUE(button);
+  EXPECT_EQ(button->GetCaptionStart(), TPoint(2147483647, -2147483647 - 1));
+  for (bool down : {false, true}) {
+    button->SetFocus();
+    if (down) app.host().PostKeyDown(VK_SPACE);
+    app.pump();
+    button->Repaint();
+    // Inside the border only the caption could show.
+    const TRect inside = InkBounds(button, TRect(6, 6, 114, 54), [](TColor Pixel) { return Pixel != Rgb(clBtnFace); });
+    EXPECT_LT(inside.right, inside.left) << (down ? "held" : "at rest") << ": nothing in sight";
+  }
+  for (const Backend::AskRecord& box : app.boxes()) ADD_FAILURE() << box.Text;
+  host->Free();
+}
+
 TEST_F(RegionControlsTest, TheRegionFormIsShapedByItsRegion) {
   auto* shaped = TObject::Create<TVyrRegionForm>(Application);
   shaped->SetBounds(0, 0, 200, 150);
