@@ -7,6 +7,7 @@
 #include "controls_fixture.h"
 #include "exceptions.h"
 #include "keyboard.h"
+#include "paint.h"
 #include "rgn.h"
 #include "unitstartup.h"
 #include "vyrextcs.h"
@@ -17,6 +18,21 @@ using Vyrregion::TVyrRegionShape;
 using RB = Vyrregion::TVyrRegionBorderStyle;
 
 namespace {
+
+// A region form that counts its paints.
+class TProbeRegionForm : public TVyrRegionForm {
+  MORVANT_COMPONENT(TProbeRegionForm, TVyrRegionForm)
+ public:
+  explicit TProbeRegionForm(TComponent* AOwner) : TVyrRegionForm(AOwner) {}
+  int paints = 0;
+
+ protected:
+  void Paint() override {
+    ++paints;
+    TVyrRegionForm::Paint();
+  }
+};
+void TProbeRegionForm::Publish(TPublisher<TProbeRegionForm>&) {}
 
 class RegionControlsTest : public ControlsTest {
  protected:
@@ -330,6 +346,29 @@ TEST_F(RegionControlsTest, TheRegionFormIsShapedByItsRegion) {
   app.pump();
   EXPECT_EQ(RegionBox(shaped), shaped->GetClientRect()) << "without a frame the client is the window";
   shaped->Free();
+}
+
+// Handing the window its region repaints it, and the form reshapes on every
+// paint: an unchanged outline must not be handed over again.
+TEST_F(RegionControlsTest, OneInvalidateOfARegionFormGivesOnePaint) {
+  for (TFormBorderStyle border : {bsSizeable, bsNone}) {
+    auto* shaped = TObject::Create<TProbeRegionForm>(Application);
+    shaped->SetBorderStyle(border);
+    shaped->SetBounds(0, 0, 200, 150);
+    shaped->GetRegion()->SetRegionShape(TVyrRegionShape::rsStar);
+    // Paints one at a time, so that a form repainting itself forever
+    // fails here rather than never returns.
+    shaped->Show();
+    UpdateWindow(shaped->GetHandle());  // the first region, handed over
+    UpdateWindow(shaped->GetHandle());
+    shaped->paints = 0;
+    shaped->Invalidate();
+    UpdateWindow(shaped->GetHandle());
+    EXPECT_EQ(shaped->paints, 1) << static_cast<int>(border);
+    RECT pending{};
+    EXPECT_FALSE(GetUpdateRect(shaped->GetHandle(), &pending, FALSE)) << "nothing left to paint";
+    shaped->Free();
+  }
 }
 
 }  // namespace
