@@ -4,6 +4,7 @@
 
 #include "controlmessages.h"
 #include "dialogs.h"
+#include "exceptions.h"
 #include "keyboard.h"
 #include "vyrrctrl.h"
 
@@ -167,8 +168,14 @@ void TVyrWndButtonShape::Dispatch(TMessage& Message) {
 
 void TVyrWndButtonShape::ReadCaptionStart(TStream* Stream) {
   std::int32_t xy[2];
-  // A short block keeps the layout's place rather than half a point.
-  if (Stream->Read(xy, sizeof xy) == sizeof xy) captionStart_ = TPoint(xy[0], xy[1]);
+  // Exactly one point: a block of another length is not one this button
+  // wrote, and neither half a point nor the start of a longer block is
+  // taken for it.
+  if (Stream->GetSize() != static_cast<Int64>(sizeof xy))
+    throw EReadError("CaptionStart: " + AnsiString(static_cast<int>(Stream->GetSize())) +
+                     " Bytes statt 8 im Block");
+  Stream->ReadBuffer(xy, sizeof xy);
+  captionStart_ = TPoint(xy[0], xy[1]);
 }
 
 void TVyrWndButtonShape::WriteCaptionStart(TStream* Stream) {

@@ -99,8 +99,13 @@ void TVyrWndButtonShape::Paint() {
   const bool placed = captionStart_.X != -1;
   TRect where = GetClientRect();
   if (placed) {
-    block = TRect(captionStart_.X, captionStart_.Y - (block.Bottom - block.Top),
-                  captionStart_.X + (block.Right - block.Left), captionStart_.Y);
+    // A start anywhere in the integer range: beyond any window's size it is
+    // as far out of sight as it needs to be, and the block's edges, the
+    // press's shift and the layout's sums stay in range.
+    constexpr int kOutOfSight = 65535;
+    const int x = std::clamp(captionStart_.X, -kOutOfSight, kOutOfSight);
+    const int y = std::clamp(captionStart_.Y, -kOutOfSight, kOutOfSight);
+    block = TRect(x, y - (block.Bottom - block.Top), x + (block.Right - block.Left), y);
     where = block;
   }
   if (down_) {

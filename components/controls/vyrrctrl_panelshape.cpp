@@ -26,7 +26,12 @@ void TVyrPanelShape::SetUseBitmap(bool Value) {
   GetChange(region_.get());
 }
 
-bool TVyrPanelShape::GetEmpty() { return region_->GetBorder()->GetStyle() == TVyrRegionBorderStyle::rbNone; }
+// Without a border the panel is empty only when it has nothing else to
+// show: the caption, the fill and the bevel are still painted.
+bool TVyrPanelShape::GetEmpty() {
+  return region_->GetBorder()->GetStyle() == TVyrRegionBorderStyle::rbNone &&
+         Vyrextcs::TVyrCustomPanelFill::GetEmpty();
+}
 
 void TVyrPanelShape::CreateBack(bool Force) {
   if (Loading()) return;

@@ -31,8 +31,13 @@ enum class TVyrShapeButtonStyle { sbsShadow, sbs3D };
 // The bitmap-drawing flags that place a fill picture by its tile mode.
 std::uint16_t VyrTileMode2DSF(TVyrTileMode Mode);
 
-// Rect less the band a toothed edge takes on its side.
+// Rect less the band a toothed edge takes on its side (nothing left when
+// the band is wider than Rect).
 TRect VyrTeethReduced(const TRect& Rect, const Vyrgrapa::TVyrTeeth* Teeth);
+
+// Rect no larger than an outline's point list can hold: a control wider
+// or taller than that shows its shape cut off at the limit.
+TRect VyrPointRangeRect(const TRect& Rect);
 
 // The fill's list picture becomes the link's current item, or nothing
 // when the link names no valid item.
@@ -95,9 +100,10 @@ class TVyrBaseShape : public Vyrctrl::TVyrBaseGraphicControl {
   void OffscreenPaint();
   bool FillMode() const { return mode_ == TVyrShapeControlMode::scmShapeFill || mode_ == TVyrShapeControlMode::scmTeethFill; }
   void CalcPoints(const TRect& Rect);
-  // Draws the shape over Rect of Canvas with the fill style's brush or
-  // picture: nil Picture for the brush styles.
-  void DrawShape(TCanvas* Canvas, const TRect& Rect, Vyrgrapa::TVyrPointList* Points, TBitmap* Picture);
+  // Draws the shape over Rect of Canvas (kept to the point range) with
+  // Brush (nil: the shape's own) or Picture (nil for the brush styles).
+  void DrawShape(TCanvas* Canvas, const TRect& Rect, Vyrgrapa::TVyrPointList* Points, TBitmap* Picture,
+                 TBrush* Brush = nullptr);
   void ClearRecalc() { recalc_ = false; }
   std::unique_ptr<TBitmap>& FillBitmapSlot() { return fillBitmap_; }
 

@@ -123,7 +123,7 @@ void TVyrCustomShapeButton::GetChange(TObject*) {
     }
   }
   Vyrgraph::TVyrShadow* shadow = style_ == TVyrShapeButtonStyle::sbsShadow ? shape_->GetShadow() : nullptr;
-  Vyrgrapa::VyrShapeCalc(client, shape_->GetShape(), nullptr, shape_->GetSquare(), workBrush_.get(),
+  Vyrgrapa::VyrShapeCalc(VyrPointRangeRect(client), shape_->GetShape(), nullptr, shape_->GetSquare(), workBrush_.get(),
                          shape_->GetRoundPercent(), shape_->GetBevel(), shadow, points_.get());
   pressedOffset_ = static_cast<std::uint8_t>(shape_->GetShadow()->GetDepth());
   if (Loading()) return;
@@ -241,6 +241,7 @@ void TVyrCustomShapeButton::Paint() {
   }
   const TColor face = colors_->ForState(state_);
   const TRect client = GetClientRect();
+  const TRect shapeArea = VyrPointRangeRect(client);
   const int depth = shapeShadow->GetStyle() == TVyrShadowStyle::hssNone ? 0 : shapeShadow->GetDepth();
   TCanvas* canvas = GetCanvas();
   const TVyrShapeType type = shape_->GetShape();
@@ -252,7 +253,7 @@ void TVyrCustomShapeButton::Paint() {
     TBrush brush;
     brush.Assign(shape_->GetBrush());
     brush.SetColor(face);
-    Vyrgrapa::VyrShapeDraw(client, canvas, type, nullptr, points_.get(), square, &brush, round, bevel, shadow, nullptr,
+    Vyrgrapa::VyrShapeDraw(shapeArea, canvas, type, nullptr, points_.get(), square, &brush, round, bevel, shadow, nullptr,
                            clFuchsia, GetColor());
   } else if (!IsRectEmpty(&client)) {
     TBitmap* picture = fillBitmap_->GetEmpty() ? nullptr : fillBitmap_.get();
@@ -286,7 +287,7 @@ void TVyrCustomShapeButton::Paint() {
       brush.SetColor(face);
       picture = nullptr;
     }
-    Vyrgrapa::VyrShapeDraw(client, offCanvas, type, nullptr, points_.get(), square, &brush, round, bevel, shadow,
+    Vyrgrapa::VyrShapeDraw(shapeArea, offCanvas, type, nullptr, points_.get(), square, &brush, round, bevel, shadow,
                            picture, clFuchsia, GetColor());
     if (GetTransparent())
       VyrBmpDraw(canvas, client, &off, 0x1040, GetColor());
@@ -294,10 +295,13 @@ void TVyrCustomShapeButton::Paint() {
       canvas->Draw(0, 0, &off);
   }
 
+  // Inside the bevel of the outline: the shadow's room only where the
+  // outline leaves it, as the hit test takes it.
   const int b = shapeBevel->GetWidth();
-  TRect content(b, b, GetWidth() - b - depth, GetHeight() - b - depth);
+  const int d = OutlineShadowDepth();
+  TRect content(b, b, GetWidth() - b - d, GetHeight() - b - d);
   if (state_ == S::bsOptionSet || state_ == S::bsDown || state_ == S::bsDropDownOpen) {
-    const int shift = threeD ? 2 : depth;
+    const int shift = threeD ? 2 : d;
     OffsetRect(&content, shift, shift);
   }
   DrawGlyphAndText(canvas, content);

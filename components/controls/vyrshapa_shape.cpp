@@ -25,13 +25,20 @@ std::uint16_t VyrTileMode2DSF(TVyrTileMode Mode) {
 TRect VyrTeethReduced(const TRect& Rect, const Vyrgrapa::TVyrTeeth* Teeth) {
   TRect r = Rect;
   if (!Teeth) return r;
+  // Any depth a form holds: the band is kept between nothing and all of Rect.
+  const auto band = [](int Depth, int Extent) { return std::clamp(Depth, 0, std::max(Extent, 0)); };
   switch (Teeth->GetDirection()) {
-    case TVyrDirection::tdRight: r.right -= Teeth->GetWidth(); break;
-    case TVyrDirection::tdDown: r.bottom -= Teeth->GetHeight(); break;
-    case TVyrDirection::tdLeft: r.left += Teeth->GetWidth(); break;
-    case TVyrDirection::tdUp: r.top += Teeth->GetHeight(); break;
+    case TVyrDirection::tdRight: r.right -= band(Teeth->GetWidth(), Rect.Width()); break;
+    case TVyrDirection::tdDown: r.bottom -= band(Teeth->GetHeight(), Rect.Height()); break;
+    case TVyrDirection::tdLeft: r.left += band(Teeth->GetWidth(), Rect.Width()); break;
+    case TVyrDirection::tdUp: r.top += band(Teeth->GetHeight(), Rect.Height()); break;
   }
   return r;
+}
+
+TRect VyrPointRangeRect(const TRect& Rect) {
+  constexpr int kMax = Vyrgrapa::TVyrPointList::kMaxCoordinate;
+  return TRect(Rect.left, Rect.top, Rect.left + std::min(Rect.Width(), kMax), Rect.top + std::min(Rect.Height(), kMax));
 }
 
 void VyrTakeShapeListBitmap(Vyrgraph::TVyrShapeFill* Fill, const Vyrcctrl::TVyrImageLink& Link) {
@@ -109,7 +116,7 @@ void TVyrBaseShape::SetMode(TVyrShapeControlMode Value) {
 HPALETTE TVyrBaseShape::GetPalette() { return FillMode() ? shapeFill_->GetPalette() : nullptr; }
 
 void TVyrBaseShape::CalcPoints(const TRect& Rect) {
-  Vyrgrapa::VyrShapeCalc(Rect, shape_, activeTeeth_, square_, brush_.get(), roundPercent_, bevel_.get(), shadow_.get(),
+  Vyrgrapa::VyrShapeCalc(VyrPointRangeRect(Rect), shape_, activeTeeth_, square_, brush_.get(), roundPercent_, bevel_.get(), shadow_.get(),
                          points_.get());
 }
 
@@ -142,27 +149,32 @@ TRect TVyrBaseShape::GetGradientRect() { return GetClientRect(); }
 AnsiString TVyrBaseShape::GetLabelText() { return caption_->GetCaption(); }
 
 void TVyrBaseShape::DrawCaption(TCanvas* Canvas, const TRect& Rect) {
+  // Inside the bevel and the shadow, where Rect lies: teeth on the left or
+  // at the top move it away from the control's corner.
   const int bw = bevel_->GetWidth();
   TRect r(Rect.left + bw, Rect.top + bw, Rect.right - bw, Rect.bottom - bw);
   if (shadow_->GetStyle() != TVyrShadowStyle::hssNone) {
     r.right -= shadow_->GetDepth();
     r.bottom -= shadow_->GetDepth();
   }
-  OffsetRect(&r, bw - r.left, bw - r.top);
   Vyrgraph::TVyrDrawTextStyles flags{GetEnabled() ? TVyrDrawTextStyle::dtEnabled : TVyrDrawTextStyle::dtDisabled};
   caption_->DrawCaption(Canvas, GetLabelText(), r, GetColor(), flags);
 }
 
-void TVyrBaseShape::DrawShape(TCanvas* Canvas, const TRect& Rect, Vyrgrapa::TVyrPointList* Points, TBitmap* Picture) {
-  Vyrgrapa::VyrShapeDraw(Rect, Canvas, shape_, activeTeeth_, Points, square_, brush_.get(), roundPercent_,
-                         bevel_.get(), shadow_.get(), Picture, clFuchsia, brushBackColor_);
+void TVyrBaseShape::DrawShape(TCanvas* Canvas, const TRect& Rect, Vyrgrapa::TVyrPointList* Points, TBitmap* Picture,
+                              TBrush* Brush) {
+  Vyrgrapa::VyrShapeDraw(VyrPointRangeRect(Rect), Canvas, shape_, activeTeeth_, Points, square_,
+                         Brush ? Brush : brush_.get(), roundPercent_, bevel_.get(), shadow_.get(), Picture, clFuchsia,
+                         brushBackColor_);
 }
 
 void TVyrBaseShape::OffscreenPaint() {
-  TRect r = GetGradientRect();
-  OffsetRect(&r, -r.left, -r.top);
+  // No larger than what can show: a cell of a repeated shape may be far
+  // larger than the control.
+  const TRect gradient = GetGradientRect();
+  const TRect r(0, 0, std::min(gradient.Width(), GetClientWidth()), std::min(gradient.Height(), GetClientHeight()));
+  if (r.right <= 0 || r.bottom <= 0) return;
   fillBitmap_->SetSize(r.right, r.bottom);
-  if (fillBitmap_->GetEmpty()) return;
   TCanvas* canvas = fillBitmap_->GetCanvas();
   canvas->GetBrush()->SetColor(GetColor());
   canvas->FillRect(r);
@@ -205,8 +217,7 @@ void TVyrBaseShape::Paint() {
       brush.SetStyle(bsClear);
     else
       brush.SetBitmap(shapeFill_->GetBitmapProp());
-    Vyrgrapa::VyrShapeDraw(client, canvas, shape_, activeTeeth_, points_.get(), square_, &brush, roundPercent_,
-                           bevel_.get(), shadow_.get(), nullptr, clFuchsia, brushBackColor_);
+    DrawShape(canvas, client, points_.get(), nullptr, &brush);
   } else if (!IsRectEmpty(&client)) {
     TBitmap face;
     face.SetSize(client.Width(), client.Height());

@@ -163,6 +163,8 @@ void VyrOffsetPointList(TVyrPointList* List, int DX, int DY);
 // inner copy. With Teeth the outline is a rectangle with one toothed side,
 // and with SetPerCount the pitch is written back into Teeth without a
 // change report. Teeth, Bevel and Shadow may be nil; Brush is not used.
+// Teeth deeper than the point range reaches keep their inner line at its
+// edge; a rectangle larger than the range raises ERangeError, List empty.
 void VyrShapeCalc(const TRect& Rect, TVyrShapeType Shape, TVyrTeeth* Teeth, bool Square, TBrush* Brush,
                   int RoundPercent, TVyrSimpleBevel* Bevel, Vyrgraph::TVyrShadow* Shadow, TVyrPointList* List);
 

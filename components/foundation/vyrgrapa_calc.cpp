@@ -147,7 +147,12 @@ std::vector<TPoint> TeethOutline(TVyrTeeth* Teeth, const TRect& Work) {
   const long long w = Teeth->GetWidth(), h = Teeth->GetHeight();
   const int p = Teeth->GetOffset() ? 0 : 1;
   auto q = [&](int i) { return Teeth->GetOffset() ? i % 2 : (i + 1) % 2; };
-  auto fit = [](long long V) { return static_cast<int>(std::clamp<long long>(V, INT32_MIN, INT32_MAX)); };
+  // Teeth of any depth: the inner line of the toothed side stays inside
+  // the point range, at its edge when it would lie beyond.
+  auto fit = [](long long V) {
+    return static_cast<int>(
+        std::clamp<long long>(V, TVyrPointList::kMinCoordinate, TVyrPointList::kMaxCoordinate));
+  };
   // The toothed side's coordinate at depth K (0 on the outer line, 1 a
   // tooth's width or height inside it).
   auto edge = [&](int K) -> int {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 
 #include "bitmap_class.h"
@@ -91,4 +93,20 @@ class ControlsTest : public ::testing::Test {
         ColorToRGB(static_cast<TCustomControl*>(Control)->GetCanvas()->GetPixels(X, Y)));
   }
   static TColor Rgb(TColor C) { return static_cast<TColor>(ColorToRGB(C)); }
+
+  // The box of the pixels of Area in the control that are Ink; empty
+  // (right below left) when there are none.
+  static TRect InkBounds(TControl* Control, const TRect& Area, const std::function<bool(TColor)>& Ink) {
+    TRect box(Area.right, Area.bottom, Area.left - 1, Area.top - 1);
+    for (int y = Area.top; y < Area.bottom; ++y)
+      for (int x = Area.left; x < Area.right; ++x)
+        if (Ink(Shown(Control, x, y))) {
+          box.left = std::min<int>(box.left, x);
+          box.top = std::min<int>(box.top, y);
+          box.right = std::max<int>(box.right, x + 1);
+          box.bottom = std::max<int>(box.bottom, y + 1);
+        }
+    return box;
+  }
+  static TPoint BoundsMiddle(const TRect& Box) { return TPoint((Box.left + Box.right) / 2, (Box.top + Box.bottom) / 2); }
 };

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "controls_fixture.h"
+#include "exceptions.h"
 #include "keyboard.h"
+#include "paint.h"
 #include "rgn.h"
 #include "unitstartup.h"
 #include "vyrextcs.h"
@@ -16,6 +18,21 @@ using Vyrregion::TVyrRegionShape;
 using RB = Vyrregion::TVyrRegionBorderStyle;
 
 namespace {
+
+// A region form that counts its paints.
+class TProbeRegionForm : public TVyrRegionForm {
+  MORVANT_COMPONENT(TProbeRegionForm, TVyrRegionForm)
+ public:
+  explicit TProbeRegionForm(TComponent* AOwner) : TVyrRegionForm(AOwner) {}
+  int paints = 0;
+
+ protected:
+  void Paint() override {
+    ++paints;
+    TVyrRegionForm::Paint();
+  }
+};
+void TProbeRegionForm::Publish(TPublisher<TProbeRegionForm>&) {}
 
 class RegionControlsTest : public ControlsTest {
  protected:
@@ -40,16 +57,7 @@ class RegionControlsTest : public ControlsTest {
 
   // The box of the pixels that are not Ground.
   static TRect InkBox(TWinControl* Control, TColor Ground) {
-    TRect box(Control->GetWidth(), Control->GetHeight(), -1, -1);
-    for (int y = 0; y < Control->GetHeight(); ++y)
-      for (int x = 0; x < Control->GetWidth(); ++x)
-        if (Shown(Control, x, y) != Rgb(Ground)) {
-          box.Left = std::min<int>(box.Left, x);
-          box.Top = std::min<int>(box.Top, y);
-          box.Right = std::max<int>(box.Right, x + 1);
-          box.Bottom = std::max<int>(box.Bottom, y + 1);
-        }
-    return box;
+    return InkBounds(Control, Control->GetClientRect(), [Ground](TColor Pixel) { return Pixel != Rgb(Ground); });
   }
 
   TVyrWndButtonShape* NewButton(int Left = 20, int Top = 20) {
@@ -106,6 +114,23 @@ TEST_F(RegionControlsTest, ThePanelPaintsItsBorderInsideTheEdgeUnlessItHasNone) 
   app.pump();
   EXPECT_TRUE(panel->GetEmpty());
   EXPECT_EQ(dark(), 0);
+}
+
+TEST_F(RegionControlsTest, APanelWithoutBorderKeepsItsCaption) {
+  auto* panel = Place<TVyrPanelShape>(form, 10, 10, 160, 80);
+  panel->GetRegion()->SetRegionShape(TVyrRegionShape::rsRect);
+  panel->SetColor(clWhite);
+  panel->SetCaption("Hallo");
+  const auto letters = [&] {
+    return InkBounds(panel, TRect(20, 20, 140, 60), [](TColor Pixel) { return Pixel != Rgb(clWhite); });
+  };
+  app.pump();
+  const TRect bordered = letters();
+  ASSERT_LT(bordered.left, bordered.right) << "the caption";
+  panel->GetRegion()->GetBorder()->SetStyle(RB::rbNone);
+  app.pump();
+  EXPECT_FALSE(panel->GetEmpty()) << "a caption is not empty";
+  EXPECT_EQ(letters(), bordered) << "only the border is left out";
 }
 
 TEST_F(RegionControlsTest, TheButtonBorderFollowsStyleStateAndFlat) {
@@ -248,16 +273,53 @@ end
   for (const char* line : {"Region.Shape = rsOctagon", "Style = wbWin31", "0A0000001E000000}"})
     EXPECT_NE(written.find(line), std::string::npos) << line;
 
-  // The position is written even at its default, and a short block keeps it.
+  // The position is written even at its default.
   auto* fresh = Place<TVyrWndButtonShape>(form, 0, 0, 50, 20);
   fresh->SetName("Fresh");
   EXPECT_NE(TestSupport::WrittenFormText(form).find("FFFFFFFFFFFFFFFF}"), std::string::npos);
-  auto* third = TObject::Create<TForm>(Application);
-  TestSupport::ReadFormText(
-      "object Host: TForm\n  object Short: TVyrWndButtonShape\n    CaptionStart = {0A000000}\n  end\nend\n", third);
-  auto* shortened = dynamic_cast_object<TVyrWndButtonShape>(third->FindComponent("Short"));
-  ASSERT_TRUE(shortened);
-  EXPECT_EQ(shortened->GetCaptionStart(), TPoint(-1, -1));
+}
+
+TEST_F(RegionControlsTest, ACaptionStartOfAnotherLengthThanEightBytesFailsTheLoad) {
+  for (const char* block : {"{}", "{0A000000}", "{0A0000001E00000001}", "{0A0000001E0000000A0000001E000000}"}) {
+    auto* host = TObject::Create<TForm>(Application);
+    const std::string text =
+        std::string("object Host: TForm\n  object Button: TVyrWndButtonShape\n    CaptionStart = ") + block +
+        "\n  end\nend\n";
+    try {
+      TestSupport::ReadFormText(text, host);
+      ADD_FAILURE() << block << " was taken";
+    } catch (const EReadError& e) {
+      EXPECT_NE(std::string(e.Message.c_str()).find("CaptionStart"), std::string::npos) << e.Message.c_str();
+    }
+    host->Free();
+  }
+}
+
+// A caption start at the ends of the integer range paints its caption out
+// of sight, without an overflow on the way.
+TEST_F(RegionControlsTest, ACaptionStartFarOutsideIsPaintedOutOfSight) {
+  auto* host = TObject::Create<TForm>(Application);
+  TestSupport::ReadFormText("object Host: TForm\n  Width = 300\n  Height = 200\n"
+                            "  object Button: TVyrWndButtonShape\n    Width = 120\n    Height = 60\n"
+                            "    Caption = 'OK'\n    Flat = True\n    Region.Shape = rsRect\n"
+                            "    CaptionStart = {FFFFFF7F00000080}\n  end\nend\n",
+                            host);
+  host->Show();
+  app.pump();
+  auto* button = dynamic_cast_object<TVyrWndButtonShape>(host->FindComponent("Button"));
+  ASSERT_TRUE(button);
+  EXPECT_EQ(button->GetCaptionStart(), TPoint(2147483647, -2147483647 - 1));
+  for (bool down : {false, true}) {
+    button->SetFocus();
+    if (down) app.host().PostKeyDown(VK_SPACE);
+    app.pump();
+    button->Repaint();
+    // Inside the border only the caption could show.
+    const TRect inside = InkBounds(button, TRect(6, 6, 114, 54), [](TColor Pixel) { return Pixel != Rgb(clBtnFace); });
+    EXPECT_LT(inside.right, inside.left) << (down ? "held" : "at rest") << ": nothing in sight";
+  }
+  for (const Backend::AskRecord& box : app.boxes()) ADD_FAILURE() << box.Text;
+  host->Free();
 }
 
 TEST_F(RegionControlsTest, TheRegionFormIsShapedByItsRegion) {
@@ -266,13 +328,47 @@ TEST_F(RegionControlsTest, TheRegionFormIsShapedByItsRegion) {
   shaped->GetRegion()->SetRegionShape(TVyrRegionShape::rsElliptic);
   shaped->Show();
   app.pump();
+  // The window region is in window coordinates: the client's lies inside
+  // the frame.
+  const TPoint origin = shaped->ClientToScreen(TPoint(0, 0));
+  const TPoint offset(origin.x - shaped->GetLeft(), origin.y - shaped->GetTop());
   const TRect client = shaped->GetClientRect();
-  EXPECT_FALSE(InRegion(shaped, 1, 1));
-  EXPECT_TRUE(InRegion(shaped, client.Width() / 2, client.Height() / 2));
+  EXPECT_EQ(offset, TPoint(4, 23)) << "a sizeable frame";
+  EXPECT_FALSE(InRegion(shaped, offset.x + 1, offset.y + 1));
+  EXPECT_TRUE(InRegion(shaped, offset.x + client.Width() / 2, offset.y + client.Height() / 2));
+  shaped->GetRegion()->SetRegionShape(TVyrRegionShape::rsRect);
+  EXPECT_EQ(RegionBox(shaped), TRect(4, 23, 196, 146));
   shaped->SetClientWidth(300);
   app.pump();
-  EXPECT_EQ(RegionBox(shaped).Right, 300);
+  EXPECT_EQ(RegionBox(shaped), TRect(4, 23, 304, 146));
+
+  shaped->SetBorderStyle(bsNone);
+  app.pump();
+  EXPECT_EQ(RegionBox(shaped), shaped->GetClientRect()) << "without a frame the client is the window";
   shaped->Free();
+}
+
+// Handing the window its region repaints it, and the form reshapes on every
+// paint: an unchanged outline must not be handed over again.
+TEST_F(RegionControlsTest, OneInvalidateOfARegionFormGivesOnePaint) {
+  for (TFormBorderStyle border : {bsSizeable, bsNone}) {
+    auto* shaped = TObject::Create<TProbeRegionForm>(Application);
+    shaped->SetBorderStyle(border);
+    shaped->SetBounds(0, 0, 200, 150);
+    shaped->GetRegion()->SetRegionShape(TVyrRegionShape::rsStar);
+    // Paints one at a time, so that a form repainting itself forever
+    // fails here rather than never returns.
+    shaped->Show();
+    UpdateWindow(shaped->GetHandle());  // the first region, handed over
+    UpdateWindow(shaped->GetHandle());
+    shaped->paints = 0;
+    shaped->Invalidate();
+    UpdateWindow(shaped->GetHandle());
+    EXPECT_EQ(shaped->paints, 1) << static_cast<int>(border);
+    RECT pending{};
+    EXPECT_FALSE(GetUpdateRect(shaped->GetHandle(), &pending, FALSE)) << "nothing left to paint";
+    shaped->Free();
+  }
 }
 
 }  // namespace

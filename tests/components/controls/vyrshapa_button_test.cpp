@@ -1,6 +1,7 @@
 // The shape buttons: the hit test against the shape, the face colour of
 // each state and when the hot look repaints, the pressed looks of the two
 // styles, the fill picture from the face list and the form text.
+#include <functional>
 #include <string>
 
 #include "form_text.h"
@@ -115,6 +116,37 @@ TEST_F(ShapeButtonTest, PressedTheShadowStyleDropsItsShadowAndThe3DStyleSinksIts
   app.pump();
   EXPECT_NE(Shown(raised, 0, 20), upLeft) << "the bevel turns inset";
   EXPECT_EQ(Shown(raised, 0, 20), Rgb(clBtnShadow));
+}
+
+// The caption goes into the rectangle the outline leaves inside its bevel:
+// the 3D style draws no shadow and leaves no room for one.
+TEST_F(ShapeButtonTest, TheCaptionIsCentredInsideTheBevelAndShiftsWhenPressed) {
+  // The middle of what is not face inside bevel and shadow.
+  const auto inkCentre = [](TControl* Control) {
+    return BoundsMiddle(InkBounds(Control, TRect(10, 10, Control->GetWidth() - 10, Control->GetHeight() - 10),
+                         [](TColor Pixel) { return Pixel != Rgb(clRed); }));
+  };
+  struct Case {
+    const char* name;
+    std::function<TVyrCustomShapeButton*()> make;
+    TPoint up, down;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"3D", [this] { return NewShapeButton<TVyr3DShapeButton>(100, 100); }, TPoint(50, 49), TPoint(52, 51)},
+           // The shadow's 6 pixels are left out at the right and bottom, and
+           // pressed the face moves onto them.
+           {"shadow", [this] { return NewShapeButton<TVyrShapeButton>(100, 100); }, TPoint(47, 46),
+            TPoint(53, 52)}}) {
+    TVyrCustomShapeButton* button = c.make();
+    button->GetColors()->SetDown(clRed);
+    button->SetCaption("W");
+    app.pump();
+    EXPECT_EQ(inkCentre(button), c.up) << c.name;
+    button->StateChange(S::bsDown);
+    app.pump();
+    EXPECT_EQ(inkCentre(button), c.down) << c.name << " pressed";
+    button->Free();
+  }
 }
 
 TEST_F(ShapeButtonTest, TheFillModeShowsTheFaceListPicture) {

@@ -2,6 +2,7 @@
 // recomputed, where the caption goes, the grid of the repeated shape and
 // the form text of every class.
 #include <string>
+#include <vector>
 
 #include "font_class.h"
 #include "form_text.h"
@@ -120,6 +121,33 @@ TEST_F(ShapeControlTest, AClippedCaptionShowsOnlyInsideTheShape) {
   EXPECT_GT(Count(label, TRect(20, 0, 80, 40), Is(clBlack)), 0) << "inside the shape";
 }
 
+// The caption is centred over what the teeth leave of the control, on
+// whichever side they are.
+TEST_F(ShapeControlTest, TheCaptionIsCentredBesideTheTeeth) {
+  auto* label = Place<TVyrTeethShapeLabel>(form, 10, 10, 120, 60);
+  label->GetBrush()->SetColor(clRed);
+  label->GetBevel()->SetWidth(0);
+  label->GetShadow()->SetStyle(TVyrShadowStyle::hssNone);
+  label->GetTeeth()->SetCount(2);
+  label->GetTeeth()->SetWidth(30);
+  label->GetCaptionObject()->SetCaption("W");
+  // Teeth and shape are red on white; only the caption's letters are neither.
+  const auto letters = [](TColor Pixel) { return Pixel != Rgb(clRed) && Pixel != Rgb(clWhite); };
+  struct Case {
+    TVyrDirection direction;
+    TPoint middle;
+  };
+  for (const Case& c : {Case{TVyrDirection::tdRight, TPoint(45, 30)}, Case{TVyrDirection::tdLeft, TPoint(75, 30)},
+                        Case{TVyrDirection::tdDown, TPoint(60, 20)}, Case{TVyrDirection::tdUp, TPoint(60, 40)}}) {
+    label->GetTeeth()->SetDirection(c.direction);
+    label->GetTeeth()->SetHeight(20);
+    app.pump();
+    const TPoint middle = BoundsMiddle(InkBounds(label, label->GetClientRect(), letters));
+    EXPECT_NEAR(middle.x, c.middle.x, 1) << static_cast<int>(c.direction);
+    EXPECT_NEAR(middle.y, c.middle.y, 1) << static_cast<int>(c.direction);
+  }
+}
+
 TEST_F(ShapeControlTest, TheImageListItemBecomesTheListFill) {
   auto* list = TObject::Create<Vyrcont::TVyrImageList>(form);
   auto* strip = TObject::Create<Vyrcont::TVyrImageListItem>(8, 8);
@@ -178,6 +206,61 @@ TEST_F(ShapeControlTest, TheRepeatedShapeFitsItsGridOrDrawsCellsOfItsOwnSize) {
       grid->SetHorOffset(0);
       grid->SetHorCount(5);
     }
+}
+
+TEST_F(ShapeControlTest, FittedCellsRoundHalvesToEven) {
+  auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 90, 50);
+  grid->SetHorCount(4);
+  grid->SetVerCount(4);
+  EXPECT_EQ(grid->GetGradientRect(), TRect(0, 0, 22, 12)) << "22.5 and 12.5";
+  grid->SetBounds(10, 10, 94, 54);
+  EXPECT_EQ(grid->GetGradientRect(), TRect(0, 0, 24, 14)) << "23.5 and 13.5";
+}
+
+TEST_F(ShapeControlTest, ARepeatedShapeWithoutCellsStillShowsItsCaption) {
+  auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 100, 50);
+  grid->GetBrush()->SetColor(clRed);
+  grid->GetShadow()->SetStyle(TVyrShadowStyle::hssNone);
+  grid->GetCaptionObject()->SetCaption("WWW");
+  grid->SetSetPerCount(false);
+  grid->SetShapeWidth(0);
+  grid->SetShapeHeight(10);
+  app.pump();
+  EXPECT_EQ(Count(grid, grid->GetClientRect(), Is(clRed)), 0) << "no cells";
+  const TRect letters = InkBounds(grid, grid->GetClientRect(), [](TColor Pixel) { return Pixel != Rgb(clWhite); });
+  ASSERT_LT(letters.left, letters.right) << "the caption";
+  EXPECT_NEAR(BoundsMiddle(letters).x, 50, 1) << "over the client rectangle";
+}
+
+// Overlapping cells lie each over the one before.
+TEST_F(ShapeControlTest, RepeatedCellsLieEachOverTheOneBefore) {
+  auto* grid = Place<TVyrRepeatedShape>(form, 10, 10, 100, 50);
+  grid->GetBrush()->SetColor(clRed);
+  grid->GetShadow()->SetStyle(TVyrShadowStyle::hssNone);
+  grid->SetShape(TVyrShapeType::stEllipse);
+  grid->SetTransparent(false);
+  grid->SetVerCount(1);
+  grid->SetHorOffset(-5);
+  app.pump();
+  ASSERT_EQ(grid->GetShapeWidth(), 24);
+  // Cells at 0, 19, 38, 57 and 76: each one's left bevel over the last one's
+  // right bevel; only the last cell's right bevel shows.
+  std::vector<int> bevel;
+  for (int x = 0; x < 100; ++x)
+    if (Shown(grid, x, 25) == Rgb(clBlack)) bevel.push_back(x);
+  EXPECT_EQ(bevel, (std::vector<int>{0, 1, 19, 20, 38, 39, 57, 58, 76, 77, 98, 99}));
+
+  // Cells of 140 stepping back by 10: the shape as wide as the control, the
+  // last cell's right 60 columns at the left, then the right bevel of each
+  // cell before it.
+  grid->SetHorOffset(-150);
+  app.pump();
+  ASSERT_EQ(grid->GetShapeWidth(), 140);
+  bevel.clear();
+  for (int x = 0; x < 100; ++x)
+    if (Shown(grid, x, 25) == Rgb(clBlack)) bevel.push_back(x);
+  EXPECT_EQ(bevel, (std::vector<int>{58, 59, 68, 69, 78, 79, 88, 89, 98, 99}));
+
 }
 
 TEST_F(ShapeControlTest, EveryClassComesBackFromItsFormText) {

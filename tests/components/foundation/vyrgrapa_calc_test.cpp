@@ -196,6 +196,30 @@ TEST(ShapeCalc, TeethWithoutAUsablePitchGiveAStraightSide) {
   EXPECT_EQ(none.GetHeight(), 7);
 }
 
+TEST(ShapeCalc, TeethDeeperThanThePointRangeKeepTheirInnerLineAtItsEdge) {
+  TVyrTeeth teeth;
+  teeth.SetCount(1);
+  struct Case {
+    TVyrDirection direction;
+    int depth;
+    TPoint inner;  // the outline's first point, on the inner line
+  };
+  for (const Case& c : {Case{TVyrDirection::tdRight, 100000, TPoint(-32768, 39)},
+                        Case{TVyrDirection::tdRight, -2147483647 - 1, TPoint(32767, 39)},
+                        Case{TVyrDirection::tdLeft, 100000, TPoint(32767, 39)},
+                        Case{TVyrDirection::tdDown, 2147483647, TPoint(59, -32768)},
+                        Case{TVyrDirection::tdUp, -100000, TPoint(59, -32768)}}) {
+    teeth.SetDirection(c.direction);
+    teeth.SetOffset(false);  // the corners start on the inner line
+    const bool vertical = c.direction == TVyrDirection::tdRight || c.direction == TVyrDirection::tdLeft;
+    if (vertical) teeth.SetWidth(c.depth);
+    else teeth.SetHeight(c.depth);
+    Outline o;
+    ASSERT_NO_THROW(o = Calc(TRect(0, 0, 60, 40), TVyrShapeType::stRectangle, &teeth)) << c.depth;
+    EXPECT_EQ(o.outer.front(), c.inner) << static_cast<int>(c.direction) << " " << c.depth;
+  }
+}
+
 TEST(ShapeCalc, ARectangleBeyondThePointRangeLeavesTheListEmpty) {
   TVyrPointList list;
   list.AddPoint(TPoint(3, 4));
