@@ -244,10 +244,28 @@ TEST_F(ShapesTest, FrameRgnPaintsInsideTheBorder) {
 TEST_F(ShapesTest, RecordedCallsCarryTheirArguments) {
   canvas.Clear();
   Rectangle(dc, 1, 2, 3, 4);
-  Polygon(dc, std::vector<POINT>{{{0}, {0}}, {{4}, {0}}, {{0}, {4}}}.data(), 3);
+  const std::vector<POINT> sign{{{89}, {2}}, {{129}, {22}}, {{89}, {42}}};
+  Polygon(dc, sign.data(), 3);
+  Polyline(dc, sign.data(), 2);
+  MoveToEx(dc, 0, 0, nullptr);
+  PolylineTo(dc, sign.data() + 1, 2);
+  const std::vector<POINT> two{{{0}, {0}}, {{4}, {0}}, {{0}, {4}}, {{1}, {1}}, {{5}, {1}}, {{1}, {5}}};
+  const INT counts[] = {3, 3};
+  PolyPolygon(dc, two.data(), counts, 2);
+  // Points in logical units, whatever the mapping.
+  SetWindowOrgEx(dc, 10, 10, nullptr);
+  Polyline(dc, sign.data(), 2);
+  SetWindowOrgEx(dc, 0, 0, nullptr);
+  Polygon(dc, nullptr, 3);
   const auto calls = canvas.Calls();
-  ASSERT_EQ(calls.size(), 2u);
+  ASSERT_EQ(calls.size(), 7u);
   EXPECT_EQ(calls[0], AnsiString("Rectangle(1,2,3,4)"));
+  EXPECT_EQ(calls[1], AnsiString("Polygon(89,2,129,22,89,42)")) << "its inner PolyPolygon is not logged again";
+  EXPECT_EQ(calls[2], AnsiString("Polyline(89,2,129,22)"));
+  EXPECT_EQ(calls[3], AnsiString("PolylineTo(129,22,89,42)"));
+  EXPECT_EQ(calls[4], AnsiString("PolyPolygon(3,3;0,0,4,0,0,4,1,1,5,1,1,5)"));
+  EXPECT_EQ(calls[5], AnsiString("Polyline(89,2,129,22)"));
+  EXPECT_EQ(calls[6], AnsiString("Polygon(3)")) << "no points to read";
 }
 
 }  // namespace
