@@ -184,6 +184,11 @@ class TVyrPanelFill : public TVyrCustomPanelFill {
 // cleared when the link holds none.
 void VyrTakeListBitmap(Vyrgraph::TVyrFillObject* Fill, const Vyrcctrl::TVyrImageLink& Link);
 
+// The colour letters take in a mask of ground Ground: the font's, unless
+// it is the ground itself, where the letters would vanish; then the
+// ground inverted.
+TColor VyrMaskInk(TColor FontColor, TColor Ground);
+
 // Registers the unit's published classes with the form streams.
 void Initialize();
 inline constexpr TUnitRow Unit{"vyrextcs", &Initialize, nullptr};

@@ -13,17 +13,11 @@ namespace Vyrextcs {
 using Vyrgraph::TVyrDrawTextStyle;
 using Vyrgraph::TVyrFillStyle;
 
-namespace {
-
-// The colour the letters take in the mask: the font's, unless it is the
-// mask's ground, where the letters would vanish.
-TColor MaskInk(TColor FontColor, TColor Ground) {
+TColor VyrMaskInk(TColor FontColor, TColor Ground) {
   const LongInt ground = ColorToRGB(Ground);
   if (ColorToRGB(FontColor) != ground) return FontColor;
   return static_cast<TColor>(ground ^ 0xFFFFFF);
 }
-
-}  // namespace
 
 TVyrCustomLabelFill::TVyrCustomLabelFill(TComponent* AOwner)
     : Vyrstdcs::TVyrCustomLabel(AOwner), fillObject_(std::make_unique<Vyrgraph::TVyrFillObject>()) {
@@ -82,7 +76,7 @@ void TVyrCustomLabelFill::PaintFilledText(const AnsiString& Text, const TRect& I
   if (w <= 0 || h <= 0) return;
   const TRect local(0, 0, w, h);
   const TColor fontColor = GetFont()->GetColor();
-  const TColor ink = MaskInk(fontColor, brushBackColor_);
+  const TColor ink = VyrMaskInk(fontColor, brushBackColor_);
 
   TBitmap mask;
   Vyrutils::VyrBmpCreateFromRect(&mask, local, brushBackColor_);
