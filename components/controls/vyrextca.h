@@ -18,6 +18,7 @@
 #include "vyrgrlf.h"
 
 class TBitmap;
+class TPen;
 class TStringList;
 class TStrings;
 
@@ -516,6 +517,83 @@ class TVyrGraphicLabel : public TVyrCustomGraphicLabel {
   MORVANT_COMPONENT(TVyrGraphicLabel, TVyrCustomGraphicLabel)
  public:
   explicit TVyrGraphicLabel(TComponent* AOwner) : TVyrCustomGraphicLabel(AOwner) {}
+};
+
+// ======== the technical line ========
+
+// The route, by its place in the order (route values 0..11).
+enum class TVyrTechnicalLineTypes : std::uint8_t {
+  lsStraightLeftToRight, lsStraightTopToBottom, lsTopLeftToBottomRight, lsBottomLeftToTopRight, lsTopLeftEdge,
+  lsBottomLeftEdge, lsTopRightEdge, lsBottomRightEdge, lsTopLeftCurve, lsBottomLeftCurve, lsTopRightCurve,
+  lsBottomRightCurve
+};
+// Open arrows are values 1..4, closed arrows 5..8.
+enum class TVyrLineEndings : std::uint8_t {
+  leNothing, leOpenArrowUp, leOpenArrowDown, leOpenArrowRight, leOpenArrowLeft, leClosedArrowUp, leClosedArrowDown,
+  leClosedArrowLeft, leClosedArrowRight, leDiamond, leCircle, leRectangle, leRoundRect, leParallelogramm, leComb,
+  leHalfCircleLeft, leHalfCircleRight, leHalfCircleUp, leHalfCircleDown
+};
+enum class TVyrSignPlaces : std::uint8_t { spEnd, spStart, spBoth, spNoWhere };
+
+// The sign Sign in the box (l, t, r, b) with the canvas's pen and brush.
+void VyrDrawTechnicalLineSign(TCanvas* Canvas, TVyrLineEndings Sign, std::int64_t Left, std::int64_t Top,
+                              std::int64_t Right, std::int64_t Bottom, int PenWidth);
+
+// A connector line as in technical drawings: straight, diagonal, along two
+// sides or a quarter ellipse, with a sign at its start, its end, both or
+// neither, and a drop shadow to the lower right.
+class TVyrTechnicalLine : public Vyrctrl::TVyrGraphicControl {
+  MORVANT_COMPONENT(TVyrTechnicalLine, Vyrctrl::TVyrGraphicControl)
+ public:
+  explicit TVyrTechnicalLine(TComponent* AOwner);
+  ~TVyrTechnicalLine() override;
+
+  TVyrTechnicalLineTypes GetLineType() const { return FLineType; }
+  // With Arrowed the arrow signs turn to follow the new route (not while
+  // a form is read: the stored signs stand).
+  void SetTechnicalLineType(TVyrTechnicalLineTypes Value);
+  TVyrLineEndings GetLineEndingsign() const { return FLineEndingsign; }
+  void SetLineEnding(TVyrLineEndings Value);
+  TVyrLineEndings GetLineStartSign() const { return FLineStartSign; }
+  void SetLineStart(TVyrLineEndings Value);
+  TPen* GetLineSettings() const { return FLineSettings.get(); }
+  void SetLineSettings(TPen* Value) { FLineSettings->Assign(Value); }
+  bool GetArrowed() const { return FArrowed; }
+  void SetArrowed(bool Value);
+  int GetShadowDepth() const { return FShadowDepth; }
+  void SetShadowDepth(int Value);
+  int GetSignSize() const { return FSignSize; }
+  void SetSignSize(int Value);
+  TVyrSignPlaces GetSignPlaces() const { return FSignPlaces; }
+  void SetSignPlaces(TVyrSignPlaces Value);
+  TColor GetShadowColor() const { return FShadowColor; }
+  void SetShadowColor(TColor Value);
+  TColor GetFillColor() const { return FFillColor; }
+  void SetFillColor(TColor Value);
+  bool GetShadowVisible() const { return FShadowVisible; }
+  void SetShadowVisible(bool Value);
+
+  // Never empty: a line has no design-time frame of its own.
+  bool GetEmpty() override { return false; }
+
+ protected:
+  void Paint() override;
+
+ private:
+  template <class T>
+  void Store(T& Field, T Value);
+
+  TVyrTechnicalLineTypes FLineType = TVyrTechnicalLineTypes::lsStraightLeftToRight;
+  TVyrLineEndings FLineEndingsign = TVyrLineEndings::leClosedArrowRight;
+  TVyrLineEndings FLineStartSign = TVyrLineEndings::leNothing;
+  std::unique_ptr<TPen> FLineSettings;
+  bool FArrowed = false;
+  int FShadowDepth = 6;
+  int FSignSize = 40;
+  TVyrSignPlaces FSignPlaces = TVyrSignPlaces::spEnd;
+  TColor FShadowColor = clBtnShadow;
+  TColor FFillColor = clNone;
+  bool FShadowVisible = false;
 };
 
 void Initialize();

@@ -62,7 +62,7 @@ void Initialize() {
   RegisterClasses({TVyrTrackBar::StaticClass()});
   RegisterClasses({TVyrProgressFill::StaticClass(), TVyrShadowFill::StaticClass()});
   RegisterClasses({TVyrScrollText::StaticClass()});
-  RegisterClasses({TVyrGraphicLabel::StaticClass()});
+  RegisterClasses({TVyrGraphicLabel::StaticClass(), TVyrTechnicalLine::StaticClass()});
 }
 
 }  // namespace Vyrextca

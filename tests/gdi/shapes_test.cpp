@@ -241,6 +241,42 @@ TEST_F(ShapesTest, FrameRgnPaintsInsideTheBorder) {
   DeleteObject(ring);
 }
 
+// A figure far larger than the surface is built only where it can show:
+// it returns at once, and what shows is what a surface large enough shows.
+TEST_F(ShapesTest, FiguresFarLargerThanTheSurfaceDrawOnlyWhatShows) {
+  // Boxes whose width still fits 32 bits.
+  constexpr int kHuge = 1 << 29;
+  Ellipse(dc, -kHuge, -kHuge, kHuge, kHuge);
+  EXPECT_EQ(GetPixel(dc, 5, 5), kBrush);
+  Pie(dc, -kHuge, -kHuge, kHuge, kHuge, kHuge, 0, -kHuge, 0);
+  RoundRect(dc, -kHuge, -kHuge, kHuge, kHuge, 40, 40);
+  Rectangle(dc, -kHuge, 3, kHuge, kHuge);
+  Arc(dc, -kHuge, 6, kHuge, kHuge, 0, 0, 1, 0);
+  EXPECT_EQ(GetPixel(dc, 5, 2), kBrush);
+  EXPECT_EQ(GetPixel(dc, 5, 3), kPen) << "the top edge of the rectangle";
+
+  // The same ellipse cut by the surface and drawn whole on a larger one.
+  for (auto draw : {+[](HDC d, int o) { Ellipse(d, o - 9, o - 5, o + 15, o + 20); },
+                    +[](HDC d, int o) { Pie(d, o - 9, o - 5, o + 15, o + 20, o + 15, o, o - 9, o); },
+                    +[](HDC d, int o) { RoundRect(d, o - 9, o - 5, o + 15, o + 20, 12, 9); }}) {
+    Clear();
+    draw(dc, 0);
+    RecordingDC large(3 * kSize, 3 * kSize);
+    SelectObject(large.Handle(), pen);
+    SelectObject(large.Handle(), brush);
+    const RECT all{{0}, {0}, {3 * kSize}, {3 * kSize}};
+    HBRUSH white = CreateSolidBrush(kWhite);
+    FillRect(large.Handle(), &all, white);
+    DeleteObject(white);
+    draw(large.Handle(), kSize);
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x)
+        ASSERT_EQ(GetPixel(dc, x, y), GetPixel(large.Handle(), x + kSize, y + kSize)) << x << "," << y;
+    SelectObject(large.Handle(), GetStockObject(BLACK_PEN));
+    SelectObject(large.Handle(), GetStockObject(WHITE_BRUSH));
+  }
+}
+
 TEST_F(ShapesTest, RecordedCallsCarryTheirArguments) {
   canvas.Clear();
   Rectangle(dc, 1, 2, 3, 4);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "controls_fixture.h"
+#include "pen_class.h"
 #include "unitstartup.h"
 #include "vyrextca.h"
 
@@ -39,6 +40,29 @@ TEST_F(DrawingsStreamTest, PublishedValuesComeBackFromTextAndBinary) {
     Toggle = -30
     Transform = tmHalfmoon
   end
+  object Connector: TVyrTechnicalLine
+    Left = 4
+    Top = 100
+    Arrowed = True
+    FillColor = clYellow
+    LineEndingsign = leCircle
+    LineSettings.Width = 3
+    LineSettings.Color = clRed
+    LineStartSign = leOpenArrowUp
+    LineType = lsTopLeftCurve
+    ShadowColor = clGray
+    ShadowDepth = 4
+    ShadowVisible = True
+    SignPlaces = spBoth
+    SignSize = 20
+  end
+  object Sized: TVyrGraphicLabel
+    Left = 4
+    Top = 200
+    AutoSize = True
+    Caption = 'AB'
+    Transform = tmNone
+  end
 end
 )";
   auto* first = TObject::Create<TForm>(Application);
@@ -57,15 +81,37 @@ end
   EXPECT_EQ(curved->GetTransform(), TVyrTransLabelTypes::tmHalfmoon);
   EXPECT_EQ(curved->GetWidth(), 350) << "the constructor's size";
 
+  auto* connector = dynamic_cast_object<TVyrTechnicalLine>(first->FindComponent("Connector"));
+  ASSERT_TRUE(connector);
+  EXPECT_TRUE(connector->GetArrowed());
+  EXPECT_EQ(connector->GetFillColor(), clYellow);
+  EXPECT_EQ(connector->GetLineSettings()->GetWidth(), 3);
+  EXPECT_EQ(connector->GetLineSettings()->GetColor(), clRed);
+  EXPECT_EQ(connector->GetLineType(), TVyrTechnicalLineTypes::lsTopLeftCurve);
+  EXPECT_EQ(connector->GetLineStartSign(), TVyrLineEndings::leOpenArrowUp) << "read signs are not turned again";
+  EXPECT_EQ(connector->GetLineEndingsign(), TVyrLineEndings::leCircle);
+  EXPECT_EQ(connector->GetSignPlaces(), TVyrSignPlaces::spBoth);
+  EXPECT_EQ(connector->GetSignSize(), 20);
+  EXPECT_EQ(connector->GetShadowDepth(), 4);
+  EXPECT_TRUE(connector->GetShadowVisible());
+  EXPECT_EQ(connector->GetWidth(), 130);
+  // A sized label measures once it is read.
+  auto* sized = dynamic_cast_object<TVyrGraphicLabel>(first->FindComponent("Sized"));
+  ASSERT_TRUE(sized);
+  EXPECT_TRUE(sized->GetAutoSize());
+  EXPECT_LT(sized->GetWidth(), 100);
+  EXPECT_LT(sized->GetHeight(), 48);
+
   const std::string written = TestSupport::WrittenFormText(first);
   first->Free();
   auto* second = TObject::Create<TForm>(Application);
   TestSupport::ReadFormText(written, second);
   EXPECT_EQ(TestSupport::WrittenFormText(second), written);
   for (const char* line : {"Attributes = [taPerspective, taEqualLetters]", "FontFx.Angle = 30", "Toggle = -30",
-                           "Transform = tmHalfmoon", "FillObject.Style = sfGradient"})
+                           "Transform = tmHalfmoon", "FillObject.Style = sfGradient",
+                           "LineSettings.Width = 3", "FillColor = clYellow", "LineType = lsTopLeftCurve"})
     EXPECT_NE(written.find(line), std::string::npos) << line;
-  for (const char* absent : {"AutoSize", "BrushBackColor"})
+  for (const char* absent : {"BrushBackColor", "InvertCaption = False"})
     EXPECT_EQ(written.find(absent), std::string::npos) << absent;
 
   // Defaults are not written: a new label says nothing of its own.
@@ -75,6 +121,13 @@ end
   const std::string tail = defaults.substr(defaults.find("object Plain"));
   for (const char* absent : {"Attributes", "Factor", "Perspective", "Transform", "Toggle", "InvertCaption"})
     EXPECT_EQ(tail.find(absent), std::string::npos) << absent;
+  auto* line = TObject::Create<TVyrTechnicalLine>(second);
+  line->SetName("Line");
+  const std::string lineDefaults = TestSupport::WrittenFormText(second);
+  const std::string lineTail = lineDefaults.substr(lineDefaults.find("object Line"));
+  for (const char* absent : {"LineType", "LineEndingsign", "SignSize", "ShadowDepth", "FillColor", "Transparent",
+                             "LineSettings"})
+    EXPECT_EQ(lineTail.find(absent), std::string::npos) << absent;
 }
 
 }  // namespace
