@@ -13,7 +13,6 @@
 namespace Vyrextca {
 
 using TA = TVyrTransLabelAttributes;
-using Vyrgraph::TVyrFillStyle;
 
 TVyrCustomGraphicLabel::TVyrCustomGraphicLabel(TComponent* AOwner)
     : Vyrctrl::TVyrGraphicControl(AOwner),
@@ -189,14 +188,7 @@ void TVyrCustomGraphicLabel::PaintFilledText(const AnsiString& Text, const TRect
   Vyrutils::VyrBmpCreateFromRect(&mask, local, FBrushBackColor);
   Vyrgrlf::SpecialTextOut(mask.GetCanvas(), local, &maskFont, FFontFx.get(), Text, FTransform, FToggle, FFactor,
                           FInvertCaption, FPerspective, FPerspectiveDepth, FAttributes);
-
-  // A hatch's ground is the mask's ground, so only its lines fill the
-  // letters; the other fills lie on the font colour.
-  TBitmap texture;
-  texture.SetSize(w, h);
-  FFillObject->FillCanvas(texture.GetCanvas(), local,
-                          FFillObject->GetStyle() == TVyrFillStyle::sfBrush ? FBrushBackColor : fontColor);
-  Vyrutils::VyrMaskBmpDraw(GetCanvas(), Inner, &mask, &texture, ink, FBrushBackColor);
+  Vyrextcs::VyrFillThroughMask(GetCanvas(), Inner, &mask, FFillObject.get(), ink, FBrushBackColor, fontColor);
 }
 
 }  // namespace Vyrextca

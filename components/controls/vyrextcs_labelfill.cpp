@@ -96,13 +96,18 @@ void TVyrCustomLabelFill::PaintFilledText(const AnsiString& Text, const TRect& I
   Vyrutils::VyrDrawTextExt(maskCanvas, Text, fontFx, textRect, TextFlags(lineFlags), {TVyrDrawTextStyle::dtEnabled},
                            nullptr);
 
+  VyrFillThroughMask(GetCanvas(), Inner, &mask, fillObject_.get(), ink, brushBackColor_, fontColor);
+}
+
+void VyrFillThroughMask(TCanvas* Canvas, const TRect& Inner, TBitmap* Mask, Vyrgraph::TVyrFillObject* Fill, TColor Ink,
+                        TColor Ground, TColor FontColor) {
+  const TRect local(0, 0, Inner.Width(), Inner.Height());
   // A hatch's ground is the mask's ground, so only its lines fill the
   // letters; the other fills lie on the font colour.
   TBitmap texture;
-  texture.SetSize(w, h);
-  fillObject_->FillCanvas(texture.GetCanvas(), local,
-                          fillObject_->GetStyle() == TVyrFillStyle::sfBrush ? brushBackColor_ : fontColor);
-  Vyrutils::VyrMaskBmpDraw(GetCanvas(), Inner, &mask, &texture, ink, brushBackColor_);
+  texture.SetSize(local.right, local.bottom);
+  Fill->FillCanvas(texture.GetCanvas(), local, Fill->GetStyle() == TVyrFillStyle::sfBrush ? Ground : FontColor);
+  Vyrutils::VyrMaskBmpDraw(Canvas, Inner, Mask, &texture, Ink, Ground);
 }
 
 }  // namespace Vyrextcs
