@@ -1,4 +1,6 @@
-// Unit vyrextca: the owner-painted track bar.
+// Unit vyrextca: the owner-painted track bar, the filled progress bar and
+// the shadow area, the scrolling text, the graphic label (a caption along a
+// curve) and the technical line.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +14,10 @@
 #include "thread.h"
 #include "vyrctrl.h"
 #include "vyrgraph.h"
+#include "vyrgrlf.h"
 
 class TBitmap;
+class TPen;
 class TStringList;
 class TStrings;
 
@@ -428,6 +432,173 @@ class TVyrScrollText : public Vyrctrl::TVyrGraphicControl {
   TOwnedObject<Vyrmms::TVyrHiTimer> FHiTimer;
   TThreadPriority FThreadPriority = tpNormal;
   bool FPainting = false;
+};
+
+// ======== the graphic label ========
+
+using Vyrgrlf::TVyrPerspective;
+using Vyrgrlf::TVyrToggle;
+using Vyrgrlf::TVyrTransLabelAttr;
+using Vyrgrlf::TVyrTransLabelAttributes;
+using Vyrgrlf::TVyrTransLabelTypes;
+
+// A caption along one of eighteen curves, with perspective and turned
+// letters, drawn by the curved-text engine; its letters can be filled
+// with a fill object's pattern instead of the font colour.
+class TVyrCustomGraphicLabel : public Vyrctrl::TVyrGraphicControl {
+  MORVANT_PUBLISHED(TVyrCustomGraphicLabel, Vyrctrl::TVyrGraphicControl)
+ public:
+  explicit TVyrCustomGraphicLabel(TComponent* AOwner);
+  ~TVyrCustomGraphicLabel() override;
+
+  // From another graphic label: the font, the effects, the fill, the curve
+  // and its options and AutoSize; not InvertCaption, not BrushBackColor.
+  void Assign(TPersistent* Source) override;
+  // The text drawn; the caption here.
+  virtual AnsiString GetLabelText() const { return GetCaption(); }
+
+  // Index 2 Factor, 4 PerspectiveDepth (which repaints only where it shows).
+  int GetInteger(int Index) const;
+  void SetInteger(int Index, int Value);
+  int GetFactor() const { return FFactor; }
+  void SetFactor(int Value) { SetInteger(2, Value); }
+  int GetPerspectiveDepth() const { return FPerspectiveDepth; }
+  void SetPerspectiveDepth(int Value) { SetInteger(4, Value); }
+  // Index 1 AutoSize, 2 InvertCaption.
+  bool GetBoolean(int Index) const;
+  void SetBoolean(int Index, bool Value);
+  bool GetAutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value) { SetBoolean(1, Value); }
+  bool GetInvertCaption() const { return FInvertCaption; }
+  void SetInvertCaption(bool Value) { SetBoolean(2, Value); }
+  TVyrToggle GetToggle() const { return FToggle; }
+  // Clamped to -180..180; repaints only under taToggled, where it shows.
+  void SetToggle(int Value);
+  TVyrTransLabelTypes GetTransform() const { return FTransform; }
+  void SetTransform(TVyrTransLabelTypes Value);
+  TVyrTransLabelAttr GetAttributes() const { return FAttributes; }
+  void SetTransAttr(TVyrTransLabelAttr Value);
+  TVyrPerspective GetPerspective() const { return FPerspective; }
+  void SetPerspective(TVyrPerspective Value);
+  TColor GetBrushBackColor() const { return FBrushBackColor; }
+  void SetBrushBack(TColor Value);
+  Vyrgraph::TVyrFxCaption* GetFontFx() const { return FFontFx.get(); }
+  void SetFontFX(Vyrgraph::TVyrFxCaption* Value) { FFontFx->Assign(Value); }
+  Vyrgraph::TVyrFillObject* GetFillObject() const { return FFillObject.get(); }
+  void SetFillObject(Vyrgraph::TVyrFillObject* Value) { FFillObject->Assign(Value); }
+  HPALETTE GetPalette() const { return FFillObject->GetPalette(); }
+
+  // Measures the text for AutoSize (with a parent only), then repaints.
+  void GetChange(TObject* Sender) override;
+  void GetIMLChange(TObject* Sender) override;
+
+ protected:
+  void Loaded() override;
+  void Paint() override;
+  void CMTextChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+
+ private:
+  void AdjustBounds();
+  void PaintFilledText(const AnsiString& Text, const TRect& Inner);
+
+  TVyrToggle FToggle = 0;
+  std::unique_ptr<Vyrgraph::TVyrFxCaption> FFontFx;
+  int FPerspectiveDepth = 5;
+  int FFactor = 5;
+  TVyrTransLabelTypes FTransform = TVyrTransLabelTypes::tmWave;
+  TVyrTransLabelAttr FAttributes{TVyrTransLabelAttributes::taAutoToggled};
+  TVyrPerspective FPerspective = TVyrPerspective::tpBird;
+  bool FInvertCaption = false;
+  bool FAutoSize = false;
+  std::unique_ptr<Vyrgraph::TVyrFillObject> FFillObject;
+  TColor FBrushBackColor = clBtnFace;
+  bool FPainting = false;
+  // Set while Assign copies, so that the copy measures and paints once.
+  bool FAssigning = false;
+};
+
+class TVyrGraphicLabel : public TVyrCustomGraphicLabel {
+  MORVANT_COMPONENT(TVyrGraphicLabel, TVyrCustomGraphicLabel)
+ public:
+  explicit TVyrGraphicLabel(TComponent* AOwner) : TVyrCustomGraphicLabel(AOwner) {}
+};
+
+// ======== the technical line ========
+
+// The route, by its place in the order (route values 0..11).
+enum class TVyrTechnicalLineTypes : std::uint8_t {
+  lsStraightLeftToRight, lsStraightTopToBottom, lsTopLeftToBottomRight, lsBottomLeftToTopRight, lsTopLeftEdge,
+  lsBottomLeftEdge, lsTopRightEdge, lsBottomRightEdge, lsTopLeftCurve, lsBottomLeftCurve, lsTopRightCurve,
+  lsBottomRightCurve
+};
+// Open arrows are values 1..4, closed arrows 5..8.
+enum class TVyrLineEndings : std::uint8_t {
+  leNothing, leOpenArrowUp, leOpenArrowDown, leOpenArrowRight, leOpenArrowLeft, leClosedArrowUp, leClosedArrowDown,
+  leClosedArrowLeft, leClosedArrowRight, leDiamond, leCircle, leRectangle, leRoundRect, leParallelogramm, leComb,
+  leHalfCircleLeft, leHalfCircleRight, leHalfCircleUp, leHalfCircleDown
+};
+enum class TVyrSignPlaces : std::uint8_t { spEnd, spStart, spBoth, spNoWhere };
+
+// The sign Sign in the box (l, t, r, b) with the canvas's pen and brush.
+void VyrDrawTechnicalLineSign(TCanvas* Canvas, TVyrLineEndings Sign, std::int64_t Left, std::int64_t Top,
+                              std::int64_t Right, std::int64_t Bottom, int PenWidth);
+
+// A connector line as in technical drawings: straight, diagonal, along two
+// sides or a quarter ellipse, with a sign at its start, its end, both or
+// neither, and a drop shadow to the lower right.
+class TVyrTechnicalLine : public Vyrctrl::TVyrGraphicControl {
+  MORVANT_COMPONENT(TVyrTechnicalLine, Vyrctrl::TVyrGraphicControl)
+ public:
+  explicit TVyrTechnicalLine(TComponent* AOwner);
+  ~TVyrTechnicalLine() override;
+
+  TVyrTechnicalLineTypes GetLineType() const { return FLineType; }
+  // With Arrowed the arrow signs turn to follow the new route (not while
+  // a form is read: the stored signs stand).
+  void SetTechnicalLineType(TVyrTechnicalLineTypes Value);
+  TVyrLineEndings GetLineEndingsign() const { return FLineEndingsign; }
+  void SetLineEnding(TVyrLineEndings Value);
+  TVyrLineEndings GetLineStartSign() const { return FLineStartSign; }
+  void SetLineStart(TVyrLineEndings Value);
+  TPen* GetLineSettings() const { return FLineSettings.get(); }
+  void SetLineSettings(TPen* Value) { FLineSettings->Assign(Value); }
+  bool GetArrowed() const { return FArrowed; }
+  void SetArrowed(bool Value);
+  int GetShadowDepth() const { return FShadowDepth; }
+  void SetShadowDepth(int Value);
+  int GetSignSize() const { return FSignSize; }
+  void SetSignSize(int Value);
+  TVyrSignPlaces GetSignPlaces() const { return FSignPlaces; }
+  void SetSignPlaces(TVyrSignPlaces Value);
+  TColor GetShadowColor() const { return FShadowColor; }
+  void SetShadowColor(TColor Value);
+  TColor GetFillColor() const { return FFillColor; }
+  void SetFillColor(TColor Value);
+  bool GetShadowVisible() const { return FShadowVisible; }
+  void SetShadowVisible(bool Value);
+
+  // Never empty: a line has no design-time frame of its own.
+  bool GetEmpty() override { return false; }
+
+ protected:
+  void Paint() override;
+
+ private:
+  template <class T>
+  void Store(T& Field, T Value);
+
+  TVyrTechnicalLineTypes FLineType = TVyrTechnicalLineTypes::lsStraightLeftToRight;
+  TVyrLineEndings FLineEndingsign = TVyrLineEndings::leClosedArrowRight;
+  TVyrLineEndings FLineStartSign = TVyrLineEndings::leNothing;
+  std::unique_ptr<TPen> FLineSettings;
+  bool FArrowed = false;
+  int FShadowDepth = 6;
+  int FSignSize = 40;
+  TVyrSignPlaces FSignPlaces = TVyrSignPlaces::spEnd;
+  TColor FShadowColor = clBtnShadow;
+  TColor FFillColor = clNone;
+  bool FShadowVisible = false;
 };
 
 void Initialize();

@@ -62,6 +62,7 @@ void Initialize() {
   RegisterClasses({TVyrTrackBar::StaticClass()});
   RegisterClasses({TVyrProgressFill::StaticClass(), TVyrShadowFill::StaticClass()});
   RegisterClasses({TVyrScrollText::StaticClass()});
+  RegisterClasses({TVyrGraphicLabel::StaticClass(), TVyrTechnicalLine::StaticClass()});
 }
 
 }  // namespace Vyrextca

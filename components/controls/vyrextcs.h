@@ -184,6 +184,17 @@ class TVyrPanelFill : public TVyrCustomPanelFill {
 // cleared when the link holds none.
 void VyrTakeListBitmap(Vyrgraph::TVyrFillObject* Fill, const Vyrcctrl::TVyrImageLink& Link);
 
+// The colour letters take in a mask of ground Ground: the font's, unless
+// it is the ground itself, where the letters would vanish; then the
+// ground inverted.
+TColor VyrMaskInk(TColor FontColor, TColor Ground);
+
+// The texture Fill paints over Inner's size shows on Canvas where Mask
+// (of that size, on Ground) holds Ink; the mask's other colours show as
+// they are, its ground not at all. Mask becomes its own mask.
+void VyrFillThroughMask(TCanvas* Canvas, const TRect& Inner, TBitmap* Mask, Vyrgraph::TVyrFillObject* Fill, TColor Ink,
+                        TColor Ground, TColor FontColor);
+
 // Registers the unit's published classes with the form streams.
 void Initialize();
 inline constexpr TUnitRow Unit{"vyrextcs", &Initialize, nullptr};

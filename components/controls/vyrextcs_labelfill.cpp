@@ -13,17 +13,11 @@ namespace Vyrextcs {
 using Vyrgraph::TVyrDrawTextStyle;
 using Vyrgraph::TVyrFillStyle;
 
-namespace {
-
-// The colour the letters take in the mask: the font's, unless it is the
-// mask's ground, where the letters would vanish.
-TColor MaskInk(TColor FontColor, TColor Ground) {
+TColor VyrMaskInk(TColor FontColor, TColor Ground) {
   const LongInt ground = ColorToRGB(Ground);
   if (ColorToRGB(FontColor) != ground) return FontColor;
   return static_cast<TColor>(ground ^ 0xFFFFFF);
 }
-
-}  // namespace
 
 TVyrCustomLabelFill::TVyrCustomLabelFill(TComponent* AOwner)
     : Vyrstdcs::TVyrCustomLabel(AOwner), fillObject_(std::make_unique<Vyrgraph::TVyrFillObject>()) {
@@ -82,7 +76,7 @@ void TVyrCustomLabelFill::PaintFilledText(const AnsiString& Text, const TRect& I
   if (w <= 0 || h <= 0) return;
   const TRect local(0, 0, w, h);
   const TColor fontColor = GetFont()->GetColor();
-  const TColor ink = MaskInk(fontColor, brushBackColor_);
+  const TColor ink = VyrMaskInk(fontColor, brushBackColor_);
 
   TBitmap mask;
   Vyrutils::VyrBmpCreateFromRect(&mask, local, brushBackColor_);
@@ -102,13 +96,18 @@ void TVyrCustomLabelFill::PaintFilledText(const AnsiString& Text, const TRect& I
   Vyrutils::VyrDrawTextExt(maskCanvas, Text, fontFx, textRect, TextFlags(lineFlags), {TVyrDrawTextStyle::dtEnabled},
                            nullptr);
 
+  VyrFillThroughMask(GetCanvas(), Inner, &mask, fillObject_.get(), ink, brushBackColor_, fontColor);
+}
+
+void VyrFillThroughMask(TCanvas* Canvas, const TRect& Inner, TBitmap* Mask, Vyrgraph::TVyrFillObject* Fill, TColor Ink,
+                        TColor Ground, TColor FontColor) {
+  const TRect local(0, 0, Inner.Width(), Inner.Height());
   // A hatch's ground is the mask's ground, so only its lines fill the
   // letters; the other fills lie on the font colour.
   TBitmap texture;
-  texture.SetSize(w, h);
-  fillObject_->FillCanvas(texture.GetCanvas(), local,
-                          fillObject_->GetStyle() == TVyrFillStyle::sfBrush ? brushBackColor_ : fontColor);
-  Vyrutils::VyrMaskBmpDraw(GetCanvas(), Inner, &mask, &texture, ink, brushBackColor_);
+  texture.SetSize(local.right, local.bottom);
+  Fill->FillCanvas(texture.GetCanvas(), local, Fill->GetStyle() == TVyrFillStyle::sfBrush ? Ground : FontColor);
+  Vyrutils::VyrMaskBmpDraw(Canvas, Inner, Mask, &texture, Ink, Ground);
 }
 
 }  // namespace Vyrextcs

@@ -21,7 +21,11 @@ ArcGeometry Geometry(const DeviceContext& dc, int left, int top, int right, int 
   return {box, sweep, sweep.EdgePoint(s), sweep.EdgePoint(e)};
 }
 
-const FigureShape kEllipse = [](const TRect& b, LONG) { return curve_raster::Ellipse(b); };
+// The ellipse of a box, built only where it can show.
+FigureShape EllipseIn(const DeviceContext& dc, const PenTraits& pen) {
+  const TRect window = FigureWindow(dc, pen);
+  return [window](const TRect& b, LONG) { return curve_raster::Ellipse(b, window); };
+}
 
 // Fill first, then the outline over it; the fill leaves the outline's pixels out.
 void PaintParts(DeviceContext& dc, const PenTraits& pen, const Region& outline, const Region& inside) {
@@ -46,7 +50,7 @@ BOOL Arc(HDC h, int left, int top, int right, int bottom, int xs, int ys, int xe
   const PenTraits pen = CurrentPen(*dc);
   if (pen.null) return TRUE;
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
-  PaintInPen(*dc, g.sweep.Clip(SplitFigure(g.box, pen, kEllipse).outline), pen.color);
+  PaintInPen(*dc, g.sweep.Clip(SplitFigure(g.box, pen, EllipseIn(*dc, pen)).outline), pen.color);
   return TRUE;
 }
 
@@ -56,7 +60,7 @@ BOOL Pie(HDC h, int left, int top, int right, int bottom, int xs, int ys, int xe
   if (!dc) return FALSE;
   const PenTraits pen = CurrentPen(*dc);
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
-  const FigureParts parts = SplitFigure(g.box, pen, kEllipse);
+  const FigureParts parts = SplitFigure(g.box, pen, EllipseIn(*dc, pen));
   // The two radii, from the end of the arc in to the centre and out to its start.
   const POINT radii[] = {g.end, g.sweep.Centre(), g.start};
   const Region outline = ClosedArcOutline(*dc, g, parts, pen, radii);
@@ -70,7 +74,7 @@ BOOL Chord(HDC h, int left, int top, int right, int bottom, int xs, int ys, int 
   if (!dc) return FALSE;
   const PenTraits pen = CurrentPen(*dc);
   const ArcGeometry g = Geometry(*dc, left, top, right, bottom, xs, ys, xe, ye);
-  const FigureParts parts = SplitFigure(g.box, pen, kEllipse);
+  const FigureParts parts = SplitFigure(g.box, pen, EllipseIn(*dc, pen));
   const POINT chord[] = {g.end, g.start};
   const Region outline = ClosedArcOutline(*dc, g, parts, pen, chord);
   Region inside = parts.inside;

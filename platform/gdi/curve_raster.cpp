@@ -38,6 +38,24 @@ TRect Normalised(const TRect& r) {
                std::max(r.top, r.bottom));
 }
 
+// The rows of a box (0-based from its top) that lie within window.
+struct WindowRows {
+  std::int64_t first, last;
+};
+WindowRows RowsIn(const TRect& box, const TRect& window) {
+  const std::int64_t h = box.Height();
+  return {std::max<std::int64_t>(0, std::int64_t{window.top} - box.top),
+          std::min<std::int64_t>(h, std::int64_t{window.bottom} - box.top)};
+}
+
+void AddClippedRow(RegionBuilder& builder, std::int64_t y, std::int64_t x0, std::int64_t x1, const TRect& window) {
+  x0 = std::max<std::int64_t>(x0, window.left);
+  x1 = std::min<std::int64_t>(x1, window.right);
+  if (x0 >= x1) return;
+  const RegionBuilder::Span span{static_cast<LONG>(x0), static_cast<LONG>(x1)};
+  builder.AddRow(static_cast<LONG>(y), {&span, 1});
+}
+
 Region Shifted(const Region& r, LONG dx, LONG dy) {
   Region out = r;
   out.Offset(dx, dy);
@@ -53,28 +71,29 @@ int HalfTurn(long long sx, long long sy, long long vx, long long vy) {
 
 }  // namespace
 
-Region Ellipse(const TRect& boxIn) {
+Region Ellipse(const TRect& boxIn, const TRect& window) {
   const TRect box = Normalised(boxIn);
   const std::int64_t w = box.Width(), h = box.Height();
   if (w <= 0 || h <= 0) return Region();
   RegionBuilder builder;
-  for (std::int64_t row = 0; row < h; ++row) {
+  const WindowRows rows = RowsIn(box, window);
+  for (std::int64_t row = rows.first; row < rows.last; ++row) {
     std::int64_t x0 = 0, x1 = 0;
     if (!EllipseRow(w, h, row, x0, x1)) continue;
-    const RegionBuilder::Span span{static_cast<LONG>(box.left + x0), static_cast<LONG>(box.left + x1)};
-    builder.AddRow(static_cast<LONG>(box.top + row), {&span, 1});
+    AddClippedRow(builder, box.top + row, box.left + x0, box.left + x1, window);
   }
   return builder.Finish();
 }
 
-Region RoundRect(const TRect& boxIn, LONG rxIn, LONG ryIn) {
+Region RoundRect(const TRect& boxIn, LONG rxIn, LONG ryIn, const TRect& window) {
   const TRect box = Normalised(boxIn);
   const std::int64_t w = box.Width(), h = box.Height();
   if (w <= 0 || h <= 0) return Region();
   const std::int64_t rx = std::min<std::int64_t>(std::llabs(rxIn), w), ry = std::min<std::int64_t>(std::llabs(ryIn), h);
-  if (rx < 2 || ry < 2) return Region(box);
+  if (rx < 2 || ry < 2) return Region(box) & Region(window);
   RegionBuilder builder;
-  for (std::int64_t row = 0; row < h; ++row) {
+  const WindowRows rows = RowsIn(box, window);
+  for (std::int64_t row = rows.first; row < rows.last; ++row) {
     // Rows of the top corners take the corner ellipse's upper rows, rows of
     // the bottom corners its lower ones; the middle is the whole width.
     const std::int64_t fromBottom = h - 1 - row;
@@ -85,8 +104,7 @@ Region RoundRect(const TRect& boxIn, LONG rxIn, LONG ryIn) {
       if (!EllipseRow(rx, ry, cornerRow, x0, x1)) continue;
       inset = x0;
     }
-    const RegionBuilder::Span span{static_cast<LONG>(box.left + inset), static_cast<LONG>(box.right - inset)};
-    builder.AddRow(static_cast<LONG>(box.top + row), {&span, 1});
+    AddClippedRow(builder, box.top + row, box.left + inset, std::int64_t{box.right} - inset, window);
   }
   return builder.Finish();
 }

@@ -13,11 +13,16 @@
 
 namespace curve_raster {
 
-// Boxes are taken normalised; an empty box gives the empty region.
-Region Ellipse(const TRect& box);
+// The whole plane: a figure built within it is complete.
+inline const TRect kWholePlane(-Region::kMaxCoord, -Region::kMaxCoord, Region::kMaxCoord, Region::kMaxCoord);
+
+// Boxes are taken normalised; an empty box gives the empty region. Only
+// the pixels within window are built, so a figure far larger than the
+// surface costs no more than the surface.
+Region Ellipse(const TRect& box, const TRect& window = kWholePlane);
 // A rectangle whose corners are quarters of an rx x ry ellipse (the corner
 // sizes are clamped to the box).
-Region RoundRect(const TRect& box, LONG rx, LONG ry);
+Region RoundRect(const TRect& box, LONG rx, LONG ry, const TRect& window = kWholePlane);
 
 // The pixels of `shape` with a 4-neighbour outside it: a one-pixel,
 // 8-connected outline.

@@ -161,6 +161,11 @@ void ForEachClipPiece(const DeviceContext& dc, const RECT& surfaceRect, Fn&& fn)
 // Place at the top of a public drawing function: when the DC records, the
 // outermost call appends "Name(a,b,c)" to the log; calls made inside it are
 // not logged again.
+// The arguments of a call given points, as the recording logs them: the
+// points as x,y pairs in logical units ("89,2,129,22"), or the count alone
+// when there are none to read.
+AnsiString RecordedPoints(const POINT* points, long long count);
+
 class RecordedCall {
  public:
   RecordedCall(HDC dc, const char* name, std::initializer_list<long long> args);

@@ -23,7 +23,7 @@ BOOL LineTo(HDC h, int x, int y) {
 }
 
 BOOL Polyline(HDC h, const POINT* points, int count) {
-  RecordedCall record(h, "Polyline", {count});
+  RecordedCall record(h, "Polyline", RecordedPoints(points, count));
   DeviceContext* dc = ResolveDC(h);
   if (!dc || !points || count < 2) return FALSE;
   const std::vector<POINT> device = ToDevice(*dc, points, static_cast<std::size_t>(count));
@@ -32,7 +32,7 @@ BOOL Polyline(HDC h, const POINT* points, int count) {
 }
 
 BOOL PolylineTo(HDC h, const POINT* points, DWORD count) {
-  RecordedCall record(h, "PolylineTo", {count});
+  RecordedCall record(h, "PolylineTo", RecordedPoints(points, static_cast<long long>(count)));
   DeviceContext* dc = ResolveDC(h);
   if (!dc || !points || count < 1) return FALSE;
   std::vector<POINT> device{LogicalToDevice(*dc, dc->a.currentPos)};

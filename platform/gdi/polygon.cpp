@@ -6,8 +6,26 @@
 #include "shape_paint.h"
 #include "shapes.h"
 
+namespace {
+
+// "3,3;0,0,4,0,0,4,1,1,5,1,1,5": the counts, then the points of them all.
+AnsiString PolyPolygonArgs(const POINT* points, const INT* counts, int polygons) {
+  if (!counts || polygons <= 0) return AnsiString(polygons);
+  AnsiString joined;
+  long long total = 0;
+  for (int i = 0; i < polygons; ++i) {
+    if (i) joined += ",";
+    joined += AnsiString(counts[i]);
+    if (counts[i] < 0) return joined;
+    total += counts[i];
+  }
+  return joined + ";" + RecordedPoints(points, total);
+}
+
+}  // namespace
+
 BOOL PolyPolygon(HDC h, const POINT* points, const INT* counts, int polygons) {
-  RecordedCall record(h, "PolyPolygon", {polygons});
+  RecordedCall record(h, "PolyPolygon", PolyPolygonArgs(points, counts, polygons));
   DeviceContext* dc = ResolveDC(h);
   if (!dc || !points || !counts || polygons <= 0) return FALSE;
   std::size_t total = 0;
@@ -36,6 +54,6 @@ BOOL PolyPolygon(HDC h, const POINT* points, const INT* counts, int polygons) {
 }
 
 BOOL Polygon(HDC h, const POINT* points, int count) {
-  RecordedCall record(h, "Polygon", {count});
+  RecordedCall record(h, "Polygon", RecordedPoints(points, count));
   return PolyPolygon(h, points, &count, 1);
 }

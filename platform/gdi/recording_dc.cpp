@@ -3,6 +3,8 @@
 #include "bitmap.h"
 #include "dc_internal.h"
 
+#include <string>
+
 struct LogRecorder {
   bool active = true;
   std::vector<AnsiString> lines;
@@ -54,6 +56,16 @@ RecordedCall::RecordedCall(HDC h, const char* name, const AnsiString& args) : ha
 void RecordedCall::LeaveHandle() {
   // The DC may have been deleted inside the call: look it up again.
   if (DeviceContext* dc = ResolveDC(handle_)) --dc->recordDepth;
+}
+
+AnsiString RecordedPoints(const POINT* points, long long count) {
+  if (!points || count <= 0) return AnsiString(count);
+  std::string joined;
+  for (long long i = 0; i < count; ++i) {
+    if (i) joined += ',';
+    joined += std::to_string(points[i].x) + ',' + std::to_string(points[i].y);
+  }
+  return AnsiString(std::move(joined));
 }
 
 BOOL StartRecording(HDC h) {

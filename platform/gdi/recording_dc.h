@@ -1,6 +1,8 @@
 // A recording device context for tests of the modules above: it draws like
 // any memory DC and also logs each drawing call with its arguments, one
-// line per call in the form "Rectangle(1,2,30,40)". Calls a drawing function
+// line per call in the form "Rectangle(1,2,30,40)"; the point lists of
+// the poly calls as x,y pairs ("Polygon(89,2,129,22,89,42)", PolyPolygon
+// its counts first: "PolyPolygon(3,3;0,0,...)"). Calls a drawing function
 // makes on its own DC inside are not logged again.
 #pragma once
 

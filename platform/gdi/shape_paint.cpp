@@ -126,6 +126,16 @@ void Stroke(DeviceContext& dc, std::span<const POINT> points, bool closed, const
 
 RECT DrawableBox(const DeviceContext& dc) { return DcClipBoxDevice(dc); }
 
+TRect FigureWindow(const DeviceContext& dc, const PenTraits& pen) {
+  TRect window(DrawableBox(dc));
+  const LONG margin = std::max<LONG>(pen.width, 1) + 2;
+  window.left = window.left > -Region::kMaxCoord + margin ? window.left - margin : -Region::kMaxCoord;
+  window.top = window.top > -Region::kMaxCoord + margin ? window.top - margin : -Region::kMaxCoord;
+  window.right = window.right < Region::kMaxCoord - margin ? window.right + margin : Region::kMaxCoord;
+  window.bottom = window.bottom < Region::kMaxCoord - margin ? window.bottom + margin : Region::kMaxCoord;
+  return window;
+}
+
 std::vector<POINT> ToDevice(const DeviceContext& dc, const POINT* points, std::size_t count) {
   std::vector<POINT> out(count);
   for (std::size_t i = 0; i < count; ++i) out[i] = LogicalToDevice(dc, points[i]);

@@ -50,6 +50,9 @@ void Stroke(DeviceContext& dc, std::span<const POINT> points, bool closed, const
 
 // The device box in which drawing can show (the clip's bounds).
 RECT DrawableBox(const DeviceContext& dc);
+// Where a figure's pixels are worth building: the drawable box grown by
+// more than a pen reaches, so that no outline is cut where it shows.
+TRect FigureWindow(const DeviceContext& dc, const PenTraits& pen);
 // Logical points to device points.
 std::vector<POINT> ToDevice(const DeviceContext& dc, const POINT* points, std::size_t count);
 // A logical box to a normalised device box.

@@ -30,7 +30,8 @@ BOOL Rectangle(HDC h, int left, int top, int right, int bottom) {
     Stroke(*dc, corners, true, pen);
     return TRUE;
   }
-  PaintFigure(*dc, box, [](const TRect& b, LONG) { return Region(b); });
+  const TRect window = FigureWindow(*dc, pen);
+  PaintFigure(*dc, box, [&window](const TRect& b, LONG) { return Region(b) & Region(window); });
   return TRUE;
 }
 
@@ -38,8 +39,9 @@ BOOL Ellipse(HDC h, int left, int top, int right, int bottom) {
   RecordedCall record(h, "Ellipse", {left, top, right, bottom});
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
+  const TRect window = FigureWindow(*dc, CurrentPen(*dc));
   PaintFigure(*dc, DeviceBox(*dc, left, top, right, bottom),
-              [](const TRect& b, LONG) { return curve_raster::Ellipse(b); });
+              [&window](const TRect& b, LONG) { return curve_raster::Ellipse(b, window); });
   return TRUE;
 }
 
@@ -48,8 +50,9 @@ BOOL RoundRect(HDC h, int left, int top, int right, int bottom, int width, int h
   DeviceContext* dc = ResolveDC(h);
   if (!dc) return FALSE;
   const LONG rx = width < 0 ? -width : width, ry = height < 0 ? -height : height;
-  PaintFigure(*dc, DeviceBox(*dc, left, top, right, bottom), [rx, ry](const TRect& b, LONG grown) {
-    return curve_raster::RoundRect(b, std::max<LONG>(0, rx + 2 * grown), std::max<LONG>(0, ry + 2 * grown));
+  const TRect window = FigureWindow(*dc, CurrentPen(*dc));
+  PaintFigure(*dc, DeviceBox(*dc, left, top, right, bottom), [rx, ry, &window](const TRect& b, LONG grown) {
+    return curve_raster::RoundRect(b, std::max<LONG>(0, rx + 2 * grown), std::max<LONG>(0, ry + 2 * grown), window);
   });
   return TRUE;
 }

@@ -241,13 +241,67 @@ TEST_F(ShapesTest, FrameRgnPaintsInsideTheBorder) {
   DeleteObject(ring);
 }
 
+// A figure far larger than the surface is built only where it can show:
+// it returns at once, and what shows is what a surface large enough shows.
+TEST_F(ShapesTest, FiguresFarLargerThanTheSurfaceDrawOnlyWhatShows) {
+  // Boxes whose width still fits 32 bits.
+  constexpr int kHuge = 1 << 29;
+  Ellipse(dc, -kHuge, -kHuge, kHuge, kHuge);
+  EXPECT_EQ(GetPixel(dc, 5, 5), kBrush);
+  Pie(dc, -kHuge, -kHuge, kHuge, kHuge, kHuge, 0, -kHuge, 0);
+  RoundRect(dc, -kHuge, -kHuge, kHuge, kHuge, 40, 40);
+  Rectangle(dc, -kHuge, 3, kHuge, kHuge);
+  Arc(dc, -kHuge, 6, kHuge, kHuge, 0, 0, 1, 0);
+  EXPECT_EQ(GetPixel(dc, 5, 2), kBrush);
+  EXPECT_EQ(GetPixel(dc, 5, 3), kPen) << "the top edge of the rectangle";
+
+  // The same ellipse cut by the surface and drawn whole on a larger one.
+  for (auto draw : {+[](HDC d, int o) { Ellipse(d, o - 9, o - 5, o + 15, o + 20); },
+                    +[](HDC d, int o) { Pie(d, o - 9, o - 5, o + 15, o + 20, o + 15, o, o - 9, o); },
+                    +[](HDC d, int o) { RoundRect(d, o - 9, o - 5, o + 15, o + 20, 12, 9); }}) {
+    Clear();
+    draw(dc, 0);
+    RecordingDC large(3 * kSize, 3 * kSize);
+    SelectObject(large.Handle(), pen);
+    SelectObject(large.Handle(), brush);
+    const RECT all{{0}, {0}, {3 * kSize}, {3 * kSize}};
+    HBRUSH white = CreateSolidBrush(kWhite);
+    FillRect(large.Handle(), &all, white);
+    DeleteObject(white);
+    draw(large.Handle(), kSize);
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x)
+        ASSERT_EQ(GetPixel(dc, x, y), GetPixel(large.Handle(), x + kSize, y + kSize)) << x << "," << y;
+    SelectObject(large.Handle(), GetStockObject(BLACK_PEN));
+    SelectObject(large.Handle(), GetStockObject(WHITE_BRUSH));
+  }
+}
+
 TEST_F(ShapesTest, RecordedCallsCarryTheirArguments) {
   canvas.Clear();
   Rectangle(dc, 1, 2, 3, 4);
-  Polygon(dc, std::vector<POINT>{{{0}, {0}}, {{4}, {0}}, {{0}, {4}}}.data(), 3);
+  const std::vector<POINT> sign{{{89}, {2}}, {{129}, {22}}, {{89}, {42}}};
+  Polygon(dc, sign.data(), 3);
+  Polyline(dc, sign.data(), 2);
+  MoveToEx(dc, 0, 0, nullptr);
+  PolylineTo(dc, sign.data() + 1, 2);
+  const std::vector<POINT> two{{{0}, {0}}, {{4}, {0}}, {{0}, {4}}, {{1}, {1}}, {{5}, {1}}, {{1}, {5}}};
+  const INT counts[] = {3, 3};
+  PolyPolygon(dc, two.data(), counts, 2);
+  // Points in logical units, whatever the mapping.
+  SetWindowOrgEx(dc, 10, 10, nullptr);
+  Polyline(dc, sign.data(), 2);
+  SetWindowOrgEx(dc, 0, 0, nullptr);
+  Polygon(dc, nullptr, 3);
   const auto calls = canvas.Calls();
-  ASSERT_EQ(calls.size(), 2u);
+  ASSERT_EQ(calls.size(), 7u);
   EXPECT_EQ(calls[0], AnsiString("Rectangle(1,2,3,4)"));
+  EXPECT_EQ(calls[1], AnsiString("Polygon(89,2,129,22,89,42)")) << "its inner PolyPolygon is not logged again";
+  EXPECT_EQ(calls[2], AnsiString("Polyline(89,2,129,22)"));
+  EXPECT_EQ(calls[3], AnsiString("PolylineTo(129,22,89,42)"));
+  EXPECT_EQ(calls[4], AnsiString("PolyPolygon(3,3;0,0,4,0,0,4,1,1,5,1,1,5)"));
+  EXPECT_EQ(calls[5], AnsiString("Polyline(89,2,129,22)"));
+  EXPECT_EQ(calls[6], AnsiString("Polygon(3)")) << "no points to read";
 }
 
 }  // namespace

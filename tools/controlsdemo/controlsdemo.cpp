@@ -1,6 +1,7 @@
 // One form with every standard control on the SDL host, to drive by hand
 // or with xdotool under Xvfb.
 #include "application.h"
+#include "curves_form.h"
 #include "demo_form.h"
 #include "library_units.h"
 #include "settings_form.h"
@@ -22,6 +23,7 @@ int main() {
     Application->SetTitle("Steuerelemente");
     Application->CreateForm(DemoForm);
     Application->CreateForm(SettingsDemoForm);
+    Application->CreateForm(CurvesDemoForm);
     Application->Run();
   } catch (Exception& e) {
     Application->ShowException(&e);
