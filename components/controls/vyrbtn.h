@@ -11,13 +11,19 @@
 #include <cstdint>
 #include <memory>
 
+#include "controlcanvas.h"
 #include "menus.h"
+#include "stdctrls_button.h"
 #include "unitstartup.h"
 #include "vyrctrl.h"
 #include "vyrglyph.h"
 #include "vyrgraph.h"
 
 class TBitmap;
+
+namespace Vyrcont {
+class TVyrCustomImageList;
+}
 
 namespace Vyrbtn {
 
@@ -136,6 +142,8 @@ class TVyrBaseGraphicButton : public Vyrctrl::TVyrBaseControl {
  protected:
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The action's image becomes the glyph while ActionChangeable.
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
   void Dispatch(TMessage& Message) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -264,6 +272,148 @@ class TVyrExplorerButton : public TVyrOfficeButton {
 
  private:
   void ReadTransparent(TReader* Reader);
+};
+
+// ---- glyph sources, shared by the speed and the windowed buttons ----
+
+// The linked list's item becomes the glyph; without one the glyph is
+// cleared.
+void VyrGlyphFromList(Vyrglyph::TVyrGlyph* Glyph, const Vyrcctrl::TVyrImageLink& Link);
+// A glyph of the button's own: unless loading, it replaces the list.
+void VyrSetOwnGlyph(Vyrglyph::TVyrGlyph* Glyph, Vyrcctrl::TVyrImageLink& Link, TBitmap* Value, bool Loading);
+// A built-in kind: one cell of the built-in picture; gkCustom: the list's.
+void VyrGlyphOfKind(Vyrglyph::TVyrGlyph* Glyph, TVyrGlyphKind Kind, const Vyrcctrl::TVyrImageLink& Link);
+// Whether the glyph goes into the form text: not while a list gives it.
+bool VyrGlyphIsCustom(const Vyrcctrl::TVyrImageLink& Link, TVyrGlyphKind Kind);
+// The action's image (of its list's images, when those are one of the
+// library's image lists) becomes the glyph of an empty holder; an action
+// without a usable image clears it.
+void VyrGlyphFromAction(Vyrglyph::TVyrGlyph* Glyph, TObject* Action);
+// A rotated caption needs a TrueType face: the side that changed last
+// (Sender) decides which of the two gives way.
+void VyrResolveFontAngle(TFont* Font, Vyrgraph::TVyrFxCaption* FontFx, TObject* Sender);
+
+// ---- the windowed button ----
+
+// The face styles of the windowed button; they have the ordinals of the
+// user button styles they stand for.
+enum class TVyrNormalButtonStyle { nbsAutoDetect, nbsWin31, nbsWin40 };
+
+// An owner-drawn push button: its face through the button-face routine,
+// glyph and caption through the glyph holder, with auto-repeat clicks, a
+// drop-down menu and mouse enter/exit events.
+class TVyrCustomButton : public TButton {
+  MORVANT_PUBLISHED(TVyrCustomButton, TButton)
+ public:
+  explicit TVyrCustomButton(TComponent* AOwner);
+  ~TVyrCustomButton() override;
+  void BeforeDestruction() override;
+
+  Vyrgraph::TVyrButtonLayout* GetButtonLayout() const { return buttonLayout_.get(); }
+  void SetButtonLayout(Vyrgraph::TVyrButtonLayout* Value) { buttonLayout_->Assign(Value); }
+  Vyrgraph::TVyrFxCaption* GetFontFx() const { return fontFx_.get(); }
+  void SetFontFx(Vyrgraph::TVyrFxCaption* Value) { fontFx_->Assign(Value); }
+  TBitmap* GetGlyph() const { return glyph_->GetGlyph(); }
+  void SetGlyph(TBitmap* Value);
+  int GetNumGlyphs() const { return glyph_->GetNumGlyphs(); }
+  void SetNumGlyphs(int Value);
+  Vyrglyph::TVyrGlyph* GetGlyphHolder() const { return glyph_.get(); }
+  TVyrGlyphKind GetGlyphKind() const { return glyphKind_; }
+  void SetGlyphKind(TVyrGlyphKind Value);
+  TPopupMenu* GetDropDownMenu() const { return dropDownMenu_; }
+  void SetDropDownMenu(TPopupMenu* Value);
+  int GetDropDownIndent() const { return dropDownIndent_; }
+  void SetDropDownIndent(int Value);
+  bool GetDropDownRight() const { return dropDownRight_; }
+  void SetDropDownRight(bool Value);
+  bool GetDroppedDown() const { return droppedDown_; }
+  bool GetDefaultLook() const { return defaultLook_; }
+  bool GetMouseInside() const { return mouseInside_; }
+  bool GetMultiLine() const { return multiLine_; }
+  void SetMultiLine(bool Value);
+  bool GetRepeatedClick() const { return repeatedClick_; }
+  void SetRepeatedClick(bool Value) { repeatedClick_ = Value; }
+  Word GetRepeatingInterval() const { return repeatingInterval_; }
+  void SetRepeatingInterval(Word Value) { repeatingInterval_ = Value; }
+  TVyrButtonState GetState() const { return state_; }
+  TVyrNormalButtonStyle GetStyle() const { return style_; }
+  void SetStyle(TVyrNormalButtonStyle Value);
+  Word GetRepeatTimer() const { return repeatTimer_; }
+  bool GetHideHint() const { return hideHint_; }
+  void SetHideHint(bool Value) { hideHint_ = Value; }
+  Vyrcont::TVyrCustomImageList* GetImageList() const { return imageLink_.GetImageList(); }
+  void SetImageList(Vyrcont::TVyrCustomImageList* Value) { imageLink_.SetImageList(Value); }
+  int GetImageIndex() const { return imageLink_.GetImageIndex(); }
+  int GetListIndex() const { return imageLink_.GetListIndex(); }
+  // Which 0: ImageIndex, 1: ListIndex; negative or equal values are ignored.
+  void SetIndex(int Which, int Value) { imageLink_.SetIndex(Which, Value); }
+  void SetImageIndexValue(int Value) { SetIndex(0, Value); }
+  void SetListIndexValue(int Value) { SetIndex(1, Value); }
+  bool IMLEmpty() const { return imageLink_.IMLEmpty(); }
+  Vyrcctrl::TVyrImageLink& GetImageLink() { return imageLink_; }
+  HPALETTE GetPalette() const;
+
+  // The stored-test of Glyph.
+  bool IsCustom() const { return VyrGlyphIsCustom(imageLink_, glyphKind_); }
+  void Click() override;
+  virtual void DoRepeatedClick() { Click(); }
+  // Opens the drop-down menu under (or right of) the button, pushed while
+  // it is open.
+  void DropDown();
+  void GetChange(TObject* Sender);
+  void GetIMLChange(TObject* Sender);
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+  TNotifyEvent OnDropDown;
+  TNotifyEvent OnMouseExit;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void SetButtonStyle(bool ADefault) override;
+  void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void ActionChange(TObject* Sender, bool CheckDefaults) override;
+  void Dispatch(TMessage& Message) override;
+  void CMMouseEnter(TMessage& Message) override;
+  void CMMouseLeave(TMessage& Message) override;
+  void CMEnabledChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
+  virtual void BoundsChange(Vyrctrl::TVyrBoundsChangeStates /*State*/) {}
+  void DrawItem(const DRAWITEMSTRUCT& Item);
+  void ExecuteRepeatedClick(TObject* Sender);
+  bool Loading() const { return GetComponentState().Contains(csLoading); }
+  bool Designing() const { return GetComponentState().Contains(csDesigning); }
+
+ private:
+  void StartRepeat();
+  void StopRepeat();
+
+  std::unique_ptr<Vyrgraph::TVyrButtonLayout> buttonLayout_;
+  TControlCanvas canvas_;
+  std::unique_ptr<Vyrglyph::TVyrGlyph> glyph_;
+  TPopupMenu* dropDownMenu_ = nullptr;
+  int dropDownIndent_ = 0;
+  bool dropDownRight_ = false;
+  bool droppedDown_ = false;
+  TVyrGlyphKind glyphKind_ = TVyrGlyphKind::gkCustom;
+  std::unique_ptr<Vyrgraph::TVyrFxCaption> fontFx_;
+  bool defaultLook_ = false;
+  bool mouseInside_ = false;
+  bool multiLine_ = false;
+  bool repeatedClick_ = false;
+  Word repeatingInterval_ = 100;
+  TVyrButtonState state_ = TVyrButtonState::bsUp;
+  TVyrNormalButtonStyle style_ = TVyrNormalButtonStyle::nbsAutoDetect;
+  Word repeatTimer_ = 0;
+  bool hideHint_ = true;
+  Vyrcctrl::TVyrImageLink imageLink_;
+};
+
+class TVyrButton : public TVyrCustomButton {
+  MORVANT_COMPONENT(TVyrButton, TVyrCustomButton)
+ public:
+  explicit TVyrButton(TComponent* AOwner) : TVyrCustomButton(AOwner) {}
 };
 
 // Registers the unit's published classes with the form streams.

@@ -87,6 +87,7 @@ void TVyrExplorerButton::Publish(TPublisher<TVyrExplorerButton>& P) {
 void Initialize() {
   RegisterClasses(
       {TVyrSpeedButton::StaticClass(), TVyrOfficeButton::StaticClass(), TVyrExplorerButton::StaticClass()});
+  RegisterClasses({TVyrButton::StaticClass()});
 }
 
 }  // namespace Vyrbtn
