@@ -8,6 +8,7 @@
 // styles.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -16,6 +17,7 @@
 #include "stdctrls_button.h"
 #include "unitstartup.h"
 #include "vyrctrl.h"
+#include "vyrctrla.h"
 #include "vyrglyph.h"
 #include "vyrgraph.h"
 
@@ -414,6 +416,102 @@ class TVyrButton : public TVyrCustomButton {
   MORVANT_COMPONENT(TVyrButton, TVyrCustomButton)
  public:
   explicit TVyrButton(TComponent* AOwner) : TVyrCustomButton(AOwner) {}
+};
+
+// ---- the image-face button ----
+
+// The class the image-face and picture buttons publish as ButtonFace: it
+// holds nothing; forms of old carry the face list's ident under its name.
+class TVyrButtonFace : public TPersistent {
+  MORVANT_CLASS(TVyrButtonFace, TPersistent)
+ public:
+  TVyrButtonFace() = default;
+};
+
+// One face: the item ImageIndex of the list ListIndex.
+struct TVyrButtonFaceIndex {
+  int ListIndex = 0;
+  int ImageIndex = 0;
+  bool operator==(const TVyrButtonFaceIndex& Other) const {
+    return ListIndex == Other.ListIndex && ImageIndex == Other.ImageIndex;
+  }
+};
+inline TVyrButtonFaceIndex VyrFaceIndex(int ListIndex, int ImageIndex) { return {ListIndex, ImageIndex}; }
+// One face per button state, in the order of the states.
+using TVyrButtonFaceIndices = std::array<TVyrButtonFaceIndex, 8>;
+
+// A graphic button whose face is an image-list picture per state, with a
+// fixed fall-back order and a hit test against the face's background
+// colour.
+class TVyrCustomMMButton : public TVyrBaseGraphicButton {
+  MORVANT_PUBLISHED(TVyrCustomMMButton, TVyrBaseGraphicButton)
+ public:
+  explicit TVyrCustomMMButton(TComponent* AOwner);
+
+  TVyrButtonFace* GetButtonFace() const { return nullptr; }
+  Vyrcont::TVyrCustomImageList* GetButtonFaceImageList() const { return faceLink_.GetImageList(); }
+  void SetButtonFaceImageList(Vyrcont::TVyrCustomImageList* Value);
+  Vyrcctrl::TVyrImageLink& GetFaceLink() { return faceLink_; }
+  TVyrButtonFaceIndex GetButtonFaceIndex(TVyrButtonState State) const { return faces_[static_cast<int>(State)]; }
+  // Repaints when it is the face of the current state.
+  void SetButtonFaceIndex(TVyrButtonState State, TVyrButtonFaceIndex Value);
+  const TVyrButtonFaceIndices& GetButtonFaceIndices() const { return faces_; }
+  void SetButtonFaceIndices(const TVyrButtonFaceIndices& Value);
+  // No list, or the list holds no item of the state's pair.
+  bool ButtonFaceIMLEmpty(TVyrButtonState State) const;
+  int GetCaptionDown() const { return captionDown_; }
+  void SetCaptionDown(int Value) { captionDown_ = Value; }
+  TColor GetTransColor() const { return transColor_; }
+  void SetTransColor(TColor Value) { transColor_ = Value; }
+  // TransColor from the list's transparent colour of the bsUp face.
+  void SetTransCol();
+  bool GetForceTransparent() const { return forceTransparent_; }
+  void SetForceTransparent(bool Value);
+  bool GetQuickDraw() const { return quickDraw_; }
+  void SetQuickDraw(bool Value);
+  Vyrctrla::TVyrBitmapStyle GetButtonFaceStyle() const { return faceStyle_; }
+  void SetButtonFaceStyle(Vyrctrla::TVyrBitmapStyle Value);
+  // What the last paint's face covered; empty when it drew none.
+  TRect GetFaceRect() const { return faceRect_; }
+  // The drawing flags of the face for the list's DrawExt.
+  std::uint16_t FaceFlags() const;
+  HPALETTE GetPalette() const;
+
+  virtual void GetButtonFaceIMLChange(TObject* Sender) { GetChange(Sender); }
+  bool GetEmpty() override { return faceLink_.GetImageList() == nullptr; }
+  bool VerifyTransparency(int X, int Y) override;
+
+ protected:
+  void DefineProperties(TFiler* Filer) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Paint() override;
+  bool HotFaceDiffers() const override { return true; }
+
+ private:
+  // The face the paint takes for the current state, the fall-back
+  // included; false when there is none.
+  bool ChosenFace(TVyrButtonFaceIndex& Face) const;
+  void ReadIndices(TStream* Stream);
+  void WriteIndices(TStream* Stream);
+  void ReadTransCol(TStream* Stream);
+  void WriteTransCol(TStream* Stream);
+  void ReadLegacyIndices(TReader* Reader);
+  void ReadLegacyTransCol(TReader* Reader);
+
+  Vyrcctrl::TVyrImageLink faceLink_;
+  TVyrButtonFaceIndices faces_{};
+  int captionDown_ = 1;
+  TColor transColor_ = static_cast<TColor>(0xFFFFFF);
+  bool forceTransparent_ = true;
+  bool quickDraw_ = false;
+  Vyrctrla::TVyrBitmapStyle faceStyle_ = Vyrctrla::TVyrBitmapStyle::sbNone;
+  TRect faceRect_;
+};
+
+class TVyrMMButton : public TVyrCustomMMButton {
+  MORVANT_COMPONENT(TVyrMMButton, TVyrCustomMMButton)
+ public:
+  explicit TVyrMMButton(TComponent* AOwner) : TVyrCustomMMButton(AOwner) {}
 };
 
 // Registers the unit's published classes with the form streams.

@@ -87,7 +87,7 @@ void TVyrExplorerButton::Publish(TPublisher<TVyrExplorerButton>& P) {
 void Initialize() {
   RegisterClasses(
       {TVyrSpeedButton::StaticClass(), TVyrOfficeButton::StaticClass(), TVyrExplorerButton::StaticClass()});
-  RegisterClasses({TVyrButton::StaticClass()});
+  RegisterClasses({TVyrButton::StaticClass(), TVyrMMButton::StaticClass()});
 }
 
 }  // namespace Vyrbtn
