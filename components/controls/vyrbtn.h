@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "controlcanvas.h"
@@ -19,6 +20,7 @@
 #include "vyrctrl.h"
 #include "vyrctrla.h"
 #include "vyrglyph.h"
+#include "vyrstdcs.h"
 #include "vyrgraph.h"
 
 class TBitmap;
@@ -512,6 +514,142 @@ class TVyrMMButton : public TVyrCustomMMButton {
   MORVANT_COMPONENT(TVyrMMButton, TVyrCustomMMButton)
  public:
   explicit TVyrMMButton(TComponent* AOwner) : TVyrCustomMMButton(AOwner) {}
+};
+
+// ---- the docked buttons ----
+
+using Vyrstdcs::TVyrDockPosition;
+
+// Sent by a docked windowed button to itself when its control's window
+// went: the button's own new window hooks the control's new one.
+constexpr UINT CM_VYRDOCKREHOOK = CM_BASE + 102;
+
+// A button's docking to a windowed control beside it: it sits on one side
+// at a distance, optionally takes the control's height or width, follows
+// it as it moves, resizes, hides or is disabled, and moves it along when
+// the button moves. The docked speed buttons and the docked windowed
+// button hold one.
+class TVyrButtonDocking : private Vyrstdcs::TVyrDockClient {
+ public:
+  // WindowGone runs when the control's window is destroyed and the button
+  // itself stays.
+  TVyrButtonDocking(TControl* Button, std::function<void()> WindowGone);
+
+  bool GetBoolean(int Index) const;
+  // 0 AdjustDockedSize, 1 Docked, 2 ReflectOwnChanges.
+  void SetBoolean(int Index, bool Value);
+  TWinControl* GetControl() const { return control_; }
+  void SetControl(TWinControl* Value);
+  TVyrDockPosition GetPosition() const { return position_; }
+  void SetPosition(TVyrDockPosition Value);
+  int GetMargin() const { return margin_; }
+  void SetMargin(int Value);
+  bool HasControl() const { return docked_ && control_; }
+
+  // Hooks the control and places the button (not while loading).
+  void DockControl();
+  void InitWndProc();
+  void RestoreWndProc() { hook_.Restore(); }
+  void AdjustToControl();
+  void AdjustToButton();
+  // The control forgotten, without a word to anyone.
+  void Forget() { control_ = nullptr; }
+  // For the button's Notification: the control going.
+  void Removed(TComponent* AComponent);
+  // The button is being destroyed: the hook lets go for good.
+  void Retire();
+  // Forms of old stored AdjustDockedSize as "AdjustSize".
+  void DefineAdjustSize(TFiler* Filer);
+
+ private:
+  void DockedControlMoved() override { AdjustToControl(); }
+  void DockedControlEnabled(bool Enabled) override;
+  void DockedControlShown(bool Shown) override;
+  void DockedWindowDestroyed() override;
+  bool Loading() const;
+
+  TControl* button_;
+  std::function<void()> windowGone_;
+  bool adjustDockedSize_ = true;
+  bool adjusting_ = false;
+  bool docked_ = true;
+  bool retired_ = false;
+  bool reflectOwnChanges_ = true;
+  TWinControl* control_ = nullptr;
+  TVyrDockPosition position_ = TVyrDockPosition::dpRight;
+  int margin_ = 1;
+  Vyrstdcs::TVyrDockHook hook_{*this};
+};
+
+// A speed button docked beside a windowed control.
+class TVyrDockSpeedButton : public TVyrCustomSpeedButton {
+  MORVANT_COMPONENT(TVyrDockSpeedButton, TVyrCustomSpeedButton)
+ public:
+  explicit TVyrDockSpeedButton(TComponent* AOwner);
+  void BeforeDestruction() override;
+
+  TVyrButtonDocking& GetDocking() { return docking_; }
+  bool GetAdjustDockedSize() const { return docking_.GetBoolean(0); }
+  void SetAdjustDockedSize(bool Value) { docking_.SetBoolean(0, Value); }
+  bool GetDocked() const { return docking_.GetBoolean(1); }
+  void SetDocked(bool Value) { docking_.SetBoolean(1, Value); }
+  bool GetReflectOwnChanges() const { return docking_.GetBoolean(2); }
+  void SetReflectOwnChanges(bool Value) { docking_.SetBoolean(2, Value); }
+  TWinControl* GetControl() const { return docking_.GetControl(); }
+  void SetControl(TWinControl* Value) { docking_.SetControl(Value); }
+  TVyrDockPosition GetPosition() const { return docking_.GetPosition(); }
+  void SetPosition(TVyrDockPosition Value) { docking_.SetPosition(Value); }
+  int GetMargin() const { return docking_.GetMargin(); }
+  void SetMargin(int Value) { docking_.SetMargin(Value); }
+
+ protected:
+  void BoundsChange(Vyrctrl::TVyrBoundsChangeStates State) override;
+  void DefineProperties(TFiler* Filer) override;
+  void Loaded() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  TVyrButtonDocking docking_;
+};
+
+class TVyrDockOfficeButton : public TVyrDockSpeedButton {
+  MORVANT_COMPONENT(TVyrDockOfficeButton, TVyrDockSpeedButton)
+ public:
+  explicit TVyrDockOfficeButton(TComponent* AOwner);
+};
+
+// A windowed button docked beside a windowed control.
+class TVyrDockButton : public TVyrCustomButton {
+  MORVANT_COMPONENT(TVyrDockButton, TVyrCustomButton)
+ public:
+  explicit TVyrDockButton(TComponent* AOwner);
+  void BeforeDestruction() override;
+
+  TVyrButtonDocking& GetDocking() { return docking_; }
+  bool GetAdjustDockedSize() const { return docking_.GetBoolean(0); }
+  void SetAdjustDockedSize(bool Value) { docking_.SetBoolean(0, Value); }
+  bool GetDocked() const { return docking_.GetBoolean(1); }
+  void SetDocked(bool Value) { docking_.SetBoolean(1, Value); }
+  bool GetReflectOwnChanges() const { return docking_.GetBoolean(2); }
+  void SetReflectOwnChanges(bool Value) { docking_.SetBoolean(2, Value); }
+  TWinControl* GetControl() const { return docking_.GetControl(); }
+  // Not to itself.
+  void SetControl(TWinControl* Value);
+  TVyrDockPosition GetPosition() const { return docking_.GetPosition(); }
+  void SetPosition(TVyrDockPosition Value) { docking_.SetPosition(Value); }
+  int GetMargin() const { return docking_.GetMargin(); }
+  void SetMargin(int Value) { docking_.SetMargin(Value); }
+
+ protected:
+  void BoundsChange(Vyrctrl::TVyrBoundsChangeStates State) override;
+  void CreateWnd() override;
+  void DefineProperties(TFiler* Filer) override;
+  void Dispatch(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  TVyrButtonDocking docking_;
 };
 
 // Registers the unit's published classes with the form streams.

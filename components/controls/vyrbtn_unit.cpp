@@ -87,7 +87,8 @@ void TVyrExplorerButton::Publish(TPublisher<TVyrExplorerButton>& P) {
 void Initialize() {
   RegisterClasses(
       {TVyrSpeedButton::StaticClass(), TVyrOfficeButton::StaticClass(), TVyrExplorerButton::StaticClass()});
-  RegisterClasses({TVyrButton::StaticClass(), TVyrMMButton::StaticClass()});
+  RegisterClasses({TVyrButton::StaticClass(), TVyrMMButton::StaticClass(), TVyrDockSpeedButton::StaticClass(),
+                   TVyrDockOfficeButton::StaticClass(), TVyrDockButton::StaticClass()});
 }
 
 }  // namespace Vyrbtn
