@@ -119,6 +119,14 @@ void TVyrCustom3DButton::Paint() {
   if (!faceCell.GetEmpty() && !maskCell.GetEmpty()) {
     const TRect cell(0, 0, std::min(faceCell.GetWidth(), maskCell.GetWidth()),
                      std::min(faceCell.GetHeight(), maskCell.GetHeight()));
+    // The masked draw ORs the face in where the mask is black: outside it
+    // the face must be black, whatever the picture holds there.
+    TBitmap inverse;
+    inverse.SetSize(cell.Width(), cell.Height());
+    inverse.GetCanvas()->SetCopyMode(cmNotSrcCopy);
+    inverse.GetCanvas()->CopyRect(cell, maskCell.GetCanvas(), cell);
+    faceCell.GetCanvas()->SetCopyMode(cmSrcAnd);
+    faceCell.GetCanvas()->CopyRect(cell, inverse.GetCanvas(), cell);
     const TColor transparent = faceCell.GetCanvas()->GetPixels(0, height_ - 1);
     Vyrutils::VyrBmpDrawExt(back.GetCanvas(), client, faceCell.GetCanvas(), cell, 0x100, transparent,
                             clip_->GetPalette(), maskCell.GetCanvas());

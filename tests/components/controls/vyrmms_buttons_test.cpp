@@ -234,3 +234,27 @@ TEST_F(PictureButtonTest, SixPicturesMakeTheSixCellsAndAnEmptyFirstNone) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PictureButtonTest, EachFaceShowsOnlyThroughItsOwnMask) {
+  // Masks 4 and 5 black only in the middle square now.
+  for (int m : {4, 5}) {
+    faces[m] = Solid(20, 20, clWhite);
+    faces[m]->GetCanvas()->GetBrush()->SetColor(clBlack);
+    faces[m]->GetCanvas()->FillRect(TRect(5, 5, 15, 15));
+  }
+  TProbe3DButton* button = NewPictureButton();
+  button->SetColor(clGray);
+  button->ShowState(S::bsDown);
+  EXPECT_EQ(Shown(button, 10, 10), Rgb(clLime));
+  EXPECT_EQ(Shown(button, 2, 10), Rgb(clGray)) << "outside mask 4";
+  button->ShowState(S::bsUp);
+  EXPECT_EQ(Shown(button, 4, 10), Rgb(clRed)) << "inside mask 3";
+  button->SetEnabled(false);
+  button->ShowState(S::bsDisabledUp);
+  EXPECT_EQ(Shown(button, 10, 10), Rgb(clBlue));
+  EXPECT_EQ(Shown(button, 2, 10), Rgb(clGray)) << "outside mask 5";
+}
+
+}  // namespace
