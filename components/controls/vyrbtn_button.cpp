@@ -304,35 +304,4 @@ void TVyrCustomButton::CMEnabledChanged(TMessage& Message) {
 
 void TVyrCustomButton::CMFontChanged(TMessage&) { GetChange(GetFont()); }
 
-// ---- published ----
-
-void TVyrCustomButton::Publish(TPublisher<TVyrCustomButton>& P) {
-  using B = TVyrCustomButton;
-  P.Object("ButtonLayout", &B::GetButtonLayout);
-  P.Object("FontFx", &B::GetFontFx);
-  P.Object("Glyph", &B::GetGlyph).Stored([](B* b) { return b->IsCustom(); });
-  P.Bool("HideHint", &B::GetHideHint, &B::SetHideHint, true);
-  // A list of the global container goes as "Internal" instead.
-  P.Component("ImageList", &B::GetImageList, &B::SetImageList).Stored([](B* b) {
-    return b->GetImageLink().ImageListStored();
-  });
-  P.Integer("ImageIndex", &B::GetImageIndex, &B::SetImageIndexValue, 0);
-  P.Integer("ListIndex", &B::GetListIndex, &B::SetListIndexValue, 0);
-  P.Bool("MultiLine", &B::GetMultiLine, &B::SetMultiLine, false);
-  P.Integer("NumGlyphs", &B::GetNumGlyphs, &B::SetNumGlyphs, 1);
-  P.Bool("RepeatedClick", &B::GetRepeatedClick, &B::SetRepeatedClick, false);
-  P.Integer("RepeatingInterval", &B::GetRepeatingInterval, &B::SetRepeatingInterval, 100);
-  P.Enum("Style", &B::GetStyle, &B::SetStyle, {"nbsAutoDetect", "nbsWin31", "nbsWin40"}, 0);
-  P.Event("OnMouseEnter", &TControl::OnMouseEnter);
-  P.Event("OnMouseExit", &B::OnMouseExit);
-}
-
-void TVyrButton::Publish(TPublisher<TVyrButton>& P) {
-  using B = TVyrButton;
-  P.Component("DropDownMenu", &B::GetDropDownMenu, &B::SetDropDownMenu);
-  P.Integer("DropDownIndent", &B::GetDropDownIndent, &B::SetDropDownIndent, 0);
-  P.Bool("DropDownRight", &B::GetDropDownRight, &B::SetDropDownRight, false);
-  P.Event("OnDropDown", &B::OnDropDown);
-}
-
 }  // namespace Vyrbtn

@@ -230,44 +230,4 @@ void TVyrDockButton::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation == opRemove) docking_.Removed(AComponent);
 }
 
-// ---- published ----
-
-namespace {
-
-template <class B>
-void PublishDocking(TPublisher<B>& P) {
-  P.Bool("AdjustDockedSize", &B::GetAdjustDockedSize, &B::SetAdjustDockedSize, true);
-  P.Component("Control", &B::GetControl, &B::SetControl);
-  P.Bool("Docked", &B::GetDocked, &B::SetDocked, true);
-  P.Enum("GlyphKind", &B::GetGlyphKind, &B::SetGlyphKind,
-         {"gkCustom", "gkEllipsis", "gkFile", "gkFolder", "gkCalculator", "gkCalender", "gkSearch", "gkColor",
-          "gkFont"},
-         static_cast<int>(TVyrGlyphKind::gkEllipsis));
-  P.Integer("Margin", &B::GetMargin, &B::SetMargin, 1);
-  P.Enum("Position", &B::GetPosition, &B::SetPosition, {"dpBottom", "dpLeft", "dpRight", "dpTop"},
-         static_cast<int>(TVyrDockPosition::dpRight));
-  P.Bool("ReflectOwnChanges", &B::GetReflectOwnChanges, &B::SetReflectOwnChanges, true);
-}
-
-template <class B>
-void PublishSpeedStyle(TPublisher<B>& P, TVyrUserButtonStyle Default) {
-  P.Enum("Style", &B::GetStyle, &B::SetStyle,
-         {"ubsAutoDetect", "ubsWin31", "ubsWin40", "ubsKorvel", "ubsKorvelFlat", "ubsFlat", "ubsFlatUnColored",
-          "ubsNavigator", "ubsExplorer", "ubsExplorerColored", "ubsIntegrated"},
-         static_cast<int>(Default));
-}
-
-}  // namespace
-
-void TVyrDockSpeedButton::Publish(TPublisher<TVyrDockSpeedButton>& P) {
-  PublishDocking(P);
-  PublishSpeedStyle(P, TVyrUserButtonStyle::ubsAutoDetect);
-}
-
-void TVyrDockOfficeButton::Publish(TPublisher<TVyrDockOfficeButton>& P) {
-  PublishSpeedStyle(P, TVyrUserButtonStyle::ubsFlat);
-}
-
-void TVyrDockButton::Publish(TPublisher<TVyrDockButton>& P) { PublishDocking(P); }
-
 }  // namespace Vyrbtn

@@ -295,32 +295,4 @@ void TVyrCustomMMButton::DefineProperties(TFiler* Filer) {
                               TStreamProc(this, &TVyrCustomMMButton::WriteTransCol), true);
 }
 
-// ---- published ----
-
-void TVyrCustomMMButton::Publish(TPublisher<TVyrCustomMMButton>& P) {
-  using B = TVyrCustomMMButton;
-  P.Bool("AllowAllUp", &B::GetAllowAllUp, &B::SetAllowAllUp, false);
-  P.Bool("AllowMouseOver", &B::GetAllowMouseOver, &B::SetAllowMouseOver, false);
-  P.Bool("AllowTransparency", &B::GetAllowTransparency, &B::SetAllowTransparency, true);
-  P.Object("ButtonFace", &B::GetButtonFace);
-  P.Enum("ButtonFaceStyle", &B::GetButtonFaceStyle, &B::SetButtonFaceStyle,
-         {"sbNone", "sbAutosize", "sbCenter", "sbStretch", "sbTile", "sbKeepAspRatio", "sbKeepWidth", "sbKeepHeight"},
-         0);
-  // A list of the global container goes as "ButtonFace" instead.
-  P.Component("ButtonFaceImageList", &B::GetButtonFaceImageList, &B::SetButtonFaceImageList).Stored([](B* b) {
-    return b->GetFaceLink().ImageListStored();
-  });
-  P.Integer("CaptionDown", &B::GetCaptionDown, &B::SetCaptionDown, 1);
-  P.Bool("ForceTransparent", &B::GetForceTransparent, &B::SetForceTransparent, true);
-  P.Integer("GroupIndex", &B::GetGroupIndex, &B::SetGroupIndex, 0);
-  P.Bool("QuickDraw", &B::GetQuickDraw, &B::SetQuickDraw, false);
-  P.Bool("Pressed", &B::GetPressed, &B::SetPressed, false);
-  P.Component("DropDownMenu", &B::GetDropDownMenu, &B::SetDropDownMenu);
-  P.Integer("DropDownIndent", &B::GetDropDownIndent, &B::SetDropDownIndent, 0);
-  P.Bool("DropDownRight", &B::GetDropDownRight, &B::SetDropDownRight, false);
-  P.Bool("Transparent", &B::GetTransparent, &B::SetTransparent, false);
-}
-
-void TVyrMMButton::Publish(TPublisher<TVyrMMButton>&) {}
-
 }  // namespace Vyrbtn

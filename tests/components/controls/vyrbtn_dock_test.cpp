@@ -137,15 +137,23 @@ TEST_F(ButtonDockTest, HooksComeAndGoInAnyOrderAndTheControlWorksOn) {
         gone[which] = true;
         x += 30;
         edit->SetBounds(x, 60, 100, 21);
-        if (!gone[0]) EXPECT_EQ(speed->GetLeft(), x + 101);
-        if (!gone[1]) EXPECT_EQ(windowed->GetTop(), 82);
-        if (!gone[2]) EXPECT_EQ(label->GetLeft() + label->GetWidth() + 1, x);
+        if (!gone[0]) {
+          EXPECT_EQ(speed->GetLeft(), x + 101);
+        }
+        if (!gone[1]) {
+          EXPECT_EQ(windowed->GetTop(), 82);
+        }
+        if (!gone[2]) {
+          EXPECT_EQ(label->GetLeft() + label->GetWidth() + 1, x);
+        }
         SetWindowText(edit->GetHandle(), "Text");
         EXPECT_EQ(edit->GetText(), AnsiString("Text"));
         SetWindowText(edit->GetHandle(), "");
       }
       // Back in reverse order, every link came off the chain.
-      if (order == std::vector<int>{2, 1, 0}) EXPECT_EQ(GetWindowLongPtr(edit->GetHandle(), GWLP_WNDPROC), original);
+      if (order == std::vector<int>{2, 1, 0}) {
+        EXPECT_EQ(GetWindowLongPtr(edit->GetHandle(), GWLP_WNDPROC), original);
+      }
       if (!freeThem) {
         speed->Free();
         windowed->Free();

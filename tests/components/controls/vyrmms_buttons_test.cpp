@@ -109,11 +109,11 @@ class PictureButtonTest : public ButtonTest {
     return button;
   }
   // The top-left corner of the dark (caption) pixels.
-  static TPoint CaptionCorner(TControl* Button) {
+  static TPoint CaptionCorner(TGraphicControl* Button) {
     TPoint corner(1000, 1000);
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x < 30; ++x) {
-        const TColor c = Shown(Button, x, y);
+        const TColor c = static_cast<TColor>(ColorToRGB(Button->GetCanvas()->GetPixels(x, y)));
         if (GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80) {
           corner.x = std::min<int>(corner.x, x);
           corner.y = std::min<int>(corner.y, y);
