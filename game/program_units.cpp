@@ -13,6 +13,7 @@
 #include "vyrgroup.h"
 #include "vyrled.h"
 #include "vyrmms.h"
+#include "vyrmms_buttons.h"
 #include "vyrrctrl.h"
 #include "vyrregion.h"
 #include "vyrshapa.h"
@@ -34,6 +35,7 @@ TUnitRows ProgramUnits() {
       Vyrextca::Unit,
       Vyrextcs::Unit,
       Vyrbtn::Unit,
+      Vyrmms::ButtonsUnit,
       Vyrctrla::Unit,
       Vyrshapa::Unit,
       Vyrrctrl::Unit,

@@ -163,21 +163,18 @@ void TVyrBaseGraphicButton::Notification(TComponent* AComponent, TOperation Oper
 bool TVyrBaseGraphicButton::IsCustom() const { return GetImageList() == nullptr; }
 
 void TVyrBaseGraphicButton::SetGlyph(TBitmap* Value) {
-  // A glyph of its own replaces the one the image list provided.
-  if (!Loading() && GetImageList()) SetImageList(nullptr);
-  glyph_->SetGlyph(Value);
+  VyrSetOwnGlyph(glyph_.get(), GetImageLink(), Value, Loading());
   Invalidate();
 }
 
 void TVyrBaseGraphicButton::GetIMLChange(TObject*) {
-  if (!IMLEmpty()) {
-    TBitmap item;
-    GetImageList()->GetBitmapItem(GetListIndex(), GetImageIndex(), &item);
-    glyph_->SetGlyph(&item);
-  } else {
-    glyph_->SetGlyph(nullptr);
-  }
+  VyrGlyphFromList(glyph_.get(), GetImageLink());
   Invalidate();
+}
+
+void TVyrBaseGraphicButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  Vyrctrl::TVyrBaseControl::ActionChange(Sender, CheckDefaults);
+  if (ActionChangeable()) VyrGlyphFromAction(glyph_.get(), Sender);
 }
 
 // ---- drawing helpers ----
@@ -213,14 +210,7 @@ void TVyrBaseGraphicButton::DrawGlyphAndText(TCanvas* Canvas, const TRect& Rect)
 void TVyrBaseGraphicButton::FontChange(TObject* Sender) {
   if (Loading()) return;
   GetCanvas()->SetFont(GetFont());
-  // A rotated caption needs a TrueType face: the side that changed last
-  // decides which of the two gives way.
-  if (fontFx_->GetAngle() != 0 && !Vyrutils::VyrIsTrueTypeFont(GetFont())) {
-    if (Sender == fontFx_.get())
-      GetFont()->SetName("Arial");
-    else
-      fontFx_->SetAngle(0);
-  }
+  VyrResolveFontAngle(GetFont(), fontFx_.get(), Sender);
   GetChange(Sender);
 }
 

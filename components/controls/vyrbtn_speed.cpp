@@ -61,21 +61,12 @@ void TVyrCustomSpeedButton::SetStyle(U Value) {
 void TVyrCustomSpeedButton::SetGlyphKind(TVyrGlyphKind Value) {
   if (glyphKind_ == Value) return;
   glyphKind_ = Value;
-  if (Value != TVyrGlyphKind::gkCustom) {
-    // Into the holder directly: the image list stays linked for a return
-    // to gkCustom.
-    GetGlyphHolder()->SetNumGlyphs(1);
-    TBitmap picture;
-    VyrGetGlyphKind(&picture, Value);
-    GetGlyphHolder()->SetGlyph(&picture);
-    Invalidate();
-  } else {
-    TVyrBaseGraphicButton::GetIMLChange(nullptr);
-  }
+  VyrGlyphOfKind(GetGlyphHolder(), Value, GetImageLink());
+  Invalidate();
 }
 
 bool TVyrCustomSpeedButton::IsCustom() const {
-  return GetImageList() == nullptr || glyphKind_ != TVyrGlyphKind::gkCustom;
+  return VyrGlyphIsCustom(GetImageLink(), glyphKind_);
 }
 
 void TVyrCustomSpeedButton::GetIMLChange(TObject* Sender) {

@@ -60,9 +60,9 @@ void TVyrImageLink::ClipDraw(TCanvas* Canvas, const TRect& Rect, int Flags) cons
 
 HPALETTE TVyrImageLink::Palette() const { return list_ ? list_->Palette(listIndex_) : nullptr; }
 
-void TVyrImageLink::DefineInternal(TFiler* Filer) {
+void TVyrImageLink::DefineInternal(TFiler* Filer, const char* Name) {
   Filer->DefineProperty(
-      "Internal", TReaderProc([this](TReader* Reader) { SetImageList(Vyrcont::VyrReadGlobalIdent(Reader)); }),
+      Name, TReaderProc([this](TReader* Reader) { SetImageList(Vyrcont::VyrReadGlobalIdent(Reader)); }),
       TWriterProc([this](TWriter* Writer) { Vyrcont::VyrWriteGlobalIdent(Writer, list_); }),
       Vyrcont::VyrIsGlobalIdent(list_));
 }

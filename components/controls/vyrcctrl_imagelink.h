@@ -51,7 +51,8 @@ class TVyrImageLink {
   void ClipDraw(TCanvas* Canvas, const TRect& Rect, int Flags) const;
   // The palette of the linked list; 0 when the link is empty.
   HPALETTE Palette() const;
-  void DefineInternal(TFiler* Filer);
+  // The list of the global container as the text entry Name.
+  void DefineInternal(TFiler* Filer, const char* Name = "Internal");
 
  private:
   void Changed(TObject* Sender);

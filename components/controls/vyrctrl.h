@@ -46,6 +46,7 @@ class TVyrBaseControl : public TGraphicControl {
   void SetIndex(int Which, int Value) { imageLink_.SetIndex(Which, Value); }
   bool IMLEmpty() const { return imageLink_.IMLEmpty(); }
   TVyrImageLink& GetImageLink() { return imageLink_; }
+  const TVyrImageLink& GetImageLink() const { return imageLink_; }
 
   virtual bool CheckOptimized() { return false; }
   virtual void GetChange(TObject* Sender);
@@ -76,7 +77,11 @@ class TVyrBaseControl : public TGraphicControl {
   // The shared background of every window-less control: when CheckOptimized,
   // the piece of the provider's bitmap behind the client rect is copied
   // onto the canvas. True when something was painted.
-  bool PaintBackground();
+  bool PaintBackground() { return CheckOptimized() && PaintBackground(GetCanvas()); }
+  // The same piece onto Target (an off-screen bitmap of the control's
+  // size), whether or not the control is transparent; false when no
+  // provider serves one.
+  bool PaintBackground(TCanvas* Target);
   bool Loading() const { return GetComponentState().Contains(csLoading); }
   bool Designing() const { return GetComponentState().Contains(csDesigning); }
 

@@ -45,12 +45,12 @@ TPoint TVyrBaseControl::BackMapPoint(int X, int Y) const {
   return TPoint(parent->GetLeft() + X, parent->GetTop() + Y);
 }
 
-bool TVyrBaseControl::PaintBackground() {
-  if (!CheckOptimized()) return false;
+bool TVyrBaseControl::PaintBackground(TCanvas* Target) {
   TWinControl* parent = GetParent();
+  if (!parent) return false;
   if (auto* control = dynamic_cast_object<TVyrCustomControl>(parent))
-    return control->BackDrawArea(GetCanvas(), GetClientRect(), BackMapPoint(left_, top_), 0);
-  return VyrFormShapeBackDrawArea(parent, GetCanvas(), GetClientRect(), BackMapPoint(left_, top_));
+    return control->BackDrawArea(Target, GetClientRect(), BackMapPoint(left_, top_), 0);
+  return VyrFormShapeBackDrawArea(parent, Target, GetClientRect(), BackMapPoint(left_, top_));
 }
 
 void TVyrBaseControl::GetScreenRect(TRect& Rect) const {

@@ -52,10 +52,6 @@ class TVyrBaseImage : public Vyrctrl::TVyrGraphicControl {
  protected:
   // Applies the autosize rule for a picture of Width x Height, or of none.
   bool FitTo(bool Empty, int Width, int Height);
-  // The background of the parent's provider behind the control, drawn
-  // onto Canvas at the control's own coordinates. False when no provider
-  // serves one.
-  bool DrawParentBack(TCanvas* Canvas);
   // The parent's surface can take a direct paint now.
   bool CanPaintNow() const;
 

@@ -44,7 +44,7 @@ void TVyrAniCtrl::RefillBack() {
   if (!backBitmap_) backBitmap_ = std::make_unique<TBitmap>();
   backBitmap_->SetSize(GetWidth(), GetHeight());
   if (CheckOptimized()) {
-    DrawParentBack(backBitmap_->GetCanvas());
+    PaintBackground(backBitmap_->GetCanvas());
   } else {
     // What the parent painted behind the control, with the bevel on it.
     TRect inner;
@@ -107,7 +107,7 @@ void TVyrAniCtrl::PaintImage(bool Notify) {
       return;
     }
     composeOn([&](TCanvas* Target) {
-      if (!(GetSilentMove() && DrawParentBack(Target))) fillColor(Target, GetClientRect());
+      if (!(GetSilentMove() && PaintBackground(Target))) fillColor(Target, GetClientRect());
     });
     return;
   }

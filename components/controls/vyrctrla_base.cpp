@@ -49,15 +49,6 @@ bool TVyrBaseImage::FitTo(bool Empty, int Width, int Height) {
   return true;
 }
 
-bool TVyrBaseImage::DrawParentBack(TCanvas* Canvas) {
-  TWinControl* parent = GetParent();
-  if (!parent) return false;
-  const TPoint at = BackMapPoint(GetLeft(), GetTop());
-  if (auto* control = dynamic_cast_object<Vyrctrl::TVyrCustomControl>(parent))
-    return control->BackDrawArea(Canvas, GetClientRect(), at, 0);
-  return Vyrctrl::VyrFormShapeBackDrawArea(parent, Canvas, GetClientRect(), at);
-}
-
 bool TVyrBaseImage::CanPaintNow() const {
   return GetParent() && GetParent()->HandleAllocated() && GetShowing() && !Loading();
 }

@@ -80,7 +80,7 @@ void TVyrLImage::Paint() {
   // not show the parent's repaint through it.
   auto work = std::make_unique<TBitmap>();
   work->SetSize(GetWidth(), GetHeight());
-  DrawParentBack(work->GetCanvas());
+  PaintBackground(work->GetCanvas());
   DrawItem(work->GetCanvas(), R, ImageFlags());
   GetCanvas()->CopyRect(R, work->GetCanvas(), R);
 }

@@ -102,14 +102,7 @@ void TVyrScrollText::RefillBack() {
   FBackBitmap->SetSize(GetWidth(), GetHeight());
   TCanvas* back = FBackBitmap->GetCanvas();
   bool drawn = false;
-  if (CheckOptimized()) {
-    TWinControl* parent = GetParent();
-    const TPoint at = BackMapPoint(GetLeft(), GetTop());
-    if (auto* control = dynamic_cast_object<Vyrctrl::TVyrCustomControl>(parent))
-      drawn = control->BackDrawArea(back, GetClientRect(), at, 0);
-    else
-      drawn = Vyrctrl::VyrFormShapeBackDrawArea(parent, back, GetClientRect(), at);
-  }
+  if (CheckOptimized()) drawn = PaintBackground(back);
   // What the parent painted under the control before this paint.
   if (!drawn) back->CopyRect(GetClientRect(), GetCanvas(), GetClientRect());
   FRefreshBack = false;

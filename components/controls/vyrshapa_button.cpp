@@ -159,10 +159,7 @@ void TVyrCustomShapeButton::Notification(TComponent* AComponent, TOperation Oper
 
 void TVyrCustomShapeButton::DefineProperties(TFiler* Filer) {
   Vyrbtn::TVyrBaseGraphicButton::DefineProperties(Filer);
-  Filer->DefineProperty(
-      "InternalBtn", TReaderProc([this](TReader* Reader) { SetBtnFaceImageList(Vyrcont::VyrReadGlobalIdent(Reader)); }),
-      TWriterProc([this](TWriter* Writer) { Vyrcont::VyrWriteGlobalIdent(Writer, faceLink_.GetImageList()); }),
-      Vyrcont::VyrIsGlobalIdent(faceLink_.GetImageList()));
+  faceLink_.DefineInternal(Filer, "InternalBtn");
   // Older forms stored a caption clip the button never used.
   Filer->DefineProperty("CaptionClip", TReaderProc([](TReader* Reader) { Reader->ReadBoolean(); }), TWriterProc(),
                         false);

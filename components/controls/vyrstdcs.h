@@ -52,6 +52,47 @@ TRect VyrDockLabelBounds(const TRect& Control, int LabelWidth, int LabelHeight, 
 TRect VyrDockControlBounds(const TRect& Label, int ControlWidth, int ControlHeight, TVyrDockPosition Position,
                            int Margin, bool AdjustDockedSize);
 
+// What the window of a docked control tells the component docked to it.
+class TVyrDockClient {
+ public:
+  virtual ~TVyrDockClient() = default;
+  // WM_MOVE and WM_SIZE.
+  virtual void DockedControlMoved() = 0;
+  virtual void DockedControlEnabled(bool Enabled) = 0;
+  // WM_SHOWWINDOW.
+  virtual void DockedControlShown(bool Shown) = 0;
+  // WM_DESTROY, once the hook has let go of the window.
+  virtual void DockedWindowDestroyed() = 0;
+};
+
+// The hook a docked component sets on its control's window procedure,
+// through the platform's chain: each hook unlinks only its own link, in any
+// order, and a retired link passes every message on to what it replaced.
+class TVyrDockHook {
+ public:
+  explicit TVyrDockHook(TVyrDockClient& Client) : client_(Client) {}
+  ~TVyrDockHook();
+  TVyrDockHook(const TVyrDockHook&) = delete;
+  TVyrDockHook& operator=(const TVyrDockHook&) = delete;
+
+  // Hooks Control's window (made first when needed) unless it is hooked
+  // already; a component that cannot hook simply does not follow.
+  void Hook(TWinControl* Control);
+  // Puts the saved procedure back where the hook is on top; below another
+  // hook, retires its link instead.
+  void Restore();
+  HWND GetHooked() const { return window_; }
+
+ private:
+  void OwnWndProc(TMessage& Message);
+
+  TVyrDockClient& client_;
+  WNDPROC instance_ = nullptr;
+  WNDPROC saved_ = nullptr;
+  HWND window_ = nullptr;
+  bool restoring_ = false;
+};
+
 
 // ======== the labels ========
 
@@ -219,11 +260,10 @@ class TVyrSimpleLabel : public TVyrCustomSimpleLabel {
 // it moves, resizes, shows, hides and enables; it hooks the control's
 // window procedure through the platform's chain, so other hooks may come
 // and go in any order.
-class TVyrCustomDockLabel : public TVyrCustomSimpleLabel {
+class TVyrCustomDockLabel : public TVyrCustomSimpleLabel, private TVyrDockClient {
   MORVANT_PUBLISHED(TVyrCustomDockLabel, TVyrCustomSimpleLabel)
  public:
   explicit TVyrCustomDockLabel(TComponent* AOwner);
-  ~TVyrCustomDockLabel() override;
   void BeforeDestruction() override;
 
   bool GetBoolean(int Index) const;
@@ -254,21 +294,19 @@ class TVyrCustomDockLabel : public TVyrCustomSimpleLabel {
 
  private:
   void DockControl();
-  void InitWndProc();
-  void RestoreWndProc();
-  void OwnWndProc(TMessage& Message);
+  void DockedControlMoved() override { AdjustToControl(); }
+  void DockedControlEnabled(bool Enabled) override { SetEnabled(Enabled); }
+  void DockedControlShown(bool Shown) override;
+  void DockedWindowDestroyed() override { TVyrCustomSimpleLabel::SetControl(nullptr); }
   void ReadAdjustSize(TReader* Reader);
 
   bool FAdjustDockedSize = false;
   bool FAdjusting = false;
   bool FDocked = true;
-  bool FRestoring = false;
   bool FReflectOwnChanges = false;
   TVyrDockPosition FPosition = TVyrDockPosition::dpLeft;
   int FMargin = 1;
-  WNDPROC FInstance = nullptr;
-  WNDPROC FSavedProc = nullptr;
-  HWND FHooked = nullptr;
+  TVyrDockHook FHook{*this};
 };
 
 class TVyrDockLabel : public TVyrCustomDockLabel {

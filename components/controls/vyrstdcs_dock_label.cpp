@@ -8,12 +8,8 @@ namespace Vyrstdcs {
 TVyrCustomDockLabel::TVyrCustomDockLabel(TComponent* AOwner) : TVyrCustomSimpleLabel(AOwner) { SetAutoSize(false); }
 
 void TVyrCustomDockLabel::BeforeDestruction() {
-  RestoreWndProc();
+  FHook.Restore();
   TVyrCustomSimpleLabel::BeforeDestruction();
-}
-
-TVyrCustomDockLabel::~TVyrCustomDockLabel() {
-  if (FInstance) FreeObjectInstance(FInstance, FSavedProc);
 }
 
 bool TVyrCustomDockLabel::GetBoolean(int Index) const {
@@ -36,7 +32,7 @@ void TVyrCustomDockLabel::SetBoolean(int Index, bool Value) {
       if (HasControl())
         DockControl();
       else if (GetFocusControl())
-        RestoreWndProc();
+        FHook.Restore();
       break;
     default:
       FReflectOwnChanges = Value;
@@ -59,7 +55,7 @@ void TVyrCustomDockLabel::SetMargin(int Value) {
 
 void TVyrCustomDockLabel::SetControl(TWinControl* Value) {
   if (GetFocusControl() == Value) return;
-  RestoreWndProc();
+  FHook.Restore();
   TVyrCustomSimpleLabel::SetControl(Value);
   if (Value) DockControl();
 }
@@ -75,72 +71,17 @@ void TVyrCustomDockLabel::Notification(TComponent* AComponent, TOperation Operat
 void TVyrCustomDockLabel::DockControl() {
   if (!HasControl() || Loading()) return;
   FAdjusting = false;
-  InitWndProc();
+  FHook.Hook(GetFocusControl());
   AdjustToControl();
 }
 
-void TVyrCustomDockLabel::InitWndProc() {
-  // A label that cannot hook simply does not follow.
-  try {
-    TWinControl* control = GetFocusControl();
-    HWND window = control->GetHandle();
-    if (!window) return;
-    if (!FInstance) FInstance = MakeObjectInstance(TWndMethod(this, &TVyrCustomDockLabel::OwnWndProc));
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtr(window, GWLP_WNDPROC));
-    if (current == FInstance) return;
-    FSavedProc = current;
-    FHooked = window;
-    SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FInstance));
-  } catch (...) {
-  }
-}
-
-void TVyrCustomDockLabel::RestoreWndProc() {
-  if (!FHooked || !FInstance) return;
-  FRestoring = true;
-  if (IsWindow(FHooked)) {
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtr(FHooked, GWLP_WNDPROC));
-    if (current == FInstance) {
-      SetWindowLongPtr(FHooked, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FSavedProc));
-    } else {
-      // Another hook sits above ours: our instance stays in its chain but
-      // only passes messages on from now on; a later hook gets a new one.
-      FreeObjectInstance(FInstance, FSavedProc);
-      FInstance = nullptr;
-    }
-  }
-  FHooked = nullptr;
-  FSavedProc = nullptr;
-  FRestoring = false;
-}
-
-void TVyrCustomDockLabel::OwnWndProc(TMessage& Message) {
-  if (FRestoring || !FSavedProc) {
-    Message.Result = CallWindowProc(FSavedProc, FHooked, Message.Msg, Message.WParam, Message.LParam);
-    return;
-  }
-  HWND window = FHooked;
-  Message.Result = CallWindowProc(FSavedProc, window, Message.Msg, Message.WParam, Message.LParam);
-  switch (Message.Msg) {
-    case WM_DESTROY:
-      RestoreWndProc();
-      TVyrCustomSimpleLabel::SetControl(nullptr);
-      break;
-    case WM_MOVE:
-    case WM_SIZE: AdjustToControl(); break;
-    case WM_ENABLE: SetEnabled(Message.WParam > 0); break;
-    case WM_SHOWWINDOW:
-      if (Designing()) break;
-      if (Message.WParam) {
-        if (!GetVisible()) {
-          AdjustToControl();
-          SetVisible(true);
-        }
-      } else {
-        SetVisible(false);
-      }
-      break;
-    default: break;
+void TVyrCustomDockLabel::DockedControlShown(bool Shown) {
+  if (Designing()) return;
+  if (!Shown) {
+    SetVisible(false);
+  } else if (!GetVisible()) {
+    AdjustToControl();
+    SetVisible(true);
   }
 }
 

@@ -268,6 +268,7 @@ class TVyrImageListItem : public TVyrListItem {
   void ClipDraw(TCanvas* Canvas, const TRect& Rect, std::uint16_t Flags, int ClipOffset, TColor Color, int Index);
   // The cell's bottom-left pixel.
   TColor TransparentColor(int Index);
+  // Pixel P of the cell, as the bitmap list answers pixel P of its bitmap.
   TColor GetColorAtPoint(const TPoint& P, int Index);
 
   // The bitmap file cut into Count images; the 65522 text when it is empty

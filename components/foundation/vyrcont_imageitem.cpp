@@ -343,7 +343,7 @@ TColor TVyrImageListItem::TransparentColor(int Index) {
 }
 
 TColor TVyrImageListItem::GetColorAtPoint(const TPoint& P, int Index) {
-  return image_->GetCanvas()->GetPixels(GetOffset(Index) + P.x, height_ - 1 + P.y);
+  return image_->GetCanvas()->GetPixels(GetOffset(Index) + P.x, P.y);
 }
 
 void TVyrImageListItem::ConvertBmpToIML(TBitmap* Bitmap, int Count, bool AMasked) {

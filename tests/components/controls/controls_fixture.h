@@ -89,8 +89,9 @@ class ControlsTest : public ::testing::Test {
   static TColor Shown(TControl* Control, int X, int Y) {
     if (auto* graphic = dynamic_cast_object<TGraphicControl>(Control))
       return static_cast<TColor>(ColorToRGB(graphic->GetCanvas()->GetPixels(X, Y)));
-    return static_cast<TColor>(
-        ColorToRGB(static_cast<TCustomControl*>(Control)->GetCanvas()->GetPixels(X, Y)));
+    if (auto* custom = dynamic_cast_object<TCustomControl>(Control))
+      return static_cast<TColor>(ColorToRGB(custom->GetCanvas()->GetPixels(X, Y)));
+    return clNone;
   }
   static TColor Rgb(TColor C) { return static_cast<TColor>(ColorToRGB(C)); }
 
