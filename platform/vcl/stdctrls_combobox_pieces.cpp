@@ -210,6 +210,12 @@ void TCustomComboBox::DefaultHandler(TMessage& Message) {
 // ---- keys ----
 
 bool TCustomComboBox::ComboKey(WORD Key, bool Alt) {
+  // F4 alone toggles the list; Alt+F4 is the window's close command and goes
+  // on, the list closed first so that it does not outlive its window.
+  if (Key == VK_F4 && Alt) {
+    if (dropped_) CloseList(false);
+    return false;
+  }
   if (HasDropDown() && (Key == VK_F4 || (Alt && (Key == VK_DOWN || Key == VK_UP)))) {
     if (dropped_)
       CloseList(true);
