@@ -18,7 +18,7 @@ BOOL DrawThemeParentBackground(HWND hwnd, HDC dc, const RECT* rect) {
     area = *rect;
   else
     GetClientRect(hwnd, &area);
-  POINT origin{0, 0};
+  POINT origin{};
   MapWindowPoints(hwnd, parent, &origin, 1);
   const int saved = SaveDC(dc);
   // The clip in the child's coordinates, before the origin moves to the
