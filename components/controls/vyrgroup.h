@@ -131,7 +131,7 @@ class TVyrButtonControl : public Vyrctrl::TVyrCustomPanel {
   void PaintToControl(int StateOverride);
   void DrawFocus(TCanvas* Canvas, const TRect& Rect);
   // Fires OnChange.
-  void Changed();
+  void Changed() override;
   // The strip with a new empty bitmap, filled from the image list when it
   // has the item; true when it did.
   bool StripFromImageList();

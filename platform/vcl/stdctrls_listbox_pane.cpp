@@ -343,7 +343,7 @@ void TListPane::Paint(HDC DC) {
     y += h;
   }
   if (y < c.bottom) {
-    const RECT rest{0, y, c.right, c.bottom};
+    const RECT rest = TRect(0, y, c.right, c.bottom);
     HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(client_.PaneColor())));
     FillRect(DC, &rest, brush);
     DeleteObject(brush);

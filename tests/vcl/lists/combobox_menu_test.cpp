@@ -93,7 +93,7 @@ TEST_F(ComboBoxMenuTest, TheMenuBarWorksAfterTheListClosesByEscapeOrByAChoice) {
       OpenByClick();
       if (HasFatalFailure()) return;
       if (choose) {
-        POINT p{20, 1 * box->GetItemHeight() + 5};
+        POINT p = TPoint(20, 1 * box->GetItemHeight() + 5);
         ClientToScreen(box->GetListHandle(), &p);
         app.host().PostClick(p.x, p.y, 1);
       } else {
