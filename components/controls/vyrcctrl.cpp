@@ -94,20 +94,21 @@ void TVyrCustomControl::Paint() {
     DrawDashedFrame();
 }
 
-void TVyrCustomControl::FillControl() {
-  TCanvas* canvas = GetCanvas();
-  if (CheckOptimized() && BackDrawArea(canvas, GetClientRect(), TPoint(left_, top_), 0)) return;
-  canvas->GetBrush()->SetStyle(bsSolid);
-  canvas->GetBrush()->SetColor(GetColor());
-  canvas->FillRect(GetClientRect());
-}
+void TVyrCustomControl::FillControl() { RepBack(GetClientRect()); }
 
 void TVyrCustomControl::RepBack(const TRect& Rect) {
   TCanvas* canvas = GetCanvas();
   if (CheckOptimized() && BackDrawArea(canvas, Rect, TPoint(left_ + Rect.left, top_ + Rect.top), 0)) return;
+  if (PaintParentBack(canvas, Rect)) return;
   canvas->GetBrush()->SetStyle(bsSolid);
   canvas->GetBrush()->SetColor(GetColor());
   canvas->FillRect(Rect);
+}
+
+bool TVyrCustomControl::PaintParentBack(TCanvas* Canvas, const TRect& Rect) {
+  if (!ShowsParent() || !HandleAllocated()) return false;
+  const RECT r = Rect;
+  return DrawThemeParentBackground(GetHandle(), Canvas->GetHandle(), &r) != FALSE;
 }
 
 void TVyrCustomControl::DrawDashedFrame() {
@@ -228,6 +229,14 @@ void TVyrCustomControl::Dispatch(TMessage& Message) {
 
 void TVyrCustomControl::WMEraseBkgnd(TMessage& Message) {
   if (CheckOptimized()) {
+    Message.Result = 1;
+    return;
+  }
+  // Showing the parent: erased to what it shows, never to a plate of Color
+  // that the painting would then cover.
+  if (ShowsParent() && HandleAllocated()) {
+    const RECT r = GetClientRect();
+    DrawThemeParentBackground(GetHandle(), reinterpret_cast<HDC>(Message.WParam), &r);
     Message.Result = 1;
     return;
   }

@@ -99,6 +99,13 @@ class TVyrCustomControl : public TCustomControl {
   virtual void CMVyrBackChanged(TMessage& Message);
   // One rect of the own background, from the chain or in Color.
   void RepBack(const TRect& Rect);
+  // Transparent with no background bitmap to copy: the parent's own erase
+  // and painting behind Rect (client coordinates of this control) go onto
+  // Canvas, which may be a buffer laid over the client area. True when
+  // painted; False for an opaque or optimized control, or without a window.
+  bool PaintParentBack(TCanvas* Canvas, const TRect& Rect);
+  // Shows the parent through itself.
+  bool ShowsParent() { return transparent_ && !CheckOptimized(); }
   void DrawDashedFrame();
   bool GetFocusFlag() const { return focusFlag_; }
   bool Loading() const { return GetComponentState().Contains(csLoading); }

@@ -148,7 +148,8 @@ void TVyrCustomTrackBar::FrameRectangle() {
 void TVyrCustomTrackBar::DoEnter() {
   TVyrCustomPanel::DoEnter();
   if (!HandleAllocated()) return;
-  if (!CheckOptimized()) {
+  // A frame in Color would put back a plate where the background shows.
+  if (!CheckOptimized() && !ShowsParent()) {
     FrameRectangle();
     DrawFocus(GetClientRect());
   } else {
@@ -159,7 +160,7 @@ void TVyrCustomTrackBar::DoEnter() {
 void TVyrCustomTrackBar::DoExit() {
   TVyrCustomPanel::DoExit();
   if (!HandleAllocated()) return;
-  if (!CheckOptimized())
+  if (!CheckOptimized() && !ShowsParent())
     FrameRectangle();
   else
     Paint();

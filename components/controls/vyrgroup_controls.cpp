@@ -189,10 +189,11 @@ void TVyrButtonControl::PaintToControl(int StateOverride) {
   TBitmap buffer;
   buffer.SetSize(width_, height_);
   TCanvas* bc = buffer.GetCanvas();
-  if (!(CheckOptimized() && BackDrawArea(bc, TRect(0, 0, width_, height_), TPoint(left_, top_), 0))) {
+  const TRect all(0, 0, width_, height_);
+  if (!(CheckOptimized() && BackDrawArea(bc, all, TPoint(left_, top_), 0)) && !PaintParentBack(bc, all)) {
     bc->GetBrush()->SetStyle(bsSolid);
     bc->GetBrush()->SetColor(GetColor());
-    bc->FillRect(TRect(0, 0, width_, height_));
+    bc->FillRect(all);
   }
   DrawItem(bc, true, StateOverride);
   GetCanvas()->Draw(0, 0, &buffer);

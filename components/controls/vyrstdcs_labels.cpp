@@ -199,7 +199,7 @@ void TVyrCustomLabel::Paint() {
     R = inner;
     // The clip goes to the device context as it is, in device units, while
     // the label draws in its own coordinates on its parent's surface.
-    TPoint corners[2] = {{R.left, R.top}, {R.right, R.bottom}};
+    POINT corners[2] = {TPoint(R.left, R.top), TPoint(R.right, R.bottom)};
     LPtoDP(C->GetHandle(), corners, 2);
     clip = TRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
     clipRect = &clip;

@@ -146,6 +146,27 @@ BOOL DrawScroll(DeviceContext& dc, HDC h, const RECT& r, UINT state) {
   return TRUE;
 }
 
+// The close mark: two diagonals of an n-wide square centred in the face,
+// mirror-symmetric both ways. Two pixels thick where the square leaves a gap
+// between the strokes (n >= 6); a thick cross in less room would be a blot,
+// so small faces get one-pixel strokes. A thick stroke pairs (i, i) with
+// (i + 1, i), which makes the cross one row shorter than it is wide.
+void DrawCross(DeviceContext& dc, const RECT& face, COLORREF c) {
+  const long long w = static_cast<long long>(face.right) - face.left;
+  const long long hgt = static_cast<long long>(face.bottom) - face.top;
+  const long long side = std::min(w, hgt);
+  const long long n = side - 2 * std::max<long long>(1, side / 4);
+  if (n < 2) return;
+  const long long thick = n >= 6 ? 2 : 1;
+  const long long rows = n - (thick - 1);
+  const long long left = face.left + (w - n) / 2, top = face.top + (hgt - rows) / 2;
+  for (long long i = 0; i < rows; ++i)
+    for (long long k = 0; k < thick; ++k) {
+      Plot(dc, left + i + k, top + i, c);
+      Plot(dc, left + n - 1 - i - k, top + i, c);
+    }
+}
+
 BOOL DrawCaption(DeviceContext& dc, HDC h, const RECT& r, UINT state) {
   RECT in;
   DrawRaisedFace(h, r, state, in);
@@ -155,12 +176,7 @@ BOOL DrawCaption(DeviceContext& dc, HDC h, const RECT& r, UINT state) {
   const long long l = in.left + m, t = in.top + m, rr = in.right - m, b = in.bottom - m;
   switch (state & 0xFF) {
     case DFCS_CAPTIONCLOSE:
-      for (long long i = 0; i < std::min(rr - l, b - t); ++i) {
-        Plot(dc, l + i, t + i, c);
-        Plot(dc, l + i + 1, t + i, c);
-        Plot(dc, rr - 1 - i, t + i, c);
-        Plot(dc, rr - 2 - i, t + i, c);
-      }
+      DrawCross(dc, in, c);
       return TRUE;
     case DFCS_CAPTIONMIN:
       for (long long x = l; x < rr; ++x) Plot(dc, x, b - 1, c), Plot(dc, x, b - 2, c);

@@ -1,7 +1,8 @@
 #include "graphic_files.h"
 
-#include <cstring>
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "bitmap_class.h"
 #include "bmp_codec.h"
@@ -18,10 +19,12 @@ void AppendLength(std::vector<Byte>& out, std::size_t length) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<Byte>(length >> (8 * i)));
 }
 
-void AppendShortString(std::vector<Byte>& out, const char* text) {
-  const std::size_t length = std::strlen(text);
-  out.push_back(static_cast<Byte>(length));
-  out.insert(out.end(), text, text + length);
+// A length byte, then the text: the class name before a picture's data.
+std::vector<Byte> ShortString(std::string_view text) {
+  std::vector<Byte> out(1 + text.size());
+  out[0] = static_cast<Byte>(text.size());
+  std::copy(text.begin(), text.end(), out.begin() + 1);
+  return out;
 }
 
 bool LooksLikeIco(const std::vector<Byte>& file) {
@@ -53,8 +56,7 @@ std::vector<Byte> EncodeIconFile(const AnsiString& Path, const std::vector<Byte>
 std::vector<Byte> EncodePictureFile(const AnsiString& Path, const std::vector<Byte>& File) {
   const bool icon = LooksLikeIco(File);
   const std::vector<Byte> data = icon ? EncodeIconFile(Path, File) : EncodeBitmapFile(Path, File);
-  std::vector<Byte> out;
-  AppendShortString(out, icon ? "TIcon" : "TBitmap");
+  std::vector<Byte> out = ShortString(icon ? "TIcon" : "TBitmap");
   out.insert(out.end(), data.begin(), data.end());
   return out;
 }

@@ -25,6 +25,9 @@ struct KeyState {
   KeyTable Sync{};
   // The table as it stood after each queued input message.
   std::map<DWORD, KeyTable> Snapshots;
+  // Key-downs other than Alt's, by serial until taken, and how many were taken.
+  std::deque<DWORD> KeyDownsQueued;
+  DWORD KeyDownsTaken = 0;
   DWORD OpenKeyDown = 0;  // the last key-down, while its text may follow
   std::deque<DWORD> TranslatedWithoutText;
   // Key-downs whose character TranslateMessage made itself (Alt+letter):
@@ -120,6 +123,11 @@ void SnapshotKeyState(DWORD serial) {
 
 void InputMessageTaken(DWORD serial) {
   KeyState& k = Keys();
+  // A filtered take may leave earlier key-downs queued, so only this one goes.
+  if (auto down = std::find(k.KeyDownsQueued.begin(), k.KeyDownsQueued.end(), serial); down != k.KeyDownsQueued.end()) {
+    ++k.KeyDownsTaken;
+    k.KeyDownsQueued.erase(down);
+  }
   auto it = k.Snapshots.find(serial);
   if (it == k.Snapshots.end()) return;
   k.Sync = it->second;
@@ -171,7 +179,14 @@ void HostKey(const Backend::Event& e, bool down) {
   DWORD serial = PostInput(m);
   SnapshotKeyState(serial);
   if (down) k.OpenKeyDown = serial;
+  if (down && GenericOf(vk) != VK_MENU) {
+    k.KeyDownsQueued.push_back(serial);
+    // Key-downs nobody takes out (purged with their window) leave theirs.
+    while (k.KeyDownsQueued.size() > 256) k.KeyDownsQueued.pop_front();
+  }
 }
+
+DWORD KeyDownsTaken() { return Keys().KeyDownsTaken; }
 
 void HostText(const Backend::Event& e) {
   KeyState& k = Keys();

@@ -51,6 +51,9 @@ class Tracker {
       : owner_(owner), bar_(bar), system_(systemMenu), flags_(flags) {}
 
   bool HasChoice() const { return hasChoice_; }
+  // A session the mouse started: its drop-downs open with no item
+  // highlighted until the pointer or a key picks one.
+  void StartedByMouse() { byKeys_ = false; }
   UINT_PTR Choice() const { return choice_; }
 
   void Run(const std::function<void()>& start) {
@@ -138,6 +141,7 @@ class Tracker {
   // True for the keys that move, choose or leave.
   bool OnKeyDown(int vk, DWORD keyFlags) {
     bool repeat = (keyFlags & (1u << 30)) != 0;
+    byKeys_ = true;
     switch (vk) {
       case VK_MENU:
       case VK_F10:
@@ -181,6 +185,7 @@ class Tracker {
   }
 
   void OnChar(char32_t c) {
+    byKeys_ = true;
     HMENU menu = levels_.empty() ? bar_ : levels_.back().Menu;
     MenuRecord* m = FindMenu(menu);
     if (!m) return;
@@ -232,6 +237,7 @@ class Tracker {
     }
     if (IsButtonDown(msg)) {
       if (level >= 0) return;
+      byKeys_ = false;
       if (barHit >= 0) {
         if (barHit == barItem_ && !levels_.empty()) done_ = true;
         else ActivateBar(barHit);
@@ -381,7 +387,8 @@ class Tracker {
     if (index >= 0) NotifySelect(bar_, index);
     if (!opens) return;
     std::vector<TRect> rects = MenuBarItemRects(bar_, BarRect());
-    OpenPopup(it->SubMenu, rects[static_cast<std::size_t>(index)], true, index, true);
+    // Keys start on the first item; the mouse picks its own.
+    OpenPopup(it->SubMenu, rects[static_cast<std::size_t>(index)], true, index, byKeys_);
   }
 
   HWND owner_;
@@ -389,6 +396,7 @@ class Tracker {
   bool system_;
   UINT flags_;
   int barItem_ = -1;
+  bool byKeys_ = true;
   std::vector<Level> levels_;
   bool done_ = false;
   bool hasChoice_ = false;
@@ -453,6 +461,7 @@ void StartMouseMenu(HWND root, LRESULT hit, POINT screen) {
   int item = MenuBarItemAt(bar, barRect, screen);
   if (item < 0) return;
   Tracker t(root, bar, false, 0);
+  t.StartedByMouse();
   t.Run([&] { t.ActivateBar(item); });
   Deliver(root, t, false);
 }

@@ -92,6 +92,11 @@ constexpr UINT WM_MOUSEHOVER = 0x02A1;
 // Never sent by this platform, whose palettes do nothing; handled by the
 // components that repaint when the system palette changes.
 constexpr UINT WM_PALETTECHANGED = 0x0311;
+// Paint the client area into the DC in wParam (lParam: PRF_ flags), as
+// WM_PAINT would paint it; what a child asks of its parent to show through.
+constexpr UINT WM_PRINTCLIENT = 0x0318;
+constexpr LPARAM PRF_CLIENT = 0x0004;
+constexpr LPARAM PRF_ERASEBKGND = 0x0008;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_DROPFILES = 0x0233;
 constexpr UINT WM_CONTEXTMENU = 0x007B;

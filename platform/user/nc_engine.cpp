@@ -14,6 +14,7 @@
 #include "nc_size_loop.h"
 #include "nc_state.h"
 #include "paint.h"
+#include "queue_internal.h"
 #include "window.h"
 #include "window_internal.h"
 #include "window_pos.h"
@@ -55,6 +56,16 @@ HWND& AltAloneIn() {
   static HWND window = nullptr;
   return window;
 }
+
+// The key-downs taken from the queue when Alt went down. A key pressed with
+// Alt held ends "Alt alone" even when a control consumed it (a combo box's
+// Alt+Down) and it never reached the default handling here.
+DWORD& KeyDownsAtAlt() {
+  static DWORD count = 0;
+  return count;
+}
+
+bool AltStillAlone() { return AltAloneIn() && KeyDownsTaken() == KeyDownsAtAlt(); }
 
 bool CloseAllowed(HWND hwnd) {
   NonClient::WindowState* s = NonClient::FindState(hwnd);
@@ -225,7 +236,10 @@ bool Extension(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case WM_KEYDOWN: AltAloneIn() = nullptr; return false;
     case WM_SYSKEYDOWN:
       if (wParam == VK_MENU) {
-        if (!(static_cast<DWORD>(lParam) & (1u << 30))) AltAloneIn() = Root(hwnd);
+        if (!(static_cast<DWORD>(lParam) & (1u << 30))) {
+          AltAloneIn() = Root(hwnd);
+          KeyDownsAtAlt() = KeyDownsTaken();
+        }
         return false;
       }
       AltAloneIn() = nullptr;
@@ -236,7 +250,7 @@ bool Extension(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       return false;
     case WM_SYSKEYUP:
       if (wParam == VK_MENU && AltAloneIn()) {
-        const bool here = AltAloneIn() == Root(hwnd);
+        const bool here = AltStillAlone() && AltAloneIn() == Root(hwnd);
         AltAloneIn() = nullptr;
         if (!here) return false;
         SendMessage(Root(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);

@@ -87,5 +87,13 @@ int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw);
 // Copies the window region into rgn; ERROR when the window has none.
 int GetWindowRgn(HWND hwnd, HRGN rgn);
 
+// A child that shows its parent through itself: the parent erases and paints
+// its client area into the child's DC (WM_ERASEBKGND, then WM_PRINTCLIENT
+// with PRF_CLIENT), moved so that the part behind the child lands on it and
+// clipped to rect (the child's client coordinates; its client area when
+// null). The DC's state is as before afterwards. FALSE for a window that is
+// no child.
+BOOL DrawThemeParentBackground(HWND hwnd, HDC dc, const RECT* rect);
+
 // The retained surface of a top-level window (for screenshots and tests).
 const Surface* GetWindowSurface(HWND hwnd);

@@ -19,6 +19,10 @@ void PostNext(const MSG& msg);
 void InputMessageTaken(DWORD serial);
 // Records the key state after the input message of that serial.
 void SnapshotKeyState(DWORD serial);
+// How many key-downs other than Alt's have left the queue so far, whichever
+// window took them and whether it passed them on: the menu bar's "Alt alone"
+// ends with any of them.
+DWORD KeyDownsTaken();
 
 // Host input, by kind.
 void HostKey(const Backend::Event& e, bool down);

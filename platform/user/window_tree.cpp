@@ -99,7 +99,7 @@ HWND SetParent(HWND hwnd, HWND newParent) {
   }
   w->Parent = parent->Handle;
   parent->Children.insert(parent->Children.begin(), hwnd);
-  TPoint corner{screenRect.left, screenRect.top};
+  POINT corner = TPoint(screenRect.left, screenRect.top);
   if (!IsDesktop(parent->Handle)) ScreenToClient(parent->Handle, &corner);
   w->Rect = TRect(corner.x, corner.y, corner.x + screenRect.Width(), corner.y + screenRect.Height());
   if (w->IsTopLevel() && !w->Pixels) {

@@ -135,7 +135,7 @@ void TStatusBar::PaintField(TRect Rect, TBevelCut Bevel, TAlignment Alignment, c
 void TStatusBar::WndProc(TMessage& Message) {
   if (Message.Msg == WM_NCHITTEST && sizeGrip_ && HandleAllocated()) {
     const HWND frame = GetAncestor(GetHandle(), GA_ROOT);
-    TPoint p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    POINT p = TPoint(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
     ::ScreenToClient(GetHandle(), &p);
     const TRect client = GetClientRect();
     const bool onGrip = p.x >= client.right - kGripSize && p.y >= client.bottom - kGripSize && p.x < client.right &&

@@ -25,7 +25,7 @@ TWinControl* FindControl(HWND Handle) {
 }
 
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
-  TWinControl* window = FindControl(WindowFromPoint(TPoint{Pos.x, Pos.y}));
+  TWinControl* window = FindControl(WindowFromPoint(TPoint(Pos.x, Pos.y)));
   if (!window) return nullptr;
   TControl* child = window->ControlAtPos(window->ScreenToClient(Pos), AllowDisabled);
   if (child && !child->Is<TWinControl>()) return child;

@@ -8,6 +8,7 @@
 #include "colors.h"
 #include "focus.h"
 #include "formres.h"
+#include "forms_scrollbox.h"
 #include "keyboard.h"
 #include "tscreen.h"
 #include "window_pos.h"
@@ -289,6 +290,11 @@ void TCustomForm::SetFocusedControl(TWinControl* Control) {
   if (previous) previous->Perform(CM_EXIT, 0, 0);
   // An OnExit handler may have moved the focus on already.
   if (focusedControl_ == Control) Control->Perform(CM_ENTER, 0, 0);
+  // A control focused inside scrolling ones comes into their view, the
+  // innermost first, so each outer one sees where the inner one put it.
+  if (focusedControl_ == Control && !GetComponentState().Contains(csLoading))
+    for (TWinControl* p = Control->GetParent(); p && p != this; p = p->GetParent())
+      if (auto* box = dynamic_cast_object<TScrollingWinControl>(p)) box->ScrollInView(Control);
   Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
 }
 

@@ -94,7 +94,10 @@ void TScrollingWinControl::ScrollBy(int DeltaX, int DeltaY) {
 }
 
 void TScrollingWinControl::ScrollInView(TControl* AControl) {
-  if (!AControl || AControl->GetParent() != this) return;
+  if (!AControl || AControl == this || !ContainsControl(AControl)) return;
+  // Where the control lies in this client area, however deep it sits.
+  const TPoint at =
+      ScreenToClient(AControl->GetParent()->ClientToScreen(TPoint(AControl->GetLeft(), AControl->GetTop())));
   auto bring = [](TControlScrollBar* bar, int start, int extent) {
     const int page = bar->Page();
     int pos = bar->GetPosition();
@@ -102,8 +105,8 @@ void TScrollingWinControl::ScrollInView(TControl* AControl) {
     else if (start + extent > page) pos += std::min(start, start + extent - page);
     bar->SetPosition(pos);
   };
-  bring(horz_, AControl->GetLeft(), AControl->GetWidth());
-  bring(vert_, AControl->GetTop(), AControl->GetHeight());
+  bring(horz_, at.x, AControl->GetWidth());
+  bring(vert_, at.y, AControl->GetHeight());
 }
 
 void TScrollingWinControl::AlignControls(TControl* AControl, TRect& Rect) {

@@ -71,7 +71,8 @@ class TScrollingWinControl : public TWinControl {
   // Moves every child by the deltas (the content follows a bar moving the
   // other way).
   void ScrollBy(int DeltaX, int DeltaY);
-  // Scrolls so that the child lies in the client area, as far as it fits.
+  // Scrolls so that the control (a child, or one deeper down) lies in the
+  // client area, as far as it fits; the form does it for the focused control.
   void ScrollInView(TControl* AControl);
 
  protected:

@@ -50,7 +50,7 @@ TRect THintWindow::CalcHintRect(int MaxWidth, const AnsiString& AHint, void*) {
   AdjustWindowRectEx(&frame, kHintStyle, FALSE, kHintExStyle);
   const int frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
   HDC dc = CreateCompatibleDC(nullptr);
-  TRect r{0, 0, std::max(1, MaxWidth - frameWidth - 2 * kMarginX), 0};
+  RECT r = TRect(0, 0, std::max(1, MaxWidth - frameWidth - 2 * kMarginX), 0);
   if (dc) {
     HGDIOBJ oldFont = SelectObject(dc, GetFont()->GetHandle());
     DrawText(dc, AHint.c_str(), -1, &r, kTextFlags | DT_CALCRECT);
@@ -89,7 +89,7 @@ void THintWindow::Paint() {
   canvas->FillRect(client);
   canvas->SetFont(GetFont());
   canvas->GetBrush()->SetStyle(bsClear);
-  TRect r{client.left + kMarginX, client.top + kMarginY, client.right - kMarginX, client.bottom - kMarginY};
+  RECT r = TRect(client.left + kMarginX, client.top + kMarginY, client.right - kMarginX, client.bottom - kMarginY);
   const AnsiString text = GetCaption();
   DrawText(canvas->GetHandle(), text.c_str(), -1, &r, kTextFlags);
 }

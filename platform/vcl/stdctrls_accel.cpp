@@ -1,6 +1,7 @@
 #include "stdctrls_accel.h"
 
 #include <cctype>
+#include <string>
 #include <string_view>
 
 #include "utf8.h"
@@ -18,6 +19,17 @@ char AccessKeyOf(const AnsiString& Caption) {
     return c < 0x80 ? static_cast<char>(std::toupper(c)) : static_cast<char>(c);
   }
   return 0;
+}
+
+AnsiString StripHotkey(const AnsiString& Text) {
+  std::string out;
+  const char* s = Text.c_str();
+  for (; *s; ++s) {
+    // A mark takes the character after it literally, so "&&" leaves one.
+    if (*s == '&' && !*++s) break;
+    out.push_back(*s);
+  }
+  return AnsiString(out);
 }
 
 // Compares code points, so that "&Übernehmen" answers to ü and Ü alike.

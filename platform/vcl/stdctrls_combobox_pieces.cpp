@@ -29,7 +29,7 @@ constexpr const char* kListClass = "MorvantComboList";
 
 bool Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
-POINT PointOf(LPARAM LParam) { return TPoint{GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)}; }
+POINT PointOf(LPARAM LParam) { return TPoint(GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)); }
 
 }  // namespace
 
@@ -83,7 +83,7 @@ void TCustomComboBox::CreateWnd() {
   TWinControl::CreateWnd();
   ComboNative::Register(kEditClass, &ComboNative::Edit, 0);
   ComboNative::Register(kListClass, &ComboNative::List, CS_DBLCLKS);
-  const TRect none{0, 0, 0, 0};
+  const RECT none{};
   if (HasEdit())
     edit_ = ComboNative::Make(this, kEditClass, 0, WS_CHILD | WS_VISIBLE, none, handle_, editInstance_, editProc_);
   if (style_ == csSimple) {
@@ -210,6 +210,12 @@ void TCustomComboBox::DefaultHandler(TMessage& Message) {
 // ---- keys ----
 
 bool TCustomComboBox::ComboKey(WORD Key, bool Alt) {
+  // F4 alone toggles the list; Alt+F4 is the window's close command and goes
+  // on, the list closed first so that it does not outlive its window.
+  if (Key == VK_F4 && Alt) {
+    if (dropped_) CloseList(false);
+    return false;
+  }
   if (HasDropDown() && (Key == VK_F4 || (Alt && (Key == VK_DOWN || Key == VK_UP)))) {
     if (dropped_)
       CloseList(true);
@@ -460,7 +466,7 @@ void TCustomComboBox::OpenList() {
   int height = 2;
   for (int i = 0; i < rows; ++i) height += PaneItemHeight(i);
   if (items_->GetCount() == 0) height = itemHeight_ + 2;
-  const TRect r{box.left, box.bottom, box.left + width, box.bottom + height};
+  const RECT r = TRect(box.left, box.bottom, box.left + width, box.bottom + height);
   if (!list_) {
     list_ = ComboNative::Make(this, kListClass, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WS_POPUP | WS_BORDER, r, nullptr,
                               listInstance_, listProc_);

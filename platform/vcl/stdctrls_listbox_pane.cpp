@@ -115,9 +115,9 @@ TScrollRange TListPane::ScrollRange() const {
 void TListPane::SetItemIndex(int Value) {
   Value = std::clamp(Value, -1, Count() - 1);
   if (Value == itemIndex_) return;
-  InvalidateItem(itemIndex_);
+  InvalidateItem(CaretIndex());
   itemIndex_ = Value;
-  InvalidateItem(itemIndex_);
+  InvalidateItem(CaretIndex());
   ScrollIntoView(itemIndex_);
 }
 
@@ -152,7 +152,7 @@ void TListPane::ScrollIntoView(int Index) {
 void TListPane::SetFocused(bool Value) {
   if (focused_ == Value) return;
   focused_ = Value;
-  InvalidateItem(itemIndex_);
+  InvalidateItem(CaretIndex());
 }
 
 void TListPane::ChangeSelection(int Index) {
@@ -337,15 +337,13 @@ void TListPane::Paint(HDC DC) {
   for (int i = topIndex_; i < Count() && y < c.bottom; ++i) {
     const int h = client_.PaneItemHeight(i);
     TOwnerDrawState state;
-    if (i == itemIndex_) {
-      state.Include(odSelected);
-      if (focused_ && showFocus_) state.Include(odFocused);
-    }
+    if (i == itemIndex_) state.Include(odSelected);
+    if (i == CaretIndex() && focused_ && showFocus_) state.Include(odFocused);
     client_.PaneDrawItem(DC, i, TRect(0, y, c.right, y + h), state);
     y += h;
   }
   if (y < c.bottom) {
-    const TRect rest{0, y, c.right, c.bottom};
+    const RECT rest = TRect(0, y, c.right, c.bottom);
     HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(client_.PaneColor())));
     FillRect(DC, &rest, brush);
     DeleteObject(brush);

@@ -130,6 +130,9 @@ class TListPane {
   void BarTrack(const TPoint& WindowPoint);
   void BarRelease();
   void ChangeSelection(int Index);
+  // The item with the caret, which the focus rectangle marks: the selected
+  // one, the first when none is selected (-1 without items).
+  int CaretIndex() const { return itemIndex_ >= 0 ? itemIndex_ : (Count() > 0 ? 0 : -1); }
   TPoint ClientToWindow(const TPoint& P) const;
   void InvalidateItem(int Index);
 

@@ -337,6 +337,8 @@ void TWinControl::DefaultHandler(TMessage& Message) {
 void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT: WMPaint(Message); break;
+    // A child that shows this control through itself asks for its painting.
+    case WM_PRINTCLIENT: PaintHandler(reinterpret_cast<HDC>(Message.WParam)); break;
     case WM_ERASEBKGND: WMEraseBkgnd(Message); break;
     case WM_SETFOCUS: WMSetFocus(Message); break;
     case WM_KILLFOCUS: WMKillFocus(Message); break;

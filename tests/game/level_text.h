@@ -22,11 +22,20 @@ struct LevelText {
 
   // The header and the 150 rows (no hint line).
   std::string Body(const char* eol = "\n") const {
-    std::string out = std::to_string(playerX) + " " + std::to_string(playerY) + " 0 0";
+    // Appended piece by piece: no temporary strings to prepend to.
+    std::string out = std::to_string(playerX);
+    auto field = [&out](int value) {
+      out += ' ';
+      out += std::to_string(value);
+    };
+    field(playerY);
+    out += " 0 0";
     for (int i = 0; i < 5; ++i) {
       int x = 0, y = 0, f = 0;
       if (i < static_cast<int>(movers.size())) std::tie(x, y, f) = movers[i];
-      out += " " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(f);
+      field(x);
+      field(y);
+      field(f);
     }
     out += eol;
     for (int f = 0; f < 3; ++f)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "memory_dc.h"
 
 namespace {
@@ -86,6 +88,41 @@ TEST(FrameControl, SizeGripRidgesInTheCorner) {
   EXPECT_EQ(dc.At(15, 3), kOlive);
   EXPECT_EQ(dc.At(3, 3), kOlive);
   EXPECT_EQ(CountColour(dc, 16, 16, light), 12 + 8 + 4);
+}
+
+// The close mark of each caption button the frames draw: the small caption's
+// 10 x 10 (a 6 x 6 face inside the raised edge), the normal caption's and
+// message box's 16 x 14, and that one pushed (the mark one pixel down and
+// right). The maps cover the face; '#' is the mark, '.' the face colour.
+TEST(FrameControl, CloseButtonCrossPerButtonSize) {
+  struct Case {
+    int width, height;
+    UINT state;
+    std::vector<const char*> face;
+  };
+  const Case cases[] = {
+      {10, 10, 0, {"......", ".#..#.", "..##..", "..##..", ".#..#.", "......"}},
+      {16,
+       14,
+       0,
+       {"............", "............", "...##..##...", "....####....", ".....##.....", "....####....", "...##..##...",
+        "............", "............", "............"}},
+      {16,
+       14,
+       DFCS_PUSHED,
+       {"............", "............", "............", "....##..##..", ".....####...", "......##....", ".....####...",
+        "....##..##..", "............", "............"}},
+  };
+  const COLORREF mark = GetSysColor(COLOR_BTNTEXT), face = GetSysColor(COLOR_BTNFACE);
+  for (const Case& c : cases) {
+    MemoryDC dc(c.width, c.height, kOlive);
+    TRect r(0, 0, c.width, c.height);
+    ASSERT_TRUE(DrawFrameControl(dc.dc(), &r, DFC_CAPTION, DFCS_CAPTIONCLOSE | c.state));
+    for (int y = 0; y < static_cast<int>(c.face.size()); ++y)
+      for (int x = 0; c.face[y][x]; ++x)
+        ASSERT_EQ(dc.At(x + 2, y + 2), c.face[y][x] == '#' ? mark : face)
+            << c.width << "x" << c.height << " state " << c.state << " at " << x << "," << y;
+  }
 }
 
 TEST(Recording, LogsOutermostCallsWithTheirArguments) {

@@ -23,7 +23,7 @@ std::set<COLORREF> ColoursAfterText(int bitsPerPixel, BYTE quality) {
   HDC dc = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = CreateBitmap(kWidth, kHeight, 1, static_cast<UINT>(bitsPerPixel), nullptr);
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  TRect all{0, 0, kWidth, kHeight};
+  RECT all = TRect(0, 0, kWidth, kHeight);
   HBRUSH white = CreateSolidBrush(0xFFFFFF);
   FillRect(dc, &all, white);
   DeleteObject(white);

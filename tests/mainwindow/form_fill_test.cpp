@@ -1,6 +1,9 @@
 // What the filled dialogs show where their controls leave room: the tile of
-// the form fill behind window-less labels, the plain face colour behind the
-// transparent check boxes, and the tile again where a shortened text was.
+// the form fill behind window-less labels and behind the transparent check
+// boxes and track bars at every paint, and the tile again where a shortened
+// text was.
+#include <functional>
+
 #include "main_window_fixture.h"
 #include "paint.h"
 #include "window_pos.h"
@@ -33,16 +36,60 @@ class FormFillTest : public MainWindowTest {
   }
 };
 
-TEST_F(FormFillTest, TheSettingsShowTheTileBehindLabelsAndTheFaceBehindBoxes) {
+TEST_F(FormFillTest, TheSettingsShowTheTileBehindLabelsAndBoxes) {
   Form4->Show();
   app->pump();
-  // Far right on the first box: no glyph, no caption, only its own fill.
-  Vyrgroup::TVyrCheckBox* box = Form4->VyrCheckBox1;
-  EXPECT_EQ(ColorToRGB(Shown(box, box->GetWidth() - 3, box->GetHeight() / 2)), ColorToRGB(clBtnFace));
+  // Far right on each box: no glyph, no caption, what the form shows there.
+  for (Vyrgroup::TVyrCheckBox* box : {Form4->VyrCheckBox1, Form4->VyrCheckBox2, Form4->VyrCheckBox3,
+                                      Form4->VyrCheckBox4, Form4->VyrCheckBox5})
+    for (int y = 2; y < box->GetHeight() - 2; y += 3) {
+      const TPoint at = OnForm(box, box->GetWidth() - 3, y);
+      EXPECT_EQ(ColorToRGB(Shown(box, box->GetWidth() - 3, y)), Tile(Form4->VyrFormFill1, at.x, at.y))
+          << box->GetName().c_str() << " at y " << y;
+    }
   // Just inside a label's frame, above its letters: the form's tile.
   Vyrstdcs::TVyrLabel* label = Form4->VyrLabel1;
   const TPoint at = OnForm(label, 3, 2);
   EXPECT_EQ(ColorToRGB(Shown(label, 3, 2)), Tile(Form4->VyrFormFill1, at.x, at.y));
+  Form4->Hide();
+}
+
+// The two track bars are transparent with no background bitmap to copy:
+// they show the form's tile behind the track at their first paint and at
+// every one after, focused or not (a focus change repaints).
+TEST_F(FormFillTest, TheSettingsTrackBarsShowTheTileAtEveryPaintFocusedOrNot) {
+  Form4->VyrTrackBar1->SetPosition(0);
+  Form4->VyrTrackBar2->SetPosition(0);
+  Form4->Show();
+  app->pump();
+  // The strip above the track, right of the thumb, inside the focus ring.
+  auto tiledAbove = [&](Vyrextca::TVyrTrackBar* bar) {
+    int wrong = 0;
+    for (int y = 1; y < 4; ++y)
+      for (int x = 40; x < bar->GetWidth() - 2; ++x) {
+        const TPoint at = OnForm(bar, x, y);
+        wrong += ColorToRGB(Shown(bar, x, y)) != Tile(Form4->VyrFormFill1, at.x, at.y);
+      }
+    return wrong;
+  };
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+  };
+  const Step steps[] = {
+      {"first paint", [] {}},
+      {"repainted", [&] { Form4->VyrTrackBar1->Repaint(), Form4->VyrTrackBar2->Repaint(); }},
+      {"bar 2 focused", [&] { Form4->VyrTrackBar2->SetFocus(); }},
+      {"repainted focused", [&] { Form4->VyrTrackBar1->Repaint(), Form4->VyrTrackBar2->Repaint(); }},
+      {"bar 1 focused again", [&] { Form4->VyrTrackBar1->SetFocus(); }},
+      {"dialog repainted", [&] { Form4->Repaint(); }},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    app->pump();
+    EXPECT_EQ(tiledAbove(Form4->VyrTrackBar1), 0) << step.what;
+    EXPECT_EQ(tiledAbove(Form4->VyrTrackBar2), 0) << step.what;
+  }
   Form4->Hide();
 }
 

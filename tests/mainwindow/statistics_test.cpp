@@ -21,14 +21,20 @@ class StatisticsTest : public MainWindowTest {
             Form6->Label10->GetCaption().c_str(), Form6->Label12->GetCaption().c_str()};
   }
 
+  // A registry name with its number, "SCORE3" or "G12".
+  static std::string Numbered(const char* name, int number) {
+    std::string out = name;
+    out += std::to_string(number);
+    return out;
+  }
   void Solve(int world, int level, int best) {
-    const std::string section = "SCORE" + std::to_string(world);
-    SetBool(section.c_str(), ("G" + std::to_string(level)).c_str(), true);
-    SetInt(section.c_str(), ("M" + std::to_string(level)).c_str(), best);
+    const std::string section = Numbered("SCORE", world);
+    SetBool(section.c_str(), Numbered("G", level).c_str(), true);
+    SetInt(section.c_str(), Numbered("M", level).c_str(), best);
   }
   // `count` levels solved, spread over the worlds' levels 1 to 19.
   void SolveMany(int count) {
-    for (int i = 0; i < count; ++i) SetBool(("SCORE" + std::to_string(i / 19)).c_str(), ("G" + std::to_string(i % 19 + 1)).c_str(), true);
+    for (int i = 0; i < count; ++i) SetBool(Numbered("SCORE", i / 19).c_str(), Numbered("G", i % 19 + 1).c_str(), true);
   }
 };
 

@@ -8,7 +8,8 @@ menu and drop-down, the menu taking the keys from its first one, Alt+F4 and
 SIGTERM saving the game's values, the taskbar entry of the main window, and
 the game's four dialogs driven by keys and clicks: the About box's shape,
 the world chosen, the settings written or left alone, the settings dialog
-sized by its frame.
+sized by its frame and showing its tile behind its transparent controls, and
+Alt+F4 closing a dialog whose drop-down list has the focus.
 
 The oracle is mostly the registry file the game writes on closing: "ZUEGE"
 counts the steps the figure took, so a key that did not reach the game shows
@@ -347,6 +348,17 @@ def case_drop_down_then_keys(display, game):
     expect_one_step_after(game, dialog, "the dialog")
 
 
+def case_alt_f4_in_drop_down(display, game):
+    # The open dialog's file-type box has the focus (Alt+T); Alt+F4 closes
+    # the dialog, it does not drop the list.
+    game.key("alt+w")
+    game.key("Down", "Return")
+    dialog = wait_for("the open dialog", lambda: game.find_window("Öffnen", mapped=True))
+    expect_dialog_of(display, dialog, game.window)
+    game.key("alt+t", "alt+F4")
+    expect_one_step_after(game, dialog, "the dialog")
+
+
 def case_sigterm_saves(display, game):
     game.moves("Right", "Right", "Right")
     game.proc.send_signal(signal.SIGTERM)
@@ -582,6 +594,34 @@ def case_settings_cancelled(display, game, shots):
     close_then_step(display, game, opened, by_clicks((276, 372)), closed=unchanged)
 
 
+def case_settings_tile_after_tabs(display, game, shots):
+    # Tab through every control and back to the first: each has painted
+    # itself as it took and gave up the focus. The transparent check box
+    # shows the dialog's tile around its caption, not a plate of grey:
+    # above and below the caption, and right of it to the box's end.
+    opened = open_dialog(display, game, SETTINGS, None)
+    game.key(*["Tab"] * 9)
+    probes = [(x, y) for y in (186, 205) for x in range(60, 420, 9)] + \
+             [(x, y) for y in range(188, 205, 4) for x in range(200, 420, 9)]
+
+    tile = rgb_of("convert", os.path.join(FORMS, "settings_fill.png"))
+
+    def tiled():
+        shot = opened.screen(0, 0, 472, 420)
+        for x, y in probes:
+            at, t = 3 * (y * 472 + x), 3 * ((y % 128) * 128 + x % 128)
+            if not close_colours(shot[at:at + 3], tile[t:t + 3]):
+                return False
+        return True
+    try:
+        wait_for("the tile around the first check box's caption", tiled, timeout=10)
+    finally:
+        if shots:
+            display.run("import", "-window", "root", os.path.join(shots, "dialog_settings_tabbed_%s.png" % display.wm),
+                        check=False)
+    close_then_step(display, game, opened, by_clicks((276, 372)))
+
+
 def case_settings_resized(display, game, shots):
     opened = open_dialog(display, game, SETTINGS, shots)
     left, top, width, height = opened.geometry()
@@ -615,6 +655,7 @@ CASES = [
     ("Alt+W and Down at once", lambda display, game: case_alt_w_then_down(display, game, 0)),
     ("Alt+W and Down at a player's pace", lambda display, game: case_alt_w_then_down(display, game, 150)),
     ("a drop-down in the open dialog, then the keys", case_drop_down_then_keys),
+    ("Alt+F4 in the open dialog's file-type list", case_alt_f4_in_drop_down),
     ("SIGTERM saves", case_sigterm_saves),
     ("the taskbar entry", case_taskbar_entry),
 ]
@@ -631,6 +672,7 @@ DIALOG_CASES = [
     ("settings: Tabs to the sound box, space, Enter", case_settings_by_keys),
     ("settings: a box clicked, then Abbruch", case_settings_cancelled),
     ("settings: sized by its frame", case_settings_resized),
+    ("settings: the tile behind the check boxes after a Tab through all", case_settings_tile_after_tabs),
     ("statistics closed by Enter", case_dialog_closed(STATISTICS, by_keys("Return"))),
     ("statistics closed by a click on OK", case_dialog_closed(STATISTICS, by_clicks((261, 236)))),
 ]

@@ -1,6 +1,9 @@
+#include <algorithm>
+
 #include "focus.h"
 #include "keyboard.h"
 #include "menu.h"
+#include "mouse.h"
 #include "nc_engine.h"
 #include "sysmenu.h"
 #include "timers.h"
@@ -220,6 +223,39 @@ TEST_F(Menus, F10SelectsTheBarAndTheMouseChoosesToo) {
   host->PostClick(104 + 20, quitY);
   TestSupport::PumpUntilIdle();
   EXPECT_EQ(Commands(w), std::vector<WPARAM>{kQuit});
+}
+
+// Opened by a click, a drop-down highlights none of its items until the
+// pointer or a key picks one; opened by keys, it starts on the first.
+TEST_F(Menus, AMenuOpenedByTheMouseStartsWithNoItemHighlighted) {
+  HWND w = MakeWindowWithMenu();
+  auto highlighted = [&](WPARAM id) {
+    const std::vector<WPARAM> selected = Commands(w, WM_MENUSELECT);
+    return std::find(selected.begin(), selected.end(), id) != selected.end();
+  };
+  host->PostClick(104 + 10, 123 + 9);  // Datei
+  host->PostKey(VK_RETURN);            // no item to choose
+  host->PostKey(VK_ESCAPE);
+  host->PostKey(VK_ESCAPE);
+  TestSupport::PumpUntilIdle();
+  EXPECT_EQ(Count(w, WM_INITMENUPOPUP), 1);
+  EXPECT_FALSE(highlighted(kOpen));
+  EXPECT_TRUE(Commands(w).empty());
+
+  log.clear();
+  ClockAdvance(GetDoubleClickTime() + 1);  // a click of its own, no double click
+  host->PostClick(104 + 10, 123 + 9);
+  host->PostKey(VK_DOWN);  // the first item
+  host->PostKey(VK_RETURN);
+  TestSupport::PumpUntilIdle();
+  EXPECT_EQ(Commands(w), std::vector<WPARAM>{kOpen});
+
+  log.clear();
+  AltWith('D', "d");
+  host->PostKey(VK_ESCAPE);
+  host->PostKey(VK_ESCAPE);
+  TestSupport::PumpUntilIdle();
+  EXPECT_TRUE(highlighted(kOpen));
 }
 
 TEST_F(Menus, ClickOutsideCancels) {

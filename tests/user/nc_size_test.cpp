@@ -124,7 +124,7 @@ TEST_F(SizeLoop, AChildsGripSizesItsFrame) {
     return std::nullopt;
   };
   TestSupport::PumpUntilIdle();
-  TPoint p{client.right - 8, client.bottom - 8};
+  POINT p = TPoint(client.right - 8, client.bottom - 8);
   ClientToScreen(w, &p);
   Drag(p.x, p.y, p.x + 20, p.y + 30);
   EXPECT_EQ(RectOf(w), TRect(100, 100, 420, 330));

@@ -92,12 +92,12 @@ TEST_F(Lifecycle, GeometryAndCoordinateMapping) {
   EXPECT_EQ(TRect(r), TRect(0, 0, 194, 144)) << "1-px border plus 2-px client edge";
   GetWindowRect(child, &r);
   EXPECT_EQ(TRect(r), TRect(113, 123, 163, 173));
-  TPoint p{0, 0};
+  POINT p{};
   ClientToScreen(child, &p);
   EXPECT_EQ(TPoint(p), TPoint(114, 124));
   ScreenToClient(top, &p);
   EXPECT_EQ(TPoint(p), TPoint(11, 21));
-  TPoint q{5, 5};
+  POINT q = TPoint(5, 5);
   MapWindowPoints(child, top, &q, 1);
   EXPECT_EQ(TPoint(q), TPoint(16, 26));
   EXPECT_EQ(GetParent(child), top);

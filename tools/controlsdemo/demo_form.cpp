@@ -2,6 +2,7 @@
 
 #include "colors.h"
 #include "dialogs.h"
+#include "stdctrls_accel.h"
 
 TDemoForm* DemoForm = nullptr;
 
@@ -55,7 +56,7 @@ void TDemoForm::Edit1Change(TObject*) { Report("Eingabe: " + Edit1->GetText()); 
 
 void TDemoForm::Button1Click(TObject* Sender) {
   ProgressBar1->StepIt();
-  Report(static_cast<TButton*>(Sender)->GetCaption() + " gedrückt");
+  Report(StripHotkey(static_cast<TButton*>(Sender)->GetCaption()) + " gedrückt");
   StatusBar1->GetPanels()->GetItems(1)->SetText(AnsiString(ProgressBar1->GetPosition()) + "%");
 }
 
@@ -63,7 +64,9 @@ void TDemoForm::Button2Click(TObject*) { Report("Abbrechen gedrückt"); }
 
 void TDemoForm::CheckBox1Click(TObject*) { Report(CheckBox1->GetChecked() ? "Musik an" : "Musik aus"); }
 
-void TDemoForm::RadioClick(TObject* Sender) { Report("Stufe: " + static_cast<TRadioButton*>(Sender)->GetCaption()); }
+void TDemoForm::RadioClick(TObject* Sender) {
+  Report("Stufe: " + StripHotkey(static_cast<TRadioButton*>(Sender)->GetCaption()));
+}
 
 void TDemoForm::ListBox1Click(TObject*) {
   const int i = ListBox1->GetItemIndex();
@@ -101,4 +104,6 @@ void TDemoForm::AskItemClick(TObject*) {
   Report(answer == mrYes ? "Antwort: Ja" : "Antwort: Nein");
 }
 
-void TDemoForm::PopupClick(TObject* Sender) { Report("Kontextmenü: " + static_cast<TMenuItem*>(Sender)->GetCaption()); }
+void TDemoForm::PopupClick(TObject* Sender) {
+  Report("Kontextmenü: " + StripHotkey(static_cast<TMenuItem*>(Sender)->GetCaption()));
+}

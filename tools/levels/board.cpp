@@ -22,9 +22,19 @@ bool BlocksFigure(std::uint8_t c) { return Game::IsSolid(c); }
 
 std::string LevelLines(const Board& b) {
   std::string out = b.hint + "\n";
-  out += std::to_string(b.playerX) + " " + std::to_string(b.playerY) + " 0 0";
-  for (const Mover& m : b.movers)
-    out += " " + std::to_string(m.x) + " " + std::to_string(m.y) + " " + std::to_string(m.floor);
+  // Appended piece by piece: no temporary strings to prepend to.
+  auto field = [&out](int value) {
+    out += ' ';
+    out += std::to_string(value);
+  };
+  out += std::to_string(b.playerX);
+  field(b.playerY);
+  out += " 0 0";
+  for (const Mover& m : b.movers) {
+    field(m.x);
+    field(m.y);
+    field(m.floor);
+  }
   out += "\n";
   for (int f = 0; f < Game::kFloors; ++f)
     for (int y = 0; y < kSize; ++y) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <type_traits>
 
 #include "bitmap_class.h"
 #include "colors.h"
@@ -85,13 +86,20 @@ class ControlsTest : public ::testing::Test {
   }
 
   // What the control shows now, read from its canvas (the parent's
-  // surface for a window-less one).
-  static TColor Shown(TControl* Control, int X, int Y) {
-    if (auto* graphic = dynamic_cast_object<TGraphicControl>(Control))
-      return static_cast<TColor>(ColorToRGB(graphic->GetCanvas()->GetPixels(X, Y)));
-    if (auto* custom = dynamic_cast_object<TCustomControl>(Control))
-      return static_cast<TColor>(ColorToRGB(custom->GetCanvas()->GetPixels(X, Y)));
-    return clNone;
+  // surface for a window-less one). The kind of control comes from the
+  // pointer's type where that tells it, from a checked cast where not: an
+  // unchecked cast of a window-less control to a windowed one would read
+  // past its end.
+  template <class C>
+  static TColor Shown(C* Control, int X, int Y) {
+    if constexpr (std::is_base_of_v<TGraphicControl, C> || std::is_base_of_v<TCustomControl, C>) {
+      return Rgb(Control->GetCanvas()->GetPixels(X, Y));
+    } else {
+      if (auto* graphic = dynamic_cast_object<TGraphicControl>(Control)) return Shown(graphic, X, Y);
+      if (auto* windowed = dynamic_cast_object<TCustomControl>(Control)) return Shown(windowed, X, Y);
+      ADD_FAILURE() << "a control without a canvas of its own";
+      return clNone;
+    }
   }
   static TColor Rgb(TColor C) { return static_cast<TColor>(ColorToRGB(C)); }
 

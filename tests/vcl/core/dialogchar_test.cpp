@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "core_fixture.h"
 #include "keyboard.h"
 #include "menus.h"
@@ -141,4 +143,15 @@ TEST_F(CoreTest, MenuAccessKeysStillOpenTheBarWhenNoControlAnswers) {
   AltWith('N', "n");
   EXPECT_EQ(clicked.size(), 1u);
   EXPECT_EQ(f->GetActiveControl(), target);
+}
+
+// What a report or a hint shows of a caption: the marks gone, a doubled one
+// kept as one '&', umlauts untouched, a mark at the very end dropped.
+TEST(StripHotkey, DropsTheMarksAndKeepsDoubledOnes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"&Weiter", "Weiter"},         {"Stufe: &Schwer", "Stufe: Schwer"}, {"&Öffnen...", "Öffnen..."},
+      {"Z&&B", "Z&B"},               {"&&&Datei", "&Datei"},               {"Ende&", "Ende"},
+      {"ohne Zeichen", "ohne Zeichen"}, {"", ""},
+  };
+  for (const auto& [caption, shown] : cases) EXPECT_EQ(StripHotkey(caption), shown) << caption;
 }

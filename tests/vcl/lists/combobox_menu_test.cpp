@@ -18,7 +18,7 @@
 namespace {
 
 class ComboBoxMenuTest : public StdCtrlsTest {
- protected:
+ public:
   TMenuItem* Item(TMenuItem* parent, const char* caption) { return AddClickItem(form, parent, caption, clicked); }
   void Build(TComboBoxStyle style) {
     form = ShownForm(300, 200);
@@ -52,22 +52,37 @@ class ComboBoxMenuTest : public StdCtrlsTest {
     EXPECT_TRUE(NonClient::IsCaptionActive(form->GetHandle()));
   }
   // Both bar items: the one without sub-items fires at once, the other
-  // opens its drop-down, where Enter chooses the first item.
+  // opens its drop-down, where Down picks the first item and Enter
+  // chooses it.
   void ExpectBarWorks() {
     ClickBar(1);
     app.pump();
     EXPECT_EQ(clicked, std::vector<std::string>{"&Konfiguration"});
     ClickBar(0);
+    app.key(VK_DOWN);
     app.key(VK_RETURN);
     app.pump();
     EXPECT_EQ(clicked, (std::vector<std::string>{"&Konfiguration", "&Neu"}));
     ExpectFormActive();
   }
 
+  // Alt held over one key, as a player's fingers do it.
+  void AltWith(int vk) {
+    app.host().PostKeyDown(VK_MENU, Backend::modAlt);
+    app.key(vk, Backend::modAlt);
+    app.host().PostKeyUp(VK_MENU);
+  }
+  void AltAlone() {
+    app.host().PostKeyDown(VK_MENU, Backend::modAlt);
+    app.host().PostKeyUp(VK_MENU);
+  }
+  void LogClose(TObject*, TCloseAction&) { closes++; }
+
   TForm* form = nullptr;
   TMainMenu* menu = nullptr;
   TComboBox* box = nullptr;
   std::vector<std::string> clicked;
+  int closes = 0;
 };
 
 TEST_F(ComboBoxMenuTest, TheMenuBarWorksAfterTheListClosesByEscapeOrByAChoice) {
@@ -78,7 +93,7 @@ TEST_F(ComboBoxMenuTest, TheMenuBarWorksAfterTheListClosesByEscapeOrByAChoice) {
       OpenByClick();
       if (HasFatalFailure()) return;
       if (choose) {
-        TPoint p{20, 1 * box->GetItemHeight() + 5};
+        POINT p = TPoint(20, 1 * box->GetItemHeight() + 5);
         ClientToScreen(box->GetListHandle(), &p);
         app.host().PostClick(p.x, p.y, 1);
       } else {
@@ -93,6 +108,66 @@ TEST_F(ComboBoxMenuTest, TheMenuBarWorksAfterTheListClosesByEscapeOrByAChoice) {
       delete form;
       clicked.clear();
     }
+  }
+}
+
+// F4 alone opens and closes the list; Alt+F4 is the form's close command
+// whether the list is open or not, and leaves the list closed.
+TEST_F(ComboBoxMenuTest, F4TogglesTheListAndAltF4ClosesTheForm) {
+  for (TComboBoxStyle style : {csDropDown, csDropDownList}) {
+    for (bool open : {false, true}) {
+      SCOPED_TRACE(std::to_string(style) + (open ? " open" : " closed"));
+      Build(style);
+      form->OnClose = TCloseEvent(this, &ComboBoxMenuTest::LogClose);
+      app.key(VK_F4);
+      app.pump();
+      EXPECT_TRUE(box->GetDroppedDown());
+      app.key(VK_F4);
+      app.pump();
+      EXPECT_FALSE(box->GetDroppedDown());
+      if (open) {
+        app.key(VK_F4);
+        app.pump();
+        ASSERT_TRUE(box->GetDroppedDown());
+      }
+      closes = 0;
+      AltWith(VK_F4);
+      app.pump();
+      EXPECT_EQ(closes, 1);
+      EXPECT_FALSE(form->GetVisible());
+      EXPECT_FALSE(box->GetDroppedDown());
+      EXPECT_TRUE(clicked.empty());
+      delete form;
+    }
+  }
+}
+
+// Alt+Down opens the list and is taken by the box: the release of Alt must
+// not put the menu bar into keyboard mode, so Down and Return choose in the
+// list and no menu item runs. Alt alone still opens the menu afterwards.
+TEST_F(ComboBoxMenuTest, AltDownOpensTheListAndLeavesTheMenuBarAlone) {
+  for (TComboBoxStyle style : {csDropDown, csDropDownList}) {
+    SCOPED_TRACE(style);
+    Build(style);
+    AltWith(VK_DOWN);
+    app.pump();
+    ASSERT_TRUE(box->GetDroppedDown());
+    app.key(VK_DOWN);
+    app.key(VK_DOWN);
+    app.key(VK_RETURN);
+    app.pump();
+    EXPECT_FALSE(box->GetDroppedDown());
+    EXPECT_EQ(box->GetItemIndex(), 1);
+    EXPECT_TRUE(clicked.empty());
+    app.key(VK_ESCAPE);  // a menu left in keyboard mode would swallow this
+    AltAlone();
+    app.key(VK_RETURN);  // opens "Spiel"
+    app.key(VK_RETURN);  // runs its first item
+    app.pump();
+    EXPECT_EQ(clicked, std::vector<std::string>{"&Neu"});
+    EXPECT_EQ(box->GetItemIndex(), 1);
+    delete form;
+    clicked.clear();
   }
 }
 

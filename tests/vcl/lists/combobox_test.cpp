@@ -37,7 +37,7 @@ class ComboBoxTest : public StdCtrlsTest {
   // A click on an item of the open list.
   void ClickItem(int index) {
     HWND list = box->GetListHandle();
-    TPoint p{20, index * box->GetItemHeight() + 5};
+    POINT p = TPoint(20, index * box->GetItemHeight() + 5);
     ClientToScreen(list, &p);
     app.host().PostClick(p.x, p.y, 1);
     app.pump();

@@ -134,6 +134,39 @@ TEST_F(ListBoxTest, ClicksOnTheBarsArrowsScrollByARow) {
   EXPECT_EQ(list->GetItemIndex(), -1);
 }
 
+// The focus rectangle marks the caret's row: the first while nothing is
+// selected, the selected one after, and none once the focus went.
+TEST_F(ListBoxTest, TheFocusRectangleMarksTheCaretRowAlsoWithoutASelection) {
+  MakeList(3);
+  auto* other = TObject::Create<TLoggingControl>(form, nullptr);
+  other->SetParent(form);
+  other->SetBounds(150, 10, 50, 20);
+  // The dotted rectangle's left edge, down a row's 13 pixels, over the row's
+  // own colour.
+  auto marked = [&](int row, TColor background = clWindow) {
+    return CountOtherThan(list, TRect(0, 13 * row, 1, 13 * row + 13), background) > 0;
+  };
+  app.pump();
+  EXPECT_FALSE(marked(0));
+  list->SetFocus();
+  app.pump();
+  ASSERT_EQ(list->GetItemIndex(), -1);
+  EXPECT_TRUE(marked(0));
+  EXPECT_FALSE(marked(1));
+  EXPECT_EQ(CountPixels(list, TRect(0, 0, 116, 39), clHighlight), 0);  // nothing looks chosen
+  list->SetItemIndex(2);
+  app.pump();
+  EXPECT_FALSE(marked(0));
+  EXPECT_TRUE(marked(2, clHighlight));
+  list->SetItemIndex(-1);
+  app.pump();
+  EXPECT_TRUE(marked(0));
+  EXPECT_FALSE(marked(2));
+  other->SetFocus();
+  app.pump();
+  EXPECT_FALSE(marked(0));
+}
+
 struct DrawCall {
   int index;
   TRect rect;

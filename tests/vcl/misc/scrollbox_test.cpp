@@ -102,11 +102,14 @@ TEST_F(ScrollBoxTest, DraggingTheThumbScrolls) {
 TEST_F(ScrollBoxTest, WheelScrollsDownThenSidewaysWithShift) {
   child->SetFocus();
   app.pump();
+  // The focus brought the child's corner into view.
+  ASSERT_EQ(box->GetVertScrollBar()->GetPosition(), 30);
+  ASSERT_EQ(box->GetHorzScrollBar()->GetPosition(), 20);
   const TPoint at = box->ClientToScreen(TPoint(50, 50));
   app.host().PostWheel(at.x, at.y, -120);
   app.pump();
-  EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 24);  // three lines of 8
-  EXPECT_EQ(child->GetTop(), 30 - 24);
+  EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 30 + 24);  // three lines of 8
+  EXPECT_EQ(child->GetTop(), 30 - 30 - 24);
 
   Backend::Event shifted;
   shifted.Kind = Backend::EventKind::MouseWheel;
@@ -116,8 +119,8 @@ TEST_F(ScrollBoxTest, WheelScrollsDownThenSidewaysWithShift) {
   shifted.Modifiers = Backend::modShift;
   app.host().PostEvent(shifted);
   app.pump();
-  EXPECT_EQ(box->GetHorzScrollBar()->GetPosition(), 24);
-  EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 24);
+  EXPECT_EQ(box->GetHorzScrollBar()->GetPosition(), 20 + 24);
+  EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 30 + 24);
 }
 
 // A box that draws a one-pixel frame of its own in place of the edge.
@@ -157,4 +160,45 @@ TEST_F(ScrollBoxTest, SubclassReplacesTheBorderAndKeepsTheBars) {
   EXPECT_EQ(GetPixel(dc, 0, 50), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(dc, 150 - 1 - kBar / 2, 1 + kBar + 2), Rgb(clBtnFace));  // the thumb
   ReleaseDC(framed->GetHandle(), dc);
+}
+
+// Tab from a control in view to one below the box's edge, then to one in a
+// box inside the box, itself below the edge of both: each scrolls the
+// focused control into its client area, the inner box first.
+TEST_F(ScrollBoxTest, FocusByTabScrollsTheControlIntoViewNestedBoxesToo) {
+  child->SetBounds(0, 0, 50, 20);
+  auto* below = TObject::Create<TLoggingControl>(form, nullptr);
+  below->SetParent(box);
+  below->SetBounds(10, 300, 50, 20);
+  auto* inner = TObject::Create<TScrollBox>(form);
+  inner->SetParent(box);
+  inner->SetBounds(10, 400, 150, 80);
+  auto* deep = TObject::Create<TLoggingControl>(form, nullptr);
+  deep->SetParent(inner);
+  deep->SetBounds(10, 200, 50, 20);
+  app.pump();
+  // The control's rectangle in the client area of a box that holds it.
+  auto within = [](TScrollBox* in, TControl* c) {
+    const TPoint at = in->ScreenToClient(c->GetParent()->ClientToScreen(TPoint(c->GetLeft(), c->GetTop())));
+    return at.x >= 0 && at.y >= 0 && at.x + c->GetWidth() <= in->GetClientWidth() &&
+           at.y + c->GetHeight() <= in->GetClientHeight();
+  };
+  child->SetFocus();
+  app.pump();
+  ASSERT_FALSE(within(box, below));
+  EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 0);
+  app.key(VK_TAB);
+  app.pump();
+  ASSERT_EQ(form->GetActiveControl(), below);
+  EXPECT_TRUE(within(box, below));
+  app.key(VK_TAB);
+  app.pump();
+  ASSERT_EQ(form->GetActiveControl(), deep);
+  EXPECT_TRUE(within(inner, deep));
+  EXPECT_TRUE(within(box, deep));
+  // Back up with Shift+Tab: the control above comes back into view.
+  app.key(VK_TAB, Backend::modShift);
+  app.pump();
+  ASSERT_EQ(form->GetActiveControl(), below);
+  EXPECT_TRUE(within(box, below));
 }
