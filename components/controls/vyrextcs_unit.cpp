@@ -67,6 +67,8 @@ void TVyrLabelFill::Publish(TPublisher<TVyrLabelFill>& P) {
   });
   P.Object("FillObject", &L::GetFillObject);
   P.Object("FontFx", &L::GetFontFx);
+  // The constructor gives the fill its own large font.
+  P.Bool("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont, false);
   PublishImageLink(P);
 }
 

@@ -3,6 +3,7 @@
 // own and the defaults their constructors change.
 #include "classregistry.h"
 #include "colors.h"
+#include "vyrcont.h"
 #include "vyrstdcs.h"
 
 namespace Vyrstdcs {
@@ -54,6 +55,9 @@ void TVyrGlyphLabel::Publish(TPublisher<TVyrGlyphLabel>& P) {
   P.Object("Alignment", &G::GetLayout);
   P.Object("Bevel", &G::GetBevel);
   P.Object("Font3D", &G::GetFont3D);
+  // A list of the global container goes as "Internal" instead.
+  P.Component("ImageList", &Vyrctrl::TVyrBaseControl::GetImageList, &Vyrctrl::TVyrBaseControl::SetImageList)
+      .Stored([](Vyrctrl::TVyrBaseControl* c) { return c->GetImageLink().ImageListStored(); });
   P.Integer("ImageIndex", &G::GetImageIndex, &G::SetImageIndexValue, 0);
   P.Integer("ListIndex", &G::GetListIndex, &G::SetListIndexValue, 0);
 }

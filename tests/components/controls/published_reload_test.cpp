@@ -1,0 +1,111 @@
+// Published properties that a form sets must load and come back: events the
+// labels publish, the glyph label's image list, and values that equal a
+// default declared by a base class while the constructor sets another.
+#include <string>
+#include <vector>
+
+#include "controls_fixture.h"
+#include "unitstartup.h"
+#include "vyrbtn.h"
+#include "vyrextcs.h"
+#include "vyrgroup.h"
+#include "vyrrctrl.h"
+#include "vyrshapa.h"
+#include "vyrstdcs.h"
+
+namespace {
+
+class TReloadHost : public TForm {
+  MORVANT_COMPONENT(TReloadHost, TForm)
+ public:
+  using TForm::TForm;
+  void PointerIn(TObject*) {}
+  void PointerOut(TObject*) {}
+};
+
+}  // namespace
+
+inline void TReloadHost::Publish(TPublisher<TReloadHost>& P) {
+  P.Method("PointerIn", &TReloadHost::PointerIn);
+  P.Method("PointerOut", &TReloadHost::PointerOut);
+}
+
+namespace {
+
+struct ReloadCase {
+  const char* ClassName;
+  // Property lines of the object; each must be written back as it stands.
+  std::vector<const char*> Lines;
+};
+
+class PublishedReloadTest : public ControlsTest {
+ protected:
+  TUnitStartup units{{Vyrstdcs::Unit, Vyrgroup::Unit, Vyrextcs::Unit, Vyrbtn::Unit, Vyrshapa::Unit, Vyrrctrl::Unit}};
+
+  TReloadHost* Load(const std::string& Text) {
+    auto* host = TObject::Create<TReloadHost>(Application);
+    TestSupport::ReadFormText(Text, host);
+    return host;
+  }
+};
+
+std::string FormWith(const ReloadCase& Case) {
+  std::string text = "object Host: TReloadHost\n  object Images: TVyrImageList\n  end\n  object Probe: ";
+  text += Case.ClassName;
+  text += "\n";
+  for (const char* line : Case.Lines) text += std::string("    ") + line + "\n";
+  return text + "  end\nend\n";
+}
+
+TEST_F(PublishedReloadTest, EverySettingComesBackAsWritten) {
+  const std::vector<ReloadCase> cases = {
+      {"TVyrLabel", {"OnMouseEnter = PointerIn", "OnMouseExit = PointerOut"}},
+      {"TVyrSimpleLabel", {"OnMouseEnter = PointerIn", "OnMouseExit = PointerOut"}},
+      {"TVyrDockLabel", {"OnMouseEnter = PointerIn", "OnMouseExit = PointerOut"}},
+      {"TVyrGlyphLabel", {"ImageList = Images", "OnMouseEnter = PointerIn", "OnMouseExit = PointerOut"}},
+      {"TVyrLabelFill", {"ParentFont = True"}},
+      {"TVyrShapeButton", {"Shape.Brush.Color = clWhite"}},
+      {"TVyrShapeLabelButton", {"Shape.Brush.Color = clWhite"}},
+      {"TVyr3DShapeButton", {"Shape.Brush.Color = clWhite"}},
+      {"TVyr3DShapeLabelButton", {"Shape.Brush.Color = clWhite"}},
+      {"TVyrCheckBox", {"Alignment.Spacing = 2"}},
+      {"TVyrRadioButton", {"Alignment.Spacing = 2"}},
+      {"TVyrWndButtonShape", {"TabStop = False"}},
+  };
+  for (const ReloadCase& c : cases) {
+    SCOPED_TRACE(c.ClassName);
+    TReloadHost* first = Load(FormWith(c));
+    const std::string written = TestSupport::WrittenFormText(first);
+    for (const char* line : c.Lines) EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
+    first->Free();
+    TReloadHost* second = Load(written);
+    EXPECT_EQ(TestSupport::WrittenFormText(second), written);
+    second->Free();
+  }
+}
+
+// The values the constructors set stay out of the form text.
+TEST_F(PublishedReloadTest, TheConstructorsOwnValuesAreNotWritten) {
+  const std::vector<std::pair<const char*, const char*>> absent = {
+      {"TVyrLabelFill", "ParentFont"},
+      {"TVyrShapeButton", "Brush.Color"},
+      {"TVyrCheckBox", "Spacing"},
+      {"TVyrWndButtonShape", "TabStop"},
+  };
+  for (const auto& [className, name] : absent) {
+    TReloadHost* host = Load(FormWith({className, {}}));
+    EXPECT_EQ(TestSupport::WrittenFormText(host).find(name), std::string::npos) << className << " " << name;
+    host->Free();
+  }
+}
+
+TEST_F(PublishedReloadTest, TheLabelFillKeepsTheParentsFontAfterReloading) {
+  TReloadHost* host = Load(FormWith({"TVyrLabelFill", {"ParentFont = True"}}));
+  auto* fill = dynamic_cast_object<TControl>(host->FindComponent("Probe"));
+  ASSERT_NE(fill, nullptr);
+  EXPECT_TRUE(fill->GetParentFont());
+  EXPECT_EQ(fill->GetFont()->GetSize(), host->GetFont()->GetSize());
+  host->Free();
+}
+
+}  // namespace
