@@ -26,12 +26,13 @@ void TWinControl::AdjustSize() {
     bottom = std::max(bottom, c->GetTop() + c->GetHeight());
   }
   if (!any) return;
-  // The border: what the client area (with its adjustments) leaves of the
-  // bounds.
+  // The children stand in client coordinates; the border beyond their
+  // right and bottom edges is what the client area (with its adjustments)
+  // leaves of the bounds there.
   TRect client = GetClientRect();
   AdjustClientRect(client);
-  const int width = right + client.left + (width_ - client.right);
-  const int height = bottom + client.top + (height_ - client.bottom);
+  const int width = right + (width_ - client.right);
+  const int height = bottom + (height_ - client.bottom);
   autoSizing_ = true;
   SetBounds(left_, top_, width, height);
   autoSizing_ = false;
