@@ -21,6 +21,17 @@ class TReloadHost : public TForm {
   using TForm::TForm;
   void PointerIn(TObject*) {}
   void PointerOut(TObject*) {}
+  void StartDrag(TObject*, TDragObject*&) {}
+  void DragOver(TObject*, TObject*, int, int, TDragState, bool&) {}
+  void DragDrop(TObject*, TObject*, int, int) {}
+  void EndDrag(TObject*, TObject*, int, int) {}
+  void StartDock(TObject*, TDragDockObject*&) {}
+  void DockOver(TObject*, TDragDockObject*, int, int, TDragState, bool&) {}
+  void DockDrop(TObject*, TDragDockObject*, int, int) {}
+  void GetSiteInfo(TObject*, TControl*, TRect&, TPoint, bool&) {}
+  void UnDock(TObject*, TControl*, TWinControl*, bool&) {}
+  void CanResize(TObject*, int&, int&, bool&) {}
+  void ConstrainedResize(TObject*, int&, int&, int&, int&) {}
 };
 
 }  // namespace
@@ -28,6 +39,17 @@ class TReloadHost : public TForm {
 inline void TReloadHost::Publish(TPublisher<TReloadHost>& P) {
   P.Method("PointerIn", &TReloadHost::PointerIn);
   P.Method("PointerOut", &TReloadHost::PointerOut);
+  P.Method("StartDrag", &TReloadHost::StartDrag);
+  P.Method("DragOver", &TReloadHost::DragOver);
+  P.Method("DragDrop", &TReloadHost::DragDrop);
+  P.Method("EndDrag", &TReloadHost::EndDrag);
+  P.Method("StartDock", &TReloadHost::StartDock);
+  P.Method("DockOver", &TReloadHost::DockOver);
+  P.Method("DockDrop", &TReloadHost::DockDrop);
+  P.Method("GetSiteInfo", &TReloadHost::GetSiteInfo);
+  P.Method("UnDock", &TReloadHost::UnDock);
+  P.Method("CanResize", &TReloadHost::CanResize);
+  P.Method("ConstrainedResize", &TReloadHost::ConstrainedResize);
 }
 
 namespace {
@@ -47,6 +69,9 @@ class PublishedReloadTest : public ControlsTest {
     TestSupport::ReadFormText(Text, host);
     return host;
   }
+  // Loaded, written with every line of the case, and written the same
+  // after loading that text again.
+  void ExpectComesBack(const ReloadCase& Case);
 };
 
 std::string FormWith(const ReloadCase& Case) {
@@ -55,6 +80,17 @@ std::string FormWith(const ReloadCase& Case) {
   text += "\n";
   for (const char* line : Case.Lines) text += std::string("    ") + line + "\n";
   return text + "  end\nend\n";
+}
+
+void PublishedReloadTest::ExpectComesBack(const ReloadCase& Case) {
+  SCOPED_TRACE(Case.ClassName);
+  TReloadHost* first = Load(FormWith(Case));
+  const std::string written = TestSupport::WrittenFormText(first);
+  for (const char* line : Case.Lines) EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
+  first->Free();
+  TReloadHost* second = Load(written);
+  EXPECT_EQ(TestSupport::WrittenFormText(second), written);
+  second->Free();
 }
 
 TEST_F(PublishedReloadTest, EverySettingComesBackAsWritten) {
@@ -72,16 +108,33 @@ TEST_F(PublishedReloadTest, EverySettingComesBackAsWritten) {
       {"TVyrRadioButton", {"Alignment.Spacing = 2"}},
       {"TVyrWndButtonShape", {"TabStop = False"}},
   };
-  for (const ReloadCase& c : cases) {
-    SCOPED_TRACE(c.ClassName);
-    TReloadHost* first = Load(FormWith(c));
-    const std::string written = TestSupport::WrittenFormText(first);
-    for (const char* line : c.Lines) EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
-    first->Free();
-    TReloadHost* second = Load(written);
-    EXPECT_EQ(TestSupport::WrittenFormText(second), written);
-    second->Free();
-  }
+  for (const ReloadCase& c : cases) ExpectComesBack(c);
+}
+
+// The drag, dock and size events and properties of the panels, labels, LED,
+// check box and radio button, graphic buttons, shape controls and groups.
+TEST_F(PublishedReloadTest, DragDockAndSizeSettingsComeBack) {
+  const std::vector<const char*> dragEvents = {"OnStartDrag = StartDrag", "OnDragOver = DragOver",
+                                               "OnDragDrop = DragDrop",   "OnEndDrag = EndDrag",
+                                               "OnStartDock = StartDock", "OnEndDock = EndDrag"};
+  std::vector<const char*> panel = dragEvents;
+  for (const char* line : {"AutoSize = True", "DockSite = True", "UseDockManager = True", "DragKind = dkDock",
+                           "DragMode = dmAutomatic", "OnDockDrop = DockDrop", "OnDockOver = DockOver",
+                           "OnGetSiteInfo = GetSiteInfo", "OnUnDock = UnDock", "OnCanResize = CanResize",
+                           "OnConstrainedResize = ConstrainedResize"})
+    panel.push_back(line);
+  std::vector<ReloadCase> cases = {
+      {"TVyrSimplePanel", panel},
+      {"TVyrBackPanel", panel},
+      {"TVyrGroupBox", {"AutoSize = True"}},
+      {"TVyrRadioGroup", {"AutoSize = True"}},
+      {"TVyrCheckGroup", {"AutoSize = True"}},
+  };
+  for (const char* className : {"TVyrLabel", "TVyrSimpleLabel", "TVyrDockLabel", "TVyrGlyphLabel", "TVyrLEDLabel",
+                                "TVyrCheckBox", "TVyrRadioButton", "TVyrSpeedButton", "TVyrShapeControl",
+                                "TVyrShapeButton"})
+    cases.push_back({className, dragEvents});
+  for (const ReloadCase& c : cases) ExpectComesBack(c);
 }
 
 // The values the constructors set stay out of the form text.
