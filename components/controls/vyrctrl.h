@@ -409,7 +409,6 @@ class TVyrBaseMeter : public TVyrGraphicControl {
   virtual int GetDrawValue() { return percent_; }
 
  protected:
-  void DefineProperties(TFiler* Filer) override;
   void Loaded() override;
   void Paint() override;
   void CMTextChanged(TMessage& Message) override;

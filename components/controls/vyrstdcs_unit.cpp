@@ -15,9 +15,10 @@ void TVyrCustomSimpleLabel::Publish(TPublisher<TVyrCustomSimpleLabel>&) {}
 void TVyrLabel::Publish(TPublisher<TVyrLabel>& P) {
   PublishLabelBase(P);
   P.Object("Bevel", &TVyrLabel::GetBevel);
-  P.Color("Color", &TControl::GetColor, &TControl::SetColor, clWindow).Stored([](TControl* c) {
-    return !c->GetParentColor();
-  });
+  // Written whenever it is the label's own: a label takes its parent's
+  // colour as it is placed, so an own clWindow left out of the form would
+  // come back as the parent's.
+  P.Color("Color", &TControl::GetColor, &TControl::SetColor).Stored([](TControl* c) { return !c->GetParentColor(); });
   P.Object("FontFx", &TVyrLabel::GetFontFx);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "ansistring.h"
 #include "tobject.h"
@@ -17,3 +18,5 @@ void UnRegisterClass(TClass AClass);
 TClass GetClass(const AnsiString& ClassName);
 // Raises EClassNotFound when no class of that name is registered.
 TClass FindClass(const AnsiString& ClassName);
+// Every registered class, in the order of registration.
+std::vector<TClass> RegisteredClasses();

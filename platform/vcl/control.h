@@ -418,6 +418,14 @@ class TControl : public TComponent {
   TOwnedObject<TControlActionLink> actionLink_;
 };
 
+// For a control whose constructor gives it a colour of its own: ParentColor
+// is false from the start, so that is its declared default (else a form's
+// ParentColor = True would not be written and come back false).
+template <class C>
+void PublishOwnColor(TPublisher<C>& P) {
+  P.Bool("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, false);
+}
+
 // The form at the top of a control's parent chain; nullptr when there is none.
 TCustomForm* GetParentForm(TControl* Control);
 // The control whose window procedure is handling a message (the capture
