@@ -72,7 +72,11 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont), c
 TControl::~TControl() {
   TDragEngine::Forget(this);
   if (CaptureControl() == this) SetCaptureControl(nullptr);
-  if (auto* host = dynamic_cast_object<TFloatDockForm>(floatHost_)) host->SetDockClient(nullptr);
+  if (auto* host = dynamic_cast_object<TFloatDockForm>(floatHost_)) {
+    host->SetDockClient(nullptr);
+    // Its tool window goes with a floating control.
+    if (GetFloating() && !host->GetComponentState().Contains(csDestroying)) host->Release();
+  }
   SetParent(nullptr);
 }
 

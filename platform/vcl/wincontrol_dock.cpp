@@ -47,7 +47,8 @@ void TWinControl::AddDockClient(TControl* Client) {
 
 void TWinControl::RemoveDockClient(TControl* Client) {
   std::erase(dockClients_, Client);
-  if (useDockManager_) ArrangeDockClients();
+  // A site going away frees its docked children; nothing to lay out then.
+  if (useDockManager_ && !GetComponentState().Contains(csDestroying)) ArrangeDockClients();
 }
 
 void TWinControl::DockDrop(TDragDockObject* Source, int X, int Y) {

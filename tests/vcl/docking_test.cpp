@@ -1,13 +1,12 @@
 // Docking: a panel dragged into a DockSite panel and out of it into a
 // floating window, the events on both sides in order, a site refusing to
-// let go, the tiled layout, and the form text of the dock properties.
+// let go, the tiled layout, and what freeing the control or the site leaves.
 #include <string>
 #include <vector>
 
 #include "dockform.h"
 #include "dragdrop.h"
 #include "extctrls_panel.h"
-#include "form_text.h"
 #include "vcl_fixture.h"
 
 namespace {
@@ -166,6 +165,24 @@ TEST_F(DockingTest, ACancelledDockDragLeavesTheControlWhereItWas) {
   EXPECT_EQ(log.back(), "end dock on nil");
   EXPECT_EQ(client->GetParent(), form);
   EXPECT_EQ(client->GetBoundsRect(), TRect(10, 10, 70, 50));
+}
+
+// A floating control freed takes its tool window with it; a site freed
+// with docked controls lays nothing out on the way.
+TEST_F(DockingTest, FreeingTheFloatingControlOrTheSiteLeavesNothingBehind) {
+  const int forms = Screen->GetFormCount();
+  ASSERT_TRUE(client->ManualFloat(TRect(500, 500, 560, 540)));
+  EXPECT_EQ(Screen->GetFormCount(), forms + 1);
+  client->Free();
+  app.pump();
+  EXPECT_EQ(Screen->GetFormCount(), forms);
+
+  site->SetUseDockManager(true);
+  auto* docked = TObject::Create<TPanel>(form);
+  ASSERT_TRUE(docked->ManualDock(site));
+  site->Free();
+  app.pump();
+  EXPECT_EQ(form->FindComponent("Site"), nullptr);
 }
 
 }  // namespace
