@@ -144,25 +144,22 @@ void TDragEngine::Start(const TPoint& Pos) {
   // No click once the press became a drag.
   control->controlState_.Exclude(csClicked);
   control->controlState_.Exclude(csLButtonDown);
-  if (s.dock) {
-    TDragDockObject* object = nullptr;
-    control->DoStartDock(object);
-    if (s.generation != generation || !s.source) return;
+  // The start event may hand back an object of its own; else one is made
+  // here, and the events then see the control as the source.
+  auto begin = [&]<class Made, class Handed>(void (TControl::*Event)(Handed*&)) {
+    Handed* object = nullptr;
+    (control->*Event)(object);
+    if (s.generation != generation || !s.source) return false;
     if (!object) {
-      object = TObject::Create<TDragDockObject>(control);
+      object = TObject::Create<Made>(control);
       s.ownObject = true;
     }
     s.object = object;
-  } else {
-    TDragObject* object = nullptr;
-    control->DoStartDrag(object);
-    if (s.generation != generation || !s.source) return;
-    if (!object) {
-      object = TObject::Create<TDragControlObject>(control);
-      s.ownObject = true;
-    }
-    s.object = object;
-  }
+    return true;
+  };
+  const bool begun = s.dock ? begin.operator()<TDragDockObject>(&TControl::DoStartDock)
+                            : begin.operator()<TDragControlObject>(&TControl::DoStartDrag);
+  if (!begun) return;
   s.started = true;
   MoveTo(Pos);
 }
