@@ -74,7 +74,7 @@ TWinControl* TDragEngine::FindDockSite(TControl* Client, const TPoint& Pos) {
     TRect influence(origin.x, origin.y, origin.x + site->GetClientWidth(), origin.y + site->GetClientHeight());
     bool canDock = true;
     site->GetSiteInfo(Client, influence, Pos, canDock);
-    if (!canDock || !PtInRect(&influence, POINT{Pos.x, Pos.y})) continue;
+    if (!canDock || !PtInRect(&influence, Pos)) continue;
     const long long area = static_cast<long long>(influence.Width()) * influence.Height();
     if (!best || area < bestArea) {
       best = site;

@@ -21,17 +21,17 @@ class TReloadHost : public TForm {
   using TForm::TForm;
   void PointerIn(TObject*) {}
   void PointerOut(TObject*) {}
-  void StartDrag(TObject*, TDragObject*&) {}
-  void DragOver(TObject*, TObject*, int, int, TDragState, bool&) {}
-  void DragDrop(TObject*, TObject*, int, int) {}
-  void EndDrag(TObject*, TObject*, int, int) {}
-  void StartDock(TObject*, TDragDockObject*&) {}
-  void DockOver(TObject*, TDragDockObject*, int, int, TDragState, bool&) {}
-  void DockDrop(TObject*, TDragDockObject*, int, int) {}
-  void GetSiteInfo(TObject*, TControl*, TRect&, TPoint, bool&) {}
-  void UnDock(TObject*, TControl*, TWinControl*, bool&) {}
-  void CanResize(TObject*, int&, int&, bool&) {}
-  void ConstrainedResize(TObject*, int&, int&, int&, int&) {}
+  void HostStartDrag(TObject*, TDragObject*&) {}
+  void HostDragOver(TObject*, TObject*, int, int, TDragState, bool&) {}
+  void HostDragDrop(TObject*, TObject*, int, int) {}
+  void HostEndDrag(TObject*, TObject*, int, int) {}
+  void HostStartDock(TObject*, TDragDockObject*&) {}
+  void HostDockOver(TObject*, TDragDockObject*, int, int, TDragState, bool&) {}
+  void HostDockDrop(TObject*, TDragDockObject*, int, int) {}
+  void HostGetSiteInfo(TObject*, TControl*, TRect&, TPoint, bool&) {}
+  void HostUnDock(TObject*, TControl*, TWinControl*, bool&) {}
+  void HostCanResize(TObject*, int&, int&, bool&) {}
+  void HostConstrainedResize(TObject*, int&, int&, int&, int&) {}
 };
 
 }  // namespace
@@ -39,17 +39,17 @@ class TReloadHost : public TForm {
 inline void TReloadHost::Publish(TPublisher<TReloadHost>& P) {
   P.Method("PointerIn", &TReloadHost::PointerIn);
   P.Method("PointerOut", &TReloadHost::PointerOut);
-  P.Method("StartDrag", &TReloadHost::StartDrag);
-  P.Method("DragOver", &TReloadHost::DragOver);
-  P.Method("DragDrop", &TReloadHost::DragDrop);
-  P.Method("EndDrag", &TReloadHost::EndDrag);
-  P.Method("StartDock", &TReloadHost::StartDock);
-  P.Method("DockOver", &TReloadHost::DockOver);
-  P.Method("DockDrop", &TReloadHost::DockDrop);
-  P.Method("GetSiteInfo", &TReloadHost::GetSiteInfo);
-  P.Method("UnDock", &TReloadHost::UnDock);
-  P.Method("CanResize", &TReloadHost::CanResize);
-  P.Method("ConstrainedResize", &TReloadHost::ConstrainedResize);
+  P.Method("StartDrag", &TReloadHost::HostStartDrag);
+  P.Method("DragOver", &TReloadHost::HostDragOver);
+  P.Method("DragDrop", &TReloadHost::HostDragDrop);
+  P.Method("EndDrag", &TReloadHost::HostEndDrag);
+  P.Method("StartDock", &TReloadHost::HostStartDock);
+  P.Method("DockOver", &TReloadHost::HostDockOver);
+  P.Method("DockDrop", &TReloadHost::HostDockDrop);
+  P.Method("GetSiteInfo", &TReloadHost::HostGetSiteInfo);
+  P.Method("UnDock", &TReloadHost::HostUnDock);
+  P.Method("CanResize", &TReloadHost::HostCanResize);
+  P.Method("ConstrainedResize", &TReloadHost::HostConstrainedResize);
 }
 
 namespace {
