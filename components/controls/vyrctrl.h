@@ -340,12 +340,6 @@ class TVyrBackPanel : public TVyrCustomParentPanel {
   explicit TVyrBackPanel(TComponent* AOwner) : TVyrCustomParentPanel(AOwner) {}
 };
 
-// A bevel leaves a value equal to its declared default out of a form; an
-// owner whose constructor set another one would read its own back. For such
-// a value the owner writes "Bevel.<Property> = <Ident>" itself when Needed
-// (the value is the bevel's default); it reads back through the bevel.
-void DefineBevelDefault(TFiler* Filer, const char* Property, const char* Ident, bool Needed);
-
 // ---- meters ----
 
 enum class TVyrMeterTextOptions { toNoText, toCaption, toPercent };
@@ -420,7 +414,6 @@ class TVyrBaseMeter : public TVyrGraphicControl {
   virtual int GetDrawValue() { return percent_; }
 
  protected:
-  void DefineProperties(TFiler* Filer) override;
   void Loaded() override;
   void Paint() override;
   void CMTextChanged(TMessage& Message) override;
@@ -497,7 +490,6 @@ class TVyrCustomGroupBox : public TVyrCustomParentPanel {
   void GetChange(TObject* Sender) override;
 
  protected:
-  void DefineProperties(TFiler* Filer) override;
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void Dispatch(TMessage& Message) override;
   void Paint() override;

@@ -144,16 +144,6 @@ void TVyrCustomGroupBox::Dispatch(TMessage& Message) {
   TVyrCustomParentPanel::Dispatch(Message);
 }
 
-// The constructor's standard frame inset; a box set back to the bevel's own
-// defaults would read the frame back.
-void TVyrCustomGroupBox::DefineProperties(TFiler* Filer) {
-  TVyrCustomParentPanel::DefineProperties(Filer);
-  const Vyrgraph::TVyrBevel* bevel = GetBevel();
-  DefineBevelDefault(Filer, "Mode", "bmCustom", bevel->GetMode() == Vyrgraph::TVyrBevelMode::bmCustom);
-  DefineBevelDefault(Filer, "StandardStyle", "lsSingleLowered",
-                     bevel->GetStandardStyle() == Vyrgraph::TVyrBorderStyle::lsSingleLowered);
-}
-
 void TVyrCustomGroupBox::AlignControls(TControl* AControl, TRect& Rect) {
   switch (CaptionSide()) {
     case sideTop: Rect.top += captionHeight_; break;
@@ -238,6 +228,11 @@ void TVyrCustomGroupBox::Publish(TPublisher<TVyrCustomGroupBox>& P) {
   P.Object("CaptionFont", &G::GetCaptionFont).Stored([](G* g) { return !g->GetCaptionParentFont(); });
   P.Object("CaptionFont3D", &G::GetCaptionFont3D);
   P.Integer("CaptionOffset", &G::GetCaptionOffset, &G::SetCaptionOffset, 8);
+  // The constructor's standard inset frame, so that a box set back to the
+  // bevel's own defaults keeps them through a form.
+  P.Object("Bevel", &G::GetBevel)
+      .NestedDefault("Mode", static_cast<Int64>(Vyrgraph::TVyrBevelMode::bmStandard))
+      .NestedDefault("StandardStyle", static_cast<Int64>(Vyrgraph::TVyrBorderStyle::lsFrameInset));
   P.Bool("ShowAccelChar", &G::GetShowAccelChar, &G::SetAccelChar, true);
 }
 

@@ -308,16 +308,12 @@ void TVyrBaseMeter::DrawCaption(TCanvas* Canvas, const TRect& BarRect, const TRe
 
 // ---- publishing ----
 
-// A meter whose lowered frame was taken away would come back lowered.
-void TVyrBaseMeter::DefineProperties(TFiler* Filer) {
-  TVyrGraphicControl::DefineProperties(Filer);
-  DefineBevelDefault(Filer, "StyleOuter", "bvNone", GetBevel()->GetStyleOuter() == Vyrgraph::TVyrBevelStyle::bvNone);
-}
-
 void TVyrBaseMeter::Publish(TPublisher<TVyrBaseMeter>& P) {
   using M = TVyrBaseMeter;
   P.Enum("Alignment", &M::GetAlignment, &M::SetAlignment, {"taLeftJustify", "taRightJustify", "taCenter"}, taCenter);
-  P.Object("Bevel", &M::GetBevel);
+  // The meter's frame is lowered; the bevel's own default outer style is
+  // bvNone, which a meter whose frame was taken away must still write.
+  P.Object("Bevel", &M::GetBevel).NestedDefault("StyleOuter", static_cast<Int64>(Vyrgraph::TVyrBevelStyle::bvLowered));
   P.Color("Color", &TControl::GetColor, &TControl::SetColor, clWindow).Stored([](TControl* c) {
     return !c->GetParentColor();
   });

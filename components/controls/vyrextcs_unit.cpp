@@ -62,11 +62,12 @@ void TVyrLabelFill::Publish(TPublisher<TVyrLabelFill>& P) {
   Vyrstdcs::PublishLabelBase(P);
   P.Object("Bevel", &L::GetBevel);
   P.Color("BrushBackColor", &L::GetBrushBackColor, &L::SetBrushBack, clBtnFace);
-  P.Color("Color", &TControl::GetColor, &TControl::SetColor, clWindow).Stored([](TControl* c) {
-    return !c->GetParentColor();
-  });
+  // Written whenever it is the fill's own (see the labels).
+  P.Color("Color", &TControl::GetColor, &TControl::SetColor).Stored([](TControl* c) { return !c->GetParentColor(); });
   P.Object("FillObject", &L::GetFillObject);
   P.Object("FontFx", &L::GetFontFx);
+  // The constructor gives the fill its own large font.
+  P.Bool("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont, false);
   PublishImageLink(P);
 }
 

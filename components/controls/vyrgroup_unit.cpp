@@ -11,7 +11,8 @@ namespace Vyrgroup {
 
 void TVyrButtonControl::Publish(TPublisher<TVyrButtonControl>& P) {
   using B = TVyrButtonControl;
-  P.Object("Alignment", &B::GetAlignment);
+  // The constructor spaces glyph and text wider than the layout does.
+  P.Object("Alignment", &B::GetAlignment).NestedDefault("Spacing", 4);
   P.Bool("AutoSize", &B::GetAutoSize, &B::SetAutoSize, false);
   P.Color("Color", &TControl::GetColor, &TControl::SetColor, clBtnFace).Stored([](TControl* c) {
     return !c->GetParentColor();

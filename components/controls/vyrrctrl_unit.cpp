@@ -45,6 +45,8 @@ void TVyrWndButtonShape::Publish(TPublisher<TVyrWndButtonShape>& P) {
   P.Integer("RepeatingInterval", &B::GetRepeatingInterval, [](B* b, int v) { b->SetInteger(1, v); }, 10);
   P.Enum("Style", &B::GetStyle, &B::SetStyle, {"wbWin40", "wbWin31", "wbSimple"},
          static_cast<Int64>(TVyrWndButtonStyle::wbSimple));
+  // A button takes the focus by the Tab key unless the form says otherwise.
+  P.Bool("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop, true);
   PublishMouseEvents(P);
 }
 

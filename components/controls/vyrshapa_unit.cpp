@@ -103,7 +103,8 @@ void PublishShapeButton(TPublisher<C>& P, TVyrShapeButtonMode ModeDefault, TVyrS
   P.Bool("DropDownRight", &G::GetDropDownRight, &G::SetDropDownRight, false);
   P.Bool("MouseOver", &G::GetMouseOver, &G::SetMouseOver, false);
   P.Enum("Mode", &B::GetMode, &B::SetMode, {"sbmShapeFast", "sbmShapeFill"}, static_cast<int>(ModeDefault));
-  P.Object("Shape", &B::GetShape);
+  // The constructor paints the button's shape in the face colour.
+  P.Object("Shape", &B::GetShape).NestedDefault("Brush.Color", clBtnFace);
   P.Enum("Style", &B::GetStyle, &B::SetShapeStyle, {"sbsShadow", "sbs3D"}, static_cast<int>(StyleDefault));
   P.Bool("Transparent", &G::GetTransparent, &G::SetTransparent, false);
   P.Object("ShapeFill", &B::GetShapeFill);

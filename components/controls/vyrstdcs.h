@@ -160,6 +160,8 @@ void PublishLabelBase(TPublisher<L>& P) {
   P.Bool("MultiLine", &L::GetMultiLine, &L::SetMultiLine, false);
   P.Set("Options", &L::GetOptions, &L::SetOptions, {"loPathEllipsis", "loEndEllipsis", "loEditControl"}, 0);
   P.Bool("ShowAccelChar", &L::GetShowAccelChar, &L::SetShowAccelChar, true);
+  P.Event("OnMouseEnter", &TControl::OnMouseEnter);
+  P.Event("OnMouseExit", &Vyrctrl::TVyrBaseControl::OnMouseExit);
 }
 
 // The label of the game's dialogs: a bevel and an effect font that can

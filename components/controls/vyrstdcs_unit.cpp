@@ -3,6 +3,7 @@
 // own and the defaults their constructors change.
 #include "classregistry.h"
 #include "colors.h"
+#include "vyrcont.h"
 #include "vyrstdcs.h"
 
 namespace Vyrstdcs {
@@ -14,9 +15,10 @@ void TVyrCustomSimpleLabel::Publish(TPublisher<TVyrCustomSimpleLabel>&) {}
 void TVyrLabel::Publish(TPublisher<TVyrLabel>& P) {
   PublishLabelBase(P);
   P.Object("Bevel", &TVyrLabel::GetBevel);
-  P.Color("Color", &TControl::GetColor, &TControl::SetColor, clWindow).Stored([](TControl* c) {
-    return !c->GetParentColor();
-  });
+  // Written whenever it is the label's own: a label takes its parent's
+  // colour as it is placed, so an own clWindow left out of the form would
+  // come back as the parent's.
+  P.Color("Color", &TControl::GetColor, &TControl::SetColor).Stored([](TControl* c) { return !c->GetParentColor(); });
   P.Object("FontFx", &TVyrLabel::GetFontFx);
 }
 
@@ -54,6 +56,9 @@ void TVyrGlyphLabel::Publish(TPublisher<TVyrGlyphLabel>& P) {
   P.Object("Alignment", &G::GetLayout);
   P.Object("Bevel", &G::GetBevel);
   P.Object("Font3D", &G::GetFont3D);
+  // A list of the global container goes as "Internal" instead.
+  P.Component("ImageList", &Vyrctrl::TVyrBaseControl::GetImageList, &Vyrctrl::TVyrBaseControl::SetImageList)
+      .Stored([](Vyrctrl::TVyrBaseControl* c) { return c->GetImageLink().ImageListStored(); });
   P.Integer("ImageIndex", &G::GetImageIndex, &G::SetImageIndexValue, 0);
   P.Integer("ListIndex", &G::GetListIndex, &G::SetListIndexValue, 0);
 }

@@ -16,6 +16,12 @@ const TPropInfo* FindPublishedProperty(TClass Class, const AnsiString& Name) {
   return nullptr;
 }
 
+std::optional<Int64> NestedDefaultOf(const TPropInfo& Owner, const AnsiString& Path, const TPropInfo& Nested) {
+  for (const auto& [path, value] : Owner.NestedDefaults)
+    if (SameText(path, Path)) return value;
+  return Nested.Default;
+}
+
 const TPublishedMethod* FindPublishedMethod(TClass Class, const AnsiString& Name) {
   const TPublishedTable* table = PublishedTableOf(Class);
   if (!table) return nullptr;

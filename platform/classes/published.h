@@ -105,7 +105,15 @@ struct TPropInfo {
   std::function<bool(TObject* Instance, TObject* Root, const TPublishedMethod& Method)> EventIs;
   // Empty: always stored.
   std::function<bool(TObject*)> Stored;
+  // Object: the defaults this owner's constructor gives ordinal properties
+  // of the nested object, by their dotted path below it ("Brush.Color"); a
+  // value equal to one is not written, any other value is.
+  std::vector<std::pair<AnsiString, Int64>> NestedDefaults;
 };
+
+// The declared default of the ordinal property at the dotted Path below
+// Object property Owner: the owner's redeclared one, else Nested's own.
+std::optional<Int64> NestedDefaultOf(const TPropInfo& Owner, const AnsiString& Path, const TPropInfo& Nested);
 
 // A published field of a form: the pointer member that the component of the
 // same name, owned by the form, is kept in while it exists.
@@ -176,6 +184,12 @@ class TPublisher {
     }
     TDeclared& Stored(bool Always) {
       info_.Stored = [Always](TObject*) { return Always; };
+      return *this;
+    }
+    // For an Object: the value the owner's constructor gives the nested
+    // ordinal property at Path, where it differs from that class's default.
+    TDeclared& NestedDefault(const char* Path, Int64 Value) {
+      info_.NestedDefaults.emplace_back(AnsiString(Path), Value);
       return *this;
     }
 

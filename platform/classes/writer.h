@@ -9,6 +9,10 @@
 // method they call; a closure that calls none is not written.
 #pragma once
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "ansistring.h"
 #include "filer.h"
 
@@ -63,6 +67,13 @@ class TWriter : public TFiler {
   void WriteNested(TPersistent* Object, const AnsiString& Name);
   AnsiString ReferenceName(TComponent* Component) const;
 
+  // The declared default of the ordinal property Name under prefix_: an
+  // owner's redeclared one (see TPropInfo::NestedDefaults), else Prop's.
+  std::optional<Int64> DefaultOf(const TPropInfo& Prop) const;
+
   AnsiString prefix_;
   int depth_ = 0;
+  // The redeclared defaults of the nested objects being written, by full
+  // dotted path below the component.
+  std::vector<std::pair<AnsiString, Int64>> nestedDefaults_;
 };

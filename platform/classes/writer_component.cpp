@@ -68,7 +68,8 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
     case TPropKind::Set:
     case TPropKind::Color: {
       const Int64 v = Prop.GetOrd(Instance);
-      if (Prop.Default && *Prop.Default == v) return;
+      const std::optional<Int64> declared = DefaultOf(Prop);
+      if (declared && *declared == v) return;
       WritePropName(Prop.Name);
       if (Prop.Kind == TPropKind::Integer) {
         WriteInteger(v);
@@ -106,9 +107,16 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
       WriteFloat(v);
       return;
     }
-    case TPropKind::Object:
-      if (TPersistent* object = Prop.GetObject(Instance)) WriteNested(object, Prop.Name);
+    case TPropKind::Object: {
+      TPersistent* object = Prop.GetObject(Instance);
+      if (!object) return;
+      const std::size_t outerDefaults = nestedDefaults_.size();
+      for (const auto& [path, value] : Prop.NestedDefaults)
+        nestedDefaults_.emplace_back(prefix_ + Prop.Name + "." + path, value);
+      TScopeGuard done([&] { nestedDefaults_.resize(outerDefaults); });
+      WriteNested(object, Prop.Name);
       return;
+    }
     case TPropKind::Strings: {
       auto* strings = dynamic_cast_object<TStrings>(Prop.GetObject(Instance));
       // An empty list is written only where a stored test asks for it: a
@@ -150,6 +158,15 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo& Prop) {
   }
 }
 
+std::optional<Int64> TWriter::DefaultOf(const TPropInfo& Prop) const {
+  if (nestedDefaults_.empty()) return Prop.Default;
+  const AnsiString path = prefix_ + Prop.Name;
+  // The outermost owner's constructor runs last, so its value holds.
+  for (const auto& [redeclared, value] : nestedDefaults_)
+    if (SameText(redeclared, path)) return value;
+  return Prop.Default;
+}
+
 void TWriter::WriteCollection(TCollection* Collection) {
   if (++depth_ > kMaxFilerDepth) {
     --depth_;
@@ -157,8 +174,12 @@ void TWriter::WriteCollection(TCollection* Collection) {
   }
   const AnsiString outer = prefix_;
   prefix_ = AnsiString();
+  // An item's paths start afresh: no owner's redeclared default reaches it.
+  std::vector<std::pair<AnsiString, Int64>> outerDefaults;
+  outerDefaults.swap(nestedDefaults_);
   TScopeGuard done([&] {
     prefix_ = outer;
+    nestedDefaults_.swap(outerDefaults);
     --depth_;
   });
   WriteValue(vaCollection);

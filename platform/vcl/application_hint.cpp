@@ -77,6 +77,11 @@ void TApplication::NoteMouseMessage(const MSG& Msg) {
 // set on the control or its parents; else the window's own stays.
 void TApplication::ApplyCursor(TControl* Control) {
   if (!Screen) return;
+  // A running drag shows its own cursor wherever the pointer goes.
+  if (ActiveDragObject()) {
+    SetCursor(Screen->GetCursors(ActiveDragCursor()));
+    return;
+  }
   TCursor cursor = Screen->GetCursor();
   for (TControl* c = Control; cursor == crDefault && c; c = c->GetParent()) cursor = c->GetCursor();
   if (cursor != crDefault) SetCursor(Screen->GetCursors(cursor));

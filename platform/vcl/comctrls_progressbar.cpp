@@ -12,6 +12,7 @@ constexpr int kPadding = 1;  // face between the edge and the blocks
 }  // namespace
 
 void TProgressBar::Publish(TPublisher<TProgressBar>& P) {
+  PublishOwnColor(P);
   P.Integer("Min", &TProgressBar::GetMin, &TProgressBar::SetMin, 0);
   P.Integer("Max", &TProgressBar::GetMax, &TProgressBar::SetMax, 100);
   P.Integer("Position", &TProgressBar::GetPosition, &TProgressBar::SetPosition, 0);

@@ -59,6 +59,10 @@ void TStatusPanels::Update(TCollectionItem*) { statusBar_->Invalidate(); }
 // ---- the bar ----
 
 void TStatusBar::Publish(TPublisher<TStatusBar>& P) {
+  PublishOwnColor(P);
+  // A status bar sits at the bottom of its form unless told otherwise.
+  P.Enum("Align", &TControl::GetAlign, &TControl::SetAlign, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"},
+         alBottom);
   P.Collection("Panels", &TStatusBar::GetPanels);
   P.Bool("SimplePanel", &TStatusBar::GetSimplePanel, &TStatusBar::SetSimplePanel, false);
   P.String("SimpleText", &TStatusBar::GetSimpleText, &TStatusBar::SetSimpleText);

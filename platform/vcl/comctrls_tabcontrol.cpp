@@ -29,6 +29,8 @@ TSize TextSize(TFont* Font, const AnsiString& Text) {
 }  // namespace
 
 void TCustomTabControl::Publish(TPublisher<TCustomTabControl>& P) {
+  PublishOwnColor(P);
+  P.Bool("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop, true);
   P.Strings("Tabs", &TCustomTabControl::GetTabs);
   P.Integer("TabIndex", &TCustomTabControl::GetTabIndex, &TCustomTabControl::SetTabIndex, -1);
   P.Event("OnChanging", &TCustomTabControl::OnChanging);

@@ -1,6 +1,11 @@
 #include "control.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "colors.h"
+#include "dockform.h"
+#include "dragengine.h"
 #include "exceptions.h"
 #include "gdi.h"
 #include "forms.h"
@@ -65,7 +70,13 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont), c
 }
 
 TControl::~TControl() {
+  TDragEngine::Forget(this);
   if (CaptureControl() == this) SetCaptureControl(nullptr);
+  if (auto* host = dynamic_cast_object<TFloatDockForm>(floatHost_)) {
+    host->SetDockClient(nullptr);
+    // Its tool window goes with a floating control.
+    if (GetFloating() && !host->GetComponentState().Contains(csDestroying)) host->Release();
+  }
   SetParent(nullptr);
 }
 
@@ -120,6 +131,14 @@ void TControl::Publish(TPublisher<TControl>& P) {
   P.Enum("DragKind", &TControl::GetDragKind, &TControl::SetDragKind, {"dkDrag", "dkDock"}, dkDrag);
   P.Enum("DragMode", &TControl::GetDragMode, &TControl::SetDragMode, {"dmManual", "dmAutomatic"}, dmManual);
   P.Integer("DragCursor", &TControl::GetDragCursor, &TControl::SetDragCursor, crDrag);
+  P.Event("OnStartDrag", &TControl::OnStartDrag);
+  P.Event("OnDragOver", &TControl::OnDragOver);
+  P.Event("OnDragDrop", &TControl::OnDragDrop);
+  P.Event("OnEndDrag", &TControl::OnEndDrag);
+  P.Event("OnStartDock", &TControl::OnStartDock);
+  P.Event("OnEndDock", &TControl::OnEndDock);
+  P.Event("OnCanResize", &TControl::OnCanResize);
+  P.Event("OnConstrainedResize", &TControl::OnConstrainedResize);
 }
 
 // ---- geometry ----
@@ -127,7 +146,7 @@ void TControl::Publish(TPublisher<TControl>& P) {
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
-  ConstrainSize(AWidth, AHeight);
+  CheckNewSize(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   InvalidateControl(GetShowing(), false);
@@ -136,9 +155,22 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   width_ = AWidth;
   height_ = AHeight;
   BoundsChanged(resized);
+  if (parent_) parent_->ChildBoundsChanged();
 }
 
-void TControl::ConstrainSize(int& Width, int& Height) const { constraints_->Apply(Width, Height); }
+void TControl::CheckNewSize(int& Width, int& Height) {
+  if ((Width != width_ || Height != height_) && !CanResize(Width, Height)) {
+    Width = width_;
+    Height = height_;
+  }
+  int minWidth = constraints_->GetMinWidth(), minHeight = constraints_->GetMinHeight();
+  int maxWidth = constraints_->GetMaxWidth(), maxHeight = constraints_->GetMaxHeight();
+  ConstrainedResize(minWidth, minHeight, maxWidth, maxHeight);
+  if (maxWidth > 0) Width = std::min(Width, maxWidth);
+  if (maxHeight > 0) Height = std::min(Height, maxHeight);
+  Width = std::max({Width, minWidth, 0});
+  Height = std::max({Height, minHeight, 0});
+}
 
 void TControl::ConstraintsChanged(TObject*) { SetBounds(left_, top_, width_, height_); }
 
@@ -209,6 +241,8 @@ void TControl::Resize() {
 void TControl::SetParent(TWinControl* AParent) {
   if (parent_ == AParent) return;
   if (AParent == this) throw EInvalidOperation("A control cannot be its own parent");
+  // Put elsewhere by the program: no longer docked where it was.
+  if (hostDockSite_ && AParent != hostDockSite_) std::exchange(hostDockSite_, nullptr)->RemoveDockClient(this);
   if (parent_) parent_->RemoveControl(this);
   if (AParent) AParent->InsertControl(this);
 }
@@ -227,6 +261,7 @@ void TControl::SetVisible(bool Value) {
   Perform(CM_VISIBLECHANGED, Value, 0);
   if (Value) Invalidate();
   RequestAlign();
+  if (parent_) parent_->ChildBoundsChanged();
 }
 
 void TControl::Show() {
@@ -394,6 +429,9 @@ void TControl::MouseButtonDown(TMessage& Message, TMouseButton Button, bool Doub
     controlState_.Include(csLButtonDown);
     if (controlStyle_.Contains(csClickEvents)) controlState_.Include(csClicked);
   }
+  // The press may become a drag once the pointer moves far enough.
+  if (Button == mbLeft && dragMode_ == dmAutomatic && !GetComponentState().Contains(csDesigning))
+    TDragEngine::Init(this, false, -1, true);
   TShiftState shift = KeysToShiftState(m.Keys());
   if (Double) {
     if (controlStyle_.Contains(csDoubleClicks)) {

@@ -11,6 +11,7 @@
 #include "ansistring.h"
 #include "component.h"
 #include "controlmessages.h"
+#include "dragdrop.h"
 #include "events.h"
 #include "font_class.h"
 #include "published.h"
@@ -67,9 +68,14 @@ using TMouseWheelEvent =
     TClosure<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = TClosure<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
+using TCanResizeEvent = TClosure<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
+using TConstrainedResizeEvent =
+    TClosure<void(TObject* Sender, int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight)>;
+
 using TCursor = short;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
 
 // Which edges of its parent a control keeps its distance to when the parent
 // is resized; with neither edge of a direction it keeps its centre.
@@ -228,13 +234,36 @@ class TControl : public TComponent {
   void SetBiDiMode(TBiDiMode Value);
   bool GetParentBiDiMode() const { return parentBiDiMode_; }
   void SetParentBiDiMode(bool Value);
-  // Stored and streamed; no dragging is built on them yet.
+  // How a drag of the control starts (dmAutomatic: a press and a move of
+  // the drag threshold) and what it does (dkDock: docks; see dragdrop.h).
   TDragKind GetDragKind() const { return dragKind_; }
   void SetDragKind(TDragKind Value) { dragKind_ = Value; }
   TDragMode GetDragMode() const { return dragMode_; }
   void SetDragMode(TDragMode Value) { dragMode_ = Value; }
   TCursor GetDragCursor() const { return dragCursor_; }
   void SetDragCursor(TCursor Value) { dragCursor_ = Value; }
+
+  // ---- drag and dock (dragdrop.h) ----
+  // Starts a drag of the control: at once, or once the pointer has moved
+  // Threshold pixels (-1: kDragThreshold) with the button held.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  // Ends the control's drag: dropped where the pointer is, or cancelled.
+  void EndDrag(bool Drop);
+  bool Dragging() const;
+  // The site the control is docked in; nullptr when it is not docked.
+  TWinControl* GetHostDockSite() const { return hostDockSite_; }
+  // In a floating tool window of its own.
+  bool GetFloating() const;
+  // Docks the control into Site (a DockSite control) as a drop there
+  // would, without a drag; false when the site it leaves refuses.
+  bool ManualDock(TWinControl* Site);
+  // Floats the control in its own tool window, whose client area takes
+  // ScreenRect; false when the site it leaves refuses.
+  bool ManualFloat(const TRect& ScreenRect);
+  // The tool window holding the floating control (made on first need).
+  TCustomForm* GetFloatHost() const { return floatHost_; }
+  // The drop of a drag over the control that it accepted: OnDragDrop.
+  virtual void DragDrop(TObject* Source, int X, int Y);
 
   // ---- messages and painting ----
   LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -254,6 +283,16 @@ class TControl : public TComponent {
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
   TNotifyEvent OnResize;
+  TStartDragEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
+  TStartDockEvent OnStartDock;
+  TEndDragEvent OnEndDock;
+  // Asked before every change of size; Resize false keeps the old size.
+  TCanResizeEvent OnCanResize;
+  // The limits a new size is brought within, starting from Constraints.
+  TConstrainedResizeEvent OnConstrainedResize;
 
  protected:
   // Routes a message to its handler; unknown ones go to DefaultHandler.
@@ -268,6 +307,20 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void Resize();
   virtual void Changed();
+  // Drag and dock: each runs its event.
+  virtual void DoStartDrag(TDragObject*& DragObject);
+  // Accept starts true when OnDragOver is assigned, false otherwise.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+  virtual void DoStartDock(TDragDockObject*& DragObject);
+  virtual void DoEndDock(TObject* Target, int X, int Y);
+  // Moves the control into Site at Rect (Site's client coordinates); from
+  // a floating window that then hides.
+  virtual void Dock(TWinControl* Site, const TRect& Rect);
+  // A new size: OnCanResize may refuse it; true when it stands.
+  virtual bool CanResize(int& NewWidth, int& NewHeight);
+  // The limits of a new size: Constraints, then OnConstrainedResize.
+  virtual void ConstrainedResize(int& MinWidth, int& MinHeight, int& MaxWidth, int& MaxHeight);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // The window-less part: a graphic control invalidates its rectangle of
   // the parent (erasing it unless csOpaque).
@@ -276,8 +329,10 @@ class TControl : public TComponent {
   virtual void BoundsChanged(bool Resized);
   virtual void VisibleChanging() {}
   void RequestAlign();
-  // Width and height brought within the Constraints.
-  void ConstrainSize(int& Width, int& Height) const;
+  // A new size asked for: OnCanResize may keep the old one (only when the
+  // size changes), then it is brought within the limits of
+  // ConstrainedResize.
+  void CheckNewSize(int& Width, int& Height);
   // The constraints changed: the current size is brought within them.
   void ConstraintsChanged(TObject* Sender);
 
@@ -332,7 +387,14 @@ class TControl : public TComponent {
   bool IsOnClickStored() const;
   void MouseButtonDown(TMessage& Message, TMouseButton Button, bool Double);
   void MouseButtonUp(TMessage& Message, TMouseButton Button);
+  // The control leaves its dock site or floating window (not for another
+  // place yet); false when the site refuses through OnUnDock.
+  bool Undock(TWinControl* NewTarget);
+  // Puts the floating control in its tool window at ScreenRect.
+  void FloatAt(const TRect& ScreenRect);
   friend class TWinControl;
+  friend class TDragEngine;
+  friend class TFloatDockForm;
 
   TAlign align_ = alNone;
   TColor color_;
@@ -351,8 +413,18 @@ class TControl : public TComponent {
   TDragKind dragKind_ = dkDrag;
   TDragMode dragMode_ = dmManual;
   TCursor dragCursor_ = crDrag;
+  TWinControl* hostDockSite_ = nullptr;
+  TCustomForm* floatHost_ = nullptr;
   TOwnedObject<TControlActionLink> actionLink_;
 };
+
+// For a control whose constructor gives it a colour of its own: ParentColor
+// is false from the start, so that is its declared default (else a form's
+// ParentColor = True would not be written and come back false).
+template <class C>
+void PublishOwnColor(TPublisher<C>& P) {
+  P.Bool("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor, false);
+}
 
 // The form at the top of a control's parent chain; nullptr when there is none.
 TCustomForm* GetParentForm(TControl* Control);

@@ -13,6 +13,7 @@ void TCustomPanel::Publish(TPublisher<TCustomPanel>& P) {
   P.Integer("BevelWidth", &TCustomPanel::GetBevelWidth, &TCustomPanel::SetBevelWidth, 1);
   P.Integer("BorderWidth", &TCustomPanel::GetBorderWidth, &TCustomPanel::SetBorderWidth, 0);
   P.Enum("BorderStyle", &TCustomPanel::GetBorderStyle, &TCustomPanel::SetBorderStyle, {"bsNone", "bsSingle"}, bsNone);
+  PublishOwnColor(P);
 }
 
 TCustomPanel::TCustomPanel(TComponent* AOwner) : TCustomControl(AOwner) {

@@ -178,4 +178,8 @@ class TForm : public TCustomForm {
   explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 };
 
-inline void TForm::Publish(TPublisher<TForm>&) {}
+// A form is made hidden and shown on demand.
+inline void TForm::Publish(TPublisher<TForm>& P) {
+  PublishOwnColor(P);
+  P.Bool("Visible", &TControl::GetVisible, &TControl::SetVisible, false);
+}

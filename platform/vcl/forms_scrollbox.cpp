@@ -336,6 +336,7 @@ bool TScrollingWinControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoin
 
 void TScrollBox::Publish(TPublisher<TScrollBox>& P) {
   P.Enum("BorderStyle", &TScrollBox::GetBorderStyle, &TScrollBox::SetBorderStyle, {"bsNone", "bsSingle"}, bsSingle);
+  PublishOwnColor(P);
 }
 
 TScrollBox::TScrollBox(TComponent* AOwner) : TScrollingWinControl(AOwner) {

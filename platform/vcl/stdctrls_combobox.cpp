@@ -17,6 +17,7 @@
 #include "wndproc.h"
 
 void TCustomComboBox::Publish(TPublisher<TCustomComboBox>& P) {
+  PublishOwnColor(P);
   P.Enum("Style", &TCustomComboBox::GetStyle, &TCustomComboBox::SetStyle,
          {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}, csDropDown);
   P.Integer("DropDownCount", &TCustomComboBox::GetDropDownCount, &TCustomComboBox::SetDropDownCount, 8);

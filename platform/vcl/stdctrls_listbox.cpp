@@ -7,6 +7,7 @@
 #include "text.h"
 
 void TCustomListBox::Publish(TPublisher<TCustomListBox>& P) {
+  PublishOwnColor(P);
   P.Strings("Items", &TCustomListBox::GetItems);
   P.Integer("ItemHeight", &TCustomListBox::GetItemHeight, &TCustomListBox::SetItemHeight, 13);
   P.Bool("Sorted", &TCustomListBox::GetSorted, &TCustomListBox::SetSorted, false);

@@ -9,6 +9,8 @@ void TRadioButton::Publish(TPublisher<TRadioButton>& P) {
          taRightJustify);
   P.Bool("Checked", &TRadioButton::GetChecked, &TRadioButton::SetChecked, false)
       .Stored([](TRadioButton* c) { return c->IsCheckedStored(); });
+  // Only the checked button of a group is a tab stop.
+  P.Bool("TabStop", &TWinControl::GetTabStop, &TWinControl::SetTabStop, false);
 }
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner) {

@@ -27,6 +27,7 @@ struct StandardCursor {
 const StandardCursor kStandardCursors[] = {
     {crDefault, IDC_ARROW}, {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},
     {crIBeam, IDC_IBEAM},   {crHourGlass, IDC_WAIT}, {crHandPoint, IDC_HAND},
+    {crDrag, IDC_ARROW},    {crNoDrop, IDC_NO},
 };
 
 int CollectFamily(const LOGFONT* lf, const TEXTMETRIC*, DWORD, LPARAM data) {

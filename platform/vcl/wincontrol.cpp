@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "application.h"
+#include "dragengine.h"
 #include "exceptions.h"
 #include "scope_guard.h"
 #include "sysutils.h"
@@ -35,6 +36,7 @@ TWinControl::~TWinControl() {
   DestroyHandle();
   FreeObjectInstance(objectInstance_);
   ForgetMouseControl(this);
+  ForgetDockSite(this);
 }
 
 void TWinControl::Publish(TPublisher<TWinControl>& P) {
@@ -48,6 +50,13 @@ void TWinControl::Publish(TPublisher<TWinControl>& P) {
     return !c->GetParentCtl3D();
   });
   P.Bool("ParentCtl3D", &TWinControl::GetParentCtl3D, &TWinControl::SetParentCtl3D, true);
+  P.Bool("AutoSize", &TWinControl::GetAutoSize, &TWinControl::SetAutoSize, false);
+  P.Bool("DockSite", &TWinControl::GetDockSite, &TWinControl::SetDockSite, false);
+  P.Bool("UseDockManager", &TWinControl::GetUseDockManager, &TWinControl::SetUseDockManager, false);
+  P.Event("OnDockDrop", &TWinControl::OnDockDrop);
+  P.Event("OnDockOver", &TWinControl::OnDockOver);
+  P.Event("OnGetSiteInfo", &TWinControl::OnGetSiteInfo);
+  P.Event("OnUnDock", &TWinControl::OnUnDock);
   P.Event("OnEnter", &TWinControl::OnEnter);
   P.Event("OnExit", &TWinControl::OnExit);
   P.Event("OnKeyDown", &TWinControl::OnKeyDown);
@@ -182,6 +191,7 @@ void TWinControl::InsertControl(TControl* AControl) {
   AControl->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
   AControl->Invalidate();
   Realign();
+  ChildBoundsChanged();
 }
 
 void TWinControl::RemoveControl(TControl* AControl) {
@@ -195,6 +205,7 @@ void TWinControl::RemoveControl(TControl* AControl) {
   std::erase(controls_, AControl);
   AControl->parent_ = nullptr;
   Realign();
+  ChildBoundsChanged();
 }
 
 void TWinControl::MoveControl(TControl* AControl, bool ToFront) {
@@ -229,7 +240,7 @@ void TWinControl::Broadcast(TMessage& Message) {
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
-  ConstrainSize(AWidth, AHeight);
+  CheckNewSize(AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   left_ = ALeft;
@@ -238,6 +249,7 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   height_ = AHeight;
   if (handle_) SetWindowPos(handle_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
   BoundsChanged(resized);
+  if (parent_) parent_->ChildBoundsChanged();
 }
 
 void TWinControl::BoundsChanged(bool Resized) {
@@ -310,6 +322,7 @@ void TWinControl::Repaint() {
 
 void TWinControl::MainWndProc(TMessage& Message) {
   try {
+    if (TDragEngine::Filter(this, Message)) return;
     WndProc(Message);
   } catch (...) {
     HandleEventException(this);

@@ -81,6 +81,26 @@ class TWinControl : public TControl {
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent) const;
   void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
 
+  // ---- docking (dragdrop.h) ----
+  // A site takes controls of DragKind dkDock dragged into it.
+  bool GetDockSite() const { return dockSite_; }
+  void SetDockSite(bool Value);
+  // The docked controls laid out one after another along the site (a
+  // tiled layout: no tabs, no splitters); without it they keep their place.
+  bool GetUseDockManager() const { return useDockManager_; }
+  void SetUseDockManager(bool Value);
+  int GetDockClientCount() const { return static_cast<int>(dockClients_.size()); }
+  TControl* GetDockClients(int Index) const;
+  // The drop of a docking drag the site accepted, after the control is in
+  // it: OnDockDrop.
+  virtual void DockDrop(TDragDockObject* Source, int X, int Y);
+
+  // ---- automatic size ----
+  // The control takes the size that holds its visible children plus its
+  // border, measured again when a child moves, sizes, shows or hides.
+  bool GetAutoSize() const { return autoSize_; }
+  void SetAutoSize(bool Value);
+
   // ---- overrides ----
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   TRect GetClientRect() const override;
@@ -101,6 +121,10 @@ class TWinControl : public TControl {
   TMouseWheelEvent OnMouseWheel;
   TMouseWheelUpDownEvent OnMouseWheelDown;
   TMouseWheelUpDownEvent OnMouseWheelUp;
+  TDockDropEvent OnDockDrop;
+  TDockOverEvent OnDockOver;
+  TGetSiteInfoEvent OnGetSiteInfo;
+  TUnDockEvent OnUnDock;
 
  protected:
   virtual void CreateParams(TCreateParams& Params);
@@ -115,6 +139,16 @@ class TWinControl : public TControl {
   // Lays out the aligned children inside Rect.
   virtual void AlignControls(TControl* AControl, TRect& Rect);
   virtual void AdjustClientRect(TRect& /*Rect*/) const {}
+  // Docking: Accept starts true.
+  virtual void DockOver(TDragDockObject* Source, int X, int Y, TDragState State, bool& Accept);
+  // InfluenceRect (screen coordinates) starts as the client area.
+  virtual void GetSiteInfo(TControl* Client, TRect& InfluenceRect, TPoint MousePos, bool& CanDock);
+  // Client leaves for NewTarget (nullptr: floating); false keeps it here.
+  virtual bool DoUnDock(TWinControl* NewTarget, TControl* Client);
+  // The tiled layout of the docked controls.
+  virtual void ArrangeDockClients();
+  // AutoSize: the size that holds the visible children.
+  virtual void AdjustSize();
 
   // Key handling: true when the key was taken (KeyPreview form first).
   bool DoKeyDown(TMessage& Message);
@@ -165,6 +199,12 @@ class TWinControl : public TControl {
 
  private:
   friend class TControl;
+  friend class TDragEngine;
+  void AddDockClient(TControl* Client);
+  void RemoveDockClient(TControl* Client);
+  // A child moved, sized, showed or hid: an autosized control measures
+  // again.
+  void ChildBoundsChanged();
   void InsertControl(TControl* AControl);
   void RemoveControl(TControl* AControl);
   void ShowControl(TControl*) {}
@@ -193,6 +233,12 @@ class TWinControl : public TControl {
   int anchoredWidth_ = 0, anchoredHeight_ = 0;
   bool ctl3D_ = true;
   bool parentCtl3D_ = true;
+  bool dockSite_ = false;
+  bool useDockManager_ = false;
+  bool arrangingDock_ = false;
+  std::vector<TControl*> dockClients_;
+  bool autoSize_ = false;
+  bool autoSizing_ = false;
 };
 
 // Forgets a control that the pointer-tracking holds (a control going away).

@@ -41,6 +41,7 @@ void TWinControl::Loaded() {
     const unsigned kb = static_cast<unsigned>(b->streamedTabOrder_);
     return ka < kb;
   });
+  AdjustSize();
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {

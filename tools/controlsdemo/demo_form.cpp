@@ -22,6 +22,10 @@ void TDemoForm::Publish(TPublisher<TDemoForm>& P) {
   P.Field("TabLabel", &TDemoForm::TabLabel);
   P.Field("ScrollBox1", &TDemoForm::ScrollBox1);
   P.Field("StatusBar1", &TDemoForm::StatusBar1);
+  P.Field("DragLabel", &TDemoForm::DragLabel);
+  P.Field("DropPanel", &TDemoForm::DropPanel);
+  P.Field("ToolPanel", &TDemoForm::ToolPanel);
+  P.Field("DockPanel", &TDemoForm::DockPanel);
   P.Field("MainMenu1", &TDemoForm::MainMenu1);
   P.Field("PopupMenu1", &TDemoForm::PopupMenu1);
   P.Field("OpenDialog1", &TDemoForm::OpenDialog1);
@@ -41,6 +45,9 @@ void TDemoForm::Publish(TPublisher<TDemoForm>& P) {
   P.Method("MessageItemClick", &TDemoForm::MessageItemClick);
   P.Method("AskItemClick", &TDemoForm::AskItemClick);
   P.Method("PopupClick", &TDemoForm::PopupClick);
+  P.Method("DropPanelDragOver", &TDemoForm::DropPanelDragOver);
+  P.Method("DropPanelDragDrop", &TDemoForm::DropPanelDragDrop);
+  P.Method("ToolPanelEndDock", &TDemoForm::ToolPanelEndDock);
 }
 
 TDemoForm::TDemoForm(TComponent* AOwner) : TForm(AOwner) {}
@@ -106,4 +113,24 @@ void TDemoForm::AskItemClick(TObject*) {
 
 void TDemoForm::PopupClick(TObject* Sender) {
   Report("Kontextmenü: " + StripHotkey(static_cast<TMenuItem*>(Sender)->GetCaption()));
+}
+
+// The panel takes the label only.
+void TDemoForm::DropPanelDragOver(TObject*, TObject* Source, int, int, TDragState, bool& Accept) {
+  Accept = Source == DragLabel;
+}
+
+void TDemoForm::DropPanelDragDrop(TObject*, TObject*, int X, int Y) {
+  DragLabel->SetParent(DropPanel);
+  DragLabel->SetBounds(X, Y, DragLabel->GetWidth(), DragLabel->GetHeight());
+  Report("Abgelegt bei " + AnsiString(X) + ", " + AnsiString(Y));
+}
+
+void TDemoForm::ToolPanelEndDock(TObject*, TObject* Target, int, int) {
+  if (Target)
+    Report("Angedockt");
+  else if (ToolPanel->GetFloating())
+    Report("Schwebt");
+  else
+    Report("Andocken abgebrochen");
 }

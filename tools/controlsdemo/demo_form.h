@@ -41,6 +41,10 @@ class TDemoForm : public TForm {
   TLabel* TabLabel = nullptr;
   TScrollBox* ScrollBox1 = nullptr;
   TStatusBar* StatusBar1 = nullptr;
+  TLabel* DragLabel = nullptr;
+  TPanel* DropPanel = nullptr;
+  TPanel* ToolPanel = nullptr;
+  TPanel* DockPanel = nullptr;
   TMainMenu* MainMenu1 = nullptr;
   TPopupMenu* PopupMenu1 = nullptr;
   TOpenDialog* OpenDialog1 = nullptr;
@@ -65,6 +69,9 @@ class TDemoForm : public TForm {
   void MessageItemClick(TObject* Sender);
   void AskItemClick(TObject* Sender);
   void PopupClick(TObject* Sender);
+  void DropPanelDragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  void DropPanelDragDrop(TObject* Sender, TObject* Source, int X, int Y);
+  void ToolPanelEndDock(TObject* Sender, TObject* Target, int X, int Y);
 };
 
 extern TDemoForm* DemoForm;
