@@ -270,6 +270,7 @@ void TCustomComboBox::ComboChar(unsigned Code) {
 void TCustomComboBox::EditWndProc(TMessage& Message) {
   try {
     ComboWndProc(Message, edit_, editProc_);
+    EditMouse(Message);
   } catch (...) {
     HandleEventException(this);
   }
