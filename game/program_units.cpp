@@ -3,6 +3,7 @@
 #include "library_units.h"
 #include "vyrbtn.h"
 #include "vyrclass.h"
+#include "vyrcombo.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
 #include "vyrctrla.h"
@@ -32,6 +33,7 @@ TUnitRows ProgramUnits() {
       Vyrstdcs::Unit,
       Vyrgroup::Unit,
       Vyrextca::Unit,
+      Vyrcombo::Unit,
       Vyrextcs::Unit,
       Vyrbtn::Unit,
       Vyrctrla::Unit,
