@@ -81,6 +81,7 @@ void TCustomComboBox::CreateParams(TCreateParams& Params) {
 
 void TCustomComboBox::CreateWnd() {
   TWinControl::CreateWnd();
+  MeasureAll();  // a new window asks for the heights again
   ComboNative::Register(kEditClass, &ComboNative::Edit, 0);
   ComboNative::Register(kListClass, &ComboNative::List, CS_DBLCLKS);
   const RECT none{0, 0, 0, 0};

@@ -80,6 +80,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
 
 void TCustomListBox::CreateWnd() {
   TWinControl::CreateWnd();
+  MeasureAll();  // a new window asks for the heights again
   pane_.Attach(handle_);
   pane_.SetFocused(GetFocus() == handle_);
   pane_.Relayout();

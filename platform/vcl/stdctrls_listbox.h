@@ -5,8 +5,8 @@
 // a double click fires OnDblClick. Owner drawing (lbOwnerDrawFixed,
 // lbOwnerDrawVariable) paints each item through DrawItem / OnDrawItem on
 // the control's Canvas, with the item's heights from MeasureItem /
-// OnMeasureItem in the variable style. Every style uses ItemHeight for its
-// rows unless measured.
+// OnMeasureItem in the variable style, asked again whenever the window is
+// made. Every style uses ItemHeight for its rows unless measured.
 #pragma once
 
 #include <memory>

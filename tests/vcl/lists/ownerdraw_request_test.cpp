@@ -154,3 +154,34 @@ TEST_F(OwnerDrawRequestTest, TheEditPartCountsAsItsComboForThePointer) {
   moveTo(box->GetClientWidth() - 5, 100);
   EXPECT_EQ(box->Leaves, 2);
 }
+
+namespace {
+
+// A variable-height list whose rows are as high as it is told.
+class TallRows : public TCustomListBox {
+  MORVANT_CLASS(TallRows, TCustomListBox)
+ public:
+  explicit TallRows(TComponent* AOwner) : TCustomListBox(AOwner) { SetStyle(lbOwnerDrawVariable); }
+  int RowHeight = 13;
+  using TCustomListBox::RecreateWnd;
+
+ protected:
+  void MeasureItem(int, int& Height) override { Height = RowHeight; }
+};
+
+}  // namespace
+
+TEST_F(OwnerDrawRequestTest, AVariableListMeasuresItsItemsAgainWithANewWindow) {
+  TForm* form = ShownForm(300, 300);
+  auto* list = TObject::Create<TallRows>(form);
+  list->SetParent(form);
+  list->SetBounds(10, 10, 120, 97);
+  for (const char* s : {"Eins", "Zwei"}) list->GetItems()->Add(s);
+  app.pump();
+  EXPECT_EQ(list->ItemRect(1).top, 13);
+  list->RowHeight = 30;
+  list->RecreateWnd();
+  app.pump();
+  EXPECT_EQ(list->ItemRect(1).top, 30);
+  EXPECT_EQ(list->ItemRect(1).bottom, 60);
+}
