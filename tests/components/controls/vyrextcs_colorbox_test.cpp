@@ -14,6 +14,7 @@
 #include "gdi.h"
 #include "paint.h"
 #include "msgbox.h"
+#include "keyboard.h"
 
 using namespace Vyrextcs;
 using O = TVyrColorCBOption;
@@ -219,4 +220,38 @@ end
   auto* again = TObject::Create<TForm>(Application);
   TestSupport::ReadFormText(written, again);
   EXPECT_EQ(TestSupport::WrittenFormText(again), written);
+}
+
+TEST_F(ColorBoxTest, AColourDefinedInTheDialogFormComesBackInItsSlotAndIsListed) {
+  box->SetOptions({O::coDefaultColors, O::coCustomColors, O::coAllowAnyColor});
+  box->GetCustomColors()->SetText("FarbeA=00FF00\nFarbeC=12\n");
+  box->OnBeforeDialogShow = [this](TObject*, TColorDialog* dialog) {
+    dialog->SetOptions({cdFullOpen});
+    dialog->OnShow = [this, dialog](TObject*) {
+      auto part = [dialog](const char* name) { return dialog->GetForm()->FindComponent(name); };
+      auto clickOn = [this](TComponent* c) {
+        auto* control = dynamic_cast<TControl*>(c);
+        ASSERT_NE(control, nullptr);
+        app.click(control, control->GetClientRect().Width() / 2, control->GetClientRect().Height() / 2);
+      };
+      // Red 18, green 52, blue 86, added into the first unused slot: B.
+      for (const auto& field : {std::pair{"RedEdit", "18"}, {"GreenEdit", "52"}, {"BlueEdit", "86"}}) {
+        clickOn(part(field.first));
+        app.key(VK_END);
+        app.key(VK_BACK);
+        app.key(VK_BACK);
+        app.key(VK_BACK);
+        app.text(field.second);
+      }
+      clickOn(part("AddButton"));
+      clickOn(part("OkButton"));
+    };
+  };
+  app.host().QueueAnswer(Backend::AskAnswer{0, {}});
+  ASSERT_TRUE(box->Execute());
+  EXPECT_EQ(box->GetCustomColors()->GetValues("FarbeB"), "563412");
+  // A value the dialog cannot read stays as it was.
+  EXPECT_EQ(box->GetCustomColors()->GetValues("FarbeC"), "12");
+  EXPECT_NE(box->GetItems()->IndexOf("$00563412"), -1);
+  EXPECT_EQ(box->GetSelectedColor(), static_cast<TColor>(0x563412));
 }
