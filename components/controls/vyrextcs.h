@@ -237,6 +237,8 @@ class TVyrCustomColorComboBox : public Vyrcombo::TVyrCustomComboBox {
   void SetDlgHelpContext(int Value) { FDlgHelpContext = Value; }
   // The measured height of a row in the text styles.
   int GetTextItemHeight() const { return FItemHeight; }
+  // A form's text is kept until the list is complete (Loaded).
+  void SetText(const AnsiString& Value) override;
 
   TVyrOnColorDialogEvent OnBeforeDialogShow;
   TVyrOnColorDialogEvent OnAfterDialogShow;
@@ -263,6 +265,7 @@ class TVyrCustomColorComboBox : public Vyrcombo::TVyrCustomComboBox {
   TColorDialogOptions FDlgOptions;
   int FItemHeight = 15;
   int FDlgHelpContext = 0;
+  AnsiString FLoadedText;
 };
 
 class TVyrColorComboBox : public TVyrCustomColorComboBox {

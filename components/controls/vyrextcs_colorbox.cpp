@@ -90,6 +90,14 @@ void TVyrCustomColorComboBox::CreateColorList() {
 void TVyrCustomColorComboBox::Loaded() {
   Vyrcombo::TVyrCustomComboBox::Loaded();
   CreateColorList();
+  // The colour a form chose may be one the options read later added.
+  if (!FLoadedText.IsEmpty() && GetItemIndex() < 0) SetItemIndex(GetItems()->IndexOf(FLoadedText));
+  FLoadedText = AnsiString();
+}
+
+void TVyrCustomColorComboBox::SetText(const AnsiString& Value) {
+  if (GetComponentState().Contains(csLoading)) FLoadedText = Value;
+  Vyrcombo::TVyrCustomComboBox::SetText(Value);
 }
 
 void TVyrCustomColorComboBox::SetOptions(TVyrColorCBOptions Value) {

@@ -197,6 +197,7 @@ TEST_F(ColorBoxTest, ThroughAFormWhatTheBoxComputesIsNotWritten) {
     DlgOptions = [cdFullOpen]
     Options = [coDefaultColors, coCustomColors, coAllowDialog]
     Flat = True
+    Text = '$0000FF80'
   end
 end
 )",
@@ -209,6 +210,8 @@ end
   EXPECT_EQ(read->GetOptions(), (TVyrColorCBOptions{O::coDefaultColors, O::coCustomColors, O::coAllowDialog}));
   EXPECT_EQ(read->GetItems()->GetCount(), 17);
   EXPECT_EQ(read->GetItems()->GetStrings(16), "$0000FF80");
+  // The text came before the options that list its colour.
+  EXPECT_EQ(read->GetItemIndex(), 16);
   EXPECT_TRUE(read->GetFlat());
   const std::string written = TestSupport::WrittenFormText(host);
   for (const char* line : {"DisplayStyle = csColor3DText", "DlgHelpContext = 7", "DlgOptions = [cdFullOpen]",
