@@ -243,11 +243,8 @@ void TCustomComboBox::PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerD
 }
 
 void TCustomComboBox::CNDrawItem(TMessage& Message) {
-  const DRAWITEMSTRUCT& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-  const TOwnerDrawState state = DrawItemState(item.itemState);
-  const int index = DrawItemIndex(item);
-  const TRect rect(item.rcItem);
-  TCanvasBinding bound(*canvas_, item.hDC, TCanvasBinding::Locked);
+  const auto [index, rect, state, dc] = ReadDrawItem(Message);
+  TCanvasBinding bound(*canvas_, dc, TCanvasBinding::Locked);
   PrepareCanvas(state);
   if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
     DrawItem(index, rect, state);

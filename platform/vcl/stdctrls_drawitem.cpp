@@ -35,3 +35,8 @@ TOwnerDrawState DrawItemState(UINT ItemState) {
     if (ItemState & s.Bit) state.Include(s.Member);
   return state;
 }
+
+TDrawItemRequest ReadDrawItem(const TMessage& Message) {
+  const DRAWITEMSTRUCT& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+  return TDrawItemRequest{static_cast<int>(item.itemID), TRect(item.rcItem), DrawItemState(item.itemState), item.hDC};
+}

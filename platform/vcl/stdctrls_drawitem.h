@@ -12,5 +12,13 @@
 DRAWITEMSTRUCT MakeDrawItem(UINT CtlType, HWND Window, HDC DC, int Index, const TRect& Rect, TOwnerDrawState State);
 // The item's state back in the class library's bits.
 TOwnerDrawState DrawItemState(UINT ItemState);
-// The item's index of a record: (UINT)-1 is -1.
-inline int DrawItemIndex(const DRAWITEMSTRUCT& Item) { return static_cast<int>(Item.itemID); }
+
+// What a CN_DRAWITEM (LParam the record) asks for: the index ((UINT)-1 is
+// -1), the rectangle, the state and the DC.
+struct TDrawItemRequest {
+  int Index;
+  TRect Rect;
+  TOwnerDrawState State;
+  HDC DC;
+};
+TDrawItemRequest ReadDrawItem(const TMessage& Message);

@@ -223,11 +223,8 @@ void TCustomListBox::PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerDr
 }
 
 void TCustomListBox::CNDrawItem(TMessage& Message) {
-  const DRAWITEMSTRUCT& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-  const TOwnerDrawState state = DrawItemState(item.itemState);
-  const int index = DrawItemIndex(item);
-  const TRect rect(item.rcItem);
-  TCanvasBinding bound(*canvas_, item.hDC, TCanvasBinding::Locked);
+  const auto [index, rect, state, dc] = ReadDrawItem(Message);
+  TCanvasBinding bound(*canvas_, dc, TCanvasBinding::Locked);
   canvas_->SetFont(GetFont());
   canvas_->GetBrush()->SetStyle(bsSolid);
   canvas_->GetBrush()->SetColor(GetColor());
