@@ -3,6 +3,7 @@
 #include "library_units.h"
 #include "vyrbtn.h"
 #include "vyrclass.h"
+#include "vyrcombo.h"
 #include "vyrcont.h"
 #include "vyrctrl.h"
 #include "vyrctrla.h"
@@ -33,6 +34,7 @@ TUnitRows ProgramUnits() {
       Vyrstdcs::Unit,
       Vyrgroup::Unit,
       Vyrextca::Unit,
+      Vyrcombo::Unit,
       Vyrextcs::Unit,
       Vyrbtn::Unit,
       Vyrmms::ButtonsUnit,

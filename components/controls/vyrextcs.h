@@ -2,14 +2,18 @@
 // diagonal or a library frame), a bevelled area painted by a fill with a
 // caption, a label whose letters are filled with a fill's pattern, and a
 // panel whose own background bitmap is painted by a fill, so that its
-// transparent children show the fill behind them.
+// transparent children show the fill behind them; and the lists built on
+// the library's combo box: the colour list.
 #pragma once
 
 #include <memory>
 
+#include "dialogs_color.h"
 #include "palette.h"
 #include "sets.h"
+#include "tstrings.h"
 #include "unitstartup.h"
+#include "vyrcombo.h"
 #include "vyrctrl.h"
 #include "vyrgraph.h"
 #include "vyrstdcs.h"
@@ -196,6 +200,90 @@ void VyrFillThroughMask(TCanvas* Canvas, const TRect& Inner, TBitmap* Mask, Vyrg
                         TColor Ground, TColor FontColor);
 
 // Registers the unit's published classes with the form streams.
+// ---- the colour list ----
+
+enum class TVyrColorCBOption { coDefaultColors, coSystemColors, coCustomColors, coAllowAnyColor, coAllowDialog };
+using TVyrColorCBOptions = TSet<TVyrColorCBOption>;
+enum class TVyrColorCBStyle { csColor, csText, csColorText, csColor3DText };
+using TVyrOnColorDialogEvent = TClosure<void(TObject* Sender, TColorDialog* Dialog)>;
+
+// A list of colours: the 16 standard ones, the system colours and the
+// custom colours of the colour dialog ("$00BBGGRR"), each drawn as a swatch
+// and/or its name. A right click opens the colour dialog (coAllowDialog);
+// SelectedColor adds a colour that is not listed (coAllowAnyColor).
+class TVyrCustomColorComboBox : public Vyrcombo::TVyrCustomComboBox {
+  MORVANT_PUBLISHED(TVyrCustomColorComboBox, Vyrcombo::TVyrCustomComboBox)
+ public:
+  explicit TVyrCustomColorComboBox(TComponent* AOwner);
+  ~TVyrCustomColorComboBox() override;
+
+  // -1 for an empty text; EConvertError for a text that is no colour.
+  TColor GetSelectedColor() const;
+  // Selects the colour's item, adds it with coAllowAnyColor (not clNone),
+  // else selects nothing; then Change.
+  void SetSelectedColor(TColor Value);
+  // Item Index as a colour; EConvertError for a text that is no colour.
+  TColor GetColors(int Index) const;
+  // The colour dialog over CustomColors; true when confirmed.
+  bool Execute();
+  // The colour dialog over List: confirmed, the dialog's custom colours go
+  // back into List and its colour is selected.
+  bool ExecuteEnh(TStrings* List);
+  void LoadCustomColors(TObject* IniObject, const AnsiString& Section);
+  void SaveCustomColors(TObject* IniObject, const AnsiString& Section);
+  // Fills the items from the options and the custom colours, keeping the
+  // selected colour.
+  void CreateColorList();
+
+  TStrings* GetCustomColors() const { return FCustomColors.get(); }
+  // Copies the 16 keys' values that start with hexadecimal digits.
+  void SetCustomColors(TStrings* Value);
+  TVyrColorCBOptions GetOptions() const { return FOptions; }
+  void SetOptions(TVyrColorCBOptions Value);
+  TVyrColorCBStyle GetDisplayStyle() const { return FDisplayStyle; }
+  void SetDisplayStyle(TVyrColorCBStyle Value);
+  TColorDialogOptions GetDlgOptions() const { return FDlgOptions; }
+  void SetDlgOptions(TColorDialogOptions Value) { FDlgOptions = Value; }
+  int GetDlgHelpContext() const { return FDlgHelpContext; }
+  void SetDlgHelpContext(int Value) { FDlgHelpContext = Value; }
+  // The measured height of a row in the text styles.
+  int GetTextItemHeight() const { return FItemHeight; }
+  // A form's text is kept until the list is complete (Loaded).
+  void SetText(const AnsiString& Value) override;
+
+  TVyrOnColorDialogEvent OnBeforeDialogShow;
+  TVyrOnColorDialogEvent OnAfterDialogShow;
+
+ protected:
+  // The colour shown while the box paints a copy of itself.
+  virtual TColor GetColorValue() const { return clNone; }
+  void Loaded() override;
+  void DrawItem(int Index, TRect Rect, TOwnerDrawState State) override;
+  void MeasureItem(int Index, int& Height) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void CMFontChanged(TMessage& Message) override;
+
+ private:
+  void AddColorName(const AnsiString& Name);
+  void CustomColorsChanged(TObject* Sender);
+  // Row and box heights for the display style and font; keeps the colour.
+  void ApplySizeRule();
+
+  int FCounter = 0;
+  std::unique_ptr<TStringList> FCustomColors;
+  TVyrColorCBOptions FOptions{TVyrColorCBOption::coDefaultColors, TVyrColorCBOption::coAllowAnyColor};
+  TVyrColorCBStyle FDisplayStyle = TVyrColorCBStyle::csColorText;
+  TColorDialogOptions FDlgOptions;
+  int FItemHeight = 15;
+  int FDlgHelpContext = 0;
+  AnsiString FLoadedText;
+};
+
+class TVyrColorComboBox : public TVyrCustomColorComboBox {
+  MORVANT_COMPONENT(TVyrColorComboBox, TVyrCustomColorComboBox)
+ public:
+  explicit TVyrColorComboBox(TComponent* AOwner) : TVyrCustomColorComboBox(AOwner) {}
+};
 void Initialize();
 inline constexpr TUnitRow Unit{"vyrextcs", &Initialize, nullptr};
 

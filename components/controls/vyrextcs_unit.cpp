@@ -81,9 +81,33 @@ void TVyrPanelFill::Publish(TPublisher<TVyrPanelFill>& P) {
   P.Bool("TransparentBorder", &F::GetTransparentBorder, &F::SetTransparentBorder, false);
 }
 
+void TVyrCustomColorComboBox::Publish(TPublisher<TVyrCustomColorComboBox>&) {}
+
+void TVyrColorComboBox::Publish(TPublisher<TVyrColorComboBox>& P) {
+  using C = TVyrCustomColorComboBox;
+  Vyrcombo::PublishComboBase(P);
+  // The box makes its items, their height and its style itself.
+  P.Enum("Style", &TCustomComboBox::GetStyle, &TCustomComboBox::SetStyle,
+         {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"}, csOwnerDrawVariable)
+      .Stored(false);
+  P.Integer("ItemHeight", &TCustomComboBox::GetItemHeight, &TCustomComboBox::SetItemHeight).Stored(false);
+  P.Strings("Items", &TCustomComboBox::GetItems).Stored(false);
+  P.Integer("ItemIndex", &TCustomComboBox::GetItemIndex, &TCustomComboBox::SetItemIndex).Stored(false);
+  P.Strings("CustomColors", &C::GetCustomColors);
+  P.Set("DlgOptions", &C::GetDlgOptions, &C::SetDlgOptions,
+        {"cdFullOpen", "cdPreventFullOpen", "cdShowHelp", "cdSolidColor", "cdAnyColor"}, 0);
+  P.Integer("DlgHelpContext", &C::GetDlgHelpContext, &C::SetDlgHelpContext, 0);
+  P.Enum("DisplayStyle", &C::GetDisplayStyle, &C::SetDisplayStyle, {"csColor", "csText", "csColorText", "csColor3DText"},
+         static_cast<Int64>(TVyrColorCBStyle::csColorText));
+  P.Set("Options", &C::GetOptions, &C::SetOptions,
+        {"coDefaultColors", "coSystemColors", "coCustomColors", "coAllowAnyColor", "coAllowDialog"}, 9);
+  P.Event("OnBeforeDialogShow", &C::OnBeforeDialogShow);
+  P.Event("OnAfterDialogShow", &C::OnAfterDialogShow);
+}
+
 void Initialize() {
   RegisterClasses({TVyrDrawEdge::StaticClass(), TVyrFill::StaticClass(), TVyrLabelFill::StaticClass(),
-                   TVyrPanelFill::StaticClass()});
+                   TVyrPanelFill::StaticClass(), TVyrColorComboBox::StaticClass()});
 }
 
 }  // namespace Vyrextcs

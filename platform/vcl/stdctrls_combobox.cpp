@@ -9,8 +9,10 @@
 #include "gdiobj.h"
 #include "paint.h"
 #include "drawframecontrol.h"
+#include "stdctrls_drawitem.h"
 #include "focus.h"
 #include "forms.h"
+#include "message_queue.h"
 #include "metrics.h"
 #include "mouse.h"
 #include "window_pos.h"
@@ -236,14 +238,22 @@ void TCustomComboBox::PrepareCanvas(TOwnerDrawState State) {
 }
 
 void TCustomComboBox::PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerDrawState State) {
-  TCanvasBinding bound(*canvas_, DC, TCanvasBinding::Locked);
-  PrepareCanvas(State);
+  if (!GetEnabled()) State.Include(odDisabled);
+  DRAWITEMSTRUCT item = MakeDrawItem(ODT_COMBOBOX, handle_, DC, Index, Rect, State);
+  Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TCustomComboBox::CNDrawItem(TMessage& Message) {
+  const auto [index, rect, state, dc] = ReadDrawItem(Message);
+  TCanvasBinding bound(*canvas_, dc, TCanvasBinding::Locked);
+  PrepareCanvas(state);
   if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable)
-    DrawItem(Index, Rect, State);
+    DrawItem(index, rect, state);
   else
-    DrawItemText(canvas_.get(), Index >= 0 && Index < items_->GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect,
-                 GetEnabled());
-  if (State.Contains(odFocused)) canvas_->DrawFocusRect(Rect);
+    DrawItemText(canvas_.get(), index >= 0 && index < items_->GetCount() ? items_->GetStrings(index) : AnsiString(),
+                 rect, GetEnabled());
+  if (state.Contains(odFocused)) canvas_->DrawFocusRect(rect);
+  Message.Result = 1;
 }
 
 void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
@@ -287,6 +297,50 @@ void TCustomComboBox::PaintWindow(HDC DC) {
 }
 
 void TCustomComboBox::WMEraseBkgnd(TMessage& Message) { Message.Result = 1; }
+
+// ---- messages ----
+
+void TCustomComboBox::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CN_DRAWITEM: CNDrawItem(Message); return;
+    case WM_MOUSELEAVE: {
+      // Onto the edit part: the pointer is still over the box; the edit part
+      // tells when it goes.
+      POINT p;
+      GetCursorPos(&p);
+      if (edit_ && WindowFromPoint(p) == edit_) return;
+      break;
+    }
+    default: break;
+  }
+  TWinControl::WndProc(Message);
+}
+
+void TCustomComboBox::EditMouse(const TMessage& Message) {
+  if (!edit_ || !handle_) return;
+  if (Message.Msg == WM_MOUSEMOVE) {
+    POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    MapWindowPoints(edit_, handle_, &p, 1);
+    // The box hears the move in its own coordinates (entering it if it was
+    // not entered yet), and the edit part watches for the pointer leaving.
+    SendMessage(handle_, WM_MOUSEMOVE, Message.WParam, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    TRACKMOUSEEVENT t;
+    t.dwFlags = TME_LEAVE;
+    t.hwndTrack = edit_;
+    TrackMouseEvent(&t);
+  } else if (Message.Msg == WM_MOUSELEAVE) {
+    POINT p;
+    GetCursorPos(&p);
+    if (WindowFromPoint(p) == handle_) {
+      TRACKMOUSEEVENT t;
+      t.dwFlags = TME_LEAVE;
+      t.hwndTrack = handle_;
+      TrackMouseEvent(&t);
+    } else {
+      SendMessage(handle_, WM_MOUSELEAVE, 0, 0);
+    }
+  }
+}
 
 // ---- notifications ----
 

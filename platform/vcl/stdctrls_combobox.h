@@ -70,6 +70,8 @@ class TCustomComboBox : public TWinControl, private TListItemsOwner, private TLi
   void CreateWnd() override;
   void DestroyWnd() override;
   void PaintWindow(HDC DC) override;
+  // The edit part counts as the box: moving between them is no leaving.
+  void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
   void WMKeyDown(TMessage& Message) override;
@@ -82,6 +84,12 @@ class TCustomComboBox : public TWinControl, private TListItemsOwner, private TLi
   virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
   virtual void MeasureItem(int Index, int& Height);
   virtual void CNCommand(TMessage& Message);
+  // CN_DRAWITEM: one item of the list, or the field (ODS_COMBOBOXEDIT,
+  // itemID (UINT)-1 without a choice), LParam a DRAWITEMSTRUCT of
+  // ODT_COMBOBOX: the canvas on its DC with the brush and font of its state,
+  // DrawItem (the plain text for the styles that are not owner-drawn), then
+  // the dotted focus rectangle (XOR) when focused.
+  virtual void CNDrawItem(TMessage& Message);
   // The edit and list windows' messages pass here before their own
   // handling (ComboProc) runs.
   virtual void ComboWndProc(TMessage& Message, HWND ComboWnd, WNDPROC ComboProc);
@@ -111,6 +119,9 @@ class TCustomComboBox : public TWinControl, private TListItemsOwner, private TLi
   // ---- the pieces ----
   void Notify(WORD Code);
   void EditWndProc(TMessage& Message);
+  // The pointer over the edit part is over the box (CM_MOUSEENTER and
+  // CM_MOUSELEAVE of the box only).
+  void EditMouse(const TMessage& Message);
   void ListWndProc(TMessage& Message);
   LRESULT EditNative(UINT Msg, WPARAM WParam, LPARAM LParam);
   LRESULT ListNative(UINT Msg, WPARAM WParam, LPARAM LParam);

@@ -81,6 +81,7 @@ void TCustomComboBox::CreateParams(TCreateParams& Params) {
 
 void TCustomComboBox::CreateWnd() {
   TWinControl::CreateWnd();
+  MeasureAll();  // a new window asks for the heights again
   ComboNative::Register(kEditClass, &ComboNative::Edit, 0);
   ComboNative::Register(kListClass, &ComboNative::List, CS_DBLCLKS);
   const RECT none{};
@@ -276,6 +277,7 @@ void TCustomComboBox::ComboChar(unsigned Code) {
 void TCustomComboBox::EditWndProc(TMessage& Message) {
   try {
     ComboWndProc(Message, edit_, editProc_);
+    EditMouse(Message);
   } catch (...) {
     HandleEventException(this);
   }

@@ -4,6 +4,7 @@
 
 #include "canvas_binding.h"
 #include "focus.h"
+#include "stdctrls_drawitem.h"
 #include "text.h"
 
 void TCustomListBox::Publish(TPublisher<TCustomListBox>& P) {
@@ -80,6 +81,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
 
 void TCustomListBox::CreateWnd() {
   TWinControl::CreateWnd();
+  MeasureAll();  // a new window asks for the heights again
   pane_.Attach(handle_);
   pane_.SetFocused(GetFocus() == handle_);
   pane_.Relayout();
@@ -124,6 +126,9 @@ void TCustomListBox::Dispatch(TMessage& Message) {
       return;
     case CN_COMMAND:
       CNCommand(Message);
+      return;
+    case CN_DRAWITEM:
+      CNDrawItem(Message);
       return;
     default: break;
   }
@@ -213,20 +218,28 @@ void TCustomListBox::MeasureItem(int Index, int& Height) {
 // ---- drawing ----
 
 void TCustomListBox::PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerDrawState State) {
-  TCanvasBinding bound(*canvas_, DC, TCanvasBinding::Locked);
+  if (!GetEnabled()) State.Include(odDisabled);
+  DRAWITEMSTRUCT item = MakeDrawItem(ODT_LISTBOX, handle_, DC, Index, Rect, State);
+  Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TCustomListBox::CNDrawItem(TMessage& Message) {
+  const auto [index, rect, state, dc] = ReadDrawItem(Message);
+  TCanvasBinding bound(*canvas_, dc, TCanvasBinding::Locked);
   canvas_->SetFont(GetFont());
   canvas_->GetBrush()->SetStyle(bsSolid);
   canvas_->GetBrush()->SetColor(GetColor());
-  if (!GetEnabled()) State.Include(odDisabled);
-  if (State.Contains(odSelected)) {
+  if (state.Contains(odSelected)) {
     canvas_->GetBrush()->SetColor(clHighlight);
     canvas_->GetFont()->SetColor(clHighlightText);
   }
   if (style_ == lbStandard)
-    DrawItemText(canvas_.get(), Index < GetCount() ? items_->GetStrings(Index) : AnsiString(), Rect, GetEnabled());
+    DrawItemText(canvas_.get(), index >= 0 && index < GetCount() ? items_->GetStrings(index) : AnsiString(), rect,
+                 GetEnabled());
   else
-    DrawItem(Index, Rect, State);
-  if (State.Contains(odFocused)) canvas_->DrawFocusRect(Rect);
+    DrawItem(index, rect, state);
+  if (state.Contains(odFocused)) canvas_->DrawFocusRect(rect);
+  Message.Result = 1;
 }
 
 void DrawItemText(TCanvas* Canvas, const AnsiString& Text, const TRect& Rect, bool Enabled) {

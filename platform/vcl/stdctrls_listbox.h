@@ -5,8 +5,8 @@
 // a double click fires OnDblClick. Owner drawing (lbOwnerDrawFixed,
 // lbOwnerDrawVariable) paints each item through DrawItem / OnDrawItem on
 // the control's Canvas, with the item's heights from MeasureItem /
-// OnMeasureItem in the variable style. Every style uses ItemHeight for its
-// rows unless measured.
+// OnMeasureItem in the variable style, asked again whenever the window is
+// made. Every style uses ItemHeight for its rows unless measured.
 #pragma once
 
 #include <memory>
@@ -77,6 +77,10 @@ class TCustomListBox : public TWinControl, private TListItemsOwner, private TLis
   // state already; the default fills the rectangle and writes the string.
   virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
   virtual void MeasureItem(int Index, int& Height);
+  // CN_DRAWITEM: one item (LParam a DRAWITEMSTRUCT, ODT_LISTBOX): the canvas
+  // on its DC with the brush and font of its state, then DrawItem (the plain
+  // text for lbStandard), then the dotted focus rectangle (XOR) when focused.
+  virtual void CNDrawItem(TMessage& Message);
   // LBN_SELCHANGE fires Click, LBN_DBLCLK DblClick.
   virtual void CNCommand(TMessage& Message);
 
@@ -91,7 +95,8 @@ class TCustomListBox : public TWinControl, private TListItemsOwner, private TLis
   int PaneCount() const override { return items_->GetCount(); }
   int PaneItemHeight(int Index) const override;
   void PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerDrawState State) override;
-  TColor PaneColor() const override { return GetColor(); }
+  // Without csOpaque a derived box shows what lies behind below its items.
+  TColor PaneColor() const override { return controlStyle_.Contains(csOpaque) ? GetColor() : clNone; }
   void PaneSelected() override;
   void PaneDoubleClicked() override;
   void Notify(WORD Code);

@@ -342,8 +342,9 @@ void TListPane::Paint(HDC DC) {
     client_.PaneDrawItem(DC, i, TRect(0, y, c.right, y + h), state);
     y += h;
   }
-  if (y < c.bottom) {
-    const RECT rest = TRect(0, y, c.right, c.bottom);
+  // clNone: a see-through box leaves what lies below its items alone.
+  if (y < c.bottom && client_.PaneColor() != clNone) {
+    const RECT rest{0, y, c.right, c.bottom};
     HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(client_.PaneColor())));
     FillRect(DC, &rest, brush);
     DeleteObject(brush);

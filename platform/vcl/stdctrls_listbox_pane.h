@@ -54,6 +54,7 @@ class TListPaneClient {
   virtual int PaneCount() const = 0;
   virtual int PaneItemHeight(int Index) const = 0;
   virtual void PaneDrawItem(HDC DC, int Index, const TRect& Rect, TOwnerDrawState State) = 0;
+  // The colour below the last item; clNone leaves it unpainted.
   virtual TColor PaneColor() const = 0;
   // The user moved the selection (mouse or keys).
   virtual void PaneSelected() = 0;
@@ -104,7 +105,8 @@ class TListPane {
   // Selects the item under P (client coordinates); true when it changed.
   bool SelectAt(const TPoint& P);
 
-  // Paints the client area: the visible items, then the colour below them.
+  // Paints the client area: the visible items, then the colour below them
+  // (unless it is clNone).
   void Paint(HDC DC);
 
   // The window's messages that the pane answers: non-client size, paint,
