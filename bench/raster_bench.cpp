@@ -22,7 +22,7 @@ struct BoardDC {
     bitmap = CreateBitmap(w, h, 1, 32, nullptr);
     old = SelectObject(dc, bitmap);
     HBRUSH b = CreateSolidBrush(fill);
-    RECT r{0, 0, w, h};
+    TRect r{0, 0, w, h};
     FillRect(dc, &r, b);
     DeleteObject(b);
   }
@@ -69,7 +69,7 @@ void BM_StretchBlt2x(benchmark::State& state) {
 void BM_FillRect(benchmark::State& state) {
   BoardDC dst(kSide, kSide, RGB(90, 80, 70));
   HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-  RECT r{0, 0, kSide, kSide};
+  TRect r{0, 0, kSide, kSide};
   for (auto _ : state) {
     FillRect(dst.dc, &r, brush);
     benchmark::ClobberMemory();

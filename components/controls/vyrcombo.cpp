@@ -77,7 +77,7 @@ bool TVyrCustomComboBox::FlatLook() const {
 void TVyrCustomComboBox::RepaintBorder() {
   if (!handle_) return;
   HDC dc = GetWindowDC(handle_);
-  RECT r{0, 0, GetWidth(), GetHeight()};
+  TRect r{0, 0, GetWidth(), GetHeight()};
   HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   HBRUSH window = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
   HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
@@ -91,7 +91,7 @@ void TVyrCustomComboBox::RepaintBorder() {
     RECT moved = r;
     OffsetRect(&moved, 1, 1);
     FrameRect(dc, &moved, frame);
-    RECT inner{r.left, r.top, r.right - 1, r.bottom - 1};
+    TRect inner{r.left, r.top, r.right - 1, r.bottom - 1};
     FrameRect(dc, &inner, face);
     DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
   }

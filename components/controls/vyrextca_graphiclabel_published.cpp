@@ -18,7 +18,9 @@ void TVyrGraphicLabel::Publish(TPublisher<TVyrGraphicLabel>& P) {
   P.Bool("AutoSize", &L::GetAutoSize, &L::SetAutoSize, false);
   P.Object("Bevel", &Vyrctrl::TVyrGraphicControl::GetBevel);
   P.Color("BrushBackColor", &L::GetBrushBackColor, &L::SetBrushBack, clBtnFace);
-  P.Color("Color", &TControl::GetColor, &TControl::SetColor, clWindow).Stored([](TControl* c) {
+  // Written whenever it is the label's own: placed on a parent, a label
+  // takes the parent's colour, so no one value could be left out.
+  P.Color("Color", &TControl::GetColor, &TControl::SetColor).Stored([](TControl* c) {
     return !c->GetParentColor();
   });
   P.Integer("Factor", &L::GetFactor, &L::SetFactor, 5);
@@ -29,6 +31,8 @@ void TVyrGraphicLabel::Publish(TPublisher<TVyrGraphicLabel>& P) {
       .Stored([](Vyrctrl::TVyrBaseControl* c) { return c->GetImageLink().ImageListStored(); });
   P.Integer("ImageIndex", &L::GetImageIndex, [](L* c, int v) { c->SetIndex(0, v); }, 0);
   P.Integer("ListIndex", &L::GetListIndex, [](L* c, int v) { c->SetIndex(1, v); }, 0);
+  // The constructor gives the label a font of its own.
+  P.Bool("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont, false);
   P.Bool("InvertCaption", &L::GetInvertCaption, &L::SetInvertCaption, false);
   P.Enum("Perspective", &L::GetPerspective, &L::SetPerspective, {"tpFrog", "tpBird"},
          static_cast<Int64>(TVyrPerspective::tpBird));

@@ -12,7 +12,9 @@ void TVyrTechnicalLine::Publish(TPublisher<TVyrTechnicalLine>& P) {
   using T = TVyrTechnicalLine;
   P.Bool("Arrowed", &T::GetArrowed, &T::SetArrowed, false);
   P.Object("Bevel", &Vyrctrl::TVyrGraphicControl::GetBevel);
-  P.Color("Color", &TControl::GetColor, &TControl::SetColor, clWindow).Stored([](TControl* c) {
+  // Written whenever it is the line's own (a parent's colour is taken on
+  // placing it, so no one value could be left out).
+  P.Color("Color", &TControl::GetColor, &TControl::SetColor).Stored([](TControl* c) {
     return !c->GetParentColor();
   });
   P.Color("FillColor", &T::GetFillColor, &T::SetFillColor, clNone);

@@ -14,7 +14,7 @@ TRect ClientInWindow(TForm* Form) {
   TRect r = Form->GetClientRect();
   if (!Form->HandleAllocated()) return r;
   RECT window{};
-  POINT origin{0, 0};
+  TPoint origin{0, 0};
   if (!GetWindowRect(Form->GetHandle(), &window) || !ClientToScreen(Form->GetHandle(), &origin)) return r;
   OffsetRect(&r, origin.x - window.left, origin.y - window.top);
   return r;

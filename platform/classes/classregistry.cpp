@@ -35,8 +35,6 @@ TClass GetClass(const AnsiString& ClassName) {
   return nullptr;
 }
 
-std::vector<TClass> RegisteredClasses() { return Registered(); }
-
 TClass FindClass(const AnsiString& ClassName) {
   if (TClass c = GetClass(ClassName)) return c;
   throw EClassNotFound("Klasse " + ClassName + " nicht gefunden");

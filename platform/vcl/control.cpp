@@ -1,6 +1,7 @@
 #include "control.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "colors.h"
@@ -147,6 +148,10 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   if (AWidth < 0) AWidth = 0;
   if (AHeight < 0) AHeight = 0;
   CheckNewSize(AWidth, AHeight);
+  // The right and bottom edges stay within 32 bits, whatever position and
+  // size a form from outside gives.
+  if (ALeft > 0) AWidth = std::min(AWidth, std::numeric_limits<int>::max() - ALeft);
+  if (ATop > 0) AHeight = std::min(AHeight, std::numeric_limits<int>::max() - ATop);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   InvalidateControl(GetShowing(), false);

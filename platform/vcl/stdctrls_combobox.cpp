@@ -319,7 +319,7 @@ void TCustomComboBox::WndProc(TMessage& Message) {
 void TCustomComboBox::EditMouse(const TMessage& Message) {
   if (!edit_ || !handle_) return;
   if (Message.Msg == WM_MOUSEMOVE) {
-    POINT p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    TPoint p{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
     MapWindowPoints(edit_, handle_, &p, 1);
     // The box hears the move in its own coordinates (entering it if it was
     // not entered yet), and the edit part watches for the pointer leaving.

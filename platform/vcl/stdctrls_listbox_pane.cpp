@@ -344,7 +344,7 @@ void TListPane::Paint(HDC DC) {
   }
   // clNone: a see-through box leaves what lies below its items alone.
   if (y < c.bottom && client_.PaneColor() != clNone) {
-    const RECT rest{0, y, c.right, c.bottom};
+    const TRect rest{0, y, c.right, c.bottom};
     HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(client_.PaneColor())));
     FillRect(DC, &rest, brush);
     DeleteObject(brush);

@@ -1,5 +1,8 @@
+#include <cstdint>
+
 #include "gdi.h"
 #include "paint.h"
+#include "stdctrls_label.h"
 #include "window_pos.h"
 #include "vcl_fixture.h"
 
@@ -122,4 +125,22 @@ TEST_F(VclTest, TheWheelGoesToOnMouseWheelFirstThenToTheDownOrUpEvent) {
   app.host().PostWheel(p.x, p.y, 120);
   app.pump();
   EXPECT_EQ(log, (std::vector<std::string>{"wheel -120", "down", "wheel 120", "up", "wheel 120"}));
+}
+
+// A form from outside may give any position and size: a control's right
+// and bottom edges stay within 32 bits, and its parent still paints.
+TEST_F(VclTest, BoundsFarOutKeepTheirEdgesWithin32Bits) {
+  TForm* f = app.create_form<TForm>();
+  f->SetBounds(0, 0, 200, 100);
+  auto* label = TObject::Create<TLabel>(f);
+  label->SetParent(f);
+  constexpr int kFar = 2000000000;
+  label->SetBounds(kFar, kFar, kFar, kFar);
+  f->Show();
+  app.pump();
+  const TRect r = label->GetBoundsRect();
+  EXPECT_EQ(r.right, INT32_MAX);
+  EXPECT_EQ(r.bottom, INT32_MAX);
+  label->SetBounds(-kFar, -kFar, kFar, kFar);
+  EXPECT_EQ(label->GetWidth(), kFar);
 }

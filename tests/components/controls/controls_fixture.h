@@ -105,7 +105,8 @@ class ControlsTest : public ::testing::Test {
 
   // The box of the pixels of Area in the control that are Ink; empty
   // (right below left) when there are none.
-  static TRect InkBounds(TControl* Control, const TRect& Area, const std::function<bool(TColor)>& Ink) {
+  template <class C>
+  static TRect InkBounds(C* Control, const TRect& Area, const std::function<bool(TColor)>& Ink) {
     TRect box(Area.right, Area.bottom, Area.left - 1, Area.top - 1);
     for (int y = Area.top; y < Area.bottom; ++y)
       for (int x = Area.left; x < Area.right; ++x)

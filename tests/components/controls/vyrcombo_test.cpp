@@ -194,7 +194,7 @@ TEST_F(VyrComboTest, AChoiceHandsTheFocusOverButNavigationDoesNot) {
   app.click(box, box->GetClientWidth() - 4, 8);
   app.pump();
   ASSERT_TRUE(box->GetDroppedDown());
-  POINT p{20, 1 * box->GetItemHeight() + 5};
+  TPoint p{20, 1 * box->GetItemHeight() + 5};
   ClientToScreen(box->GetListHandle(), &p);
   app.host().PostClick(p.x, p.y, 1);
   app.pump();

@@ -17,7 +17,8 @@ class ShapeTest : public ControlsTest {
   void SetUp() override { form = NewForm(clWhite); }
 
   // The pixels of Area in the control that satisfy Test.
-  static int Count(TControl* Control, const TRect& Area, const std::function<bool(TColor)>& Test) {
+  template <class C>
+  static int Count(C* Control, const TRect& Area, const std::function<bool(TColor)>& Test) {
     int n = 0;
     for (int y = Area.top; y < Area.bottom; ++y)
       for (int x = Area.left; x < Area.right; ++x) n += Test(Shown(Control, x, y));
