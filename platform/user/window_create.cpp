@@ -161,11 +161,8 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
   w->Extra.assign(static_cast<std::size_t>(cls->WindowExtra), 0);
   if (x == CW_USEDEFAULT) x = (style & WS_CHILD) ? 0 : kDefaultX, y = (style & WS_CHILD) ? 0 : kDefaultY;
   if (width == CW_USEDEFAULT) width = kDefaultWidth, height = kDefaultHeight;
-  // Right and bottom saturate: a size from outside may reach past 32 bits.
-  const auto edge = [](int from, int extent) {
-    return static_cast<LONG>(std::min<std::int64_t>(std::int64_t{from} + std::max(extent, 0), INT32_MAX));
-  };
-  w->Rect = TRect(x, y, edge(x, width), edge(y, height));
+  w->Rect = TRect(x, y, SaturatedCoordinate(std::int64_t{x} + std::max(width, 0)),
+                  SaturatedCoordinate(std::int64_t{y} + std::max(height, 0)));
   w->NormalRect = w->Rect;
   w->Client = TRect(0, 0, w->Rect.Width(), w->Rect.Height());
   LinkIntoParent(*w, *parentRecord);

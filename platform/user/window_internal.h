@@ -6,6 +6,7 @@
 // it; nothing above the module does.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -117,6 +118,11 @@ WindowRecord* TopLevelOf(WindowRecord& w);
 // screen.
 TPoint OriginOnSurface(const WindowRecord& w);
 TPoint OriginOnScreen(const WindowRecord& w);
+// A coordinate summed in 64 bits, kept within 32: windows may lie at the far
+// end of the range, and their edges must not wrap round.
+inline LONG SaturatedCoordinate(std::int64_t v) {
+  return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
 // The window and all its ancestors have WS_VISIBLE.
 bool IsShown(const WindowRecord& w);
 

@@ -210,7 +210,8 @@ BOOL GetWindowRect(HWND hwnd, RECT* r) {
     return TRUE;
   }
   TPoint o = OriginOnScreen(*w);
-  *r = TRect(o.x, o.y, o.x + w->Rect.Width(), o.y + w->Rect.Height());
+  *r = TRect(o.x, o.y, SaturatedCoordinate(std::int64_t{o.x} + w->Rect.Width()),
+             SaturatedCoordinate(std::int64_t{o.y} + w->Rect.Height()));
   return TRUE;
 }
 

@@ -133,18 +133,20 @@ TPoint OriginOnSurface(const WindowRecord& w) {
 }
 
 TPoint OriginOnScreen(const WindowRecord& w) {
-  TPoint p(0, 0);
+  // Summed in 64 bits and saturated: windows placed at the far end of the
+  // coordinate range (a form from outside may put them there) stay on it.
+  std::int64_t x = 0, y = 0;
   const WindowRecord* cur = &w;
   while (cur && !IsDesktop(cur->Handle)) {
-    p.x += cur->Rect.left;
-    p.y += cur->Rect.top;
+    x += cur->Rect.left;
+    y += cur->Rect.top;
     const WindowRecord* parent = Find(cur->Parent);
     if (!parent || IsDesktop(parent->Handle)) break;
-    p.x += parent->Client.left;
-    p.y += parent->Client.top;
+    x += parent->Client.left;
+    y += parent->Client.top;
     cur = parent;
   }
-  return p;
+  return TPoint(SaturatedCoordinate(x), SaturatedCoordinate(y));
 }
 
 bool IsShown(const WindowRecord& w) {

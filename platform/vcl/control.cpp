@@ -145,13 +145,7 @@ void TControl::Publish(TPublisher<TControl>& P) {
 // ---- geometry ----
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  if (AWidth < 0) AWidth = 0;
-  if (AHeight < 0) AHeight = 0;
-  CheckNewSize(AWidth, AHeight);
-  // The right and bottom edges stay within 32 bits, whatever position and
-  // size a form from outside gives.
-  if (ALeft > 0) AWidth = std::min(AWidth, std::numeric_limits<int>::max() - ALeft);
-  if (ATop > 0) AHeight = std::min(AHeight, std::numeric_limits<int>::max() - ATop);
+  CheckNewBounds(ALeft, ATop, AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   InvalidateControl(GetShowing(), false);
@@ -161,6 +155,14 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   height_ = AHeight;
   BoundsChanged(resized);
   if (parent_) parent_->ChildBoundsChanged();
+}
+
+void TControl::CheckNewBounds(int Left, int Top, int& Width, int& Height) {
+  if (Width < 0) Width = 0;
+  if (Height < 0) Height = 0;
+  CheckNewSize(Width, Height);
+  if (Left > 0) Width = std::min(Width, std::numeric_limits<int>::max() - Left);
+  if (Top > 0) Height = std::min(Height, std::numeric_limits<int>::max() - Top);
 }
 
 void TControl::CheckNewSize(int& Width, int& Height) {

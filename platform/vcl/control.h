@@ -333,6 +333,10 @@ class TControl : public TComponent {
   // size changes), then it is brought within the limits of
   // ConstrainedResize.
   void CheckNewSize(int& Width, int& Height);
+  // What every SetBounds applies: no negative size, the size checks above,
+  // and right and bottom edges within 32 bits whatever a form from outside
+  // gives.
+  void CheckNewBounds(int Left, int Top, int& Width, int& Height);
   // The constraints changed: the current size is brought within them.
   void ConstraintsChanged(TObject* Sender);
 

@@ -238,9 +238,7 @@ void TWinControl::Broadcast(TMessage& Message) {
 // ---- geometry and state ----
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-  if (AWidth < 0) AWidth = 0;
-  if (AHeight < 0) AHeight = 0;
-  CheckNewSize(AWidth, AHeight);
+  CheckNewBounds(ALeft, ATop, AWidth, AHeight);
   if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_) return;
   const bool resized = AWidth != width_ || AHeight != height_;
   left_ = ALeft;
