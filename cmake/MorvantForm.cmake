@@ -1,11 +1,18 @@
-# morvant_form(target form_file)
+# morvant_form(target form_file [UNCHECKED])
 #
 # Compiles a form file (text form syntax) with tools/formc at build time and
 # embeds the binary stream into `target` as "RCDATA/<CLASS>", the root
 # object's class in upper case, where form construction looks for it. The
 # files the form names with @'path' are dependencies, so that changing a
-# picture rebuilds the stream.
+# picture rebuilds the stream. formc reads each compiled form back into the
+# libraries' classes and stops the build on what they do not know; UNCHECKED
+# leaves that out, for a test's form of classes only its test registers.
 function(morvant_form target form_file)
+  cmake_parse_arguments(F "UNCHECKED" "" "" ${ARGN})
+  set(check_flag)
+  if(F_UNCHECKED)
+    set(check_flag --unchecked)
+  endif()
   get_filename_component(form "${form_file}" ABSOLUTE)
   get_filename_component(form_dir "${form}" DIRECTORY)
   get_filename_component(stem "${form}" NAME_WE)
@@ -33,7 +40,7 @@ function(morvant_form target form_file)
   set(out "${CMAKE_CURRENT_BINARY_DIR}/forms/${target}_${stem}.bin")
   add_custom_command(OUTPUT "${out}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/forms"
-    COMMAND formc "${form}" "${out}"
+    COMMAND formc ${check_flag} "${form}" "${out}"
     DEPENDS formc "${form}" ${files}
     COMMENT "Formular ${stem}"
     VERBATIM)

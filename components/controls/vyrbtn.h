@@ -670,6 +670,7 @@ class TVyrDockButton : public TVyrCustomButton {
 
 // Registers the unit's published classes with the form streams.
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrbtn", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrbtn", &Initialize, &Finalize};
 
 }  // namespace Vyrbtn

@@ -173,4 +173,6 @@ void Initialize() {
                    TVyrDockOfficeButton::StaticClass(), TVyrDockButton::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrbtn

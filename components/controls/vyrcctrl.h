@@ -11,6 +11,7 @@
 
 #include "customcontrol.h"
 #include "vyrcctrl_imagelink.h"
+#include "unitstartup.h"
 
 class TBitmap;
 
@@ -126,5 +127,11 @@ class TVyrCustomControl : public TCustomControl {
   bool repaintOnChange_ = true;
   TVyrImageLink imageLink_;
 };
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrcctrl", &Initialize, &Finalize};
 
 }  // namespace Vyrcctrl

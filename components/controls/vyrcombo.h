@@ -103,6 +103,7 @@ class TVyrComboBox : public TVyrCustomComboBox {
 };
 
 void Initialize();  // RegisterClasses({TVyrComboBox})
-inline constexpr TUnitRow Unit{"vyrcombo", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrcombo", &Initialize, &Finalize};
 
 }  // namespace Vyrcombo

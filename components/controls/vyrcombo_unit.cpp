@@ -17,4 +17,6 @@ void TVyrComboBox::Publish(TPublisher<TVyrComboBox>& P) {
 
 void Initialize() { RegisterClasses({TVyrComboBox::StaticClass()}); }
 
+void Finalize() {}
+
 }  // namespace Vyrcombo

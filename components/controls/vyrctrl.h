@@ -524,6 +524,7 @@ class TVyrGroupBox : public TVyrCustomGroupBox {
 
 // Registers the unit's published classes with the form streams.
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrctrl", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrctrl", &Initialize, &Finalize};
 
 }  // namespace Vyrctrl

@@ -58,4 +58,6 @@ void Initialize() {
   RegisterClasses({TVyrGroupBox::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrctrl

@@ -245,6 +245,7 @@ class TVyrNImage : public TVyrCustomNImage {
 };
 
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrctrla", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrctrla", &Initialize, &Finalize};
 
 }  // namespace Vyrctrla

@@ -86,4 +86,6 @@ void Initialize() {
   RegisterClasses({TVyrLImage::StaticClass(), TVyrAniCtrl::StaticClass(), TVyrNImage::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrctrla

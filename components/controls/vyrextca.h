@@ -602,6 +602,7 @@ class TVyrTechnicalLine : public Vyrctrl::TVyrGraphicControl {
 };
 
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrextca", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrextca", &Initialize, &Finalize};
 
 }  // namespace Vyrextca

@@ -65,4 +65,6 @@ void Initialize() {
   RegisterClasses({TVyrGraphicLabel::StaticClass(), TVyrTechnicalLine::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrextca

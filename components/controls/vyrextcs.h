@@ -285,6 +285,7 @@ class TVyrColorComboBox : public TVyrCustomColorComboBox {
   explicit TVyrColorComboBox(TComponent* AOwner) : TVyrCustomColorComboBox(AOwner) {}
 };
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrextcs", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrextcs", &Initialize, &Finalize};
 
 }  // namespace Vyrextcs

@@ -110,4 +110,6 @@ void Initialize() {
                    TVyrPanelFill::StaticClass(), TVyrColorComboBox::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrextcs

@@ -479,6 +479,7 @@ class TVyrCheckGroupButton : public TVyrCheckBox {
 };
 
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrgroup", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrgroup", &Initialize, &Finalize};
 
 }  // namespace Vyrgroup

@@ -62,4 +62,6 @@ void Initialize() {
   RegisterClasses({TVyrRadioGroup::StaticClass(), TVyrCheckGroup::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrgroup

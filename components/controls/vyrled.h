@@ -156,6 +156,6 @@ class TVyrLEDLabel : public TVyrLEDCustomLabel {
 // unit's published classes; Finalize frees the pattern.
 void Initialize();
 void Finalize();
-inline constexpr TUnitRow Unit{"vyrled", &Initialize, &Finalize};
+inline constexpr TUnitRow Unit{"Vyrled", &Initialize, &Finalize};
 
 }  // namespace Vyrled

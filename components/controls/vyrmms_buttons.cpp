@@ -214,4 +214,6 @@ void InitializeButtons() {
   RegisterClasses({TVyr3DEffectButton::StaticClass(), TVyr3DCaptionButton::StaticClass()});
 }
 
+void FinalizeButtons() {}
+
 }  // namespace Vyrmms

@@ -122,6 +122,7 @@ class TVyr3DCaptionButton : public TVyrCustom3DButton {
 // Registers the picture buttons with the form streams. The unit's other
 // half has the row "Vyrmms"; this one runs after the button engine.
 void InitializeButtons();
-inline constexpr TUnitRow ButtonsUnit{"VyrmmsButtons", &InitializeButtons, nullptr};
+void FinalizeButtons();  // nothing to do
+inline constexpr TUnitRow ButtonsUnit{"VyrmmsButtons", &InitializeButtons, &FinalizeButtons};
 
 }  // namespace Vyrmms

@@ -162,6 +162,7 @@ class TVyrRegionForm : public TForm {
 
 // Registers the unit's published classes with the form streams.
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrrctrl", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrrctrl", &Initialize, &Finalize};
 
 }  // namespace Vyrrctrl

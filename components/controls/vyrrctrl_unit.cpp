@@ -56,4 +56,6 @@ void Initialize() {
   RegisterClasses({TVyrPanelShape::StaticClass(), TVyrWndButtonShape::StaticClass(), TVyrRegionForm::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrrctrl

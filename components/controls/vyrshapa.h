@@ -310,6 +310,7 @@ class TVyr3DShapeLabelButton : public TVyrCustomShapeButton {
 };
 
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrshapa", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrshapa", &Initialize, &Finalize};
 
 }  // namespace Vyrshapa

@@ -138,4 +138,6 @@ void Initialize() {
                    TVyr3DShapeButton::StaticClass(), TVyr3DShapeLabelButton::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrshapa

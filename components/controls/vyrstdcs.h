@@ -409,6 +409,7 @@ class TVyrProgress : public TVyrCustomProgress {
 };
 
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrstdcs", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrstdcs", &Initialize, &Finalize};
 
 }  // namespace Vyrstdcs

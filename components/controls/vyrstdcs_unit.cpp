@@ -69,4 +69,6 @@ void Initialize() {
   RegisterClasses({TVyrProgress::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrstdcs

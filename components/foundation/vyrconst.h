@@ -1,6 +1,7 @@
 // The component library's resource-string ids. The texts live in the
 // runtime's one string table and are read with LoadStr(id).
 #pragma once
+#include "unitstartup.h"
 
 namespace Vyrconst {
 
@@ -114,5 +115,11 @@ constexpr int IDS_DELSECTION = 65324;
 constexpr int IDS_RENSECTION = 65325;
 constexpr int IDS_ADDITEM = 65326;
 constexpr int IDS_DELITEM = 65327;
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrconst", &Initialize, &Finalize};
 
 }  // namespace Vyrconst

@@ -129,6 +129,7 @@ class TVyrFormFill : public TVyrCustomFormFill {
 
 // Registers TVyrBack and TVyrFormFill with the form streams.
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrforma", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrforma", &Initialize, &Finalize};
 
 }  // namespace Vyrforma

@@ -5,4 +5,6 @@ namespace Vyrforma {
 
 void Initialize() { RegisterClasses({TVyrBack::StaticClass(), TVyrFormFill::StaticClass()}); }
 
+void Finalize() {}
+
 }  // namespace Vyrforma

@@ -14,6 +14,7 @@
 #include "rect.h"
 #include "vyrcont.h"
 #include "vyrgraph.h"
+#include "unitstartup.h"
 
 namespace Vyrglyph {
 
@@ -116,5 +117,11 @@ class TVyrGlyph : public TObject {
   TVyrGlyphStyle style_ = TVyrGlyphStyle::gsStandard;
   TColor transparentColor_ = clOlive;
 };
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrglyph", &Initialize, &Finalize};
 
 }  // namespace Vyrglyph

@@ -181,6 +181,7 @@ void VyrShapeDraw(const TRect& Rect, TCanvas* Canvas, TVyrShapeType Shape, TVyrT
 
 // Registers the settings classes with the class registry.
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrgrapa", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrgrapa", &Initialize, &Finalize};
 
 }  // namespace Vyrgrapa

@@ -7,4 +7,6 @@ void Initialize() {
   RegisterClasses({TVyrSimpleBevel::StaticClass(), TVyrShape::StaticClass(), TVyrTeeth::StaticClass()});
 }
 
+void Finalize() {}
+
 }  // namespace Vyrgrapa

@@ -12,6 +12,7 @@
 #include "sets.h"
 #include "tlist.h"
 #include "vyrclass.h"
+#include "unitstartup.h"
 
 namespace Vyrgraph {
 
@@ -501,5 +502,11 @@ class TVyrShadow : public Vyrclass::TVyrObject {
 // The text-drawing flag of a focus style: fcText 64, fcGlyph 128,
 // fcGlyphText 256, the others 0.
 int VyrConvertFocusStyle(TVyrGlyphTextFocusStyle Style);
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrgraph", &Initialize, &Finalize};
 
 }  // namespace Vyrgraph

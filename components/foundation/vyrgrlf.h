@@ -17,6 +17,7 @@
 #include "rect.h"
 #include "sets.h"
 #include "vyrgraph.h"
+#include "unitstartup.h"
 
 namespace Vyrgrlf {
 
@@ -67,5 +68,11 @@ void CalcPosAndSize(std::int64_t X0, std::int64_t Y0, int Index, int Factor, int
                     int PerspectiveDepth, TFont* Font, TVyrTransLabelAttr Attributes, TVyrTransLabelTypes Transform,
                     float Angle, const AnsiString& Text, TCanvas* Canvas, LOGFONT& LogFont,
                     Vyrgraph::TVyrFxCaption* FxCaption, TVyrLetterCell& Cell, std::int64_t& X, std::int64_t& Y);
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrgrlf", &Initialize, &Finalize};
 
 }  // namespace Vyrgrlf

@@ -255,6 +255,7 @@ std::vector<Byte> VyrEncodeWaveFile(const AnsiString& Path, const std::vector<By
 // The unit's start-up row: registers the classes that forms may name and the
 // wave's file property.
 void Initialize();
-inline constexpr TUnitRow Unit{"Vyrmms", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrmms", &Initialize, &Finalize};
 
 }  // namespace Vyrmms

@@ -20,4 +20,6 @@ void Initialize() {
   RegisterFileProperty(TVyrWave::StaticClass(), "Data", VyrEncodeWaveFile);
 }
 
+void Finalize() {}
+
 }  // namespace Vyrmms

@@ -9,6 +9,7 @@
 #include "hwnd.h"
 #include "rect.h"
 #include "sets.h"
+#include "unitstartup.h"
 
 namespace Vyrprocs {
 
@@ -124,5 +125,11 @@ void VyrDelay(unsigned ms);
 // Deletes the items of a system menu that Entries does not keep, by
 // position: the window menu, or with Dialog the dialog menu.
 void VyrCheckSystemMenu(TVyrSysMenuEntries Entries, HMENU Menu, bool Dialog);
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrprocs", &Initialize, &Finalize};
 
 }  // namespace Vyrprocs

@@ -260,6 +260,7 @@ class TVyrFormShape : public Vyrclass::TVyrWndProcComponent {
 
 // Registers TVyrFormShape with the form streams.
 void Initialize();
-inline constexpr TUnitRow Unit{"vyrregion", &Initialize, nullptr};
+void Finalize();  // nothing to do
+inline constexpr TUnitRow Unit{"Vyrregion", &Initialize, &Finalize};
 
 }  // namespace Vyrregion

@@ -5,4 +5,6 @@ namespace Vyrregion {
 
 void Initialize() { RegisterClasses({TVyrFormShape::StaticClass()}); }
 
+void Finalize() {}
+
 }  // namespace Vyrregion

@@ -8,6 +8,7 @@
 #include "hwnd.h"
 #include "rect.h"
 #include "wintypes.h"
+#include "unitstartup.h"
 
 class TStrings;
 
@@ -171,5 +172,11 @@ AnsiString VyrSIVersionInfo(TVyrVersionInfoType Kind);
 // The item's value as text, and its caption.
 AnsiString GetSystemInfoString(TVyrInfoType Item);
 AnsiString VyrSIInfoToString(TVyrInfoType Item);
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrsysin", &Initialize, &Finalize};
 
 }  // namespace Vyrsysin

@@ -25,6 +25,7 @@
 #include "tstrings.h"
 #include "vyrgraph.h"
 #include "vyrprocs.h"
+#include "unitstartup.h"
 
 class TFont;
 
@@ -340,5 +341,11 @@ void VyrExplodeForm2(TForm* Form);
 // Entries.
 void VyrCheckFormSysMenu(TForm* Form, Vyrprocs::TVyrSysMenuEntries Entries);
 void VyrCheckApplicationSysMenu(Vyrprocs::TVyrSysMenuEntries Entries);
+
+// The unit's start-up row. It has nothing to do at either end; the row
+// keeps the table whole, one row per unit, for the program and for tools.
+void Initialize();
+void Finalize();
+inline constexpr TUnitRow Unit{"Vyrutils", &Initialize, &Finalize};
 
 }  // namespace Vyrutils

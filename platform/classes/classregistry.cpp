@@ -5,11 +5,17 @@
 
 #include "exceptions.h"
 #include "sysutils.h"
+#include "unitstartup.h"
 
 namespace {
 
-std::vector<TClass>& Registered() {
-  static std::vector<TClass> classes;
+struct Entry {
+  TClass Class;
+  const char* Unit;
+};
+
+std::vector<Entry>& Registered() {
+  static std::vector<Entry> classes;
   return classes;
 }
 
@@ -17,7 +23,7 @@ std::vector<TClass>& Registered() {
 
 void RegisterClass(TClass AClass) {
   if (!AClass || GetClass(AnsiString(AClass->Name))) return;
-  Registered().push_back(AClass);
+  Registered().push_back({AClass, StartingUnit()});
 }
 
 void RegisterClasses(std::initializer_list<TClass> Classes) {
@@ -26,12 +32,13 @@ void RegisterClasses(std::initializer_list<TClass> Classes) {
 
 void UnRegisterClass(TClass AClass) {
   auto& classes = Registered();
-  classes.erase(std::remove(classes.begin(), classes.end(), AClass), classes.end());
+  classes.erase(std::remove_if(classes.begin(), classes.end(), [&](const Entry& e) { return e.Class == AClass; }),
+                classes.end());
 }
 
 TClass GetClass(const AnsiString& ClassName) {
-  for (TClass c : Registered())
-    if (SameText(AnsiString(c->Name), ClassName)) return c;
+  for (const Entry& e : Registered())
+    if (SameText(AnsiString(e.Class->Name), ClassName)) return e.Class;
   return nullptr;
 }
 
@@ -40,4 +47,15 @@ TClass FindClass(const AnsiString& ClassName) {
   throw EClassNotFound("Klasse " + ClassName + " nicht gefunden");
 }
 
-std::vector<TClass> RegisteredClasses() { return Registered(); }
+std::vector<TClass> RegisteredClasses() {
+  std::vector<TClass> classes;
+  for (const Entry& e : Registered()) classes.push_back(e.Class);
+  return classes;
+}
+
+std::vector<TRegisteredClass> RegisteredClassList() {
+  std::vector<TRegisteredClass> list;
+  for (const Entry& e : Registered())
+    list.push_back({AnsiString(e.Class->Name), e.Class, e.Unit ? AnsiString(e.Unit) : AnsiString()});
+  return list;
+}

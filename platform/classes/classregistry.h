@@ -21,3 +21,13 @@ TClass FindClass(const AnsiString& ClassName);
 // Every registered class, in the order registered: for tools and checks
 // that go over all the classes a form may name.
 std::vector<TClass> RegisteredClasses();
+
+struct TRegisteredClass {
+  AnsiString Name;
+  TClass Class;
+  // The start-up row whose Initialize registered it; empty for a class
+  // registered outside the start-up table (by a test, say).
+  AnsiString Unit;
+};
+// The same, each with the unit that registered it.
+std::vector<TRegisteredClass> RegisteredClassList();

@@ -31,6 +31,8 @@ class TFormLexer {
 
   bool IsSymbol(const char* Name) const;
   bool IsChar(char C) const { return token_.Kind == TFormTokenKind::Char && token_.Ch == C; }
+  // The line the current token starts on.
+  int TokenLine() const { return tokenLine_; }
   // Raises EParserError "Zeile n: What".
   [[noreturn]] void Error(const std::string& What) const;
 

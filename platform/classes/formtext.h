@@ -40,6 +40,13 @@ class TStream;
 // Errors in form text, with the line they were found in.
 MORVANT_EXCEPTION(EParserError, Exception)
 
+// Where an object or property starts in the binary form, and the line of the
+// text it came from.
+struct TFormTextPlace {
+  Int64 Offset;
+  int Line;
+};
+
 struct TFormTextOptions {
   // The folder @'path' is relative to; empty: the current folder.
   AnsiString BaseFolder;
@@ -51,6 +58,10 @@ struct TFormTextOptions {
   // the classes.
   std::function<std::vector<Byte>(const AnsiString& ClassName, const AnsiString& PropName, const AnsiString& Path)>
       LoadFile;
+  // When given, filled with the start of every object, collection item and
+  // property, in stream order: a tool that reads the binary form back can
+  // name the line of what it refused.
+  std::vector<TFormTextPlace>* Places = nullptr;
 };
 
 // Text from Input's position to its end (UTF-8; text that is not is taken as

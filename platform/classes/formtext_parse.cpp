@@ -16,7 +16,7 @@ namespace {
 class FormTextParser {
  public:
   FormTextParser(std::string text, TStream* output, const TFormTextOptions& options)
-      : lexer_(std::move(text)), writer_(output), options_(options) {}
+      : lexer_(std::move(text)), output_(output), writer_(output), options_(options) {}
 
   void Run() {
     try {
@@ -80,9 +80,15 @@ class FormTextParser {
     return v;
   }
 
+  // Notes that what is written next came from the current token's line.
+  void MarkPlace() {
+    if (options_.Places) options_.Places->push_back({output_->GetPosition(), lexer_.TokenLine()});
+  }
+
   void ParseObject() {
     Nesting nesting(*this);
     if (!AtObjectStart()) lexer_.Error("'object' erwartet");
+    MarkPlace();
     TFilerFlags flags;
     if (lexer_.IsSymbol("inherited")) flags.Include(ffInherited);
     if (lexer_.IsSymbol("inline")) flags.Include(ffInline);
@@ -121,6 +127,7 @@ class FormTextParser {
   }
 
   void ParseProperty() {
+    MarkPlace();
     const std::string name = ExpectSymbol("Eigenschaftsname");
     writer_.WriteStr(name);
     ExpectChar('=');
@@ -195,6 +202,7 @@ class FormTextParser {
         lexer_.Next();
         writer_.WriteValue(vaCollection);
         while (lexer_.IsSymbol("item")) {
+          MarkPlace();
           lexer_.Next();
           if (lexer_.IsChar('[')) {
             lexer_.Next();
@@ -281,6 +289,7 @@ class FormTextParser {
   }
 
   TFormLexer lexer_;
+  TStream* output_;
   TWriter writer_;
   const TFormTextOptions& options_;
   int depth_ = 0;

@@ -84,6 +84,11 @@ class TReader : public TFiler {
   // Raises EReadError with the place being read and What.
   [[noreturn]] void Error(const AnsiString& What) const;
 
+  // Asked for an event handler the root does not publish. Error comes in
+  // true; a handler that clears it lets the event stay unbound, as a tool
+  // checking a form without the program's own form classes does.
+  TClosure<void(TReader* Reader, const AnsiString& MethodName, bool& Error)> OnFindMethod;
+
  private:
   struct Fixup {
     TObject* Instance;

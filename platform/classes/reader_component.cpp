@@ -367,7 +367,12 @@ void TReader::ReadEventValue(TObject* Instance, const TPropInfo& Prop) {
     return;
   }
   const TPublishedMethod* method = root_ ? FindPublishedMethod(root_->ClassType(), name) : nullptr;
-  if (!method) Error("Methode " + name + " nicht gefunden");
+  if (!method) {
+    bool error = true;
+    if (OnFindMethod) OnFindMethod(this, name, error);
+    if (!error) return;
+    Error("Methode " + name + " nicht gefunden");
+  }
   if (!Prop.SetEvent(Instance, root_, method)) Error("Methode " + name + " passt nicht zum Ereignis " + Prop.Name);
 }
 

@@ -5,18 +5,43 @@
 
 namespace {
 
-// Every unit running in the process, whichever TUnitStartup started it.
-std::vector<const char*>& Running() {
-  static std::vector<const char*> running;
+struct RunningUnit {
+  const char* Name;
+  int Holders;
+};
+
+// Every unit running in the process, whichever TUnitStartup started it, with
+// the number of tables holding it.
+std::vector<RunningUnit>& Running() {
+  static std::vector<RunningUnit> running;
   return running;
 }
 
+std::vector<RunningUnit>::iterator FindRunning(const char* Name) {
+  std::vector<RunningUnit>& running = Running();
+  return std::find_if(running.begin(), running.end(),
+                      [&](const RunningUnit& u) { return std::strcmp(u.Name, Name) == 0; });
+}
+
+const char* starting = nullptr;
+
+// Names the unit being started for the time its Initialize runs.
+class StartingScope {
+ public:
+  explicit StartingScope(const char* Name) : outer_(starting) { starting = Name; }
+  ~StartingScope() { starting = outer_; }
+  StartingScope(const StartingScope&) = delete;
+  StartingScope& operator=(const StartingScope&) = delete;
+
+ private:
+  const char* outer_;
+};
+
 }  // namespace
 
-bool UnitRunning(const char* Name) {
-  const std::vector<const char*>& running = Running();
-  return std::any_of(running.begin(), running.end(), [&](const char* n) { return std::strcmp(n, Name) == 0; });
-}
+bool UnitRunning(const char* Name) { return FindRunning(Name) != Running().end(); }
+
+const char* StartingUnit() { return starting; }
 
 TUnitRows ConcatUnitRows(const TUnitRows& First, const TUnitRows& Then) {
   TUnitRows rows = First;
@@ -26,26 +51,32 @@ TUnitRows ConcatUnitRows(const TUnitRows& First, const TUnitRows& Then) {
 
 TUnitStartup::TUnitStartup(const TUnitRows& Rows) {
   for (const TUnitRow& row : Rows) {
-    if (UnitRunning(row.Name)) continue;
-    try {
-      if (row.Initialize) row.Initialize();
-    } catch (...) {
-      FinalizeStarted();
-      throw;
+    const auto found = FindRunning(row.Name);
+    if (found != Running().end()) {
+      ++found->Holders;
+    } else {
+      try {
+        const StartingScope scope(row.Name);
+        if (row.Initialize) row.Initialize();
+      } catch (...) {
+        ReleaseHeld();
+        throw;
+      }
+      Running().push_back({row.Name, 1});
     }
-    Running().push_back(row.Name);
-    started_.push_back(row);
+    held_.push_back(row);
   }
 }
 
-TUnitStartup::~TUnitStartup() { FinalizeStarted(); }
+TUnitStartup::~TUnitStartup() { ReleaseHeld(); }
 
-void TUnitStartup::FinalizeStarted() {
-  while (!started_.empty()) {
-    const TUnitRow row = started_.back();
-    started_.pop_back();
-    std::vector<const char*>& running = Running();
-    running.erase(std::find(running.begin(), running.end(), row.Name));
+void TUnitStartup::ReleaseHeld() {
+  while (!held_.empty()) {
+    const TUnitRow row = held_.back();
+    held_.pop_back();
+    const auto found = FindRunning(row.Name);
+    if (found == Running().end() || --found->Holders > 0) continue;
+    Running().erase(found);
     if (row.Finalize) row.Finalize();
   }
 }

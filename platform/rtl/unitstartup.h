@@ -3,9 +3,13 @@
 // finalization section. TUnitStartup runs the rows' Initialize in the order
 // of the table and, when it goes, their Finalize in exactly the reverse
 // order. A unit registers its own classes from its own row and nothing
-// else, so that each is started once: a row whose unit is already running
-// (named earlier in the table, or started by an outer TUnitStartup) is left
-// out, and its Finalize is not run a second time either.
+// else, so that each is started once.
+//
+// Rows are counted: a row whose unit is already running (named earlier in
+// the table, or started by another TUnitStartup, nested or not) only counts
+// once more, and a unit is finalised when the last table holding it goes.
+// So of any number of tables naming a unit the first Initialize and the last
+// Finalize act, whatever order the tables end in.
 #pragma once
 
 #include <vector>
@@ -32,11 +36,15 @@ class TUnitStartup {
   TUnitStartup& operator=(const TUnitStartup&) = delete;
 
  private:
-  void FinalizeStarted();
+  void ReleaseHeld();
 
-  // The rows this object started, in the order they ran.
-  TUnitRows started_;
+  // The rows this object holds a count of, in the order it took them.
+  TUnitRows held_;
 };
 
 // Whether a unit of this name is running now.
 bool UnitRunning(const char* Name);
+// The name of the unit whose Initialize runs now (the innermost, should one
+// start another table), nullptr outside them: the class registry notes it
+// beside each class registered.
+const char* StartingUnit();

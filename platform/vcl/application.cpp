@@ -178,6 +178,12 @@ void TApplication::HandleMessage() {
 void TApplication::Run() {
   if (mainForm_ && showMainForm_) mainForm_->Show();
   while (!terminated_ && mainForm_) HandleMessage();
+  // The forms go as the program ends, before the start-up table finalises
+  // the units beneath them: their controls give back pool timers and leave
+  // the global container's links while both are still there, and what they
+  // write on the way out still finds its settings.
+  mainForm_ = nullptr;
+  DestroyComponents();
 }
 
 void TApplication::Terminate() {

@@ -65,7 +65,8 @@ class TApplication : public TComponent {
   bool GetShowMainForm() const { return showMainForm_; }
   void SetShowMainForm(bool Value) { showMainForm_ = Value; }
 
-  // Shows the main form and handles messages until Terminated.
+  // Shows the main form and handles messages until Terminated, then frees
+  // the forms (and whatever else the application owns).
   void Run();
   // Dispatches every message now pending, then returns.
   void ProcessMessages();

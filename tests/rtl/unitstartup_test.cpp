@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -57,6 +58,36 @@ TEST_F(UnitStartup, NoUnitStartsTwice) {
     calls.clear();
   }
   EXPECT_EQ(calls, (std::vector<std::string>{"fini B", "fini A"}));
+}
+
+TEST_F(UnitStartup, TablesEndingOutOfOrderFinaliseWithTheLastHolder) {
+  auto first = std::make_unique<TUnitStartup>(TUnitRows{A, B});
+  auto second = std::make_unique<TUnitStartup>(TUnitRows{B, C});
+  calls.clear();
+  first.reset();
+  // B is still held by the second table: only A goes.
+  EXPECT_EQ(calls, (std::vector<std::string>{"fini A"}));
+  EXPECT_TRUE(UnitRunning("B"));
+  calls.clear();
+  second.reset();
+  EXPECT_EQ(calls, (std::vector<std::string>{"fini C", "fini B"}));
+}
+
+std::vector<std::string> starting;
+void RecordStarting() { starting.push_back(StartingUnit() ? StartingUnit() : "-"); }
+void StartsAnother() {
+  RecordStarting();
+  const TUnitStartup inner({{"Inner", &RecordStarting, nullptr}});
+  RecordStarting();
+}
+
+TEST_F(UnitStartup, NamesTheUnitBeingStarted) {
+  starting.clear();
+  {
+    const TUnitStartup units({{"Outer", &StartsAnother, nullptr}});
+  }
+  EXPECT_EQ(starting, (std::vector<std::string>{"Outer", "Inner", "Outer"}));
+  EXPECT_EQ(StartingUnit(), nullptr);
 }
 
 TEST_F(UnitStartup, FailedStartFinalisesWhatStartedBefore) {

@@ -1,23 +1,13 @@
 // The resource compiler on waves: a file the program could load goes into
 // the form as its length and bytes; one that fails the wave's header check
 // stops the build, naming the file.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "formc_fixture.h"
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using FormcTesting::ReadAll;
 
 std::string Le32(std::uint32_t n) {
   std::string s(4, '\0');
@@ -25,45 +15,12 @@ std::string Le32(std::uint32_t n) {
   return s;
 }
 
-class FormcWaves : public ::testing::Test {
+class FormcWaves : public FormcTesting::FormcTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "morvant-formc-XXXXXX").string();
-    dir_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-    ASSERT_FALSE(dir_.empty());
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
-
-  struct Result {
-    int Status;
-    std::string Output;  // what formc printed
-    std::string Binary;  // the compiled form, empty when none was left
-  };
-
   // A form of one wave component naming `wave`, compiled.
-  Result Compile(const std::string& wave) {
-    std::ofstream(dir_ + "/w.form") << "object VyrWaveComp1: TVyrWaveComp\n  Wave.Data = @'" << wave << "'\nend\n";
-    const std::string command =
-        std::string("'") + MORVANT_FORMC + "' '" + dir_ + "/w.form' '" + dir_ + "/w.bin' 2>&1";
-    Result r;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[512];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) r.Output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    r.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.Binary = ReadAll(dir_ + "/w.bin");
-    return r;
+  Result CompileWave(const std::string& wave) {
+    return Compile("object VyrWaveComp1: TVyrWaveComp\n  Wave.Data = @'" + wave + "'\nend\n");
   }
-
-  void Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ + "/" + name, std::ios::binary) << bytes;
-  }
-
-  std::string dir_;
 };
 
 TEST_F(FormcWaves, TheGamesSoundsCompileToTheirLengthAndBytes) {
@@ -72,7 +29,7 @@ TEST_F(FormcWaves, TheGamesSoundsCompileToTheirLengthAndBytes) {
     const std::string file = ReadAll(std::string(MORVANT_SOUNDS_DIR) + "/" + name);
     ASSERT_GT(file.size(), 44u);
     Write(name, file);
-    const Result r = Compile(name);
+    const Result r = CompileWave(name);
     EXPECT_EQ(r.Status, 0) << r.Output;
     // The property's binary value: a block of the file's size + 4.
     const std::string key = std::string("\x09Wave.Data") + char(10) + Le32(static_cast<std::uint32_t>(file.size() + 4));
@@ -100,7 +57,7 @@ TEST_F(FormcWaves, AWaveTheProgramCouldNotLoadStopsTheBuild) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     Write(c.Name, c.Bytes);
-    const Result r = Compile(c.Name);
+    const Result r = CompileWave(c.Name);
     EXPECT_NE(r.Status, 0);
     EXPECT_NE(r.Output.find(c.Name), std::string::npos) << r.Output;
     EXPECT_TRUE(r.Binary.empty());

@@ -2,24 +2,18 @@
 // or with xdotool under Xvfb.
 #include "application.h"
 #include "buttons_form.h"
+#include "component_units.h"
 #include "curves_form.h"
 #include "demo_form.h"
 #include "library_units.h"
 #include "settings_form.h"
 #include "startup.h"
-#include "vyrclass.h"
-#include "vyrcont.h"
-#include "vyrctrl.h"
-#include "vyrextca.h"
-#include "vyrgroup.h"
-#include "vyrstdcs.h"
 
 int main() {
   if (const int failed = Backend::InstallHostForProgram()) return failed;
-  // The class library, then the component units the second form places.
-  const TUnitStartup units(ConcatUnitRows(ClassLibraryUnits(), {Vyrclass::Unit, Vyrcont::Unit, Vyrctrl::Unit,
-                                                              Vyrstdcs::Unit, Vyrgroup::Unit, Vyrextca::Unit,
-                                                              Vyrbtn::Unit, Vyrmms::ButtonsUnit}));
+  // The class library, then the whole component library: the same table
+  // as the game's.
+  const TUnitStartup units(ConcatUnitRows(ClassLibraryUnits(), ComponentLibraryUnits()));
   try {
     Application->Initialize();
     Application->SetTitle("Steuerelemente");

@@ -1,6 +1,6 @@
 // formc: the resource compiler for form files.
 //
-//   formc input.form output.bin
+//   formc [--unchecked] input.form output.bin
 //
 // Turns the text form into the binary form stream. A binary property given
 // as @'path' (relative to the form file) is stored in the layout its class
@@ -9,64 +9,66 @@
 // a property of a known class that declares nothing takes the file's bytes.
 // A file its property cannot take (a wave the program could not load, say)
 // stops the build with the file's name.
+//
+// Every class of the class library and of the component library is known
+// here, and the compiled stream is read back into them before it is
+// written: a misspelled class or property, or a value its property refuses,
+// stops the build with the form file's name and the line, so that it shows
+// at build time and not when the program starts. --unchecked leaves the
+// reading back out, for a test's form of classes only the test registers.
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "application.h"
-#include "classregistry.h"
 #include "exceptions.h"
 #include "fileproperty.h"
+#include "formcheck.h"
 #include "formtext.h"
-#include "forms.h"
-#include "forms_scrollbox.h"
-#include "library_units.h"
 #include "streams.h"
-#include "vyrforma.h"
-#include "vyrmms.h"
-#include "vyrregion.h"
 
 namespace {
-
-// The classes a form may name and what they take from files: the class
-// library's rows but Forms, which makes the Application (a build tool opens
-// no windows), and the rows of the component library that only register
-// (not Vyrclass, which makes the library's application object).
-void RegisterFormClasses() {
-  for (const TUnitRow& row : ClassLibraryUnits()) {
-    if (std::string(row.Name) != "Forms" && row.Initialize) row.Initialize();
-  }
-  RegisterClasses({TForm::StaticClass(), TScrollBox::StaticClass()});
-  for (const TUnitRow& row : {Vyrmms::Unit, Vyrregion::Unit, Vyrforma::Unit}) row.Initialize();
-}
 
 AnsiString FolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? AnsiString() : AnsiString(path.substr(0, slash));
 }
 
+int Fail(const std::string& input, const std::string& output, const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", input.c_str(), message.c_str());
+  std::remove(output.c_str());
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "Aufruf: formc eingabe.form ausgabe.bin\n");
+  const bool unchecked = argc == 4 && std::string(argv[1]) == "--unchecked";
+  if (argc != 3 && !unchecked) {
+    std::fprintf(stderr, "Aufruf: formc [--unchecked] eingabe.form ausgabe.bin\n");
     return 2;
   }
-  const std::string input = argv[1];
-  const std::string output = argv[2];
+  const std::string input = argv[argc - 2];
+  const std::string output = argv[argc - 1];
   try {
-    RegisterFormClasses();
+    std::optional<TFormCheckSession> session;
+    if (!unchecked) session.emplace();
+    std::vector<TFormTextPlace> places;
     TFormTextOptions options;
     options.BaseFolder = FolderOf(input);
     options.LoadFile = LoadRegisteredFileProperty;
+    options.Places = &places;
     TMemoryStream text;
     text.LoadFromFile(AnsiString(input));
     TMemoryStream binary;
     ObjectTextToBinary(&text, &binary, options);
+    if (session) {
+      const std::string refused = CheckCompiledForm(&binary, places);
+      if (!refused.empty()) return Fail(input, output, refused);
+    }
     binary.SaveToFile(AnsiString(output));
   } catch (const Exception& e) {
-    std::fprintf(stderr, "%s: %s\n", input.c_str(), e.Message.c_str());
-    std::remove(output.c_str());
-    return 1;
+    return Fail(input, output, e.Message.str());
   }
   return 0;
 }

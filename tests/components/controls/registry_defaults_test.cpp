@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classregistry.h"
+#include "component_units.h"
 #include "controls_fixture.h"
 #include "extctrls_panel.h"
 #include "unitstartup.h"
@@ -108,9 +109,8 @@ std::string ValueText(const TPropInfo& Info, TPersistent* Holder) {
 
 class RegistryDefaultsTest : public ControlsTest {
  protected:
-  TUnitStartup units{{Vyrmms::Unit, Vyrforma::Unit, Vyrgrapa::Unit, Vyrstdcs::Unit, Vyrgroup::Unit,
-                      Vyrextca::Unit, Vyrextcs::Unit, Vyrbtn::Unit, Vyrctrla::Unit, Vyrshapa::Unit,
-                      Vyrrctrl::Unit}};
+  // The whole library, so that every class a unit adds is checked.
+  TUnitStartup units{ComponentLibraryUnits()};
   TForm* host = nullptr;
 
   void SetUp() override { host = NewForm(clBtnFace); }

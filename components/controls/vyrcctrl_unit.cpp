@@ -1,0 +1,8 @@
+#include "vyrcctrl.h"
+
+namespace Vyrcctrl {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrcctrl

@@ -1,0 +1,8 @@
+#include "vyrconst.h"
+
+namespace Vyrconst {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrconst

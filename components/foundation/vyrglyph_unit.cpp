@@ -1,0 +1,8 @@
+#include "vyrglyph.h"
+
+namespace Vyrglyph {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrglyph

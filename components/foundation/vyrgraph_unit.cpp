@@ -1,0 +1,8 @@
+#include "vyrgraph.h"
+
+namespace Vyrgraph {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrgraph

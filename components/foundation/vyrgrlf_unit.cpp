@@ -1,0 +1,8 @@
+#include "vyrgrlf.h"
+
+namespace Vyrgrlf {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrgrlf

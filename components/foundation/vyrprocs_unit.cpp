@@ -1,0 +1,8 @@
+#include "vyrprocs.h"
+
+namespace Vyrprocs {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrprocs

@@ -1,0 +1,8 @@
+#include "vyrsysin.h"
+
+namespace Vyrsysin {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrsysin

@@ -1,0 +1,8 @@
+#include "vyrutils.h"
+
+namespace Vyrutils {
+
+void Initialize() {}
+void Finalize() {}
+
+}  // namespace Vyrutils

@@ -1,0 +1,3 @@
+#include "form5.h"
+
+TForm* Form5 = nullptr;
