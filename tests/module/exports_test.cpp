@@ -1,7 +1,7 @@
 // What the built game exports: every class of the component library with its
-// class record under its unit's name, every unit's start
-// and end entries, and the six form variables. Read off the module with nm,
-// as a program loading it would find them.
+// class record under its unit's name, every unit's start and end entries,
+// routines no form uses, and the six form variables. Read off the module
+// with nm, as a program loading it would find them.
 #include <cxxabi.h>
 #include <dlfcn.h>
 #include <gtest/gtest.h>

@@ -22,7 +22,8 @@ class TWitness : public TComponent {
  public:
   using TComponent::TComponent;
   ~TWitness() override {
-    events.push_back(std::string("form freed, library ") + (UnitRunning("Vyrclass") && Vyrclass::VyrApplication ? "up" : "gone"));
+    const bool libraryUp = UnitRunning("Vyrclass") && Vyrclass::VyrApplication;
+    events.push_back(std::string("form freed, library ") + (libraryUp ? "up" : "gone"));
   }
 };
 

@@ -86,7 +86,8 @@ int LineAt(const std::vector<TFormTextPlace>& Places, Int64 Position, Int64 Size
 std::string CheckCompiledForm(TStream* Binary, const std::vector<TFormTextPlace>& Places) {
   std::vector<TClass> roots;
   try {
-    if (TClass known = GetClass(RootClassName(Binary))) roots = {known};
+    TClass known = GetClass(RootClassName(Binary));
+    if (known && known->CreateComponent) roots = {known};
   } catch (const Exception& e) {
     return e.Message.str();
   }
